@@ -1,0 +1,103 @@
+// The recomputation pass: refreshes every conviction's in-force answer and decides
+// whether the current crime is dangerous recidivism, especially dangerous
+// recidivism, or neither (Article 18 of the Criminal Code of the Russian Federation).
+#pragma once
+
+#include "assessment/crimecategories.h"
+#include "assessment/expungement.h"
+#include "platform/runtimeerror.h"
+
+#include <QDate>
+#include <QFlags>
+#include <QList>
+
+#include <optional>
+
+class RecordList;
+class ShortDateFormat;
+struct ConvictionRecord;
+
+// The crime being assessed.
+struct CurrentCrime
+{
+    QString severity;            // a category text, or empty when none is chosen
+    bool actualCustody = false;  // punished by actual deprivation of liberty
+    QDate calculationDate;       // the day the current crime was committed
+};
+
+// Why a previous conviction was not counted towards recidivism.
+enum class Exclusion {
+    Reprieve = 0x01,             // execution of the sentence was deferred
+    NoActualCustody = 0x02,      // no actual deprivation of liberty was imposed
+    SmallGravity = 0x04,         // a crime of small gravity never counts
+    UnknownSeverity = 0x08,      // the severity text names no category
+    CommittedAsMinor = 0x10,     // Article 18 part 4 (b)
+    Expunged = 0x20,             // Article 18 part 4 (c)
+    AfterCalculationDate = 0x40, // no previous conviction yet when the crime was committed
+};
+Q_DECLARE_FLAGS(Exclusions, Exclusion)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Exclusions)
+
+// The clauses of Article 18 that a result rests on.
+enum class Article18Clause {
+    Part2a = 0x1, // grave crime with custody; two or more medium-gravity priors with custody
+    Part2b = 0x2, // grave crime; a grave or especially grave prior with custody
+    Part3a = 0x4, // grave crime with custody; two or more grave priors with custody
+    Part3b = 0x8, // especially grave crime; two grave or one especially grave prior
+};
+Q_DECLARE_FLAGS(Article18Clauses, Article18Clause)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Article18Clauses)
+
+enum class RecidivismKind { Neither, Dangerous, EspeciallyDangerous };
+
+struct RowAssessment
+{
+    QDate convictionDate;
+    Expungement expungement;
+    QString inForceText; // the answer written into the row
+    Exclusions exclusions;
+
+    bool tallied() const { return !exclusions; }
+};
+
+// Counted priors by category, with custody and without reprieve.
+struct Tallies
+{
+    int medium = 0;
+    int grave = 0;
+    int especiallyGrave = 0;
+};
+
+struct RecidivismAssessment
+{
+    QList<RowAssessment> rows; // the rows assessed, first to last
+    Tallies tallies;
+    Article18Clauses clauses;
+    RecidivismKind kind = RecidivismKind::Neither;
+    QString resultText;
+    // A row whose date text could not be read stops the pass there: the rows before
+    // it are assessed and decide the result.
+    std::optional<RuntimeError> failure;
+
+    void throwIfFailed() const
+    {
+        if (failure)
+            throw *failure;
+    }
+};
+
+// The clauses that hold for the current crime and the tallies.
+Article18Clauses article18Clauses(const CrimeCategories &categories, const CurrentCrime &crime,
+                                  const Tallies &tallies);
+RecidivismKind recidivismKind(Article18Clauses clauses);
+
+// Assesses the rows without changing them.
+RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+                                      const QList<ConvictionRecord> &records,
+                                      const ShortDateFormat &dateFormat);
+
+// The pass: assesses the list and writes each assessed row's InForce answer.
+// A failure is carried in the result for the caller to show after it has shown
+// the result text.
+RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+                                         RecordList &list, const ShortDateFormat &dateFormat);

@@ -1,0 +1,107 @@
+#include "assessment/recordlist.h"
+
+RecordList::RecordList(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int RecordList::append(ConvictionRecord record)
+{
+    record.InForce.clear();
+    const int row = count();
+    beginInsertRows({}, row, row);
+    m_records.append(std::move(record));
+    endInsertRows();
+    return row;
+}
+
+void RecordList::replaceFields(int row, const ConvictionRecord &fields)
+{
+    ConvictionRecord &record = m_records[row];
+    const QString inForce = record.InForce;
+    record = fields;
+    record.InForce = inForce;
+    reportRowChanged(row, row, ConvictionRecord::DateField, ConvictionRecord::ReprieveField);
+}
+
+void RecordList::setInForce(int row, const QString &answer)
+{
+    m_records[row].InForce = answer;
+    reportRowChanged(row, row, ConvictionRecord::InForceField, ConvictionRecord::InForceField);
+}
+
+void RecordList::setInForceTexts(const QStringList &answers)
+{
+    const int rows = int(std::min<qsizetype>(answers.size(), m_records.size()));
+    if (rows == 0)
+        return;
+    for (int row = 0; row < rows; ++row)
+        m_records[row].InForce = answers.at(row);
+    reportRowChanged(0, rows - 1, ConvictionRecord::InForceField, ConvictionRecord::InForceField);
+}
+
+void RecordList::remove(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_records.removeAt(row);
+    endRemoveRows();
+}
+
+void RecordList::clear()
+{
+    replaceAll({});
+}
+
+void RecordList::replaceAll(QList<ConvictionRecord> records)
+{
+    beginResetModel();
+    m_records = std::move(records);
+    endResetModel();
+}
+
+void RecordList::setColumnTitles(const QStringList &titles)
+{
+    m_columnTitles = titles;
+    emit headerDataChanged(Qt::Horizontal, 0, ConvictionRecord::FieldCount - 1);
+}
+
+// A write reports a change even when the text stays the same: the window's
+// enabling rule listens for these reports.
+void RecordList::reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn)
+{
+    emit dataChanged(index(firstRow, firstColumn), index(lastRow, lastColumn),
+                     {Qt::DisplayRole});
+}
+
+int RecordList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int RecordList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ConvictionRecord::FieldCount;
+}
+
+QVariant RecordList::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
+        || role != Qt::DisplayRole)
+        return {};
+    return m_records.at(index.row()).field(ConvictionRecord::Field(index.column()));
+}
+
+QVariant RecordList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
+        || section >= m_columnTitles.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_columnTitles.at(section);
+}
+
+Qt::ItemFlags RecordList::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}

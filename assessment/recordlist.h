@@ -1,0 +1,48 @@
+// The ordered list of previous convictions: the system's only store of them. As
+// a table model it reports every change to the view that shows it.
+#pragma once
+
+#include "assessment/convictionrecord.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+class RecordList : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit RecordList(QObject *parent = nullptr);
+
+    int count() const { return int(m_records.size()); }
+    const ConvictionRecord &at(int row) const { return m_records.at(row); }
+    const QList<ConvictionRecord> &records() const { return m_records; }
+
+    // Appends a row; its InForce text starts empty whatever the record holds.
+    int append(ConvictionRecord record);
+    // Replaces fields 1 to 5 of a row; its InForce text stays.
+    void replaceFields(int row, const ConvictionRecord &fields);
+    void setInForce(int row, const QString &answer);
+    // Writes the InForce text of the first answers.size() rows, with one report.
+    void setInForceTexts(const QStringList &answers);
+    void remove(int row);
+    void clear();
+    // Replaces the whole list in one step (a loaded file).
+    void replaceAll(QList<ConvictionRecord> records);
+
+    void setColumnTitles(const QStringList &titles);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
+
+    QList<ConvictionRecord> m_records;
+    QStringList m_columnTitles;
+};

@@ -1,0 +1,165 @@
+#include "catalogue/uLocalize.h"
+
+#include "platform/caseless.h"
+#include "platform/inidocument.h"
+#include "platform/textfile.h"
+#include "platform/wholenumber.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString DefaultFlag = QStringLiteral("flag_white.ico");
+
+IniDocument readLanguageFile(const QString &path, const QLocale &locale)
+{
+    return IniDocument::parse(readTextFile(path, LanguageFileMaxBytes, locale));
+}
+
+} // namespace
+
+LanguageCatalogue::LanguageCatalogue(QString programFolder, QLocale locale)
+    : m_programFolder(std::move(programFolder))
+    , m_locale(std::move(locale))
+{
+}
+
+void LanguageCatalogue::setProgramFolder(const QString &folder)
+{
+    m_programFolder = folder;
+}
+
+QString LanguageCatalogue::langFolder() const
+{
+    return QDir(m_programFolder).filePath(QStringLiteral("lang"));
+}
+
+QString LanguageCatalogue::slotFilePath(const LanguageSlot &slot) const
+{
+    const QString name =
+        slot.FileName.isEmpty() ? slot.FileBase + QStringLiteral(".lng") : slot.FileName;
+    return QDir(langFolder()).filePath(name);
+}
+
+QString LanguageCatalogue::Translate(const QString &key) const
+{
+    const qsizetype dot = key.indexOf(u'.');
+    QStringView section = dot < 0 ? QStringView() : QStringView(key).first(dot);
+    if (section.startsWith(u"LOC"))
+        section = section.sliced(3);
+    const QStringView name = dot < 0 ? QStringView(key) : QStringView(key).sliced(dot + 1);
+
+    const QString defaultPath = slotFilePath(m_default);
+    const QString currentPath = slotFilePath(m_current);
+    const IniDocument defaults = readLanguageFile(defaultPath, m_locale);
+    const QString fallback =
+        defaults.value(section, name).value_or(QStringLiteral("NoTranslate:") + name.toString());
+    if (currentPath == defaultPath)
+        return defaults.value(section, name, fallback);
+    return readLanguageFile(currentPath, m_locale).value(section, name, fallback);
+}
+
+void LanguageCatalogue::LoadLanguageList()
+{
+    m_languages.clear();
+
+    // Ordinary files only: hidden ones, folders, devices and pipes are not listed.
+    // The pattern matches without regard to case, as on Windows; the order is the
+    // one an NTFS folder lists in, by name without regard to case, whatever the
+    // file system here returns.
+    const QDir folder(langFolder());
+    QStringList names;
+    for (const QString &name : folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+        if (name.size() > 4 && name.endsWith(QStringLiteral(".lng"), Qt::CaseInsensitive))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return compareCaseless(a, b) < 0;
+    });
+
+    for (const QString &name : std::as_const(names))
+        m_languages.append(TLangItemRec{{}, name.chopped(4), {}, -1, name});
+
+    // A file that cannot be read stops here: the entries before it keep their
+    // description, the later ones their file base only.
+    for (TLangItemRec &item : m_languages) {
+        const IniDocument file = readLanguageFile(folder.filePath(item.FileName), m_locale);
+        item.Name = file.value(u"main", u"LangName", item.FileBase);
+        item.Flag = file.value(u"main", u"Flag", DefaultFlag);
+        if (item.Flag.isEmpty() || item.Flag == u"None")
+            item.Flag = DefaultFlag;
+        item.LangID = parseWholeNumber(file.value(u"main", u"LangID", QString())).value_or(-1);
+    }
+}
+
+void LanguageCatalogue::ensureLanguageList()
+{
+    if (m_languages.isEmpty())
+        LoadLanguageList();
+}
+
+void LanguageCatalogue::FillLanguageNames(QStringList &target, bool useNames)
+{
+    ensureLanguageList();
+    target.clear();
+    for (const TLangItemRec &item : std::as_const(m_languages))
+        target.append(useNames ? item.Name : item.FileBase);
+}
+
+bool LanguageCatalogue::SelectLanguage(const QString &name)
+{
+    ensureLanguageList();
+    const auto match = std::find_if(m_languages.crbegin(), m_languages.crend(),
+                                    [&](const TLangItemRec &item) { return item.Name == name; });
+    if (match == m_languages.crend() || match->Name.isEmpty() || match->FileBase.isEmpty())
+        return false;
+    m_current = *match;
+    return true;
+}
+
+bool LanguageCatalogue::SelectDefaultLanguage(const QString &fileBase)
+{
+    ensureLanguageList();
+    const auto match =
+        std::find_if(m_languages.crbegin(), m_languages.crend(),
+                     [&](const TLangItemRec &item) { return item.FileBase == fileBase; });
+    if (match == m_languages.crend() || match->Name.isEmpty() || match->FileBase.isEmpty())
+        return false;
+    m_default = LanguageSlot{match->Name, match->FileBase, {}, -1, match->FileName};
+    return true;
+}
+
+LanguageCatalogue &programCatalogue()
+{
+    static LanguageCatalogue catalogue(QCoreApplication::applicationDirPath());
+    return catalogue;
+}
+
+QString Translate(const QString &key)
+{
+    return programCatalogue().Translate(key);
+}
+
+void LoadLanguageList()
+{
+    programCatalogue().LoadLanguageList();
+}
+
+void FillLanguageNames(QStringList &target, bool useNames)
+{
+    programCatalogue().FillLanguageNames(target, useNames);
+}
+
+bool SelectLanguage(const QString &name)
+{
+    return programCatalogue().SelectLanguage(name);
+}
+
+bool SelectDefaultLanguage(const QString &fileBase)
+{
+    return programCatalogue().SelectDefaultLanguage(fileBase);
+}

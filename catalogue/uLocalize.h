@@ -1,0 +1,72 @@
+// The language catalogue: the language files of the lang folder, the two language
+// slots (current and default) and the text lookup with its fallbacks.
+#pragma once
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The largest language file the catalogue reads: far above any real one, low
+// enough that a hostile file in lang cannot stall every lookup.
+inline constexpr qint64 LanguageFileMaxBytes = 256 * 1024;
+
+// One available language.
+struct TLangItemRec
+{
+    QString Name;     // display name, from LangName
+    QString FileBase; // file name without ".lng"
+    QString Flag;     // flag icon file name
+    qint32 LangID = -1;
+    QString FileName; // the file name as it lies on disk ("Russian.LNG")
+};
+
+// What a slot remembers of the language it holds: names only, never texts.
+using LanguageSlot = TLangItemRec;
+
+class LanguageCatalogue
+{
+public:
+    // programFolder holds the lang folder; the locale decides the 8-bit code page
+    // of files without a byte-order mark.
+    explicit LanguageCatalogue(QString programFolder, QLocale locale = QLocale::system());
+
+    QString programFolder() const { return m_programFolder; }
+    void setProgramFolder(const QString &folder);
+    QString langFolder() const;
+
+    // The current language's text for "Section.Name", else the default language's,
+    // else "NoTranslate:Name". Reads both slots' files at every call, so an edited
+    // file takes effect at once.
+    QString Translate(const QString &key) const;
+
+    void LoadLanguageList();
+    // Names (useNames) or file bases of every language, in list order.
+    void FillLanguageNames(QStringList &target, bool useNames);
+    bool SelectLanguage(const QString &name);
+    bool SelectDefaultLanguage(const QString &fileBase);
+
+    const QList<TLangItemRec> &LanguageList() const { return m_languages; }
+    const LanguageSlot &CurrentLanguage() const { return m_current; }
+    const LanguageSlot &DefaultLanguage() const { return m_default; }
+
+private:
+    void ensureLanguageList();
+    QString slotFilePath(const LanguageSlot &slot) const;
+
+    QString m_programFolder;
+    QLocale m_locale;
+    QList<TLangItemRec> m_languages;
+    LanguageSlot m_current;
+    LanguageSlot m_default;
+};
+
+// The catalogue the program runs on, over the executable's folder.
+LanguageCatalogue &programCatalogue();
+
+// The program's catalogue, as plain procedures.
+QString Translate(const QString &key);
+void LoadLanguageList();
+void FillLanguageNames(QStringList &target, bool useNames);
+bool SelectLanguage(const QString &name);
+bool SelectDefaultLanguage(const QString &fileBase);

@@ -1,0 +1,58 @@
+// "The user's short date format": how dates are shown in the list, typed by the
+// user and written to files. Built from a locale, so tests choose theirs.
+#pragma once
+
+#include "platform/daycount.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Gives today's date; injectable so that results do not depend on the day a test runs.
+using TodayFunction = std::function<QDate()>;
+
+class ShortDateFormat
+{
+public:
+    enum class Order { DayMonthYear, MonthDayYear, YearMonthDay };
+
+    explicit ShortDateFormat(const QLocale &locale = QLocale::system(),
+                             TodayFunction today = &QDate::currentDate);
+
+    // The numeric pattern in use, always with a four-digit year ("M/d/yyyy" for
+    // en_US, "dd.MM.yyyy" for ru_RU); "yyyy-MM-dd" for a locale whose short
+    // pattern is not all numbers.
+    QString pattern() const { return m_pattern; }
+    QString separator() const { return m_separator; }
+    Order order() const { return m_order; }
+    QDate today() const { return m_today(); }
+    const QLocale &locale() const { return m_locale; }
+
+    QString format(QDate date) const;
+
+    // Lenient parsing of a typed date: three numbers separated by the separator in
+    // the locale's order, or two numbers (day and month) in the current year;
+    // blanks around the text are allowed. A year of one or two digits falls in the
+    // window from 50 years before to 49 years after the current year.
+    std::optional<QDate> tryParse(QStringView text) const;
+    // As tryParse; raises "''%s'' is not a valid date" for text it cannot read.
+    QDate parse(const QString &text) const;
+
+    // Date-and-time text: the short date, then a blank and the long time only when
+    // the time of day is not zero.
+    QString formatDateTime(DayCount moment) const;
+    std::optional<DayCount> tryParseDateTime(QStringView text) const;
+
+private:
+    std::optional<QDate> parseNumbers(QStringView text) const;
+
+    QLocale m_locale;
+    TodayFunction m_today;
+    QString m_pattern;
+    QString m_separator;
+    Order m_order = Order::YearMonthDay;
+    QString m_longTimeFormat;
+};

@@ -1,0 +1,72 @@
+#include "platform/textfile.h"
+
+#include "platform/codepage.h"
+#include "platform/runtimeerror.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+QString decodeText(const QByteArray &bytes, const QLocale &locale)
+{
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(view.sliced(3));
+    if (view.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE)(view.sliced(2));
+    if (view.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE)(view.sliced(2));
+    return decodeEightBit(view, locale);
+}
+
+QByteArray readFileBytes(const QString &path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    // Devices, pipes and folders are refused before opening: reading one could
+    // block the program or never end.
+    if (!info.isFile())
+        throw cannotOpenFileError(path, QStringLiteral("It is not a regular file."));
+    const auto tooLarge = [&] {
+        return cannotOpenFileError(
+            path, QStringLiteral("The file is too large (more than %1 bytes).").arg(maxBytes));
+    };
+    if (info.size() > maxBytes)
+        throw tooLarge();
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw cannotOpenFileError(path, file.errorString());
+    // The size may change between the check and the read: never read past the limit.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        throw tooLarge();
+    if (file.error() != QFileDevice::NoError)
+        throw cannotOpenFileError(path, file.errorString());
+    return bytes;
+}
+
+QString readTextFile(const QString &path, qint64 maxBytes, const QLocale &locale)
+{
+    return decodeText(readFileBytes(path, maxBytes), locale);
+}
+
+QStringList splitTextLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text.at(i);
+        if (ch != u'\r' && ch != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}

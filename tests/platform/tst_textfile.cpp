@@ -1,0 +1,153 @@
+// Reading whole text files: encodings, line breaks, missing, unreadable and
+// oversized files.
+#include "platform/codepage.h"
+#include "platform/runtimeerror.h"
+#include "platform/textfile.h"
+#include "support/languagefolder.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void decodesByMark_data();
+    void decodesByMark();
+    void withoutMarkFallsBackToLocaleCodePage_data();
+    void withoutMarkFallsBackToLocaleCodePage();
+    void codePageForLocale_data();
+    void codePageForLocale();
+    void splitsEveryLineBreak_data();
+    void splitsEveryLineBreak();
+    void missingFileReadsEmpty();
+    void unreadableFileRaisesCannotOpen();
+    void folderRaisesCannotOpen();
+    void largerThanLimitRaisesCannotOpen();
+};
+
+void TestTextFile::decodesByMark_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString text = QStringLiteral("[main]\nLangName=Русский язык é");
+    using E = LanguageFolder::Encoding;
+    QTest::newRow("UTF-8 with mark") << encodeText(text, E::Utf8WithMark);
+    QTest::newRow("UTF-16LE with mark") << encodeText(text, E::Utf16LEWithMark);
+    QTest::newRow("UTF-16BE with mark") << encodeText(text, E::Utf16BEWithMark);
+    QTest::newRow("UTF-8 without mark") << encodeText(text, E::Utf8);
+}
+
+void TestTextFile::decodesByMark()
+{
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(decodeText(bytes, QLocale(QLocale::English)),
+             QStringLiteral("[main]\nLangName=Русский язык é"));
+}
+
+void TestTextFile::withoutMarkFallsBackToLocaleCodePage_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("expected");
+    const QByteArray cyrillic = encodeText(QStringLiteral("Тяжкое"), LanguageFolder::Encoding::Windows1251);
+    QTest::newRow("1251 under Russian") << cyrillic << QLocale(QLocale::Russian) << QStringLiteral("Тяжкое");
+    QTest::newRow("1251 under Ukrainian") << cyrillic << QLocale(QLocale::Ukrainian) << QStringLiteral("Тяжкое");
+    QTest::newRow("1252 under French") << QByteArray("Infraction grav\xE9") << QLocale(QLocale::French)
+                                       << QStringLiteral("Infraction gravé");
+    QTest::newRow("1252 euro sign") << QByteArray("\x80") << QLocale(QLocale::English)
+                                    << QStringLiteral("€");
+}
+
+void TestTextFile::withoutMarkFallsBackToLocaleCodePage()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, expected);
+    QCOMPARE(decodeText(bytes, locale), expected);
+}
+
+void TestTextFile::codePageForLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("cyrillic");
+    QTest::newRow("ru") << QLocale(QLocale::Russian) << true;
+    QTest::newRow("be") << QLocale(QLocale::Belarusian) << true;
+    QTest::newRow("bg") << QLocale(QLocale::Bulgarian) << true;
+    QTest::newRow("sr") << QLocale(QLocale::Serbian) << true;
+    QTest::newRow("de") << QLocale(QLocale::German) << false;
+    QTest::newRow("C") << QLocale::c() << false;
+}
+
+void TestTextFile::codePageForLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, cyrillic);
+    QCOMPARE(::codePageForLocale(locale) == EightBitCodePage::Windows1251, cyrillic);
+}
+
+void TestTextFile::splitsEveryLineBreak_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CRLF") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("LF") << QStringLiteral("a\nb") << QStringList{"a", "b"};
+    QTest::newRow("CR alone") << QStringLiteral("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("mixed, empty line kept") << QStringLiteral("a\r\rb\nc")
+                                            << QStringList{"a", "", "b", "c"};
+    QTest::newRow("empty") << QString() << QStringList();
+}
+
+void TestTextFile::splitsEveryLineBreak()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitTextLines(text), lines);
+}
+
+void TestTextFile::missingFileReadsEmpty()
+{
+    const LanguageFolder folder;
+    QCOMPARE(readTextFile(folder.langPath("absent.lng"), 1024), QString());
+}
+
+void TestTextFile::unreadableFileRaisesCannotOpen()
+{
+    if (geteuid() == 0)
+        QSKIP("root reads files whatever their permissions");
+    const LanguageFolder folder;
+    folder.write("locked.lng", "[main]");
+    QFile::setPermissions(folder.langPath("locked.lng"), QFileDevice::WriteOwner);
+    try {
+        readTextFile(folder.langPath("locked.lng"), 1024);
+        QFAIL("an unreadable file was read");
+    } catch (const RuntimeError &error) {
+        QVERIFY2(error.message().startsWith("Cannot open file \"" + folder.langPath("locked.lng") + "\". "),
+                 qPrintable(error.message()));
+    }
+}
+
+void TestTextFile::folderRaisesCannotOpen()
+{
+    const LanguageFolder folder;
+    QVERIFY(QDir(folder.langFolder()).mkdir("English.lng"));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, readTextFile(folder.langPath("English.lng"), 1024));
+}
+
+void TestTextFile::largerThanLimitRaisesCannotOpen()
+{
+    const LanguageFolder folder;
+    folder.writeBytes("big.lng", QByteArray(1025, 'x'));
+    folder.writeBytes("fits.lng", QByteArray(1024, 'x'));
+    QCOMPARE(readTextFile(folder.langPath("fits.lng"), 1024).size(), 1024);
+    try {
+        readTextFile(folder.langPath("big.lng"), 1024);
+        QFAIL("an oversized file was read");
+    } catch (const RuntimeError &error) {
+        QVERIFY2(error.message().contains("too large"), qPrintable(error.message()));
+        QVERIFY(error.message().startsWith("Cannot open file \""));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
