@@ -5,7 +5,14 @@
 
 struct ConvictionRecord
 {
-    enum Field { DateField, SeverityField, CustodyField, JuvenileField, ReprieveField, InForceField };
+    enum Field {
+        DateField,
+        SeverityField,
+        CustodyField,
+        JuvenileField,
+        ReprieveField,
+        InForceField
+    };
     static constexpr int FieldCount = 6;
 
     QString Date;     // in the user's short date format

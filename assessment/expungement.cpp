@@ -37,8 +37,8 @@ QDate addCalendarYears(QDate date, int years)
 }
 
 Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
-                             const QString &severity, const QString &juvenile,
-                             QDate convictionDate, QDate calculationDate)
+                             const QString &severity, const QString &juvenile, QDate convictionDate,
+                             QDate calculationDate)
 {
     Expungement result;
     result.termYears = expungementTerm(categories, yesText, severity, juvenile);

@@ -24,8 +24,8 @@ struct Expungement
 };
 
 Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
-                             const QString &severity, const QString &juvenile,
-                             QDate convictionDate, QDate calculationDate);
+                             const QString &severity, const QString &juvenile, QDate convictionDate,
+                             QDate calculationDate);
 
 // The answer text of the check: "String.Yes" while in force, "String.No" once expunged.
 QString expungementAnswer(const AssessmentTexts &texts, const QString &severity,

@@ -10,9 +10,9 @@ Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &re
 {
     const CrimeCategories &categories = texts.categories;
     Exclusions exclusions;
-    const bool counted = record.Severity == categories[Gravity::Medium]
-        || record.Severity == categories[Gravity::Grave]
-        || record.Severity == categories[Gravity::EspeciallyGrave];
+    const bool counted = record.Severity == categories[Gravity::Medium] ||
+                         record.Severity == categories[Gravity::Grave] ||
+                         record.Severity == categories[Gravity::EspeciallyGrave];
     if (!counted) {
         exclusions |= record.Severity == categories[Gravity::Small] ? Exclusion::SmallGravity
                                                                     : Exclusion::UnknownSeverity;

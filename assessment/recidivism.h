@@ -20,9 +20,9 @@ struct ConvictionRecord;
 // The crime being assessed.
 struct CurrentCrime
 {
-    QString severity;            // a category text, or empty when none is chosen
-    bool actualCustody = false;  // punished by actual deprivation of liberty
-    QDate calculationDate;       // the day the current crime was committed
+    QString severity;           // a category text, or empty when none is chosen
+    bool actualCustody = false; // punished by actual deprivation of liberty
+    QDate calculationDate;      // the day the current crime was committed
 };
 
 // Why a previous conviction was not counted towards recidivism.

@@ -69,8 +69,7 @@ void RecordList::setColumnTitles(const QStringList &titles)
 // enabling rule listens for these reports.
 void RecordList::reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn)
 {
-    emit dataChanged(index(firstRow, firstColumn), index(lastRow, lastColumn),
-                     {Qt::DisplayRole});
+    emit dataChanged(index(firstRow, firstColumn), index(lastRow, lastColumn), {Qt::DisplayRole});
 }
 
 int RecordList::rowCount(const QModelIndex &parent) const
@@ -85,16 +84,16 @@ int RecordList::columnCount(const QModelIndex &parent) const
 
 QVariant RecordList::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
-        || role != Qt::DisplayRole)
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+        role != Qt::DisplayRole)
         return {};
     return m_records.at(index.row()).field(ConvictionRecord::Field(index.column()));
 }
 
 QVariant RecordList::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= m_columnTitles.size())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_columnTitles.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return m_columnTitles.at(section);
 }

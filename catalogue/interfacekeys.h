@@ -71,9 +71,14 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 
 // Texts looked up by commands rather than written into the interface.
 inline constexpr std::array<const char16_t *, 9> CommandTextKeys = {
-    u"String.Yes",          u"String.No",     u"String.RecidivNo",
-    u"String.DangerRecidiv", u"String.EspeciallyDangerRecidiv",
-    u"Button.Open",         u"Button.SaveAs", u"String.WebLink",
+    u"String.Yes",
+    u"String.No",
+    u"String.RecidivNo",
+    u"String.DangerRecidiv",
+    u"String.EspeciallyDangerRecidiv",
+    u"Button.Open",
+    u"Button.SaveAs",
+    u"String.WebLink",
     u"String.Result",
 };
 

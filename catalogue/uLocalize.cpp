@@ -73,13 +73,13 @@ void LanguageCatalogue::LoadLanguageList()
     // file system here returns.
     const QDir folder(langFolder());
     QStringList names;
-    for (const QString &name : folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted)) {
+    for (const QString &name :
+         folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted)) {
         if (name.size() > 4 && name.endsWith(QStringLiteral(".lng"), Qt::CaseInsensitive))
             names.append(name);
     }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return compareCaseless(a, b) < 0;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return compareCaseless(a, b) < 0; });
 
     for (const QString &name : std::as_const(names))
         m_languages.append(TLangItemRec{{}, name.chopped(4), {}, -1, name});

@@ -38,8 +38,7 @@ CodePageTable buildTable(const char *iconvName)
         size_t inLeft = 1;
         size_t outLeft = sizeof out;
         iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
-        if (iconv(handle.get(), &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1)
-            && outLeft == 2) {
+        if (iconv(handle.get(), &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) && outLeft == 2) {
             table[byte] = char16_t(uchar(out[0]) | (uchar(out[1]) << 8));
         }
     }
@@ -62,10 +61,8 @@ EightBitCodePage codePageForLocale(const QLocale &locale)
     case QLocale::Ukrainian:
     case QLocale::Belarusian:
     case QLocale::Bulgarian:
-    case QLocale::Serbian:
-        return EightBitCodePage::Windows1251;
-    default:
-        return EightBitCodePage::Windows1252;
+    case QLocale::Serbian: return EightBitCodePage::Windows1251;
+    default: return EightBitCodePage::Windows1252;
     }
 }
 

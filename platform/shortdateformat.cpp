@@ -11,8 +11,8 @@ namespace {
 
 struct Field
 {
-    QChar letter;    // 'd', 'M' or 'y'
-    int width = 0;   // how many letters the pattern repeats
+    QChar letter;  // 'd', 'M' or 'y'
+    int width = 0; // how many letters the pattern repeats
     qsizetype start = 0;
     qsizetype end = 0;
 };
@@ -52,20 +52,20 @@ std::optional<NumericPattern> numericShape(const QString &pattern)
     }
     if (shape.fields.size() != 3)
         return std::nullopt;
-    const QString letters = QString(shape.fields[0].letter) + shape.fields[1].letter
-        + shape.fields[2].letter;
+    const QString letters =
+        QString(shape.fields[0].letter) + shape.fields[1].letter + shape.fields[2].letter;
     if (letters != u"dMy" && letters != u"Mdy" && letters != u"yMd")
         return std::nullopt;
     for (const Field &field : shape.fields) {
         if (field.letter != u'y' && field.width > 2)
             return std::nullopt;
     }
-    const QString first = pattern.mid(shape.fields[0].end,
-                                      shape.fields[1].start - shape.fields[0].end);
-    const QString second = pattern.mid(shape.fields[1].end,
-                                       shape.fields[2].start - shape.fields[1].end);
-    if (first != second || first.isEmpty() || first.contains(u'\'')
-        || std::any_of(first.begin(), first.end(), [](QChar c) { return c.isDigit(); }))
+    const QString first =
+        pattern.mid(shape.fields[0].end, shape.fields[1].start - shape.fields[0].end);
+    const QString second =
+        pattern.mid(shape.fields[1].end, shape.fields[2].start - shape.fields[1].end);
+    if (first != second || first.isEmpty() || first.contains(u'\'') ||
+        std::any_of(first.begin(), first.end(), [](QChar c) { return c.isDigit(); }))
         return std::nullopt;
     shape.separator = first;
     return shape;
@@ -109,7 +109,8 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     , m_today(std::move(today))
     , m_longTimeFormat(longTimeFormat(locale))
 {
-    const std::optional<NumericPattern> shape = numericShape(locale.dateFormat(QLocale::ShortFormat));
+    const std::optional<NumericPattern> shape =
+        numericShape(locale.dateFormat(QLocale::ShortFormat));
     if (!shape) {
         m_pattern = QStringLiteral("yyyy-MM-dd");
         m_separator = QStringLiteral("-");
@@ -124,9 +125,9 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     }
     m_pattern = parts.join(m_separator);
     const QChar first = shape->fields[0].letter;
-    m_order = first == u'd' ? Order::DayMonthYear
-        : first == u'M'     ? Order::MonthDayYear
-                            : Order::YearMonthDay;
+    m_order = first == u'd'   ? Order::DayMonthYear
+              : first == u'M' ? Order::MonthDayYear
+                              : Order::YearMonthDay;
 }
 
 QString ShortDateFormat::format(QDate date) const

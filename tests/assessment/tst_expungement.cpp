@@ -22,18 +22,30 @@ void TestExpungement::termTable_data()
     QTest::addColumn<QString>("severity");
     QTest::addColumn<QString>("juvenile");
     QTest::addColumn<int>("years");
-    QTest::newRow("small, adult") << "small" << "No" << 3;
-    QTest::newRow("medium, adult") << "medium" << "No" << 3;
-    QTest::newRow("grave, adult") << "grave" << "No" << 6;
-    QTest::newRow("especially grave, adult") << "especially grave" << "No" << 8;
-    QTest::newRow("small, minor") << "small" << "Yes" << 1;
-    QTest::newRow("medium, minor") << "medium" << "Yes" << 1;
-    QTest::newRow("grave, minor") << "grave" << "Yes" << 3;
-    QTest::newRow("especially grave, minor") << "especially grave" << "Yes" << 3;
-    QTest::newRow("unknown severity") << "Тяжкое преступление" << "No" << 0;
-    QTest::newRow("unknown severity, minor") << "" << "Yes" << 0;
-    QTest::newRow("severity differs in case") << "Grave" << "No" << 0;
-    QTest::newRow("juvenile neither answer counts as adult") << "grave" << "Да" << 6;
+    QTest::newRow("small, adult") << "small"
+                                  << "No" << 3;
+    QTest::newRow("medium, adult") << "medium"
+                                   << "No" << 3;
+    QTest::newRow("grave, adult") << "grave"
+                                  << "No" << 6;
+    QTest::newRow("especially grave, adult") << "especially grave"
+                                             << "No" << 8;
+    QTest::newRow("small, minor") << "small"
+                                  << "Yes" << 1;
+    QTest::newRow("medium, minor") << "medium"
+                                   << "Yes" << 1;
+    QTest::newRow("grave, minor") << "grave"
+                                  << "Yes" << 3;
+    QTest::newRow("especially grave, minor") << "especially grave"
+                                             << "Yes" << 3;
+    QTest::newRow("unknown severity") << "Тяжкое преступление"
+                                      << "No" << 0;
+    QTest::newRow("unknown severity, minor") << ""
+                                             << "Yes" << 0;
+    QTest::newRow("severity differs in case") << "Grave"
+                                              << "No" << 0;
+    QTest::newRow("juvenile neither answer counts as adult") << "grave"
+                                                             << "Да" << 6;
 }
 
 void TestExpungement::termTable()
@@ -51,16 +63,20 @@ void TestExpungement::inForceUntilTheDayBeforeExpiry_data()
     QTest::addColumn<QString>("juvenile");
     QTest::addColumn<QDate>("convicted");
     QTest::addColumn<QDate>("expiry");
-    QTest::newRow("grave adult, 7 April 2009")
-        << "grave" << "No" << QDate(2009, 4, 7) << QDate(2015, 4, 7);
+    QTest::newRow("grave adult, 7 April 2009") << "grave"
+                                               << "No" << QDate(2009, 4, 7) << QDate(2015, 4, 7);
     QTest::newRow("especially grave minor, 1 March 2010")
-        << "especially grave" << "Yes" << QDate(2010, 3, 1) << QDate(2013, 3, 1);
+        << "especially grave"
+        << "Yes" << QDate(2010, 3, 1) << QDate(2013, 3, 1);
     QTest::newRow("29 February into a common year")
-        << "medium" << "No" << QDate(2008, 2, 29) << QDate(2011, 2, 28);
+        << "medium"
+        << "No" << QDate(2008, 2, 29) << QDate(2011, 2, 28);
     QTest::newRow("29 February into a leap year")
-        << "especially grave" << "No" << QDate(2008, 2, 29) << QDate(2016, 2, 29);
+        << "especially grave"
+        << "No" << QDate(2008, 2, 29) << QDate(2016, 2, 29);
     QTest::newRow("unknown severity: expiry is the conviction date")
-        << "unknown" << "No" << QDate(2020, 5, 5) << QDate(2020, 5, 5);
+        << "unknown"
+        << "No" << QDate(2020, 5, 5) << QDate(2020, 5, 5);
 }
 
 void TestExpungement::inForceUntilTheDayBeforeExpiry()

@@ -46,28 +46,28 @@ void TestRecidivism::classifies_data()
     const ConvictionRecord grave = conviction("01.02.2014", "grave");
     const ConvictionRecord especially = conviction("01.02.2014", "especially grave");
 
-    QTest::newRow("empty list") << "grave" << true << Records{} << K::Neither
-                                << Article18Clauses{} << "neither";
+    QTest::newRow("empty list") << "grave" << true << Records{} << K::Neither << Article18Clauses{}
+                                << "neither";
     QTest::newRow("2(a): grave with custody, two medium priors")
-        << "grave" << true << Records{medium, medium} << K::Dangerous
-        << Article18Clauses(C::Part2a) << "dangerous";
+        << "grave" << true << Records{medium, medium} << K::Dangerous << Article18Clauses(C::Part2a)
+        << "dangerous";
     QTest::newRow("two medium priors, no custody now")
         << "grave" << false << Records{medium, medium} << K::Neither << Article18Clauses{}
         << "neither";
-    QTest::newRow("one medium prior") << "grave" << true << Records{medium} << K::Neither
-                                      << Article18Clauses{} << "neither";
+    QTest::newRow("one medium prior")
+        << "grave" << true << Records{medium} << K::Neither << Article18Clauses{} << "neither";
     QTest::newRow("2(b): grave, one grave prior")
         << "grave" << false << Records{grave} << K::Dangerous << Article18Clauses(C::Part2b)
         << "dangerous";
     QTest::newRow("2(b): grave, one especially grave prior")
-        << "grave" << false << Records{especially} << K::Dangerous
-        << Article18Clauses(C::Part2b) << "dangerous";
+        << "grave" << false << Records{especially} << K::Dangerous << Article18Clauses(C::Part2b)
+        << "dangerous";
     QTest::newRow("3(a): grave with custody, two grave priors")
         << "grave" << true << Records{grave, grave} << K::EspeciallyDangerous
         << (C::Part2b | C::Part3a) << "especially dangerous";
     QTest::newRow("two grave priors, no custody now: dangerous only")
-        << "grave" << false << Records{grave, grave} << K::Dangerous
-        << Article18Clauses(C::Part2b) << "dangerous";
+        << "grave" << false << Records{grave, grave} << K::Dangerous << Article18Clauses(C::Part2b)
+        << "dangerous";
     QTest::newRow("3(b): especially grave, one especially grave prior")
         << "especially grave" << false << Records{especially} << K::EspeciallyDangerous
         << Article18Clauses(C::Part3b) << "especially dangerous";
@@ -82,8 +82,8 @@ void TestRecidivism::classifies_data()
         << Article18Clauses{} << "neither";
     QTest::newRow("medium current crime") << "medium" << true << Records{grave, especially}
                                           << K::Neither << Article18Clauses{} << "neither";
-    QTest::newRow("no current severity") << "" << true << Records{grave, especially}
-                                         << K::Neither << Article18Clauses{} << "neither";
+    QTest::newRow("no current severity") << "" << true << Records{grave, especially} << K::Neither
+                                         << Article18Clauses{} << "neither";
     QTest::newRow("all of 2(a), 2(b), 3(a)")
         << "grave" << true << Records{medium, medium, grave, grave} << K::EspeciallyDangerous
         << (C::Part2a | C::Part2b | C::Part3a) << "especially dangerous";
@@ -119,12 +119,12 @@ void TestRecidivism::excludesPriors_data()
                               << Exclusions(X::Reprieve);
     QTest::newRow("reprieve text neither answer")
         << conviction("01.02.2014", "grave", "Yes", "No", "Нет") << Exclusions(X::Reprieve);
-    QTest::newRow("no actual custody") << conviction("01.02.2014", "grave", "No")
-                                       << Exclusions(X::NoActualCustody);
-    QTest::newRow("small gravity") << conviction("01.02.2014", "small")
-                                   << Exclusions(X::SmallGravity);
-    QTest::newRow("unknown severity") << conviction("01.02.2014", "Тяжкое преступление")
-                                      << (X::UnknownSeverity | X::Expunged);
+    QTest::newRow("no actual custody")
+        << conviction("01.02.2014", "grave", "No") << Exclusions(X::NoActualCustody);
+    QTest::newRow("small gravity")
+        << conviction("01.02.2014", "small") << Exclusions(X::SmallGravity);
+    QTest::newRow("unknown severity")
+        << conviction("01.02.2014", "Тяжкое преступление") << (X::UnknownSeverity | X::Expunged);
     QTest::newRow("committed as a minor")
         << conviction("01.02.2014", "grave", "Yes", "Yes") << Exclusions(X::CommittedAsMinor);
     QTest::newRow("expunged: grave adult six years on")
@@ -132,8 +132,7 @@ void TestRecidivism::excludesPriors_data()
     QTest::newRow("grave adult, day before expiry")
         << conviction("11.01.2010", "grave") << Exclusions{};
     QTest::newRow("minor and expunged")
-        << conviction("01.02.2012", "grave", "Yes", "Yes")
-        << (X::CommittedAsMinor | X::Expunged);
+        << conviction("01.02.2012", "grave", "Yes", "Yes") << (X::CommittedAsMinor | X::Expunged);
     QTest::newRow("after the calculation date")
         << conviction("11.01.2016", "grave") << Exclusions(X::AfterCalculationDate);
     QTest::newRow("on the calculation date") << conviction("10.01.2016", "grave") << Exclusions{};
@@ -155,8 +154,8 @@ void TestRecidivism::excludesPriors()
 void TestRecidivism::writesInForceForEveryRow()
 {
     RecordList list;
-    list.append(conviction("07.04.2009", "grave"));           // expired 7 April 2015
-    list.append(conviction("07.04.2012", "grave"));           // until 7 April 2018
+    list.append(conviction("07.04.2009", "grave"));            // expired 7 April 2015
+    list.append(conviction("07.04.2012", "grave"));            // until 7 April 2018
     list.append(conviction("07.04.2012", "unknown severity")); // expiry is the date itself
     QSignalSpy changes(&list, &QAbstractItemModel::dataChanged);
 

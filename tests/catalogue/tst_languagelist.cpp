@@ -47,17 +47,38 @@ void TestLanguageList::readsDescriptionWithDefaults_data()
     QTest::addColumn<QString>("flag");
     QTest::addColumn<int>("langId");
     QTest::newRow("full") << "[main]\nLangName=Русский\nFlag=ru.ico\nLangID=1049\n"
-                          << "Русский" << "ru.ico" << 1049;
-    QTest::newRow("no [main]") << "[String]\nYes=Da\n" << "Lang" << "flag_white.ico" << -1;
-    QTest::newRow("empty file") << "" << "Lang" << "flag_white.ico" << -1;
-    QTest::newRow("Flag None") << "[main]\nFlag=None\n" << "Lang" << "flag_white.ico" << -1;
-    QTest::newRow("Flag none is a name") << "[main]\nFlag=none\n" << "Lang" << "none" << -1;
-    QTest::newRow("Flag empty") << "[main]\nFlag=\n" << "Lang" << "flag_white.ico" << -1;
-    QTest::newRow("LangID 0x") << "[main]\nLangID=0x0419\n" << "Lang" << "flag_white.ico" << 0x419;
-    QTest::newRow("LangID 0X") << "[main]\nLangID=0X040C\n" << "Lang" << "flag_white.ico" << 0x40C;
-    QTest::newRow("LangID $") << "[main]\nLangID=$409\n" << "Lang" << "flag_white.ico" << 0x409;
-    QTest::newRow("LangID not a number") << "[main]\nLangID=ru\n" << "Lang" << "flag_white.ico" << -1;
-    QTest::newRow("LangName empty") << "[main]\nLangName=\n" << "" << "flag_white.ico" << -1;
+                          << "Русский"
+                          << "ru.ico" << 1049;
+    QTest::newRow("no [main]") << "[String]\nYes=Da\n"
+                               << "Lang"
+                               << "flag_white.ico" << -1;
+    QTest::newRow("empty file") << ""
+                                << "Lang"
+                                << "flag_white.ico" << -1;
+    QTest::newRow("Flag None") << "[main]\nFlag=None\n"
+                               << "Lang"
+                               << "flag_white.ico" << -1;
+    QTest::newRow("Flag none is a name") << "[main]\nFlag=none\n"
+                                         << "Lang"
+                                         << "none" << -1;
+    QTest::newRow("Flag empty") << "[main]\nFlag=\n"
+                                << "Lang"
+                                << "flag_white.ico" << -1;
+    QTest::newRow("LangID 0x") << "[main]\nLangID=0x0419\n"
+                               << "Lang"
+                               << "flag_white.ico" << 0x419;
+    QTest::newRow("LangID 0X") << "[main]\nLangID=0X040C\n"
+                               << "Lang"
+                               << "flag_white.ico" << 0x40C;
+    QTest::newRow("LangID $") << "[main]\nLangID=$409\n"
+                              << "Lang"
+                              << "flag_white.ico" << 0x409;
+    QTest::newRow("LangID not a number") << "[main]\nLangID=ru\n"
+                                         << "Lang"
+                                         << "flag_white.ico" << -1;
+    QTest::newRow("LangName empty") << "[main]\nLangName=\n"
+                                    << ""
+                                    << "flag_white.ico" << -1;
 }
 
 void TestLanguageList::readsDescriptionWithDefaults()

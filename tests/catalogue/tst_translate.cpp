@@ -29,9 +29,10 @@ private:
 void TestTranslate::init()
 {
     m_folder = std::make_unique<LanguageFolder>();
-    m_folder->write("English.lng", "[main]\nLangName=English\n"
-                                   "[String]\nYes=Yes\nOnlyEnglish=from English\nEmptyHere=english\n"
-                                   "[]\nBare=bare english\n");
+    m_folder->write("English.lng",
+                    "[main]\nLangName=English\n"
+                    "[String]\nYes=Yes\nOnlyEnglish=from English\nEmptyHere=english\n"
+                    "[]\nBare=bare english\n");
     m_folder->write("Russian.lng", "[main]\nLangName=Russian\n"
                                    "[String]\nYes=Да\nEmptyHere=\nkey.with.dots=dotted\n");
     m_catalogue = std::make_unique<LanguageCatalogue>(m_folder->programFolder());
@@ -43,17 +44,26 @@ void TestTranslate::looksUpWithFallbacks_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("current file wins") << "String.Yes" << "Да";
-    QTest::newRow("missing in current: English") << "String.OnlyEnglish" << "from English";
-    QTest::newRow("missing in both: marker names the part after the dot")
-        << "String.Web" << "NoTranslate:Web";
-    QTest::newRow("empty value is not a miss") << "String.EmptyHere" << "";
-    QTest::newRow("LOC prefix removed") << "LOCString.Yes" << "Да";
-    QTest::newRow("loc prefix is case-sensitive") << "locString.Yes" << "NoTranslate:Yes";
-    QTest::newRow("key in any case") << "string.YES" << "Да";
-    QTest::newRow("only the first dot splits") << "String.key.with.dots" << "dotted";
-    QTest::newRow("no dot: empty section") << "Bare" << "bare english";
-    QTest::newRow("no dot, missing") << "Nothing" << "NoTranslate:Nothing";
+    QTest::newRow("current file wins") << "String.Yes"
+                                       << "Да";
+    QTest::newRow("missing in current: English") << "String.OnlyEnglish"
+                                                 << "from English";
+    QTest::newRow("missing in both: marker names the part after the dot") << "String.Web"
+                                                                          << "NoTranslate:Web";
+    QTest::newRow("empty value is not a miss") << "String.EmptyHere"
+                                               << "";
+    QTest::newRow("LOC prefix removed") << "LOCString.Yes"
+                                        << "Да";
+    QTest::newRow("loc prefix is case-sensitive") << "locString.Yes"
+                                                  << "NoTranslate:Yes";
+    QTest::newRow("key in any case") << "string.YES"
+                                     << "Да";
+    QTest::newRow("only the first dot splits") << "String.key.with.dots"
+                                               << "dotted";
+    QTest::newRow("no dot: empty section") << "Bare"
+                                           << "bare english";
+    QTest::newRow("no dot, missing") << "Nothing"
+                                     << "NoTranslate:Nothing";
 }
 
 void TestTranslate::looksUpWithFallbacks()
@@ -87,7 +97,8 @@ void TestTranslate::readsEveryEncodingAlike()
 {
     QFETCH(LanguageFolder::Encoding, encoding);
     QFETCH(QLocale, locale);
-    m_folder->write("Russian.lng", "[main]\r\nLangName=Russian\r\n[String]\r\nYes=Да\r\n", encoding);
+    m_folder->write("Russian.lng", "[main]\r\nLangName=Russian\r\n[String]\r\nYes=Да\r\n",
+                    encoding);
     LanguageCatalogue catalogue(m_folder->programFolder(), locale);
     QVERIFY(catalogue.SelectDefaultLanguage("English"));
     QVERIFY(catalogue.SelectLanguage("Russian"));
@@ -111,8 +122,9 @@ void TestTranslate::unreadableFileRaises()
         m_catalogue->Translate("String.Yes");
         QFAIL("a folder in place of a language file was read");
     } catch (const RuntimeError &error) {
-        QVERIFY2(error.message().startsWith("Cannot open file \"" + m_folder->langPath("Russian.lng")),
-                 qPrintable(error.message()));
+        QVERIFY2(
+            error.message().startsWith("Cannot open file \"" + m_folder->langPath("Russian.lng")),
+            qPrintable(error.message()));
     }
     m_folder->writeBytes("English.lng", QByteArray(LanguageFileMaxBytes + 1, ';'));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, m_catalogue->Translate("String.Yes"));

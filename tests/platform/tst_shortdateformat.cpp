@@ -39,13 +39,27 @@ void TestShortDateFormat::patternAlwaysHasFourDigitYear_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("formatted"); // 7 April 2009
-    QTest::newRow("ru_RU") << "ru_RU" << "dd.MM.yyyy" << "07.04.2009";
-    QTest::newRow("en_US two-digit pattern") << "en_US" << "M/d/yyyy" << "4/7/2009";
-    QTest::newRow("fr_FR") << "fr_FR" << "dd/MM/yyyy" << "07/04/2009";
-    QTest::newRow("de_DE two-digit pattern") << "de_DE" << "dd.MM.yyyy" << "07.04.2009";
-    QTest::newRow("ja_JP year first") << "ja_JP" << "yyyy/MM/dd" << "2009/04/07";
-    QTest::newRow("C locale falls back to ISO") << "C" << "yyyy-MM-dd" << "2009-04-07";
-    QTest::newRow("bg_BG trailing literal dropped") << "bg_BG" << "d.MM.yyyy" << "7.04.2009";
+    QTest::newRow("ru_RU") << "ru_RU"
+                           << "dd.MM.yyyy"
+                           << "07.04.2009";
+    QTest::newRow("en_US two-digit pattern") << "en_US"
+                                             << "M/d/yyyy"
+                                             << "4/7/2009";
+    QTest::newRow("fr_FR") << "fr_FR"
+                           << "dd/MM/yyyy"
+                           << "07/04/2009";
+    QTest::newRow("de_DE two-digit pattern") << "de_DE"
+                                             << "dd.MM.yyyy"
+                                             << "07.04.2009";
+    QTest::newRow("ja_JP year first") << "ja_JP"
+                                      << "yyyy/MM/dd"
+                                      << "2009/04/07";
+    QTest::newRow("C locale falls back to ISO") << "C"
+                                                << "yyyy-MM-dd"
+                                                << "2009-04-07";
+    QTest::newRow("bg_BG trailing literal dropped") << "bg_BG"
+                                                    << "d.MM.yyyy"
+                                                    << "7.04.2009";
 }
 
 void TestShortDateFormat::patternAlwaysHasFourDigitYear()
@@ -64,41 +78,76 @@ void TestShortDateFormat::parses_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("expected"); // invalid: the text must be refused
     const QDate april7(2009, 4, 7);
-    QTest::newRow("ru: one-digit day") << "ru_RU" << "7.04.2009" << april7;
-    QTest::newRow("ru: full") << "ru_RU" << "07.04.2009" << april7;
-    QTest::newRow("ru: blanks around") << "ru_RU" << "  7.4.2009 " << april7;
-    QTest::newRow("ru: slash is not the separator") << "ru_RU" << "7/04/2009" << QDate();
-    QTest::newRow("ru: two numbers mean this year") << "ru_RU" << "7.04" << QDate(2026, 4, 7);
-    QTest::newRow("ru: two-digit year in the past half") << "ru_RU" << "7.04.09" << april7;
-    QTest::newRow("ru: 76 is 1976") << "ru_RU" << "1.1.76" << QDate(1976, 1, 1);
-    QTest::newRow("ru: 75 is 2075") << "ru_RU" << "1.1.75" << QDate(2075, 1, 1);
-    QTest::newRow("ru: one-digit year") << "ru_RU" << "1.1.9" << QDate(2009, 1, 1);
-    QTest::newRow("ru: three-digit year as written") << "ru_RU" << "1.1.999" << QDate(999, 1, 1);
-    QTest::newRow("ru: 31 April") << "ru_RU" << "31.04.2009" << QDate();
-    QTest::newRow("ru: 29 February leap") << "ru_RU" << "29.02.2008" << QDate(2008, 2, 29);
-    QTest::newRow("ru: 29 February common") << "ru_RU" << "29.02.2009" << QDate();
-    QTest::newRow("ru: month 13") << "ru_RU" << "1.13.2009" << QDate();
-    QTest::newRow("ru: day 0") << "ru_RU" << "0.04.2009" << QDate();
-    QTest::newRow("ru: year 0000") << "ru_RU" << "1.1.0000" << QDate();
-    QTest::newRow("ru: five-digit year") << "ru_RU" << "1.1.20090" << QDate();
-    QTest::newRow("ru: three-digit day") << "ru_RU" << "007.04.2009" << QDate();
-    QTest::newRow("ru: four numbers") << "ru_RU" << "7.04.2009.1" << QDate();
-    QTest::newRow("ru: one number") << "ru_RU" << "7" << QDate();
-    QTest::newRow("ru: empty") << "ru_RU" << "" << QDate();
-    QTest::newRow("ru: letters") << "ru_RU" << "7.apr.2009" << QDate();
-    QTest::newRow("ru: sign") << "ru_RU" << "+7.04.2009" << QDate();
-    QTest::newRow("ru: blank inside") << "ru_RU" << "7. 04.2009" << QDate();
-    QTest::newRow("en: 4/7/2009 is April") << "en_US" << "4/7/2009" << april7;
-    QTest::newRow("en: dots refused") << "en_US" << "7.04.2009" << QDate();
-    QTest::newRow("en: two numbers month first") << "en_US" << "12/25" << QDate(2026, 12, 25);
-    QTest::newRow("en: 13/1 refused") << "en_US" << "13/1/2009" << QDate();
-    QTest::newRow("fr: day first") << "fr_FR" << "7/04/2009" << april7;
-    QTest::newRow("de: day first with dots") << "de_DE" << "07.04.09" << april7;
-    QTest::newRow("ja: year first") << "ja_JP" << "2009/4/7" << april7;
-    QTest::newRow("ja: two numbers are month and day") << "ja_JP" << "4/7" << QDate(2026, 4, 7);
-    QTest::newRow("ja: day-first text refused") << "ja_JP" << "7/4/2009" << QDate();
-    QTest::newRow("C: ISO") << "C" << "2009-04-07" << april7;
-    QTest::newRow("C: the C pattern's own text refused") << "C" << "7 Apr 2009" << QDate();
+    QTest::newRow("ru: one-digit day") << "ru_RU"
+                                       << "7.04.2009" << april7;
+    QTest::newRow("ru: full") << "ru_RU"
+                              << "07.04.2009" << april7;
+    QTest::newRow("ru: blanks around") << "ru_RU"
+                                       << "  7.4.2009 " << april7;
+    QTest::newRow("ru: slash is not the separator") << "ru_RU"
+                                                    << "7/04/2009" << QDate();
+    QTest::newRow("ru: two numbers mean this year") << "ru_RU"
+                                                    << "7.04" << QDate(2026, 4, 7);
+    QTest::newRow("ru: two-digit year in the past half") << "ru_RU"
+                                                         << "7.04.09" << april7;
+    QTest::newRow("ru: 76 is 1976") << "ru_RU"
+                                    << "1.1.76" << QDate(1976, 1, 1);
+    QTest::newRow("ru: 75 is 2075") << "ru_RU"
+                                    << "1.1.75" << QDate(2075, 1, 1);
+    QTest::newRow("ru: one-digit year") << "ru_RU"
+                                        << "1.1.9" << QDate(2009, 1, 1);
+    QTest::newRow("ru: three-digit year as written") << "ru_RU"
+                                                     << "1.1.999" << QDate(999, 1, 1);
+    QTest::newRow("ru: 31 April") << "ru_RU"
+                                  << "31.04.2009" << QDate();
+    QTest::newRow("ru: 29 February leap") << "ru_RU"
+                                          << "29.02.2008" << QDate(2008, 2, 29);
+    QTest::newRow("ru: 29 February common") << "ru_RU"
+                                            << "29.02.2009" << QDate();
+    QTest::newRow("ru: month 13") << "ru_RU"
+                                  << "1.13.2009" << QDate();
+    QTest::newRow("ru: day 0") << "ru_RU"
+                               << "0.04.2009" << QDate();
+    QTest::newRow("ru: year 0000") << "ru_RU"
+                                   << "1.1.0000" << QDate();
+    QTest::newRow("ru: five-digit year") << "ru_RU"
+                                         << "1.1.20090" << QDate();
+    QTest::newRow("ru: three-digit day") << "ru_RU"
+                                         << "007.04.2009" << QDate();
+    QTest::newRow("ru: four numbers") << "ru_RU"
+                                      << "7.04.2009.1" << QDate();
+    QTest::newRow("ru: one number") << "ru_RU"
+                                    << "7" << QDate();
+    QTest::newRow("ru: empty") << "ru_RU"
+                               << "" << QDate();
+    QTest::newRow("ru: letters") << "ru_RU"
+                                 << "7.apr.2009" << QDate();
+    QTest::newRow("ru: sign") << "ru_RU"
+                              << "+7.04.2009" << QDate();
+    QTest::newRow("ru: blank inside") << "ru_RU"
+                                      << "7. 04.2009" << QDate();
+    QTest::newRow("en: 4/7/2009 is April") << "en_US"
+                                           << "4/7/2009" << april7;
+    QTest::newRow("en: dots refused") << "en_US"
+                                      << "7.04.2009" << QDate();
+    QTest::newRow("en: two numbers month first") << "en_US"
+                                                 << "12/25" << QDate(2026, 12, 25);
+    QTest::newRow("en: 13/1 refused") << "en_US"
+                                      << "13/1/2009" << QDate();
+    QTest::newRow("fr: day first") << "fr_FR"
+                                   << "7/04/2009" << april7;
+    QTest::newRow("de: day first with dots") << "de_DE"
+                                             << "07.04.09" << april7;
+    QTest::newRow("ja: year first") << "ja_JP"
+                                    << "2009/4/7" << april7;
+    QTest::newRow("ja: two numbers are month and day") << "ja_JP"
+                                                       << "4/7" << QDate(2026, 4, 7);
+    QTest::newRow("ja: day-first text refused") << "ja_JP"
+                                                << "7/4/2009" << QDate();
+    QTest::newRow("C: ISO") << "C"
+                            << "2009-04-07" << april7;
+    QTest::newRow("C: the C pattern's own text refused") << "C"
+                                                         << "7 Apr 2009" << QDate();
 }
 
 void TestShortDateFormat::parses()

@@ -50,13 +50,17 @@ void TestTextFile::withoutMarkFallsBackToLocaleCodePage_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
-    const QByteArray cyrillic = encodeText(QStringLiteral("Тяжкое"), LanguageFolder::Encoding::Windows1251);
-    QTest::newRow("1251 under Russian") << cyrillic << QLocale(QLocale::Russian) << QStringLiteral("Тяжкое");
-    QTest::newRow("1251 under Ukrainian") << cyrillic << QLocale(QLocale::Ukrainian) << QStringLiteral("Тяжкое");
-    QTest::newRow("1252 under French") << QByteArray("Infraction grav\xE9") << QLocale(QLocale::French)
-                                       << QStringLiteral("Infraction gravé");
-    QTest::newRow("1252 euro sign") << QByteArray("\x80") << QLocale(QLocale::English)
-                                    << QStringLiteral("€");
+    const QByteArray cyrillic =
+        encodeText(QStringLiteral("Тяжкое"), LanguageFolder::Encoding::Windows1251);
+    QTest::newRow("1251 under Russian")
+        << cyrillic << QLocale(QLocale::Russian) << QStringLiteral("Тяжкое");
+    QTest::newRow("1251 under Ukrainian")
+        << cyrillic << QLocale(QLocale::Ukrainian) << QStringLiteral("Тяжкое");
+    QTest::newRow("1252 under French")
+        << QByteArray("Infraction grav\xE9") << QLocale(QLocale::French)
+        << QStringLiteral("Infraction gravé");
+    QTest::newRow("1252 euro sign")
+        << QByteArray("\x80") << QLocale(QLocale::English) << QStringLiteral("€");
 }
 
 void TestTextFile::withoutMarkFallsBackToLocaleCodePage()
@@ -93,8 +97,8 @@ void TestTextFile::splitsEveryLineBreak_data()
     QTest::newRow("CRLF") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
     QTest::newRow("LF") << QStringLiteral("a\nb") << QStringList{"a", "b"};
     QTest::newRow("CR alone") << QStringLiteral("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("mixed, empty line kept") << QStringLiteral("a\r\rb\nc")
-                                            << QStringList{"a", "", "b", "c"};
+    QTest::newRow("mixed, empty line kept")
+        << QStringLiteral("a\r\rb\nc") << QStringList{"a", "", "b", "c"};
     QTest::newRow("empty") << QString() << QStringList();
 }
 
@@ -122,7 +126,8 @@ void TestTextFile::unreadableFileRaisesCannotOpen()
         readTextFile(folder.langPath("locked.lng"), 1024);
         QFAIL("an unreadable file was read");
     } catch (const RuntimeError &error) {
-        QVERIFY2(error.message().startsWith("Cannot open file \"" + folder.langPath("locked.lng") + "\". "),
+        QVERIFY2(error.message().startsWith("Cannot open file \"" + folder.langPath("locked.lng") +
+                                            "\". "),
                  qPrintable(error.message()));
     }
 }

@@ -1,0 +1,62 @@
+// The recomputation pass over lists of growing size, with the answer and category
+// texts looked up once per run from the shipped language files.
+#include "assessment/assessmenttexts.h"
+#include "assessment/recidivism.h"
+#include "assessment/recordlist.h"
+#include "catalogue/interfacekeys.h"
+#include "catalogue/uLocalize.h"
+#include "platform/shortdateformat.h"
+#include "targetcheck.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_Recompute(benchmark::State &state)
+{
+    LanguageCatalogue catalogue(QStringLiteral(KOVRANT_PROGRAM_FOLDER));
+    catalogue.SelectDefaultLanguage(QStringLiteral("English"));
+    catalogue.SelectLanguage(QStringLiteral("Russian"));
+    CrimeCategories categories;
+    for (std::size_t i = 0; i < categories.texts.size(); ++i)
+        categories.texts[i] = catalogue.Translate(QString::fromUtf16(CategoryTextKeys[i]));
+    const ShortDateFormat dateFormat(QLocale(QLocale::Russian, QLocale::Russia),
+                                     [] { return QDate(2026, 12, 9); });
+    const QString yes = catalogue.Translate(QStringLiteral("String.Yes"));
+    const QString no = catalogue.Translate(QStringLiteral("String.No"));
+
+    // A mix of categories, dates across twenty years and every answer combination.
+    RecordList list;
+    const auto rows = int(state.range(0));
+    for (int row = 0; row < rows; ++row) {
+        const QDate date = QDate(2005, 1, 1).addDays((row * 37) % 7300);
+        list.append(ConvictionRecord{dateFormat.format(date),
+                                     categories[row % 4],
+                                     row % 3 ? yes : no,
+                                     row % 7 ? no : yes,
+                                     row % 5 ? no : yes,
+                                     {}});
+    }
+    const CurrentCrime crime{categories[2], true, QDate(2024, 6, 1)};
+
+    for (auto _ : state) {
+        const AssessmentTexts texts = lookUpAssessmentTexts(catalogue, categories);
+        benchmark::DoNotOptimize(recomputeRecidivism(texts, crime, list, dateFormat));
+    }
+    state.SetComplexityN(rows);
+}
+BENCHMARK(BM_Recompute)->Arg(10)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return runBenchmarksAndCheck(
+        argc, argv,
+        {{"recompute grows linearly: 100,000 rows cost at most 12 times 10,000 rows",
+          [](const BenchmarkTimes &t) {
+              return t.at("BM_Recompute/100000") <= 12 * t.at("BM_Recompute/10000");
+          }},
+         {"recompute of 100,000 rows takes under 100 ms",
+          [](const BenchmarkTimes &t) { return t.at("BM_Recompute/100000") < 100e6; }}});
+}
