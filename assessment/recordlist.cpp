@@ -65,6 +65,14 @@ void RecordList::setColumnTitles(const QStringList &titles)
     emit headerDataChanged(Qt::Horizontal, 0, ConvictionRecord::FieldCount - 1);
 }
 
+void RecordList::setColumnTitle(int column, const QString &title)
+{
+    while (m_columnTitles.size() < ConvictionRecord::FieldCount)
+        m_columnTitles.append(QString());
+    m_columnTitles[column] = title;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
 // A write reports a change even when the text stays the same: the window's
 // enabling rule listens for these reports.
 void RecordList::reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn)

@@ -32,6 +32,7 @@ public:
     void replaceAll(QList<ConvictionRecord> records);
 
     void setColumnTitles(const QStringList &titles);
+    void setColumnTitle(int column, const QString &title);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -1,0 +1,476 @@
+#include "ui/main.h"
+
+#include "assessment/assessmenttexts.h"
+#include "assessment/recordlist.h"
+#include "catalogue/uLocalize.h"
+#include "localisation/LoadLang.h"
+#include "localisation/recordtranslation.h"
+#include "ui/about.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+#include "ui/errorhandler.h"
+#include "ui/languageselector.h"
+#include "ui/programicon.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QWidgetAction>
+
+namespace {
+
+template<typename Object>
+Object *named(Object *object, const char *name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QAction *namedAction(QMenu *menu, const char *name)
+{
+    return named(menu->addAction(QString()), name);
+}
+
+constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72};
+const QSize ClientSize(700, 475);
+
+} // namespace
+
+TForm1::TForm1(ProgramContext &context, QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_records(new RecordList(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(programIcon());
+    QFont font = this->font();
+    font.setPointSizeF(std::max(font.pointSizeF(), 8.0));
+    setFont(font);
+
+    buildMenus();
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    buildCurrentCrimeGroup();
+    buildConvictionsGroup();
+    buildResultPanel();
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 4, 8, 5);
+    layout->setSpacing(4);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2, 1);
+    layout->addWidget(Panel1);
+
+    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setMinimumWidth(50);
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->setCursor(Qt::PointingHandCursor);
+    StatusBar1->installEventFilter(this);
+    StatusPanel0->installEventFilter(this);
+    setStatusBar(StatusBar1);
+
+    setTabOrder(ComboBox1, CheckBox1);
+    setTabOrder(CheckBox1, DateTimePicker1);
+    setTabOrder(DateTimePicker1, ListView1);
+    setTabOrder(ListView1, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+
+    connectCommands();
+    FormCreate();
+
+    Edit_frm = new TEdit_frm(m_context.dateFormat, m_context.languageSetting, this);
+    AboutFrm = new TAboutFrm(m_context.programFolder, this);
+    connect(Edit_frm, &TEdit_frm::activated, this, [this] { applyEnablingRule(false); });
+    connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
+
+    resize(ClientSize);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildMenus()
+{
+    mMenu = named(new QMenuBar(this), "mMenu");
+    setMenuBar(mMenu);
+
+    N1 = named(mMenu->addMenu(QString()), "N1");
+    N11 = namedAction(N1, "N11");
+    N1->addSeparator();
+    N50 = namedAction(N1, "N50");
+    N3 = namedAction(N1, "N3");
+    N1->addSeparator();
+    N2 = namedAction(N1, "N2");
+
+    N20 = named(mMenu->addMenu(QString()), "N20");
+    N21 = named(N20->addMenu(QString()), "N21");
+    CmbBxLang = named(new LanguageSelector(N21), "CmbBxLang");
+    CmbBxLang->setMinimumWidth(100);
+    auto *selectorAction = new QWidgetAction(N21);
+    selectorAction->setDefaultWidget(CmbBxLang);
+    N21->addAction(selectorAction);
+
+    N5 = named(mMenu->addMenu(QString()), "N5");
+    N6 = namedAction(N5, "N6");
+    N5->addSeparator();
+    N9 = namedAction(N5, "N9");
+    N5->addSeparator();
+    N16 = namedAction(N5, "N16");
+    N17 = namedAction(N5, "N17");
+    N5->addSeparator();
+    N8 = namedAction(N5, "N8");
+}
+
+void TForm1::buildCurrentCrimeGroup()
+{
+    GroupBox1 = named(new QGroupBox(centralWidget()), "GroupBox1");
+    Label1 = named(new QLabel(GroupBox1), "Label1");
+    ComboBox1 = named(new QComboBox(GroupBox1), "ComboBox1");
+    ComboBox1->setMinimumWidth(209);
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Label4 = named(new QLabel(GroupBox1), "Label4");
+    Label4->setMinimumWidth(147);
+    DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
+    DateTimePicker1->setMinimumWidth(103);
+    CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
+    CheckBox1->setMinimumWidth(362);
+
+    auto *grid = new QGridLayout(GroupBox1);
+    grid->setContentsMargins(8, 6, 12, 8);
+    grid->setHorizontalSpacing(8);
+    grid->setColumnMinimumWidth(0, 168);
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(ComboBox1, 0, 1);
+    grid->addWidget(Label4, 0, 3);
+    grid->addWidget(DateTimePicker1, 0, 4);
+    grid->addWidget(CheckBox1, 1, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+}
+
+void TForm1::buildConvictionsGroup()
+{
+    GroupBox2 = named(new QGroupBox(centralWidget()), "GroupBox2");
+    ListView1 = named(new QTableView(GroupBox2), "ListView1");
+    ListView1->setModel(m_records);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setShowGrid(true);
+    ListView1->setWordWrap(false);
+    ListView1->verticalHeader()->hide();
+    ListView1->horizontalHeader()->setHighlightSections(false);
+    ListView1->horizontalHeader()->setTextElideMode(Qt::ElideRight);
+    ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ListView1->setTextElideMode(Qt::ElideRight);
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
+        ListView1->setColumnWidth(column, ColumnWidths[column]);
+    ListView1->setMinimumSize(200, 80);
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    PopupMenu1 = named(new QMenu(ListView1), "PopupMenu1");
+    N12 = namedAction(PopupMenu1, "N12");
+    N13 = namedAction(PopupMenu1, "N13");
+    N14 = namedAction(PopupMenu1, "N14");
+
+    Button1 = named(new QPushButton(GroupBox2), "Button1");
+    Button2 = named(new QPushButton(GroupBox2), "Button2");
+    Button3 = named(new QPushButton(GroupBox2), "Button3");
+    for (QPushButton *button : {Button1, Button2, Button3})
+        button->setMinimumSize(75, 25);
+    Label3 = named(new QLabel(GroupBox2), "Label3");
+    Label3->setMinimumWidth(344);
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    buttons->addWidget(Button3);
+    buttons->addSpacing(40);
+    buttons->addWidget(Label3, 1);
+
+    auto *layout = new QVBoxLayout(GroupBox2);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(ListView1, 1);
+    layout->addLayout(buttons);
+
+    for (QWidget *control : {static_cast<QWidget *>(Button2), static_cast<QWidget *>(Button3)})
+        control->setEnabled(false);
+    N13->setEnabled(false);
+    N14->setEnabled(false);
+}
+
+void TForm1::buildResultPanel()
+{
+    Panel1 = named(new QFrame(centralWidget()), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setMinimumHeight(49);
+    // The gradient of an inactive window caption.
+    Panel1->setStyleSheet(QStringLiteral(
+        "QFrame#Panel1 { border: 1px inset #8a96a3; background: qlineargradient("
+        "x1:0, y1:0, x2:1, y2:0, stop:0 #bfcddb, stop:1 #d7e4f2); }"));
+    Label2 = named(new QLabel(Panel1), "Label2");
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Label2->setMinimumWidth(546);
+    auto *layout = new QHBoxLayout(Panel1);
+    layout->setContentsMargins(16, 6, 16, 6);
+    layout->addWidget(Label2, 1);
+}
+
+template<typename Command>
+void TForm1::command(Command &&run)
+{
+    runCommand(this, std::forward<Command>(run));
+}
+
+void TForm1::connectCommands()
+{
+    const auto on = [this](QAction *action, void (TForm1::*handler)()) {
+        connect(action, &QAction::triggered, this, [this, handler] { command([&] { (this->*handler)(); }); });
+    };
+    const auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { command([&] { (this->*handler)(); }); });
+    };
+    onClick(Button1, &TForm1::Button1Click);
+    onClick(Button2, &TForm1::Button2Click);
+    onClick(Button3, &TForm1::Button3Click);
+    on(N12, &TForm1::Button1Click);
+    on(N13, &TForm1::Button2Click);
+    on(N14, &TForm1::Button3Click);
+    on(N11, &TForm1::N11Click);
+    on(N8, &TForm1::N8Click);
+    connect(N2, &QAction::triggered, this, &QWidget::close);
+
+    connect(ComboBox1, &QComboBox::activated, this, [this] { command([this] { ComboBox1Change(); }); });
+    // The result line answers for the inputs on screen: the custody box and the
+    // calculation date recompute too.
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this] { command([this] { calc_rec(); }); });
+    connect(CmbBxLang, &LanguageSelector::languageChanged, this,
+            [this] { command([this] { CmbBxLangChange(); }); });
+
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at)); });
+
+    // The enabling rule follows the list's reports of changed rows and selection.
+    const auto listChanged = [this] { applyEnablingRule(false); };
+    connect(m_records, &QAbstractItemModel::dataChanged, this, listChanged);
+    connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
+}
+
+void TForm1::FormCreate()
+{
+    // A stored value of the wrong type is reported, then start-up goes on as if
+    // nothing were stored: the selector is filled and the date is today.
+    QString stored;
+    command([&] { stored = m_context.languageSetting.read(); });
+    CmbBxLang->setStoredName(stored);
+    command([this] {
+        m_context.catalogue->SelectDefaultLanguage(QStringLiteral("English"));
+        QStringList names;
+        m_context.catalogue->FillLanguageNames(names, true);
+        CmbBxLang->setLanguageNames(names);
+    });
+    setCalculationDate(m_context.dateFormat.today());
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    FormShow();
+}
+
+void TForm1::FormShow()
+{
+    for (QComboBox *selector : {ComboBox1, Edit_frm->ComboBox1}) {
+        const QSignalBlocker blocker(selector);
+        selector->clear();
+        for (const QString &text : crimeCategories.texts)
+            selector->addItem(text);
+    }
+    ComboBox1->setCurrentIndex(-1);
+    Edit_frm->ComboBox1->setCurrentIndex(0);
+
+    // The window starts at its designed size or at the size its texts need,
+    // whichever is larger, centred on the screen.
+    resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == StatusBar1 || watched == StatusPanel0)
+        && event->type() == QEvent::MouseButtonDblClick) {
+        emit statusBarDoubleClicked();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+CurrentCrime TForm1::currentCrime() const
+{
+    return CurrentCrime{ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
+                        CheckBox1->isChecked(), DateTimePicker1->date()};
+}
+
+void TForm1::calc_rec()
+{
+    const AssessmentTexts texts = lookUpAssessmentTexts(catalogue(), crimeCategories);
+    m_lastAssessment = recomputeRecidivism(texts, currentCrime(), *m_records, m_context.dateFormat);
+    Label2->setText(m_lastAssessment.resultText);
+    m_lastAssessment.throwIfFailed();
+}
+
+QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
+                         QDate convictionDate) const
+{
+    return expungementAnswer(lookUpAssessmentTexts(catalogue(), crimeCategories), severity,
+                             juvenile, convictionDate, DateTimePicker1->date());
+}
+
+void TForm1::setCalculationDate(QDate date)
+{
+    const QSignalBlocker blocker(DateTimePicker1);
+    DateTimePicker1->setCheckedDate(date);
+}
+
+ConvictionRecord TForm1::recordFromDialog() const
+{
+    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
+    const QString no = catalogue().Translate(QStringLiteral("String.No"));
+    const auto answer = [&](const QCheckBox *box) { return box->isChecked() ? yes : no; };
+    return ConvictionRecord{m_context.dateFormat.format(Edit_frm->DateTimePicker1->date()),
+                            Edit_frm->ComboBox1->currentIndex() >= 0
+                                ? Edit_frm->ComboBox1->currentText()
+                                : QString(),
+                            answer(Edit_frm->CheckBox1),
+                            answer(Edit_frm->CheckBox2),
+                            answer(Edit_frm->CheckBox3),
+                            {}};
+}
+
+void TForm1::Button1Click()
+{
+    Edit_frm->ComboBox1->setCurrentIndex(0);
+    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.today());
+    Edit_frm->CheckBox1->setChecked(true);
+    Edit_frm->CheckBox2->setChecked(false);
+    Edit_frm->CheckBox3->setChecked(false);
+    if (Edit_frm->exec() == QDialog::Accepted)
+        m_records->append(recordFromDialog());
+    calc_rec();
+}
+
+void TForm1::Button2Click()
+{
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const int row = selected.first().row();
+    const QModelIndex focus = ListView1->currentIndex();
+    const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
+
+    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.parse(shown.Date));
+    // A severity that names no category selects nothing; OK then keeps the row's text.
+    Edit_frm->ComboBox1->setCurrentIndex(Edit_frm->ComboBox1->findText(shown.Severity));
+    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
+    Edit_frm->CheckBox1->setChecked(shown.Custody == yes);
+    Edit_frm->CheckBox2->setChecked(shown.Juvenile == yes);
+    Edit_frm->CheckBox3->setChecked(shown.Reprieve == yes);
+
+    if (Edit_frm->exec() == QDialog::Accepted) {
+        ConvictionRecord fields = recordFromDialog();
+        if (Edit_frm->ComboBox1->currentIndex() < 0)
+            fields.Severity = shown.Severity;
+        m_records->replaceFields(row, fields);
+    }
+    calc_rec();
+}
+
+void TForm1::Button3Click()
+{
+    if (ListView1->selectionModel()->hasSelection()) {
+        const QModelIndex focus = ListView1->currentIndex();
+        const int row =
+            focus.isValid() ? focus.row() : ListView1->selectionModel()->selectedRows().first().row();
+        m_records->remove(row);
+        // The view selects the next row by itself; a second Delete must not
+        // delete it.
+        ListView1->clearSelection();
+    }
+    calc_rec();
+    applyEnablingRule(false);
+}
+
+void TForm1::N11Click()
+{
+    ComboBox1->setCurrentIndex(0);
+    m_records->clear();
+    setCalculationDate(m_context.dateFormat.today());
+    calc_rec();
+}
+
+void TForm1::N8Click()
+{
+    AboutFrm->ShowAbout(CmbBxLang->currentText());
+}
+
+void TForm1::ComboBox1Change()
+{
+    calc_rec();
+}
+
+void TForm1::CmbBxLangChange()
+{
+    // Before the first localisation pass a change only stores the name: it is the
+    // stored name being written back into the selector at start-up.
+    if (!LocalizedOnce) {
+        m_context.languageSetting.write(CmbBxLang->currentText());
+        return;
+    }
+    const RecordTexts before = currentRecordTexts(catalogue(), crimeCategories);
+    std::optional<RuntimeError> notStored;
+    try {
+        m_context.languageSetting.write(CmbBxLang->currentText());
+    } catch (const RuntimeError &error) {
+        // The switch goes on: only remembering the choice failed.
+        notStored = error;
+    }
+    LocalizeInterface(*this);
+    translateRecords(*m_records, before, currentRecordTexts(catalogue(), crimeCategories));
+    if (notStored)
+        showError(this, notStored->message());
+    calc_rec();
+}
+
+void TForm1::applyEnablingRule(bool requireListFocus)
+{
+    const bool enabled = m_records->count() > 0 && (!requireListFocus || ListView1->hasFocus());
+    Button2->setEnabled(enabled);
+    Button3->setEnabled(enabled);
+    N13->setEnabled(enabled);
+    N14->setEnabled(enabled);
+}

@@ -1,0 +1,146 @@
+// The main window: the current crime, the list of previous convictions and the
+// result line, with the commands that change them.
+#pragma once
+
+#include "assessment/crimecategories.h"
+#include "assessment/recidivism.h"
+#include "ui/programcontext.h"
+
+#include <QMainWindow>
+
+class DatePicker;
+class LanguageSelector;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QTableView;
+class RecordList;
+class TAboutFrm;
+class TEdit_frm;
+
+// What a file dialog is set up with; the dialog itself is made when it is shown.
+struct FileDialogSetup
+{
+    QString title;
+    QString filter;
+    QString defaultSuffix = QStringLiteral("har");
+};
+
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and runs its creation step, then creates the record dialog
+    // and the about box.
+    explicit TForm1(ProgramContext &context, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    RecordList &records() const { return *m_records; }
+    const ProgramContext &context() const { return m_context; }
+    LanguageCatalogue &catalogue() const { return *m_context.catalogue; }
+    // The crime being assessed, as the inputs show it.
+    CurrentCrime currentCrime() const;
+    const RecidivismAssessment &lastAssessment() const { return m_lastAssessment; }
+
+    // The recomputation pass: refreshes every row's InForce answer and the result line.
+    void calc_rec();
+    // The expungement check of one conviction at the calculation date.
+    QString calc_sud(const QString &severity, const QString &juvenile, QDate convictionDate) const;
+
+    // Commands, each as the user triggers it (errors propagate to the caller).
+    void Button1Click(); // add
+    void Button2Click(); // modify
+    void Button3Click(); // delete
+    void N11Click();     // clear data
+    void N8Click();      // about
+    void CmbBxLangChange();
+    void ComboBox1Change();
+
+    // Delete and Modify (buttons and context menu) enabled exactly when the list
+    // holds a row, and, when asked, the list has the keyboard focus.
+    void applyEnablingRule(bool requireListFocus = false);
+
+    CrimeCategories crimeCategories; // the current language's category texts
+    bool LocalizedOnce = false;
+    FileDialogSetup od;
+    FileDialogSetup SD;
+
+    QMenuBar *mMenu;
+    QMenu *N1;
+    QAction *N11;
+    QAction *N50;
+    QAction *N3;
+    QAction *N2;
+    QMenu *N20;
+    QMenu *N21;
+    LanguageSelector *CmbBxLang;
+    QMenu *N5;
+    QAction *N6;
+    QAction *N9;
+    QAction *N16;
+    QAction *N17;
+    QAction *N8;
+
+    QGroupBox *GroupBox1;
+    QLabel *Label1;
+    QComboBox *ComboBox1;
+    QLabel *Label4;
+    DatePicker *DateTimePicker1;
+    QCheckBox *CheckBox1;
+
+    QGroupBox *GroupBox2;
+    QTableView *ListView1;
+    QPushButton *Button1;
+    QPushButton *Button2;
+    QPushButton *Button3;
+    QLabel *Label3;
+
+    QFrame *Panel1;
+    QLabel *Label2;
+
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
+
+    QMenu *PopupMenu1;
+    QAction *N12;
+    QAction *N13;
+    QAction *N14;
+
+    TEdit_frm *Edit_frm = nullptr;
+    TAboutFrm *AboutFrm = nullptr;
+
+signals:
+    void statusBarDoubleClicked();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildCurrentCrimeGroup();
+    void buildConvictionsGroup();
+    void buildResultPanel();
+    void connectCommands();
+    void FormCreate();
+    void FormShow();
+    void setCalculationDate(QDate date);
+    // Reads the dialog's inputs as the fields of a record.
+    ConvictionRecord recordFromDialog() const;
+    // Runs a command of the user's, showing what it raises.
+    template<typename Command>
+    void command(Command &&run);
+
+    ProgramContext &m_context;
+    RecordList *m_records;
+    RecidivismAssessment m_lastAssessment;
+    bool m_shownBefore = false;
+};

@@ -1,0 +1,19 @@
+// What the windows take from outside: the program folder, the language catalogue,
+// the stored language setting and the user's date format. The program passes the
+// real ones; tests pass fixtures.
+#pragma once
+
+#include "platform/languagesetting.h"
+#include "platform/shortdateformat.h"
+
+#include <QString>
+
+class LanguageCatalogue;
+
+struct ProgramContext
+{
+    QString programFolder; // holds lang, the readme and the help files
+    LanguageCatalogue *catalogue = nullptr;
+    LanguageSetting languageSetting;
+    ShortDateFormat dateFormat;
+};

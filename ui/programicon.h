@@ -1,0 +1,6 @@
+// The program's icon, drawn rather than shipped as a file.
+#pragma once
+
+#include <QIcon>
+
+QIcon programIcon();

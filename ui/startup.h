@@ -1,0 +1,10 @@
+// The entry sequence up to the message loop: the default language, the main
+// window with its creation step, the two dialogs, and the first localisation pass.
+#pragma once
+
+#include <memory>
+
+class TForm1;
+struct ProgramContext;
+
+std::unique_ptr<TForm1> startKovrant(ProgramContext &context);
