@@ -1,8 +1,9 @@
 #include "platform/codepage.h"
 
-#include <QStringDecoder>
-
 #include <array>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 #include <iconv.h>
 #include <memory>
 
@@ -76,16 +77,34 @@ QString decodeCodePage(QByteArrayView bytes, EightBitCodePage codePage)
     return text;
 }
 
-QString decodeEightBit(QByteArrayView bytes, const QLocale &locale)
+QByteArray encodeCodePage(QStringView text, EightBitCodePage codePage)
+{
+    const CodePageTable &table = tableFor(codePage);
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        char byte = '?';
+        if (ch < 0x80) {
+            byte = char(ch);
+        } else {
+            for (int candidate = 0x80; candidate < 256; ++candidate) {
+                if (table[candidate] == ch) {
+                    byte = char(candidate);
+                    break;
+                }
+            }
+        }
+        bytes[i] = byte;
+    }
+    return bytes;
+}
+
+EightBitCodePage systemCodePage(const QLocale &locale)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(locale);
-    return QStringDecoder(QStringDecoder::System)(bytes);
+    return GetACP() == 1251 ? EightBitCodePage::Windows1251 : EightBitCodePage::Windows1252;
 #else
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    return decodeCodePage(bytes, codePageForLocale(locale));
+    return codePageForLocale(locale);
 #endif
 }

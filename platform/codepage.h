@@ -2,6 +2,7 @@
 // without a byte-order mark, so that such files written in Russian read correctly.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLocale>
 #include <QString>
@@ -12,9 +13,22 @@ enum class EightBitCodePage { Windows1251, Windows1252 };
 // languages written in Cyrillic, Western European for the rest.
 EightBitCodePage codePageForLocale(const QLocale &locale);
 
-// Decodes bytes that carry no byte-order mark. Valid UTF-8 is taken as UTF-8 (the
-// usual encoding here); anything else is read in the locale's Windows code page.
-QString decodeEightBit(QByteArrayView bytes, const QLocale &locale);
+// The code page of files without a byte-order mark: on Windows the ANSI code page,
+// elsewhere the one Windows gives the user's locale.
+EightBitCodePage systemCodePage(const QLocale &locale);
+
+// Whether unmarked bytes that are valid UTF-8 are read as UTF-8: so they are here,
+// where UTF-8 is the usual encoding; on Windows the ANSI code page decides alone.
+inline constexpr bool UnmarkedUtf8IsUtf8 =
+#ifdef Q_OS_WIN
+    false;
+#else
+    true;
+#endif
 
 // Decodes bytes in the given Windows code page, byte by byte.
 QString decodeCodePage(QByteArrayView bytes, EightBitCodePage codePage);
+
+// Encodes text in the given Windows code page; a character the code page lacks
+// becomes "?".
+QByteArray encodeCodePage(QStringView text, EightBitCodePage codePage);

@@ -1,10 +1,12 @@
-// An INI document as the profile-file service reads it. Parsing keeps the text
-// and where each section and key lies in it, so that writing can later change one
-// value and leave every other line as it was.
+// An INI document as the profile-file service reads and writes it. It keeps every
+// line as it was read, so that writing a key changes that key alone and leaves
+// comments, other sections, unknown keys and the order of lines as they were.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -15,7 +17,8 @@ public:
     // Every line is trimmed of characters with a code of 32 or less; empty lines
     // and lines beginning with ";" are ignored; "[name]" starts a section; inside
     // a section, a line with "=" is a key (name before the first "=", value after
-    // it, both trimmed). Lines before the first section are ignored.
+    // it, both trimmed). Lines before the first section are ignored. CRLF, LF and
+    // a CR alone each end a line.
     static IniDocument parse(const QString &text);
 
     // Names match without regard to case. When a key occurs twice in a section the
@@ -24,31 +27,42 @@ public:
     std::optional<QString> value(QStringView section, QStringView key) const;
     QString value(QStringView section, QStringView key, const QString &fallback) const;
 
-    // Whether the document has the section (its last block counts).
     bool hasSection(QStringView section) const;
+    // The number of key lines in the section's counting block.
+    qsizetype keyCount(QStringView section) const;
+
+    // Replaces the value of the key that counts, or adds the key after the last
+    // key of the section's counting block, or adds the section at the end.
+    void setValue(const QString &section, const QString &key, const QString &value);
+
+    // The document as text, with the line break it was read with (CRLF for a new
+    // document).
+    QString toText() const;
 
 private:
-    struct Span
-    {
-        qsizetype start = 0;
-        qsizetype length = 0;
-    };
     struct Entry
     {
-        Span key;
-        Span value;
-        int line = 0;
+        QString key;
+        QString value;
+        qsizetype line = 0; // index into the block's lines
     };
-    struct Section
+    struct Block
     {
-        Span name;
-        int headerLine = 0;
+        QString name;
+        QStringList lines; // lines[0] is the header
         QList<Entry> entries;
+        // Upper-cased key -> index of the entry that counts; built on first use.
+        mutable QHash<QString, qsizetype> index;
+        qsizetype lastKeyLine() const { return entries.isEmpty() ? 0 : entries.last().line; }
+        const Entry *find(QStringView key) const;
+        Entry *find(QStringView key);
     };
 
-    QStringView view(Span span) const { return QStringView(m_text).mid(span.start, span.length); }
-    const Section *findSection(QStringView name) const;
+    const Block *findBlock(QStringView name) const;
+    Block *findBlock(QStringView name);
 
-    QString m_text;
-    QList<Section> m_sections;
+    QStringList m_preamble; // lines before the first section
+    QList<Block> m_blocks;
+    QString m_lineBreak = QStringLiteral("\r\n");
+    bool m_endsWithLineBreak = true;
 };

@@ -39,3 +39,9 @@ RuntimeError failedToSetCalendarDateError()
 {
     return RuntimeError(QStringLiteral("Failed to set calendar date or time"));
 }
+
+RuntimeError damagedRecordFileError(const QString &fileName, const QString &detail)
+{
+    return RuntimeError(QStringLiteral("The file \"%1\" is damaged: %2")
+                            .arg(QDir::toNativeSeparators(fileName), detail));
+}

@@ -26,3 +26,6 @@ RuntimeError unableToWriteError(const QString &fileName);
 RuntimeError invalidDataTypeError(const QString &valueName);
 RuntimeError failedToSetDataError(const QString &valueName);
 RuntimeError failedToSetCalendarDateError();
+
+// A record file that cannot come from a saved list; the detail says why.
+RuntimeError damagedRecordFileError(const QString &fileName, const QString &detail);

@@ -6,17 +6,49 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
-QString decodeText(const QByteArray &bytes, const QLocale &locale)
+DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &locale)
 {
     const QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(view.sliced(3));
+        return {QString::fromUtf8(view.sliced(3)), TextEncoding::Utf8WithMark};
     if (view.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE)(view.sliced(2));
+        return {QStringDecoder(QStringDecoder::Utf16LE)(view.sliced(2)),
+                TextEncoding::Utf16LEWithMark};
     if (view.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE)(view.sliced(2));
-    return decodeEightBit(view, locale);
+        return {QStringDecoder(QStringDecoder::Utf16BE)(view.sliced(2)),
+                TextEncoding::Utf16BEWithMark};
+    if (UnmarkedUtf8IsUtf8) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8(view);
+        if (!utf8.hasError())
+            return {std::move(text), TextEncoding::Utf8};
+    }
+    const EightBitCodePage codePage = systemCodePage(locale);
+    return {decodeCodePage(view, codePage), codePage == EightBitCodePage::Windows1251
+                                                ? TextEncoding::Windows1251
+                                                : TextEncoding::Windows1252};
+}
+
+QString decodeText(const QByteArray &bytes, const QLocale &locale)
+{
+    return decodeTextWithEncoding(bytes, locale).text;
+}
+
+QByteArray encodeText(const QString &text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8: return text.toUtf8();
+    case TextEncoding::Utf8WithMark: return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16LEWithMark:
+        return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text);
+    case TextEncoding::Utf16BEWithMark:
+        return QByteArray("\xFE\xFF") + QStringEncoder(QStringEncoder::Utf16BE)(text);
+    case TextEncoding::Windows1251: return encodeCodePage(text, EightBitCodePage::Windows1251);
+    case TextEncoding::Windows1252: return encodeCodePage(text, EightBitCodePage::Windows1252);
+    }
+    return text.toUtf8();
 }
 
 QByteArray readFileBytes(const QString &path, qint64 maxBytes)

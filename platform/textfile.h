@@ -7,6 +7,29 @@
 #include <QString>
 #include <QStringList>
 
+// How a file's text was stored, so that a rewritten file keeps its encoding.
+enum class TextEncoding {
+    Utf8,
+    Utf8WithMark,
+    Utf16LEWithMark,
+    Utf16BEWithMark,
+    Windows1251,
+    Windows1252
+};
+
+struct DecodedText
+{
+    QString text;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// As decodeText, also telling which encoding the bytes were in.
+DecodedText decodeTextWithEncoding(const QByteArray &bytes,
+                                   const QLocale &locale = QLocale::system());
+
+// Encodes text the way decodeTextWithEncoding read it (a mark included).
+QByteArray encodeText(const QString &text, TextEncoding encoding);
+
 // Decodes a whole file's bytes: EF BB BF UTF-8, FF FE UTF-16LE, FE FF UTF-16BE (the
 // mark is not part of the text); without a mark, the system's 8-bit code page.
 QString decodeText(const QByteArray &bytes, const QLocale &locale = QLocale::system());

@@ -1,0 +1,40 @@
+// An INI file read and written as the profile-file service does it, with two
+// guarantees more: a set of writes replaces the file in one atomic step, and a
+// rewritten file keeps its encoding.
+#pragma once
+
+#include "platform/inidocument.h"
+#include "platform/textfile.h"
+
+#include <QLocale>
+#include <QString>
+
+class ProfileFile
+{
+public:
+    // The longest value a read returns.
+    static constexpr qsizetype MaxValueLength = 2047;
+
+    // Reads the file; a missing file reads as empty and will be created by save().
+    static ProfileFile open(const QString &path, qint64 maxBytes,
+                            const QLocale &locale = QLocale::system());
+
+    QString path() const { return m_path; }
+    bool existed() const { return m_existed; }
+    TextEncoding encoding() const { return m_encoding; }
+    const IniDocument &document() const { return m_document; }
+
+    // At most MaxValueLength characters of the value.
+    std::optional<QString> value(QStringView section, QStringView key) const;
+    void setValue(const QString &section, const QString &key, const QString &value);
+
+    // Replaces the file with the document in one step: on any failure the file on
+    // disk is as it was, and "Unable to write to %s" is raised.
+    void save() const;
+
+private:
+    QString m_path;
+    bool m_existed = false;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    IniDocument m_document;
+};

@@ -1,0 +1,29 @@
+// The record file (".har"): a list of previous convictions in one INI section,
+// saved in one atomic step and loaded only when the whole file reads correctly.
+#pragma once
+
+#include "assessment/convictionrecord.h"
+#include "assessment/crimecategories.h"
+
+#include <QList>
+#include <QString>
+
+class ShortDateFormat;
+
+inline constexpr qint64 RecordFileMaxBytes = 64 * 1024 * 1024;
+inline const QString RecordSection = QStringLiteral("previous_conviction");
+
+// Writes "count" and each record's keys. Every date is checked before anything is
+// written ("''%s'' is not a valid date"); the file is then replaced in one step
+// ("Unable to write to %s"), so on any error it stays exactly as it was. Other
+// content of an existing file, keys of higher record numbers included, stays.
+void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
+                    const QString &yesText, const ShortDateFormat &dateFormat);
+
+// Reads the records of a file. A missing or unreadable file, one larger than
+// RecordFileMaxBytes, one without the records' section, a count larger than the keys the section
+// holds, or a date that reads neither in the locale's format nor as ISO raises an error naming the
+// file. A missing date gives 30 December 1899; a missing severity the record's
+// number; the yes/no fields are "1"-like whole numbers.
+QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &answers,
+                                       const ShortDateFormat &dateFormat);

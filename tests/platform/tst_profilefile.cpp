@@ -1,0 +1,170 @@
+// Writing INI files: one key changes and everything else stays, encodings are
+// kept, new files are UTF-8 without a mark, and a failed write leaves the file.
+#include "platform/profilefile.h"
+#include "platform/runtimeerror.h"
+#include "support/languagefolder.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestProfileFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writingKeepsEverythingElse_data();
+    void writingKeepsEverythingElse();
+    void keepsTheEncoding_data();
+    void keepsTheEncoding();
+    void newFileIsUtf8WithoutMark();
+    void readsAtMost2047Characters();
+    void largeSectionsStayFast();
+    void unwritableTargetRaisesAndKeepsFile();
+
+private:
+    static QByteArray readAll(const QString &path);
+};
+
+QByteArray TestProfileFile::readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestProfileFile::writingKeepsEverythingElse_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("after");
+    const QString original = "; list of a client\r\n"
+                             "[previous_conviction]\r\n"
+                             "count=1\r\n"
+                             "Date0 = 07.04.2009\r\n"
+                             "note=kept\r\n"
+                             "; closing comment\r\n"
+                             "\r\n"
+                             "[other]\r\n"
+                             "x=1\r\n";
+    QTest::newRow("replace, any case, original key spelling kept")
+        << original << "PREVIOUS_CONVICTION"
+        << "date0" << QString(original).replace("Date0 = 07.04.2009", "Date0=01.01.2020");
+    QTest::newRow("add after the section's last key")
+        << original << "previous_conviction"
+        << "date1"
+        << QString(original).replace("note=kept\r\n", "note=kept\r\ndate1=01.01.2020\r\n");
+    QTest::newRow("add a section at the end") << original << "new"
+                                              << "k" << original + "[new]\r\nk=01.01.2020\r\n";
+    QTest::newRow("LF file stays LF") << "[s]\nk=old\n"
+                                      << "s"
+                                      << "k"
+                                      << "[s]\nk=01.01.2020\n";
+    QTest::newRow("repeated section: the later block is written")
+        << "[s]\nk=first\n[S]\nk=second\n"
+        << "s"
+        << "k"
+        << "[s]\nk=first\n[S]\nk=01.01.2020\n";
+    QTest::newRow("no final line break stays so") << "[s]\nk=old"
+                                                  << "s"
+                                                  << "k"
+                                                  << "[s]\nk=01.01.2020";
+}
+
+void TestProfileFile::writingKeepsEverythingElse()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, after);
+    IniDocument document = IniDocument::parse(before);
+    document.setValue(section, key, "01.01.2020");
+    QCOMPARE(document.toText(), after);
+    QCOMPARE(IniDocument::parse(document.toText()).value(section, key).value_or(QString()),
+             QStringLiteral("01.01.2020"));
+}
+
+void TestProfileFile::keepsTheEncoding_data()
+{
+    QTest::addColumn<LanguageFolder::Encoding>("encoding");
+    QTest::addColumn<TextEncoding>("expected");
+    using E = LanguageFolder::Encoding;
+    QTest::newRow("UTF-16LE") << E::Utf16LEWithMark << TextEncoding::Utf16LEWithMark;
+    QTest::newRow("UTF-16BE") << E::Utf16BEWithMark << TextEncoding::Utf16BEWithMark;
+    QTest::newRow("UTF-8 with mark") << E::Utf8WithMark << TextEncoding::Utf8WithMark;
+    QTest::newRow("1251") << E::Windows1251 << TextEncoding::Windows1251;
+}
+
+void TestProfileFile::keepsTheEncoding()
+{
+    QFETCH(LanguageFolder::Encoding, encoding);
+    QFETCH(TextEncoding, expected);
+    const LanguageFolder folder;
+    folder.write("list.har", "[previous_conviction]\r\nheaviness0=Тяжкое\r\n", encoding);
+    const QString path = folder.langPath("list.har");
+    const QLocale russian(QLocale::Russian);
+
+    ProfileFile file = ProfileFile::open(path, 1 << 20, russian);
+    QCOMPARE(file.encoding(), expected);
+    file.setValue("previous_conviction", "heaviness1", "Особо тяжкое");
+    file.save();
+
+    QCOMPARE(readAll(path), encodeText("[previous_conviction]\r\nheaviness0=Тяжкое\r\n"
+                                       "heaviness1=Особо тяжкое\r\n",
+                                       encoding));
+}
+
+void TestProfileFile::newFileIsUtf8WithoutMark()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("new.har");
+    ProfileFile file = ProfileFile::open(path, 1 << 20);
+    QVERIFY(!file.existed());
+    file.setValue("previous_conviction", "count", "0");
+    file.setValue("previous_conviction", "heaviness0", "Тяжкое");
+    file.save();
+    QCOMPARE(readAll(path),
+             QString("[previous_conviction]\r\ncount=0\r\nheaviness0=Тяжкое\r\n").toUtf8());
+}
+
+void TestProfileFile::readsAtMost2047Characters()
+{
+    const LanguageFolder folder;
+    folder.write("long.har", "[s]\nk=" + QString(3000, u'x') + "\n");
+    const ProfileFile file = ProfileFile::open(folder.langPath("long.har"), 1 << 20);
+    QCOMPARE(file.value(u"s", u"k")->size(), 2047);
+    QCOMPARE(file.document().value(u"s", u"k")->size(), 3000);
+}
+
+// Writing and reading back many keys of one section must not cost time
+// proportional to the square of their number.
+void TestProfileFile::largeSectionsStayFast()
+{
+    IniDocument document;
+    for (int i = 0; i < 20000; ++i)
+        document.setValue("s", "key" + QString::number(i), QString::number(i));
+    document.setValue("s", "KEY5", "five");
+    const IniDocument reread = IniDocument::parse(document.toText());
+    QCOMPARE(reread.keyCount(u"s"), 20000);
+    QCOMPARE(reread.value(u"s", u"key19999").value_or(QString()), QStringLiteral("19999"));
+    QCOMPARE(reread.value(u"S", u"key5").value_or(QString()), QStringLiteral("five"));
+}
+
+void TestProfileFile::unwritableTargetRaisesAndKeepsFile()
+{
+    const LanguageFolder folder;
+    // Root writes read-only files, so the target is a path under a regular file.
+    folder.write("plain.txt", "not a folder");
+    const QString path = folder.langPath("plain.txt") + "/list.har";
+    ProfileFile file = ProfileFile::open(path, 1 << 20);
+    file.setValue("s", "k", "v");
+    try {
+        file.save();
+        QFAIL("a file was written under a regular file");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.message(), "Unable to write to " + QDir::toNativeSeparators(path));
+    }
+    QCOMPARE(readAll(folder.langPath("plain.txt")), QByteArray("\xEF\xBB\xBFnot a folder"));
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "tst_profilefile.moc"

@@ -1,0 +1,196 @@
+// Record files: round trips under one language and locale, files of other
+// languages and locales, damaged and hostile files, and saves that fail.
+#include "platform/runtimeerror.h"
+#include "platform/shortdateformat.h"
+#include "records/recordfile.h"
+#include "support/assessmentfixture.h"
+#include "support/languagefolder.h"
+
+#include <QFile>
+#include <QtTest>
+
+using Records = QList<ConvictionRecord>;
+Q_DECLARE_METATYPE(Records)
+
+namespace {
+
+const AnswerTexts Answers{"Yes", "No"};
+
+ShortDateFormat formatFor(const char *locale)
+{
+    return ShortDateFormat(QLocale(QString::fromLatin1(locale)), [] { return QDate(2026, 12, 9); });
+}
+
+QString fixture(const QString &name)
+{
+    return sourceFolder() + "/tests/records/fixtures/" + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestRecordFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTripRestoresFiveFields_data();
+    void roundTripRestoresFiveFields();
+    void writesTheDocumentedKeys();
+    void shorterSaveLeavesHigherKeysIgnored();
+    void loadsTolerableFiles_data();
+    void loadsTolerableFiles();
+    void refusesDamagedFiles_data();
+    void refusesDamagedFiles();
+    void failingDateWritesNothing();
+    void unwritableTargetKeepsOldFile();
+};
+
+void TestRecordFile::roundTripRestoresFiveFields_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("ru_RU") << "ru_RU";
+    QTest::newRow("en_US") << "en_US";
+    QTest::newRow("C") << "C";
+}
+
+void TestRecordFile::roundTripRestoresFiveFields()
+{
+    QFETCH(QString, locale);
+    const ShortDateFormat format = formatFor(locale.toLatin1().constData());
+    const Records records{
+        {format.format(QDate(1975, 6, 30)), "especially grave", "Yes", "No", "No", "Yes"},
+        {format.format(QDate(2009, 4, 7)), "Тяжкое преступление", "No", "Yes", "Yes", "No"},
+    };
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, "Yes", format);
+    const Records loaded = loadRecordFile(path, Answers, format);
+    QCOMPARE(loaded.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        ConvictionRecord expected = records[i];
+        expected.InForce.clear();
+        QCOMPARE(loaded[i], expected);
+    }
+}
+
+void TestRecordFile::writesTheDocumentedKeys()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    Records records;
+    for (int i = 0; i < 11; ++i)
+        records.append(conviction("07.04.2009", "grave", i == 10 ? "Yes" : "Да"));
+    saveRecordFile(path, records, "Yes", fixtureDateFormat());
+    const QString text = QString::fromUtf8(readAll(path));
+    QVERIFY(text.startsWith("[previous_conviction]\r\ncount=11\r\ndate0=07.04.2009\r\n"
+                            "heaviness0=grave\r\ndeprivation0=0\r\ninfancy0=0\r\nrespite0=0\r\n"));
+    QVERIFY(text.endsWith("date10=07.04.2009\r\nheaviness10=grave\r\ndeprivation10=1\r\n"
+                          "infancy10=0\r\nrespite10=0\r\n"));
+}
+
+void TestRecordFile::shorterSaveLeavesHigherKeysIgnored()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    folder.writeBytes("list.har", "; kept\r\n[previous_conviction]\r\ncount=3\r\n"
+                                  "date2=01.01.2001\r\nheaviness2=small\r\n[other]\r\nx=1\r\n");
+    saveRecordFile(path, {conviction("07.04.2009", "grave")}, "Yes", fixtureDateFormat());
+    const QString text = QString::fromUtf8(readAll(path));
+    QVERIFY(text.contains("; kept") && text.contains("[other]\r\nx=1") &&
+            text.contains("date2=01.01.2001"));
+    const Records loaded = loadRecordFile(path, Answers, fixtureDateFormat());
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(loaded.first().Severity, QStringLiteral("grave"));
+}
+
+void TestRecordFile::loadsTolerableFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Records>("expected");
+    QTest::newRow("hexadecimal count, whole-number flags")
+        << "hex-count.har"
+        << Records{{"07.04.2009", "grave", "Yes", "No", "No", {}},
+                   {"08.04.2009", "medium", "No", "Yes", "No", {}}};
+    QTest::newRow("negative count: empty list") << "negative-count.har" << Records{};
+    QTest::newRow("missing keys get the defaults")
+        << "missing-keys.har"
+        << Records{{"07.04.2009", "0", "No", "No", "No", {}},
+                   {"30.12.1899", "especially grave", "No", "No", "No", {}}};
+    QTest::newRow("ISO date from a bare locale")
+        << "iso-date.har" << Records{{"07.04.2009", "grave", "Yes", "No", "No", {}}};
+    QTest::newRow("UTF-16, names in another case, another language's severity")
+        << "utf16-upper-case.har"
+        << Records{{"07.04.2009", "Тяжкое преступление", "Yes", "No", "No", {}}};
+}
+
+void TestRecordFile::loadsTolerableFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(Records, expected);
+    QCOMPARE(loadRecordFile(fixture(file), Answers, fixtureDateFormat()), expected);
+}
+
+void TestRecordFile::refusesDamagedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("count beyond the keys") << "huge-count.har"
+                                           << "lists 1000000 records";
+    QTest::newRow("unreadable date") << "unreadable-date.har"
+                                     << "record 2, \"31.02.2009\"";
+    QTest::newRow("binary junk") << "binary-junk.har"
+                                 << "no list of convictions";
+    QTest::newRow("missing file") << "absent.har"
+                                  << "No such file or directory";
+}
+
+void TestRecordFile::refusesDamagedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    try {
+        loadRecordFile(fixture(file), Answers, fixtureDateFormat());
+        QFAIL("a damaged file was loaded");
+    } catch (const RuntimeError &error) {
+        QVERIFY2(error.message().contains(QDir::toNativeSeparators(fixture(file))),
+                 qPrintable(error.message()));
+        QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
+    }
+}
+
+void TestRecordFile::failingDateWritesNothing()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    const QByteArray before = "[previous_conviction]\r\ncount=1\r\ndate0=01.01.2001\r\n";
+    folder.writeBytes("list.har", before);
+    const Records records{conviction("07.04.2009", "grave"), conviction("4/7/2009", "grave"),
+                          conviction("08.04.2009", "grave")};
+    try {
+        saveRecordFile(path, records, "Yes", fixtureDateFormat());
+        QFAIL("a list with an unreadable date was saved");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.message(), QStringLiteral("''4/7/2009'' is not a valid date"));
+    }
+    QCOMPARE(readAll(path), before);
+}
+
+void TestRecordFile::unwritableTargetKeepsOldFile()
+{
+    const LanguageFolder folder;
+    // A folder in place of the file: nobody, root included, can replace it.
+    QVERIFY(QDir(folder.langFolder()).mkdir("list.har"));
+    const QString path = folder.langPath("list.har");
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, saveRecordFile(path, {conviction("07.04.2009", "grave")},
+                                                          "Yes", fixtureDateFormat()));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestRecordFile)
+#include "tst_recordfile.moc"
