@@ -70,7 +70,7 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 9> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 10> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -80,6 +80,7 @@ inline constexpr std::array<const char16_t *, 9> CommandTextKeys = {
     u"Button.SaveAs",
     u"String.WebLink",
     u"String.Result",
+    u"String.HelpFileMissing",
 };
 
 // The category keys, index 0 small gravity to 3 especially grave.

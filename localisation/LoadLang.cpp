@@ -46,9 +46,15 @@ void LocalizeInterface(TForm1 &form)
     TAboutFrm &about = *form.AboutFrm;
     RecordList &records = form.records();
     using Setter = std::function<void(const QString &)>;
-    const auto text = [](auto *element) { return [element](const QString &t) { element->setText(t); }; };
-    const auto title = [](QWidget *window) { return [window](const QString &t) { window->setWindowTitle(t); }; };
-    const auto heading = [](auto *element) { return [element](const QString &t) { element->setTitle(t); }; };
+    const auto text = [](auto *element) {
+        return [element](const QString &t) { element->setText(t); };
+    };
+    const auto title = [](QWidget *window) {
+        return [window](const QString &t) { window->setWindowTitle(t); };
+    };
+    const auto heading = [](auto *element) {
+        return [element](const QString &t) { element->setTitle(t); };
+    };
     const auto item = [](QComboBox *selector, int index) {
         return [selector, index](const QString &t) { setSeverityItem(selector, index, t); };
     };

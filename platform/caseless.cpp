@@ -1,11 +1,16 @@
 #include "platform/caseless.h"
 
 #include <QChar>
+#include <QHashFunctions>
+#include <QVarLengthArray>
 
 namespace {
-char16_t upper(QChar ch)
+inline char16_t upper(QChar ch)
 {
-    return char16_t(QChar::toUpper(ch.unicode()));
+    const char16_t code = ch.unicode();
+    if (code < 0x80)
+        return code >= u'a' && code <= u'z' ? char16_t(code - 0x20) : code;
+    return char16_t(QChar::toUpper(code));
 }
 } // namespace
 
@@ -30,4 +35,13 @@ int compareCaseless(QStringView a, QStringView b)
             return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+size_t qHash(CaselessView key, size_t seed) noexcept
+{
+    // Qt's own hashing of the upper-cased code units.
+    QVarLengthArray<char16_t, 64> units(key.text.size());
+    for (qsizetype i = 0; i < key.text.size(); ++i)
+        units[i] = upper(key.text[i]);
+    return qHashBits(units.constData(), size_t(units.size()) * sizeof(char16_t), seed);
 }

@@ -8,3 +8,16 @@ bool equalsCaseless(QStringView a, QStringView b);
 
 // Negative, zero or positive, ordering by the upper-cased code units.
 int compareCaseless(QStringView a, QStringView b);
+
+// A name as a hash key that matches without regard to case. It views text owned
+// elsewhere, which must outlive the key.
+struct CaselessView
+{
+    QStringView text;
+
+    friend bool operator==(CaselessView a, CaselessView b)
+    {
+        return equalsCaseless(a.text, b.text);
+    }
+};
+size_t qHash(CaselessView key, size_t seed = 0) noexcept;

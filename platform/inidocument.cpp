@@ -2,6 +2,9 @@
 
 #include "platform/caseless.h"
 
+#include <optional>
+#include <utility>
+
 namespace {
 
 bool isBlank(QChar ch)
@@ -20,12 +23,16 @@ QStringView trimmed(QStringView text)
     return text.sliced(start, end - start);
 }
 
-QString upperCased(QStringView text)
+// Reads a key line's name and value as views of the line.
+std::optional<std::pair<QStringView, QStringView>> keyAndValue(QStringView line)
 {
-    QString upper(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        upper[i] = QChar(char16_t(QChar::toUpper(text[i].unicode())));
-    return upper;
+    const QStringView content = trimmed(line);
+    if (content.isEmpty() || content.front() == u';')
+        return std::nullopt;
+    const qsizetype equals = content.indexOf(u'=');
+    if (equals < 0)
+        return std::nullopt;
+    return std::pair{trimmed(content.first(equals)), trimmed(content.sliced(equals + 1))};
 }
 
 // Small blocks are searched line by line; an index pays off only for large ones.
@@ -43,10 +50,11 @@ const IniDocument::Entry *IniDocument::Block::find(QStringView key) const
         return nullptr;
     }
     if (index.isEmpty()) {
+        index.reserve(entries.size());
         for (qsizetype i = 0; i < entries.size(); ++i)
-            index.insert(upperCased(entries[i].key), i);
+            index.insert(CaselessView{entries[i].key}, i);
     }
-    const auto found = index.constFind(upperCased(key));
+    const auto found = index.constFind(CaselessView{key});
     return found == index.cend() ? nullptr : &entries[*found];
 }
 
@@ -90,13 +98,9 @@ IniDocument IniDocument::parse(const QString &text)
             document.m_preamble.append(raw.toString());
         } else {
             Block &block = document.m_blocks.last();
-            const qsizetype equals = content.indexOf(u'=');
-            if (!content.isEmpty() && content.front() != u';' && equals >= 0) {
-                block.entries.append(Entry{trimmed(content.first(equals)).toString(),
-                                           trimmed(content.sliced(equals + 1)).toString(),
-                                           block.lines.size()});
-            }
             block.lines.append(raw.toString());
+            if (const auto entry = keyAndValue(block.lines.last()))
+                block.entries.append(Entry{entry->first, entry->second, block.lines.size() - 1});
         }
         pos = next;
     }
@@ -137,7 +141,7 @@ std::optional<QString> IniDocument::value(QStringView section, QStringView key) 
     const Entry *entry = block->find(key);
     if (entry == nullptr)
         return std::nullopt;
-    return entry->value;
+    return entry->value.toString();
 }
 
 QString IniDocument::value(QStringView section, QStringView key, const QString &fallback) const
@@ -153,17 +157,63 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
         block = &m_blocks.last();
     }
     if (Entry *entry = block->find(key)) {
-        entry->value = value;
-        block->lines[entry->line] = entry->key + u'=' + value;
+        // The key keeps its own spelling; the index must not view the old line.
+        const qsizetype entryIndex = entry - block->entries.data();
+        if (!block->index.isEmpty())
+            block->index.remove(CaselessView{entry->key});
+        QString &line = block->lines[entry->line];
+        line = entry->key.toString() + u'=' + value;
+        entry->key = QStringView(line).first(line.indexOf(u'='));
+        entry->value = trimmed(QStringView(line).sliced(entry->key.size() + 1));
+        if (!block->index.isEmpty())
+            block->index.insert(CaselessView{entry->key}, entryIndex);
         return;
     }
     // After the last key, so that comments and blank lines closing the block stay
     // where they are; no key lies after the insertion point.
-    const qsizetype line = block->lastKeyLine() + 1;
-    block->lines.insert(line, key + u'=' + value);
-    block->entries.append(Entry{key, value, line});
+    const qsizetype lineIndex = block->lastKeyLine() + 1;
+    block->lines.insert(lineIndex, key + u'=' + value);
+    const QStringView line = block->lines[lineIndex];
+    block->entries.append(
+        Entry{line.first(key.size()), trimmed(line.sliced(key.size() + 1)), lineIndex});
     if (!block->index.isEmpty())
-        block->index.insert(upperCased(key), block->entries.size() - 1);
+        block->index.insert(CaselessView{block->entries.last().key}, block->entries.size() - 1);
+}
+
+void IniDocument::setValues(const QString &section,
+                            const QList<std::pair<QString, QString>> &values)
+{
+    Block *block = findBlock(section);
+    if (block == nullptr) {
+        m_blocks.append(Block{section, {u'[' + section + u']'}, {}, {}});
+        block = &m_blocks.last();
+    }
+    // Only keys that were there before are looked up; new ones are appended in
+    // order, so a long list costs no lookups among its own keys.
+    const qsizetype existing = block->entries.size();
+    QStringList added;
+    for (const auto &[key, value] : values) {
+        if (existing > 0 && block->find(key) != nullptr)
+            setValue(section, key, value);
+        else
+            added.append(key + u'=' + value);
+    }
+    if (added.isEmpty())
+        return;
+    const qsizetype first = block->lastKeyLine() + 1;
+    const QStringList closing = block->lines.mid(first);
+    block->lines.resize(first);
+    block->lines.append(added);
+    block->lines.append(closing);
+    block->entries.reserve(block->entries.size() + added.size());
+    for (qsizetype i = 0; i < added.size(); ++i) {
+        const QStringView line = block->lines[first + i];
+        const qsizetype equals = line.indexOf(u'=');
+        block->entries.append(
+            Entry{line.first(equals), trimmed(line.sliced(equals + 1)), first + i});
+    }
+    // Rebuilt on the next lookup.
+    block->index.clear();
 }
 
 QString IniDocument::toText() const

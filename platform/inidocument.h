@@ -3,6 +3,8 @@
 // comments, other sections, unknown keys and the order of lines as they were.
 #pragma once
 
+#include "platform/caseless.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -35,15 +37,34 @@ public:
     // key of the section's counting block, or adds the section at the end.
     void setValue(const QString &section, const QString &key, const QString &value);
 
+    // Sets many keys of one section in one pass: a key the section already has
+    // is replaced as setValue does; the others are added in the given order
+    // after its last key. Meant for writing a whole list of distinct keys; a key
+    // given twice is written twice, and the later one counts.
+    void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
+
+    // Visits the keys of the section's counting block in file order, duplicates
+    // included (the later one counts).
+    template<typename Visit>
+    void forEachKey(QStringView section, Visit &&visit) const
+    {
+        if (const Block *block = findBlock(section)) {
+            for (const Entry &entry : block->entries)
+                visit(entry.key, entry.value);
+        }
+    }
+
     // The document as text, with the line break it was read with (CRLF for a new
     // document).
     QString toText() const;
 
 private:
+    // Key and value view the block's line they stand on; a rewritten line gets
+    // new views.
     struct Entry
     {
-        QString key;
-        QString value;
+        QStringView key;
+        QStringView value;
         qsizetype line = 0; // index into the block's lines
     };
     struct Block
@@ -51,8 +72,8 @@ private:
         QString name;
         QStringList lines; // lines[0] is the header
         QList<Entry> entries;
-        // Upper-cased key -> index of the entry that counts; built on first use.
-        mutable QHash<QString, qsizetype> index;
+        // Key -> index of the entry that counts, for large blocks; built on first use.
+        mutable QHash<CaselessView, qsizetype> index;
         qsizetype lastKeyLine() const { return entries.isEmpty() ? 0 : entries.last().line; }
         const Entry *find(QStringView key) const;
         Entry *find(QStringView key);

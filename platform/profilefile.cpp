@@ -39,6 +39,12 @@ void ProfileFile::setValue(const QString &section, const QString &key, const QSt
     m_document.setValue(section, key, value);
 }
 
+void ProfileFile::setValues(const QString &section,
+                            const QList<std::pair<QString, QString>> &values)
+{
+    m_document.setValues(section, values);
+}
+
 void ProfileFile::save() const
 {
     QSaveFile file(m_path);

@@ -27,6 +27,17 @@ public:
     // At most MaxValueLength characters of the value.
     std::optional<QString> value(QStringView section, QStringView key) const;
     void setValue(const QString &section, const QString &key, const QString &value);
+    void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
+
+    // Visits the section's keys in file order with values of at most
+    // MaxValueLength characters.
+    template<typename Visit>
+    void forEachKey(QStringView section, Visit &&visit) const
+    {
+        m_document.forEachKey(section, [&](QStringView key, QStringView value) {
+            visit(key, value.first(std::min(value.size(), MaxValueLength)));
+        });
+    }
 
     // Replaces the file with the document in one step: on any failure the file on
     // disk is as it was, and "Unable to write to %s" is raised.

@@ -115,6 +115,7 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
         m_pattern = QStringLiteral("yyyy-MM-dd");
         m_separator = QStringLiteral("-");
         m_order = Order::YearMonthDay;
+        m_padDay = m_padMonth = true;
         return;
     }
     m_separator = shape->separator;
@@ -122,6 +123,10 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     for (const Field &field : shape->fields) {
         const int width = field.letter == u'y' ? 4 : field.width;
         parts.append(QString(width, field.letter));
+        if (field.letter == u'd')
+            m_padDay = field.width == 2;
+        if (field.letter == u'M')
+            m_padMonth = field.width == 2;
     }
     m_pattern = parts.join(m_separator);
     const QChar first = shape->fields[0].letter;
@@ -132,9 +137,19 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
 
 QString ShortDateFormat::format(QDate date) const
 {
-    // Formatting goes through the C locale: the pattern is all numbers, and a year
-    // must read back the same whatever the digits of the user's locale.
-    return QLocale::c().toString(date, m_pattern);
+    // ASCII digits whatever the user's locale writes: the text must read back.
+    const auto number = [](int value, int width) {
+        return QString::number(value).rightJustified(width, u'0');
+    };
+    const QString day = number(date.day(), m_padDay ? 2 : 1);
+    const QString month = number(date.month(), m_padMonth ? 2 : 1);
+    const QString year = number(date.year(), 4);
+    switch (m_order) {
+    case Order::DayMonthYear: return day + m_separator + month + m_separator + year;
+    case Order::MonthDayYear: return month + m_separator + day + m_separator + year;
+    case Order::YearMonthDay: break;
+    }
+    return year + m_separator + month + m_separator + day;
 }
 
 std::optional<QDate> ShortDateFormat::parseNumbers(QStringView text) const

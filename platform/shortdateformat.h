@@ -53,6 +53,8 @@ private:
     TodayFunction m_today;
     QString m_pattern;
     QString m_separator;
+    bool m_padDay = false;   // "dd" rather than "d"
+    bool m_padMonth = false; // "MM" rather than "M"
     Order m_order = Order::YearMonthDay;
     QString m_longTimeFormat;
 };

@@ -1,5 +1,6 @@
 #include "records/recordfile.h"
 
+#include "platform/caseless.h"
 #include "platform/daycount.h"
 #include "platform/profilefile.h"
 #include "platform/runtimeerror.h"
@@ -8,15 +9,32 @@
 
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
 
-QString key(const char *name, qsizetype index)
-{
-    return QLatin1String(name) + QString::number(index);
-}
+// The keys of one record, in the order they are written: name + record number.
+enum RecordKey { DateKey, HeavinessKey, DeprivationKey, InfancyKey, RespiteKey, RecordKeyCount };
+constexpr std::array<QStringView, RecordKeyCount> RecordKeyNames = {
+    u"date", u"heaviness", u"deprivation", u"infancy", u"respite"};
+constexpr QStringView CountKey = u"count";
 
-const QString One = QStringLiteral("1");
-const QString Zero = QStringLiteral("0");
+// Splits "date12" into the record key and the record number. The number is
+// written in decimal without leading zeros, so "date012" names no record.
+std::optional<std::pair<RecordKey, qint64>> recordKey(QStringView key)
+{
+    qsizetype digits = key.size();
+    while (digits > 0 && key[digits - 1].isDigit() && key[digits - 1].unicode() < 0x80)
+        --digits;
+    const QStringView number = key.sliced(digits);
+    if (number.isEmpty() || number.size() > 10 || (number.size() > 1 && number.front() == u'0'))
+        return std::nullopt;
+    for (int name = 0; name < RecordKeyCount; ++name) {
+        if (equalsCaseless(key.first(digits), RecordKeyNames[name]))
+            return std::pair{RecordKey(name), number.toLongLong()};
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -28,18 +46,24 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
     for (const ConvictionRecord &record : records)
         dates.append(dateFormat.parse(record.Date));
 
-    ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, dateFormat.locale());
-    file.setValue(RecordSection, QStringLiteral("count"), QString::number(records.size()));
-    const auto flag = [&](const QString &answer) { return answer == yesText ? One : Zero; };
+    const QString one = QStringLiteral("1");
+    const QString zero = QStringLiteral("0");
+    const auto flag = [&](const QString &answer) { return answer == yesText ? one : zero; };
+    QList<std::pair<QString, QString>> values;
+    values.reserve(1 + records.size() * RecordKeyCount);
+    values.append({CountKey.toString(), QString::number(records.size())});
     for (qsizetype i = 0; i < records.size(); ++i) {
         const ConvictionRecord &record = records[i];
-        file.setValue(RecordSection, key("date", i),
-                      dateFormat.formatDateTime(DayCount::fromDate(dates[i])));
-        file.setValue(RecordSection, key("heaviness", i), record.Severity);
-        file.setValue(RecordSection, key("deprivation", i), flag(record.Custody));
-        file.setValue(RecordSection, key("infancy", i), flag(record.Juvenile));
-        file.setValue(RecordSection, key("respite", i), flag(record.Reprieve));
+        const QString number = QString::number(i);
+        const QString recordValues[RecordKeyCount] = {
+            dateFormat.formatDateTime(DayCount::fromDate(dates[i])), record.Severity,
+            flag(record.Custody), flag(record.Juvenile), flag(record.Reprieve)};
+        for (int name = 0; name < RecordKeyCount; ++name)
+            values.append({RecordKeyNames[name].toString() + number, recordValues[name]});
     }
+
+    ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, dateFormat.locale());
+    file.setValues(RecordSection, values);
     file.save();
 }
 
@@ -56,19 +80,32 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
     // must not empty the user's list.
     if (!file.document().hasSection(RecordSection))
         throw damagedRecordFileError(path, QStringLiteral("it holds no list of convictions"));
-    const qint32 count =
-        parseWholeNumber(file.value(RecordSection, u"count").value_or(QString())).value_or(0);
-    const qsizetype keys = file.document().keyCount(RecordSection);
+
+    // One pass finds the count, a second collects the records' values; a key
+    // given twice counts with its later value.
+    QStringView countText;
+    qsizetype keys = 0;
+    file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
+        ++keys;
+        if (equalsCaseless(key, CountKey))
+            countText = value;
+    });
+    const qint32 count = parseWholeNumber(countText).value_or(0);
     if (count > keys) {
         throw damagedRecordFileError(
             path,
             QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(keys));
     }
+    using RecordValues = std::array<std::optional<QStringView>, RecordKeyCount>;
+    std::vector<RecordValues> found(std::size_t(std::max(count, 0)));
+    file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
+        if (const auto named = recordKey(key); named && named->second < count)
+            found[std::size_t(named->second)][named->first] = value;
+    });
 
     // Files written under a bare locale carry ISO dates: read those too.
     const ShortDateFormat iso(QLocale::c(), [&] { return dateFormat.today(); });
-    const auto readDate = [&](qint32 index) {
-        const std::optional<QString> text = file.value(RecordSection, key("date", index));
+    const auto readDate = [&](const std::optional<QStringView> &text, qint32 index) {
         if (!text)
             return DayCount(0).date();
         std::optional<DayCount> moment = dateFormat.tryParseDateTime(*text);
@@ -77,27 +114,26 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
         if (!moment) {
             throw damagedRecordFileError(
                 path, QStringLiteral("the date of record %1, \"%2\", cannot be read")
-                          .arg(QString::number(index + 1), *text));
+                          .arg(QString::number(index + 1), text->toString()));
         }
         return moment->date();
     };
-    const auto readAnswer = [&](const char *name, qint32 index) {
-        const std::optional<QString> text = file.value(RecordSection, key(name, index));
+    const auto readAnswer = [&](const std::optional<QStringView> &text) {
         const qint32 number = text ? parseWholeNumber(*text).value_or(0) : 0;
         return number != 0 ? answers.yes : answers.no;
     };
 
     QList<ConvictionRecord> records;
-    records.reserve(std::max(count, 0));
+    records.reserve(count > 0 ? count : 0);
     for (qint32 i = 0; i < count; ++i) {
-        ConvictionRecord record;
-        record.Date = dateFormat.format(readDate(i));
-        record.Severity =
-            file.value(RecordSection, key("heaviness", i)).value_or(QString::number(i));
-        record.Custody = readAnswer("deprivation", i);
-        record.Juvenile = readAnswer("infancy", i);
-        record.Reprieve = readAnswer("respite", i);
-        records.append(std::move(record));
+        const RecordValues &values = found[std::size_t(i)];
+        records.append(ConvictionRecord{dateFormat.format(readDate(values[DateKey], i)),
+                                        values[HeavinessKey] ? values[HeavinessKey]->toString()
+                                                             : QString::number(i),
+                                        readAnswer(values[DeprivationKey]),
+                                        readAnswer(values[InfancyKey]),
+                                        readAnswer(values[RespiteKey]),
+                                        {}});
     }
     return records;
 }

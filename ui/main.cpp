@@ -2,18 +2,23 @@
 
 #include "assessment/assessmenttexts.h"
 #include "assessment/recordlist.h"
+#include "assessment/sampledata.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
 #include "localisation/recordtranslation.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
+#include "records/recordfile.h"
 #include "ui/datepicker.h"
+#include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
 #include "ui/languageselector.h"
 #include "ui/programicon.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,8 +30,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -46,13 +54,33 @@ QAction *namedAction(QMenu *menu, const char *name)
 }
 
 constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72};
+const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
+
+// The width a cell of the list needs for a text, measured as the list measures
+// its entries.
+int cellWidth(const QTableView &list, const QString &text)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.font = list.font();
+    option.fontMetrics = list.fontMetrics();
+    option.features = QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.textElideMode = list.textElideMode();
+    const QSize cell =
+        list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), &list);
+    return cell.width() + (list.showGrid() ? 1 : 0);
+}
 
 } // namespace
 
 TForm1::TForm1(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
+    , m_desktopShell(std::make_unique<DesktopShell>())
+    , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
     , m_records(new RecordList(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -140,19 +168,21 @@ void TForm1::buildCurrentCrimeGroup()
     GroupBox1 = named(new QGroupBox(centralWidget()), "GroupBox1");
     Label1 = named(new QLabel(GroupBox1), "Label1");
     ComboBox1 = named(new QComboBox(GroupBox1), "ComboBox1");
-    ComboBox1->setMinimumWidth(209);
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Label4 = named(new QLabel(GroupBox1), "Label4");
-    Label4->setMinimumWidth(147);
     DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
     DateTimePicker1->setMinimumWidth(103);
     CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
-    CheckBox1->setMinimumWidth(362);
 
+    // The floors are on the columns: a minimum width set on a widget replaces the
+    // width its text needs, and a longer text than the English one was cut off.
+    // The check box spans columns 0 to 2, at least 362 wide with these floors.
     auto *grid = new QGridLayout(GroupBox1);
     grid->setContentsMargins(8, 6, 12, 8);
     grid->setHorizontalSpacing(8);
     grid->setColumnMinimumWidth(0, 168);
+    grid->setColumnMinimumWidth(1, 209);
+    grid->setColumnMinimumWidth(3, 147);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(ComboBox1, 0, 1);
     grid->addWidget(Label4, 0, 3);
@@ -192,8 +222,13 @@ void TForm1::buildConvictionsGroup()
     for (QPushButton *button : {Button1, Button2, Button3})
         button->setMinimumSize(75, 25);
     Label3 = named(new QLabel(GroupBox2), "Label3");
-    Label3->setMinimumWidth(344);
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // At least 344 wide, wider when its text needs it (a floor on the widget itself
+    // would cut the text off).
+    auto *note = new QGridLayout;
+    note->setContentsMargins(0, 0, 0, 0);
+    note->setColumnMinimumWidth(0, 344);
+    note->addWidget(Label3, 0, 0);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -201,7 +236,7 @@ void TForm1::buildConvictionsGroup()
     buttons->addWidget(Button2);
     buttons->addWidget(Button3);
     buttons->addSpacing(40);
-    buttons->addWidget(Label3, 1);
+    buttons->addLayout(note, 1);
 
     auto *layout = new QVBoxLayout(GroupBox2);
     layout->setContentsMargins(8, 6, 8, 8);
@@ -228,10 +263,11 @@ void TForm1::buildResultPanel()
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
-    Label2->setMinimumWidth(546);
-    auto *layout = new QHBoxLayout(Panel1);
+    // At least 546 wide, wider when the result text needs it.
+    auto *layout = new QGridLayout(Panel1);
     layout->setContentsMargins(16, 6, 16, 6);
-    layout->addWidget(Label2, 1);
+    layout->setColumnMinimumWidth(0, 546);
+    layout->addWidget(Label2, 0, 0);
 }
 
 template<typename Command>
@@ -256,6 +292,13 @@ void TForm1::connectCommands()
     on(N14, &TForm1::Button3Click);
     on(N11, &TForm1::N11Click);
     on(N8, &TForm1::N8Click);
+    on(N50, &TForm1::N50Click);
+    on(N3, &TForm1::N3Click);
+    on(N6, &TForm1::N6Click);
+    on(N9, &TForm1::N9Click);
+    on(N16, &TForm1::N16Click);
+    on(N17, &TForm1::N17Click);
+    connect(this, &TForm1::statusBarDoubleClicked, this, [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
 
     connect(ComboBox1, &QComboBox::activated, this, [this] { command([this] { ComboBox1Change(); }); });
@@ -275,6 +318,11 @@ void TForm1::connectCommands()
     connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
+    // A text wider than its column (from a file, say) widens the column.
+    const auto entriesChanged = [this] { fitColumns(); };
+    connect(m_records, &QAbstractItemModel::rowsInserted, this, entriesChanged);
+    connect(m_records, &QAbstractItemModel::dataChanged, this, entriesChanged);
+    connect(m_records, &QAbstractItemModel::modelReset, this, entriesChanged);
 }
 
 void TForm1::FormCreate()
@@ -314,10 +362,41 @@ void TForm1::FormShow()
     Edit_frm->ComboBox1->setCurrentIndex(0);
 
     // The window starts at its designed size or at the size its texts need,
-    // whichever is larger, centred on the screen.
-    resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
+    // whichever is larger, and wide enough for the list's columns, centred on the
+    // screen.
+    fitColumns();
+    QSize wanted = size().expandedTo(minimumSizeHint()).expandedTo(ClientSize);
+    wanted.setWidth(std::max(wanted.width(), widthForWholeColumns()));
+    resize(wanted);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+void TForm1::fitColumns()
+{
+    int longestCategory = 0;
+    for (const QString &text : crimeCategories.texts)
+        longestCategory = std::max(longestCategory, cellWidth(*ListView1, text));
+    for (int column = 0; column < int(std::size(ColumnWidths)); ++column) {
+        ListView1->resizeColumnToContents(column);
+        int width = std::max(ColumnWidths[column], ListView1->columnWidth(column));
+        if (column == ConvictionRecord::SeverityField)
+            width = std::max(width, longestCategory);
+        ListView1->setColumnWidth(column, width);
+    }
+}
+
+int TForm1::widthForWholeColumns() const
+{
+    const QScrollBar *scrollBar = ListView1->verticalScrollBar();
+    const int listWidth = ListView1->horizontalHeader()->length() + 2 * ListView1->frameWidth() +
+                          (scrollBar->isVisible() ? scrollBar->width() : 0);
+    // The list takes the window's width less fixed margins.
+    int wanted = width() - ListView1->width() + listWidth;
+    if (const QScreen *screen = this->screen())
+        wanted = std::min(wanted, screen->availableGeometry().width() -
+                                      (frameGeometry().width() - width()));
+    return wanted;
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -461,6 +540,9 @@ void TForm1::CmbBxLangChange()
     }
     LocalizeInterface(*this);
     translateRecords(*m_records, before, currentRecordTexts(catalogue(), crimeCategories));
+    fitColumns();
+    if (isVisible())
+        resize(std::max(width(), widthForWholeColumns()), height());
     if (notStored)
         showError(this, notStored->message());
     calc_rec();
@@ -473,4 +555,99 @@ void TForm1::applyEnablingRule(bool requireListFocus)
     Button3->setEnabled(enabled);
     N13->setEnabled(enabled);
     N14->setEnabled(enabled);
+}
+
+Shell &TForm1::shell() const
+{
+    return m_context.shell != nullptr ? *m_context.shell : *m_desktopShell;
+}
+
+FileChooser &TForm1::fileChooser() const
+{
+    return m_context.fileChooser != nullptr ? *m_context.fileChooser : *m_dialogFileChooser;
+}
+
+void TForm1::save_har(const QString &fileName)
+{
+    saveRecordFile(fileName, m_records->records(), catalogue().Translate(QStringLiteral("String.Yes")),
+                   m_context.dateFormat);
+}
+
+void TForm1::open_har(const QString &fileName)
+{
+    const AnswerTexts answers{catalogue().Translate(QStringLiteral("String.Yes")),
+                              catalogue().Translate(QStringLiteral("String.No"))};
+    // The whole file is read before the list changes: a damaged file leaves it as it was.
+    m_records->replaceAll(loadRecordFile(fileName, answers, m_context.dateFormat));
+}
+
+void TForm1::N50Click()
+{
+    SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
+    if (const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD))
+        save_har(*fileName);
+}
+
+void TForm1::N3Click()
+{
+    od.title = catalogue().Translate(QStringLiteral("Button.Open"));
+    if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
+        open_har(*fileName);
+        calc_rec();
+    }
+}
+
+QString TForm1::helpFileName(const QString &selectorText)
+{
+    if (selectorText == u"Russian")
+        return QStringLiteral("Kovrant_ru.chm");
+    if (selectorText == u"French")
+        return QStringLiteral("Kovrant_fr.chm");
+    return QStringLiteral("Kovrant_en.chm");
+}
+
+void TForm1::N6Click()
+{
+    const QString path = QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
+    // Without the file the command would seem to do nothing at all.
+    if (!QFileInfo::exists(path)) {
+        throw RuntimeError(catalogue()
+                               .Translate(QStringLiteral("String.HelpFileMissing"))
+                               .replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
+    }
+    shell().openHelpFile(path);
+}
+
+QUrl TForm1::webLink() const
+{
+    const QString text = catalogue().Translate(QStringLiteral("String.WebLink"));
+    const QUrl link(text, QUrl::StrictMode);
+    // A language file must not make the shell open a local program or file.
+    const QString scheme = link.scheme().toLower();
+    if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
+        throw RuntimeError(QStringLiteral("The web link \"%1\" is not an http or https address").arg(text));
+    return link;
+}
+
+void TForm1::N16Click()
+{
+    shell().openAddress(webLink());
+}
+
+void TForm1::N17Click()
+{
+    shell().openAddress(MailLink);
+}
+
+void TForm1::N9Click()
+{
+    ComboBox1->setCurrentIndex(int(Gravity::Grave));
+    m_records->clear();
+    setCalculationDate(m_context.dateFormat.today());
+    const AnswerTexts answers{catalogue().Translate(QStringLiteral("String.Yes")),
+                              catalogue().Translate(QStringLiteral("String.No"))};
+    for (const ConvictionRecord &record :
+         sampleRecords(crimeCategories, answers, m_context.dateFormat, DateTimePicker1->date()))
+        m_records->append(record);
+    calc_rec();
 }

@@ -4,6 +4,7 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
+#include "ui/filechooser.h"
 #include "ui/programcontext.h"
 
 #include <QMainWindow>
@@ -24,14 +25,6 @@ class QTableView;
 class RecordList;
 class TAboutFrm;
 class TEdit_frm;
-
-// What a file dialog is set up with; the dialog itself is made when it is shown.
-struct FileDialogSetup
-{
-    QString title;
-    QString filter;
-    QString defaultSuffix = QStringLiteral("har");
-};
 
 class TForm1 : public QMainWindow
 {
@@ -55,12 +48,29 @@ public:
     // The expungement check of one conviction at the calculation date.
     QString calc_sud(const QString &severity, const QString &juvenile, QDate convictionDate) const;
 
+    // Writes the list to a record file / replaces the list with a file's records.
+    void save_har(const QString &fileName);
+    void open_har(const QString &fileName);
+
+    // The help file chosen by the language selector's text: "Kovrant_ru.chm" for
+    // "Russian", "Kovrant_fr.chm" for "French", else "Kovrant_en.chm".
+    static QString helpFileName(const QString &selectorText);
+    // The web link of the language file; raises an error naming it unless it is
+    // an http or https address.
+    QUrl webLink() const;
+
     // Commands, each as the user triggers it (errors propagate to the caller).
     void Button1Click(); // add
     void Button2Click(); // modify
     void Button3Click(); // delete
     void N11Click();     // clear data
     void N8Click();      // about
+    void N50Click();     // save to a record file
+    void N3Click();      // load from a record file
+    void N6Click();      // help contents
+    void N9Click();      // sample data
+    void N16Click();     // web site
+    void N17Click();     // e-mail
     void CmbBxLangChange();
     void ComboBox1Change();
 
@@ -132,6 +142,12 @@ private:
     void connectCommands();
     void FormCreate();
     void FormShow();
+    // Each column of the list at its designed width, or wider when its title, its
+    // entries or (for the category column) the language's longest category needs it.
+    void fitColumns();
+    // The window width at which the list shows every column whole, at most the
+    // screen's width.
+    int widthForWholeColumns() const;
     void setCalculationDate(QDate date);
     // Reads the dialog's inputs as the fields of a record.
     ConvictionRecord recordFromDialog() const;
@@ -139,7 +155,12 @@ private:
     template<typename Command>
     void command(Command &&run);
 
+    Shell &shell() const;
+    FileChooser &fileChooser() const;
+
     ProgramContext &m_context;
+    std::unique_ptr<Shell> m_desktopShell;
+    std::unique_ptr<FileChooser> m_dialogFileChooser;
     RecordList *m_records;
     RecidivismAssessment m_lastAssessment;
     bool m_shownBefore = false;

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "platform/languagesetting.h"
+#include "platform/shell.h"
 #include "platform/shortdateformat.h"
 
 #include <QString>
 
+class FileChooser;
 class LanguageCatalogue;
 
 struct ProgramContext
@@ -16,4 +18,7 @@ struct ProgramContext
     LanguageCatalogue *catalogue = nullptr;
     LanguageSetting languageSetting;
     ShortDateFormat dateFormat;
+    // The desktop's shell and file dialogs when not given.
+    Shell *shell = nullptr;
+    FileChooser *fileChooser = nullptr;
 };

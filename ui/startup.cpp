@@ -7,7 +7,8 @@
 
 std::unique_ptr<TForm1> startKovrant(ProgramContext &context)
 {
-    runCommand(nullptr, [&] { context.catalogue->SelectDefaultLanguage(QStringLiteral("English")); });
+    runCommand(nullptr,
+               [&] { context.catalogue->SelectDefaultLanguage(QStringLiteral("English")); });
     auto form = std::make_unique<TForm1>(context);
     runCommand(form.get(), [&] { LocalizeInterface(*form); });
     return form;

@@ -1,0 +1,37 @@
+// Stand-ins for the desktop in window tests: a shell that records what it was
+// asked to open, and a file chooser that answers with names given in advance.
+#pragma once
+
+#include "platform/shell.h"
+#include "ui/filechooser.h"
+
+#include <QStringList>
+#include <QUrl>
+
+class RecordingShell : public Shell
+{
+public:
+    void openAddress(const QUrl &address) override { addresses.append(address); }
+    void openHelpFile(const QString &path) override { helpFiles.append(path); }
+
+    QList<QUrl> addresses;
+    QStringList helpFiles;
+};
+
+class ScriptedFileChooser : public FileChooser
+{
+public:
+    std::optional<QString> chooseFileToOpen(QWidget *, const FileDialogSetup &setup) override
+    {
+        lastSetup = setup;
+        return answer;
+    }
+    std::optional<QString> chooseFileToSave(QWidget *, const FileDialogSetup &setup) override
+    {
+        lastSetup = setup;
+        return answer;
+    }
+
+    std::optional<QString> answer; // nothing: the user cancels
+    FileDialogSetup lastSetup;
+};
