@@ -6,9 +6,9 @@
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
 #include "localisation/recordtranslation.h"
+#include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
-#include "records/recordfile.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
@@ -256,9 +256,9 @@ void TForm1::buildResultPanel()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMinimumHeight(49);
     // The gradient of an inactive window caption.
-    Panel1->setStyleSheet(QStringLiteral(
-        "QFrame#Panel1 { border: 1px inset #8a96a3; background: qlineargradient("
-        "x1:0, y1:0, x2:1, y2:0, stop:0 #bfcddb, stop:1 #d7e4f2); }"));
+    Panel1->setStyleSheet(
+        QStringLiteral("QFrame#Panel1 { border: 1px inset #8a96a3; background: qlineargradient("
+                       "x1:0, y1:0, x2:1, y2:0, stop:0 #bfcddb, stop:1 #d7e4f2); }"));
     Label2 = named(new QLabel(Panel1), "Label2");
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -279,10 +279,12 @@ void TForm1::command(Command &&run)
 void TForm1::connectCommands()
 {
     const auto on = [this](QAction *action, void (TForm1::*handler)()) {
-        connect(action, &QAction::triggered, this, [this, handler] { command([&] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { command([&] { (this->*handler)(); }); });
     };
     const auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { command([&] { (this->*handler)(); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, handler] { command([&] { (this->*handler)(); }); });
     };
     onClick(Button1, &TForm1::Button1Click);
     onClick(Button2, &TForm1::Button2Click);
@@ -298,19 +300,23 @@ void TForm1::connectCommands()
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
     on(N17, &TForm1::N17Click);
-    connect(this, &TForm1::statusBarDoubleClicked, this, [this] { command([this] { N16Click(); }); });
+    connect(this, &TForm1::statusBarDoubleClicked, this,
+            [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
 
-    connect(ComboBox1, &QComboBox::activated, this, [this] { command([this] { ComboBox1Change(); }); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { command([this] { ComboBox1Change(); }); });
     // The result line answers for the inputs on screen: the custody box and the
     // calculation date recompute too.
     connect(CheckBox1, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this] { command([this] { calc_rec(); }); });
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
+            [this] { command([this] { calc_rec(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
             [this] { command([this] { CmbBxLangChange(); }); });
 
-    connect(ListView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at)); });
+    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
+    });
 
     // The enabling rule follows the list's reports of changed rows and selection.
     const auto listChanged = [this] { applyEnablingRule(false); };
@@ -401,8 +407,8 @@ int TForm1::widthForWholeColumns() const
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == StatusBar1 || watched == StatusPanel0)
-        && event->type() == QEvent::MouseButtonDblClick) {
+    if ((watched == StatusBar1 || watched == StatusPanel0) &&
+        event->type() == QEvent::MouseButtonDblClick) {
         emit statusBarDoubleClicked();
         return true;
     }
@@ -441,14 +447,13 @@ ConvictionRecord TForm1::recordFromDialog() const
     const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
     const QString no = catalogue().Translate(QStringLiteral("String.No"));
     const auto answer = [&](const QCheckBox *box) { return box->isChecked() ? yes : no; };
-    return ConvictionRecord{m_context.dateFormat.format(Edit_frm->DateTimePicker1->date()),
-                            Edit_frm->ComboBox1->currentIndex() >= 0
-                                ? Edit_frm->ComboBox1->currentText()
-                                : QString(),
-                            answer(Edit_frm->CheckBox1),
-                            answer(Edit_frm->CheckBox2),
-                            answer(Edit_frm->CheckBox3),
-                            {}};
+    return ConvictionRecord{
+        m_context.dateFormat.format(Edit_frm->DateTimePicker1->date()),
+        Edit_frm->ComboBox1->currentIndex() >= 0 ? Edit_frm->ComboBox1->currentText() : QString(),
+        answer(Edit_frm->CheckBox1),
+        answer(Edit_frm->CheckBox2),
+        answer(Edit_frm->CheckBox3),
+        {}};
 }
 
 void TForm1::Button1Click()
@@ -493,8 +498,8 @@ void TForm1::Button3Click()
 {
     if (ListView1->selectionModel()->hasSelection()) {
         const QModelIndex focus = ListView1->currentIndex();
-        const int row =
-            focus.isValid() ? focus.row() : ListView1->selectionModel()->selectedRows().first().row();
+        const int row = focus.isValid() ? focus.row()
+                                        : ListView1->selectionModel()->selectedRows().first().row();
         m_records->remove(row);
         // The view selects the next row by itself; a second Delete must not
         // delete it.
@@ -569,8 +574,8 @@ FileChooser &TForm1::fileChooser() const
 
 void TForm1::save_har(const QString &fileName)
 {
-    saveRecordFile(fileName, m_records->records(), catalogue().Translate(QStringLiteral("String.Yes")),
-                   m_context.dateFormat);
+    saveRecordFile(fileName, m_records->records(),
+                   catalogue().Translate(QStringLiteral("String.Yes")), m_context.dateFormat);
 }
 
 void TForm1::open_har(const QString &fileName)
@@ -608,7 +613,8 @@ QString TForm1::helpFileName(const QString &selectorText)
 
 void TForm1::N6Click()
 {
-    const QString path = QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
+    const QString path =
+        QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
     // Without the file the command would seem to do nothing at all.
     if (!QFileInfo::exists(path)) {
         throw RuntimeError(catalogue()
@@ -625,7 +631,8 @@ QUrl TForm1::webLink() const
     // A language file must not make the shell open a local program or file.
     const QString scheme = link.scheme().toLower();
     if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
-        throw RuntimeError(QStringLiteral("The web link \"%1\" is not an http or https address").arg(text));
+        throw RuntimeError(
+            QStringLiteral("The web link \"%1\" is not an http or https address").arg(text));
     return link;
 }
 
