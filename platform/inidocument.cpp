@@ -2,14 +2,20 @@
 
 #include "platform/caseless.h"
 
-#include <optional>
-#include <utility>
+#include <QHash>
+
+#include <algorithm>
 
 namespace {
 
 bool isBlank(QChar ch)
 {
     return ch.unicode() <= 32;
+}
+
+bool isLineBreak(QChar ch)
+{
+    return ch == u'\r' || ch == u'\n';
 }
 
 QStringView trimmed(QStringView text)
@@ -23,7 +29,35 @@ QStringView trimmed(QStringView text)
     return text.sliced(start, end - start);
 }
 
-// Reads a key line's name and value as views of the line.
+// One line of the text: its content [start, end) and where the next one starts.
+struct Line
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+    qsizetype next = 0;
+};
+
+Line lineAt(QStringView text, qsizetype start)
+{
+    qsizetype end = start;
+    while (end < text.size() && !isLineBreak(text[end]))
+        ++end;
+    qsizetype next = end;
+    if (end < text.size())
+        next += text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1;
+    return Line{start, end, next};
+}
+
+// The name of a section header line, or nothing for any other line.
+std::optional<QStringView> headerName(QStringView line)
+{
+    const QStringView content = trimmed(line);
+    if (content.size() >= 2 && content.front() == u'[' && content.back() == u']')
+        return trimmed(content.sliced(1, content.size() - 2));
+    return std::nullopt;
+}
+
+// The name and value of a key line, or nothing for any other line.
 std::optional<std::pair<QStringView, QStringView>> keyAndValue(QStringView line)
 {
     const QStringView content = trimmed(line);
@@ -35,113 +69,102 @@ std::optional<std::pair<QStringView, QStringView>> keyAndValue(QStringView line)
     return std::pair{trimmed(content.first(equals)), trimmed(content.sliced(equals + 1))};
 }
 
-// Small blocks are searched line by line; an index pays off only for large ones.
-constexpr qsizetype IndexThreshold = 64;
-
 } // namespace
-
-const IniDocument::Entry *IniDocument::Block::find(QStringView key) const
-{
-    if (entries.size() < IndexThreshold) {
-        for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
-            if (equalsCaseless(it->key, key))
-                return &*it;
-        }
-        return nullptr;
-    }
-    if (index.isEmpty()) {
-        index.reserve(entries.size());
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            index.insert(CaselessView{entries[i].key}, i);
-    }
-    const auto found = index.constFind(CaselessView{key});
-    return found == index.cend() ? nullptr : &entries[*found];
-}
-
-IniDocument::Entry *IniDocument::Block::find(QStringView key)
-{
-    return const_cast<Entry *>(std::as_const(*this).find(key));
-}
 
 IniDocument IniDocument::parse(const QString &text)
 {
     IniDocument document;
-    const QStringView all(text);
-    const qsizetype size = all.size();
-    bool lineBreakSeen = false;
-    qsizetype pos = 0;
-    while (pos < size) {
-        qsizetype end = pos;
-        while (end < size && all[end] != u'\r' && all[end] != u'\n')
-            ++end;
-        const QStringView raw = all.sliced(pos, end - pos);
-        qsizetype next = end;
-        if (end < size) {
-            const qsizetype breakLength =
-                all[end] == u'\r' && end + 1 < size && all[end + 1] == u'\n' ? 2 : 1;
-            if (!lineBreakSeen) {
-                document.m_lineBreak = all.sliced(end, breakLength).toString();
-                lineBreakSeen = true;
-            }
-            next = end + breakLength;
-        }
-
-        const QStringView content = trimmed(raw);
-        if (!content.isEmpty() && content.front() == u'[' && content.back() == u']' &&
-            content.size() >= 2) {
-            document.m_blocks.append(
-                Block{trimmed(content.sliced(1, content.size() - 2)).toString(),
-                      {raw.toString()},
-                      {},
-                      {}});
-        } else if (document.m_blocks.isEmpty()) {
-            document.m_preamble.append(raw.toString());
-        } else {
-            Block &block = document.m_blocks.last();
-            block.lines.append(raw.toString());
-            if (const auto entry = keyAndValue(block.lines.last()))
-                block.entries.append(Entry{entry->first, entry->second, block.lines.size() - 1});
-        }
-        pos = next;
+    document.m_text = text;
+    const auto breakAt = std::find_if(text.cbegin(), text.cend(), isLineBreak);
+    if (breakAt != text.cend()) {
+        const qsizetype firstBreak = breakAt - text.cbegin();
+        const bool crlf = text.at(firstBreak) == u'\r' && firstBreak + 1 < text.size() &&
+                          text.at(firstBreak + 1) == u'\n';
+        document.m_lineBreak = crlf ? QStringLiteral("\r\n") : QString(text.at(firstBreak));
     }
-    document.m_endsWithLineBreak = size == 0 || all.back() == u'\r' || all.back() == u'\n';
     return document;
 }
 
-const IniDocument::Block *IniDocument::findBlock(QStringView name) const
+qsizetype IniDocument::findSourceBlock(QStringView section, qsizetype &bodyEnd) const
 {
-    for (auto it = m_blocks.crbegin(); it != m_blocks.crend(); ++it) {
-        if (equalsCaseless(it->name, name))
-            return &*it;
+    const QStringView text(m_text);
+    qsizetype found = -1;
+    bool open = false;
+    for (qsizetype pos = 0; pos < text.size();) {
+        const Line line = lineAt(text, pos);
+        if (const auto name = headerName(text.sliced(line.start, line.end - line.start))) {
+            if (open) {
+                bodyEnd = line.start;
+                open = false;
+            }
+            if (equalsCaseless(*name, section)) {
+                found = line.next;
+                bodyEnd = text.size();
+                open = true;
+            }
+        }
+        pos = line.next;
     }
-    return nullptr;
+    return found;
 }
 
-IniDocument::Block *IniDocument::findBlock(QStringView name)
+std::optional<IniDocument::Block>
+IniDocument::scanSection(QStringView section,
+                         const std::function<void(const KeyLine &)> &visit) const
 {
-    return const_cast<Block *>(std::as_const(*this).findBlock(name));
+    auto *self = const_cast<IniDocument *>(this);
+    Block block;
+    const qsizetype bodyStart = findSourceBlock(section, block.bodyEnd);
+    if (bodyStart >= 0) {
+        block.inSource = true;
+        block.bodyStart = bodyStart;
+        const QStringView text(m_text);
+        qsizetype insertAt = bodyStart;
+        for (qsizetype pos = bodyStart; pos < block.bodyEnd;) {
+            const Line line = lineAt(text, pos);
+            const auto replaced = m_replaced.find(line.start);
+            const QStringView content = replaced != m_replaced.end()
+                                            ? QStringView(replaced->second)
+                                            : text.sliced(line.start, line.end - line.start);
+            if (const auto entry = keyAndValue(content)) {
+                visit(KeyLine{entry->first, entry->second, line.start, nullptr, -1});
+                insertAt = line.next;
+            }
+            pos = line.next;
+        }
+        block.insertAt = insertAt;
+        const auto added = self->m_added.find(insertAt);
+        block.added = added != self->m_added.end() ? &added->second : nullptr;
+    } else {
+        for (qsizetype i = m_addedSections.size() - 1; i >= 0 && block.newSection < 0; --i) {
+            if (equalsCaseless(m_addedSections[i].name, section))
+                block.newSection = i;
+        }
+        if (block.newSection < 0)
+            return std::nullopt;
+        block.added = &self->m_addedSections[block.newSection].lines;
+    }
+    for (qsizetype i = 0; block.added != nullptr && i < block.added->size(); ++i) {
+        if (const auto entry = keyAndValue(block.added->at(i)))
+            visit(KeyLine{entry->first, entry->second, -1, block.added, i});
+    }
+    return block;
 }
 
-bool IniDocument::hasSection(QStringView section) const
+void IniDocument::forEachKey(QStringView section,
+                             const std::function<void(QStringView, QStringView)> &visit) const
 {
-    return findBlock(section) != nullptr;
-}
-
-qsizetype IniDocument::keyCount(QStringView section) const
-{
-    const Block *block = findBlock(section);
-    return block == nullptr ? 0 : block->entries.size();
+    scanSection(section, [&](const KeyLine &line) { visit(line.key, line.value); });
 }
 
 std::optional<QString> IniDocument::value(QStringView section, QStringView key) const
 {
-    const Block *block = findBlock(section);
-    if (block == nullptr)
-        return std::nullopt;
-    const Entry *entry = block->find(key);
-    if (entry == nullptr)
-        return std::nullopt;
-    return entry->value.toString();
+    std::optional<QStringView> found;
+    scanSection(section, [&](const KeyLine &line) {
+        if (equalsCaseless(line.key, key))
+            found = line.value;
+    });
+    return found ? std::optional<QString>(found->toString()) : std::nullopt;
 }
 
 QString IniDocument::value(QStringView section, QStringView key, const QString &fallback) const
@@ -149,80 +172,135 @@ QString IniDocument::value(QStringView section, QStringView key, const QString &
     return value(section, key).value_or(fallback);
 }
 
+bool IniDocument::hasSection(QStringView section) const
+{
+    qsizetype bodyEnd = 0;
+    if (findSourceBlock(section, bodyEnd) >= 0)
+        return true;
+    return std::any_of(
+        m_addedSections.cbegin(), m_addedSections.cend(),
+        [&](const AddedSection &added) { return equalsCaseless(added.name, section); });
+}
+
+qsizetype IniDocument::keyCount(QStringView section) const
+{
+    qsizetype count = 0;
+    scanSection(section, [&](const KeyLine &) { ++count; });
+    return count;
+}
+
+void IniDocument::replaceValue(const KeyLine &line, const QString &value)
+{
+    QString rewritten = line.key.toString() + u'=' + value;
+    if (line.sourceLine >= 0)
+        m_replaced[line.sourceLine] = std::move(rewritten);
+    else
+        (*line.addedTo)[line.addedIndex] = std::move(rewritten);
+}
+
+QStringList *IniDocument::addKey(const QString &section, const std::optional<Block> &block,
+                                 const QString &line)
+{
+    if (!block) {
+        m_addedSections.append(AddedSection{section, {line}});
+        return &m_addedSections.last().lines;
+    }
+    QStringList *added = block->added != nullptr ? block->added : &m_added[block->insertAt];
+    added->append(line);
+    return added;
+}
+
 void IniDocument::setValue(const QString &section, const QString &key, const QString &value)
 {
-    Block *block = findBlock(section);
-    if (block == nullptr) {
-        m_blocks.append(Block{section, {u'[' + section + u']'}, {}, {}});
-        block = &m_blocks.last();
-    }
-    if (Entry *entry = block->find(key)) {
-        // The key keeps its own spelling; the index must not view the old line.
-        const qsizetype entryIndex = entry - block->entries.data();
-        if (!block->index.isEmpty())
-            block->index.remove(CaselessView{entry->key});
-        QString &line = block->lines[entry->line];
-        line = entry->key.toString() + u'=' + value;
-        entry->key = QStringView(line).first(line.indexOf(u'='));
-        entry->value = trimmed(QStringView(line).sliced(entry->key.size() + 1));
-        if (!block->index.isEmpty())
-            block->index.insert(CaselessView{entry->key}, entryIndex);
-        return;
-    }
-    // After the last key, so that comments and blank lines closing the block stay
-    // where they are; no key lies after the insertion point.
-    const qsizetype lineIndex = block->lastKeyLine() + 1;
-    block->lines.insert(lineIndex, key + u'=' + value);
-    const QStringView line = block->lines[lineIndex];
-    block->entries.append(
-        Entry{line.first(key.size()), trimmed(line.sliced(key.size() + 1)), lineIndex});
-    if (!block->index.isEmpty())
-        block->index.insert(CaselessView{block->entries.last().key}, block->entries.size() - 1);
+    std::optional<KeyLine> last;
+    const std::optional<Block> block = scanSection(section, [&](const KeyLine &line) {
+        if (equalsCaseless(line.key, key))
+            last = line;
+    });
+    if (last)
+        replaceValue(*last, value);
+    else
+        addKey(section, block, key + u'=' + value);
 }
 
 void IniDocument::setValues(const QString &section,
                             const QList<std::pair<QString, QString>> &values)
 {
-    Block *block = findBlock(section);
-    if (block == nullptr) {
-        m_blocks.append(Block{section, {u'[' + section + u']'}, {}, {}});
-        block = &m_blocks.last();
-    }
-    // Only keys that were there before are looked up; new ones are appended in
-    // order, so a long list costs no lookups among its own keys.
-    const qsizetype existing = block->entries.size();
-    QStringList added;
+    // One scan indexes the keys already there; a key given here twice is
+    // replaced like one that was there.
+    QHash<CaselessView, KeyLine> known;
+    std::optional<Block> block = scanSection(
+        section, [&](const KeyLine &line) { known.insert(CaselessView{line.key}, line); });
     for (const auto &[key, value] : values) {
-        if (existing > 0 && block->find(key) != nullptr)
-            setValue(section, key, value);
-        else
-            added.append(key + u'=' + value);
+        const auto found = known.find(CaselessView{key});
+        if (found != known.end()) {
+            const KeyLine line = *found;
+            known.erase(found);
+            replaceValue(line, value);
+            // The rewritten line is a new string: index the key anew from it.
+            KeyLine rewritten = line;
+            const QString &text = line.sourceLine >= 0 ? m_replaced[line.sourceLine]
+                                                       : line.addedTo->at(line.addedIndex);
+            rewritten.key = QStringView(text).first(line.key.size());
+            known.insert(CaselessView{rewritten.key}, rewritten);
+            continue;
+        }
+        QStringList *added = addKey(section, block, key + u'=' + value);
+        if (!block)
+            block = Block{added, 0, 0, false, m_addedSections.size() - 1, 0};
+        block->added = added;
+        const qsizetype index = added->size() - 1;
+        const KeyLine line{QStringView(added->at(index)).first(key.size()), {}, -1, added, index};
+        known.insert(CaselessView{line.key}, line);
     }
-    if (added.isEmpty())
-        return;
-    const qsizetype first = block->lastKeyLine() + 1;
-    const QStringList closing = block->lines.mid(first);
-    block->lines.resize(first);
-    block->lines.append(added);
-    block->lines.append(closing);
-    block->entries.reserve(block->entries.size() + added.size());
-    for (qsizetype i = 0; i < added.size(); ++i) {
-        const QStringView line = block->lines[first + i];
-        const qsizetype equals = line.indexOf(u'=');
-        block->entries.append(
-            Entry{line.first(equals), trimmed(line.sliced(equals + 1)), first + i});
-    }
-    // Rebuilt on the next lookup.
-    block->index.clear();
 }
 
 QString IniDocument::toText() const
 {
-    QStringList lines = m_preamble;
-    for (const Block &block : m_blocks)
-        lines.append(block.lines);
-    QString text = lines.join(m_lineBreak);
-    if (m_endsWithLineBreak && !lines.isEmpty())
-        text += m_lineBreak;
-    return text;
+    const QStringView text(m_text);
+    const bool endsWithBreak = text.isEmpty() || isLineBreak(text.back());
+    QString out;
+    out.reserve(text.size() + text.size() / 8 + 64);
+
+    const auto emitAdded = [&](qsizetype at, const QStringList &lines) {
+        if (lines.isEmpty())
+            return;
+        if (at > 0 && !isLineBreak(text[at - 1]))
+            out += m_lineBreak;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            out += lines[i];
+            // A text that had no final line break keeps none.
+            if (at < text.size() || endsWithBreak || i + 1 < lines.size())
+                out += m_lineBreak;
+        }
+    };
+
+    qsizetype pos = 0;
+    auto replaced = m_replaced.cbegin();
+    auto added = m_added.cbegin();
+    while (replaced != m_replaced.cend() || added != m_added.cend()) {
+        const bool addedFirst = added != m_added.cend() &&
+                                (replaced == m_replaced.cend() || added->first <= replaced->first);
+        const qsizetype at = addedFirst ? added->first : replaced->first;
+        out += text.sliced(pos, at - pos);
+        pos = at;
+        if (addedFirst) {
+            emitAdded(at, added->second);
+            ++added;
+        } else {
+            out += replaced->second;
+            pos = lineAt(text, at).end;
+            ++replaced;
+        }
+    }
+    out += text.sliced(pos);
+
+    for (const AddedSection &section : m_addedSections) {
+        if (!out.isEmpty() && !isLineBreak(out.back()))
+            out += m_lineBreak;
+        out += u'[' + section.name + u']' + m_lineBreak;
+        for (const QString &line : section.lines)
+            out += line + m_lineBreak;
+    }
+    return out;
 }

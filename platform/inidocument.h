@@ -1,17 +1,20 @@
-// An INI document as the profile-file service reads and writes it. It keeps every
-// line as it was read, so that writing a key changes that key alone and leaves
-// comments, other sections, unknown keys and the order of lines as they were.
+// An INI document as the profile-file service reads and writes it. It keeps the
+// text as it was read and the changes made to it, so that writing a key changes
+// that key alone and leaves comments, other sections, unknown keys and the order
+// of lines as they were. It holds no per-line structures: every read scans the
+// text, which keeps a hostile file of millions of tiny lines within the memory
+// of its own text.
 #pragma once
 
-#include "platform/caseless.h"
-
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+#include <map>
 #include <optional>
+#include <utility>
 
 class IniDocument
 {
@@ -33,57 +36,65 @@ public:
     // The number of key lines in the section's counting block.
     qsizetype keyCount(QStringView section) const;
 
+    // Visits the keys of the section's counting block in file order, duplicates
+    // included (the later one counts), as (key, value) views valid until the next
+    // change of the document.
+    void forEachKey(QStringView section,
+                    const std::function<void(QStringView key, QStringView value)> &visit) const;
+
     // Replaces the value of the key that counts, or adds the key after the last
     // key of the section's counting block, or adds the section at the end.
     void setValue(const QString &section, const QString &key, const QString &value);
-
-    // Sets many keys of one section in one pass: a key the section already has
-    // is replaced as setValue does; the others are added in the given order
-    // after its last key. Meant for writing a whole list of distinct keys; a key
-    // given twice is written twice, and the later one counts.
+    // Sets many keys of one section in one pass over the document: the same
+    // outcome as setValue for each pair in turn.
     void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
-
-    // Visits the keys of the section's counting block in file order, duplicates
-    // included (the later one counts).
-    template<typename Visit>
-    void forEachKey(QStringView section, Visit &&visit) const
-    {
-        if (const Block *block = findBlock(section)) {
-            for (const Entry &entry : block->entries)
-                visit(entry.key, entry.value);
-        }
-    }
 
     // The document as text, with the line break it was read with (CRLF for a new
     // document).
     QString toText() const;
 
 private:
-    // Key and value view the block's line they stand on; a rewritten line gets
-    // new views.
-    struct Entry
+    // One key line of a section as a scan meets it: a line of the text (perhaps
+    // rewritten), or a line added by writing.
+    struct KeyLine
     {
         QStringView key;
         QStringView value;
-        qsizetype line = 0; // index into the block's lines
+        qsizetype sourceLine = -1;      // start of the line in the text, or -1
+        QStringList *addedTo = nullptr; // the list an added line belongs to
+        qsizetype addedIndex = -1;
     };
+    // The counting block of a section and where lines added to it go.
     struct Block
     {
+        QStringList *added = nullptr; // lines added after the block's last key
+        qsizetype bodyStart = 0;      // just after the header line
+        qsizetype bodyEnd = 0;        // the next header line, or the end of the text
+        bool inSource = false;
+        qsizetype newSection = -1; // index among the added sections
+        qsizetype insertAt = 0;    // where lines added to a block of the text go
+    };
+    struct AddedSection
+    {
         QString name;
-        QStringList lines; // lines[0] is the header
-        QList<Entry> entries;
-        // Key -> index of the entry that counts, for large blocks; built on first use.
-        mutable QHash<CaselessView, qsizetype> index;
-        qsizetype lastKeyLine() const { return entries.isEmpty() ? 0 : entries.last().line; }
-        const Entry *find(QStringView key) const;
-        Entry *find(QStringView key);
+        QStringList lines;
     };
 
-    const Block *findBlock(QStringView name) const;
-    Block *findBlock(QStringView name);
+    qsizetype findSourceBlock(QStringView section, qsizetype &bodyEnd) const;
+    // Visits every key of the section's counting block in order; returns the
+    // block, or nothing when the document lacks the section.
+    std::optional<Block> scanSection(QStringView section,
+                                     const std::function<void(const KeyLine &)> &visit) const;
+    // Rewrites a key line with a new value, keeping the key's own spelling.
+    void replaceValue(const KeyLine &line, const QString &value);
+    // Adds a key line to the block, or a new section holding it; returns the list
+    // the line went to.
+    QStringList *addKey(const QString &section, const std::optional<Block> &block,
+                        const QString &line);
 
-    QStringList m_preamble; // lines before the first section
-    QList<Block> m_blocks;
+    QString m_text;
+    std::map<qsizetype, QString> m_replaced;  // line start -> new content of the line
+    std::map<qsizetype, QStringList> m_added; // offset in the text -> lines added there
+    QList<AddedSection> m_addedSections;
     QString m_lineBreak = QStringLiteral("\r\n");
-    bool m_endsWithLineBreak = true;
 };

@@ -31,8 +31,8 @@ public:
 
     // Visits the section's keys in file order with values of at most
     // MaxValueLength characters.
-    template<typename Visit>
-    void forEachKey(QStringView section, Visit &&visit) const
+    void forEachKey(QStringView section,
+                    const std::function<void(QStringView key, QStringView value)> &visit) const
     {
         m_document.forEachKey(section, [&](QStringView key, QStringView value) {
             visit(key, value.first(std::min(value.size(), MaxValueLength)));

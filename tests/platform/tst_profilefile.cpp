@@ -18,7 +18,7 @@ private slots:
     void keepsTheEncoding();
     void newFileIsUtf8WithoutMark();
     void readsAtMost2047Characters();
-    void largeSectionsStayFast();
+    void writesManyKeysInOnePass();
     void unwritableTargetRaisesAndKeepsFile();
 
 private:
@@ -135,18 +135,28 @@ void TestProfileFile::readsAtMost2047Characters()
     QCOMPARE(file.document().value(u"s", u"k")->size(), 3000);
 }
 
-// Writing and reading back many keys of one section must not cost time
-// proportional to the square of their number.
-void TestProfileFile::largeSectionsStayFast()
+// A whole list of keys written in one pass: keys already there are replaced in
+// place, keys given twice count once with the later value, the rest are added in
+// order after the section's last key.
+void TestProfileFile::writesManyKeysInOnePass()
 {
-    IniDocument document;
+    IniDocument document = IniDocument::parse("[s]\r\nKEY1=old\r\n; end of s\r\n[t]\r\nkey1=t\r\n");
+    QList<std::pair<QString, QString>> values;
     for (int i = 0; i < 20000; ++i)
-        document.setValue("s", "key" + QString::number(i), QString::number(i));
-    document.setValue("s", "KEY5", "five");
-    const IniDocument reread = IniDocument::parse(document.toText());
+        values.append(std::pair("key" + QString::number(i), QString::number(i)));
+    values.append(std::pair<QString, QString>("Key5", "five"));
+    document.setValues("s", values);
+    document.setValues("new", {{"a", "1"}, {"A", "2"}});
+
+    const QString text = document.toText();
+    QVERIFY(text.startsWith("[s]\r\nKEY1=1\r\nkey0=0\r\nkey2=2\r\n"));
+    QVERIFY(text.contains("key19999=19999\r\n; end of s\r\n[t]\r\nkey1=t\r\n[new]\r\na=2\r\n"));
+    const IniDocument reread = IniDocument::parse(text);
     QCOMPARE(reread.keyCount(u"s"), 20000);
     QCOMPARE(reread.value(u"s", u"key19999").value_or(QString()), QStringLiteral("19999"));
     QCOMPARE(reread.value(u"S", u"key5").value_or(QString()), QStringLiteral("five"));
+    QCOMPARE(reread.value(u"t", u"key1").value_or(QString()), QStringLiteral("t"));
+    QCOMPARE(reread.value(u"new", u"a").value_or(QString()), QStringLiteral("2"));
 }
 
 void TestProfileFile::unwritableTargetRaisesAndKeepsFile()
