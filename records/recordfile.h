@@ -11,6 +11,9 @@
 class ShortDateFormat;
 
 inline constexpr qint64 RecordFileMaxBytes = 64 * 1024 * 1024;
+// Far beyond any person's list, low enough that a hostile count cannot exhaust
+// memory with default records.
+inline constexpr qint32 RecordFileMaxRecords = 1'000'000;
 inline const QString RecordSection = QStringLiteral("previous_conviction");
 
 // Writes "count" and each record's keys. Every date is checked before anything is
@@ -21,9 +24,10 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                     const QString &yesText, const ShortDateFormat &dateFormat);
 
 // Reads the records of a file. A missing or unreadable file, one larger than
-// RecordFileMaxBytes, one without the records' section, a count larger than the keys the section
-// holds, or a date that reads neither in the locale's format nor as ISO raises an error naming the
-// file. A missing date gives 30 December 1899; a missing severity the record's
-// number; the yes/no fields are "1"-like whole numbers.
+// RecordFileMaxBytes, one without the records' section, a count larger than
+// the keys the section holds or than RecordFileMaxRecords, or a date that reads
+// neither in the locale's format nor as ISO raises an error naming the file. A
+// missing date gives 30 December 1899; a missing severity the record's number;
+// the yes/no fields are whole numbers, any but 0 meaning yes.
 QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &answers,
                                        const ShortDateFormat &dateFormat);
