@@ -1,0 +1,199 @@
+// Saves screenshots of Kovrant's windows in English, Russian and French into the
+// folder named on the command line: the main window with sample convictions, the
+// record dialog filled in, and the about box with its readme.
+#include "catalogue/uLocalize.h"
+#include "platform/languagesetting.h"
+#include "platform/shortdateformat.h"
+#include "ui/about.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+#include "ui/errorhandler.h"
+#include "ui/languageselector.h"
+#include "ui/main.h"
+#include "ui/programcontext.h"
+#include "ui/startup.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+// The day the screenshots pretend to be taken, so that they do not change daily.
+const QDate Today(2025, 3, 14);
+
+struct Language
+{
+    QString name;   // as the language selector lists it
+    QString suffix; // of the PNG file names
+    QLocale locale; // the user's date format
+};
+
+// One previous conviction as the record dialog takes it; the category by index.
+struct SampleConviction
+{
+    int category; // 0 small, 1 medium, 2 grave, 3 especially grave
+    QDate date;
+    bool custody;
+    bool minor;
+    bool deferred;
+};
+
+// A grave conviction still in force (dangerous recidivism for a grave crime), one
+// expunged, one committed as a minor and one without custody.
+const std::array Samples = {
+    SampleConviction{2, QDate(2021, 9, 14), true, false, false},
+    SampleConviction{1, QDate(2018, 4, 3), true, false, false},
+    SampleConviction{3, QDate(2016, 11, 22), true, true, false},
+    SampleConviction{0, QDate(2023, 6, 5), false, false, true},
+};
+
+void fillDialog(TEdit_frm &dialog, const SampleConviction &sample)
+{
+    dialog.ComboBox1->setCurrentIndex(sample.category);
+    dialog.DateTimePicker1->setCheckedDate(sample.date);
+    dialog.CheckBox1->setChecked(sample.custody);
+    dialog.CheckBox2->setChecked(sample.minor);
+    dialog.CheckBox3->setChecked(sample.deferred);
+}
+
+bool save(QWidget &window, const QDir &folder, const QString &name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    if (!window.grab().save(path, "PNG")) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+bool shootLanguage(const Language &language, const QDir &output, const QString &settingsFile)
+{
+    QLocale::setDefault(language.locale);
+    LanguageCatalogue catalogue(QCoreApplication::applicationDirPath());
+    ProgramContext context{
+        QCoreApplication::applicationDirPath(), &catalogue, LanguageSetting([settingsFile] {
+            return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+        }),
+        ShortDateFormat(language.locale, [] { return Today; })};
+
+    const std::unique_ptr<TForm1> form = startKovrant(context);
+    const int entry = form->CmbBxLang->findText(language.name);
+    if (entry < 0) {
+        std::fprintf(stderr, "The language selector does not list %s\n", qPrintable(language.name));
+        return false;
+    }
+    form->CmbBxLang->setCurrentIndex(entry);
+    runCommand(form.get(), [&] { form->CmbBxLangChange(); });
+    form->show();
+    QApplication::processEvents();
+
+    // Each row goes through the record dialog as the user enters it.
+    for (const SampleConviction &sample : Samples) {
+        QTimer::singleShot(0, form.get(), [&form, sample] {
+            runCommand(form.get(), [&] { fillDialog(*form->Edit_frm, sample); });
+            form->Edit_frm->Button1->click();
+        });
+        runCommand(form.get(), [&] { form->Button1Click(); });
+    }
+    form->ComboBox1->setCurrentIndex(2);
+    runCommand(form.get(), [&] { form->ComboBox1Change(); });
+    form->CheckBox1->setChecked(true);
+    form->ListView1->clearSelection();
+
+    bool saved = save(*form, output, QStringLiteral("main_%1.png").arg(language.suffix));
+
+    TEdit_frm &dialog = *form->Edit_frm;
+    runCommand(form.get(), [&] { fillDialog(dialog, Samples.front()); });
+    saved = save(dialog, output, QStringLiteral("record_%1.png").arg(language.suffix)) && saved;
+    dialog.hide();
+
+    TAboutFrm &about = *form->AboutFrm;
+    runCommand(form.get(), [&] { about.loadReadme(form->CmbBxLang->currentText()); });
+    saved = save(about, output, QStringLiteral("about_%1.png").arg(language.suffix)) && saved;
+    about.hide();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Everything Qt and fontconfig would keep in the home folder goes to a
+    // temporary folder instead.
+    const QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "Cannot create a temporary folder\n");
+        return 1;
+    }
+    for (const char *variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        qputenv(variable, QDir(home.path()).filePath(QString::fromLatin1(variable)).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    // The offscreen platform's own screen is 800 x 600, narrower than a window may
+    // start: give it a common desktop's instead.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
+        const QString screens = QDir(home.path()).filePath(QStringLiteral("screens.json"));
+        QFile file(screens);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1280,)"
+                       R"( "height": 1024, "logicalDpi": 96}]})") < 0) {
+            std::fprintf(stderr, "Cannot write %s\n", qPrintable(screens));
+            return 1;
+        }
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toLocal8Bit());
+    }
+
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Brindlewick"));
+    QCoreApplication::setApplicationName(ApplicationTitle);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "Usage: %s <output folder>\n", qPrintable(arguments.value(0)));
+        return 2;
+    }
+    const QDir output(arguments.at(1));
+    if (!output.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "Cannot create %s\n", qPrintable(output.path()));
+        return 1;
+    }
+
+    // An error the windows raise is printed rather than shown in a message box.
+    bool failed = false;
+    setErrorPresenter([&failed](QWidget *, const QString &text) {
+        std::fprintf(stderr, "Error: %s\n", qPrintable(text));
+        failed = true;
+    });
+
+    const std::array languages = {
+        Language{QStringLiteral("English"), QStringLiteral("en"),
+                 QLocale(QLocale::English, QLocale::UnitedStates)},
+        Language{QStringLiteral("Russian"), QStringLiteral("ru"),
+                 QLocale(QLocale::Russian, QLocale::Russia)},
+        Language{QStringLiteral("French"), QStringLiteral("fr"),
+                 QLocale(QLocale::French, QLocale::France)},
+    };
+    const QString settingsFile = QDir(home.path()).filePath(QStringLiteral("kovrant.ini"));
+    for (const Language &language : languages) {
+        if (!shootLanguage(language, output, settingsFile))
+            failed = true;
+    }
+    return failed ? 1 : 0;
+}
