@@ -59,6 +59,14 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
     endResetModel();
 }
 
+void RecordList::rewriteAll(QList<ConvictionRecord> records)
+{
+    Q_ASSERT(records.size() == m_records.size());
+    m_records = std::move(records);
+    if (!m_records.isEmpty())
+        reportRowChanged(0, count() - 1, 0, ConvictionRecord::FieldCount - 1);
+}
+
 void RecordList::setColumnTitles(const QStringList &titles)
 {
     m_columnTitles = titles;

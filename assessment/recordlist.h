@@ -30,6 +30,9 @@ public:
     void clear();
     // Replaces the whole list in one step (a loaded file).
     void replaceAll(QList<ConvictionRecord> records);
+    // Rewrites every row's texts in place, with one report: the rows, and so the
+    // view's selection, stay. The list must keep its length.
+    void rewriteAll(QList<ConvictionRecord> records);
 
     void setColumnTitles(const QStringList &titles);
     void setColumnTitle(int column, const QString &title);

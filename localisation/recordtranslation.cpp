@@ -43,5 +43,5 @@ void translateRecords(RecordList &list, const RecordTexts &before, const RecordT
         row.Reprieve = translatedAnswer(row.Reprieve, before.answers, after.answers);
         row.InForce = translatedAnswer(row.InForce, before.answers, after.answers);
     }
-    list.replaceAll(std::move(rows));
+    list.rewriteAll(std::move(rows));
 }

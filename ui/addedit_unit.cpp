@@ -42,15 +42,15 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     // Labels on the left, inputs from x = 187, at least 155 wide; the check boxes
-    // indented below, at least 281 wide.
-    DateTimePicker1->setMinimumWidth(155);
-    ComboBox1->setMinimumWidth(155);
-    for (QCheckBox *box : {CheckBox1, CheckBox2, CheckBox3})
-        box->setMinimumWidth(281);
+    // indented below, at least 281 wide (the two columns less the indent). The
+    // floors are on the columns: a minimum width set on a widget replaces the
+    // width its text needs, and a longer text than the English one was cut off.
+    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto *inputs = new QGridLayout(Panel2);
     inputs->setContentsMargins(10, 13, 10, 8);
     inputs->setHorizontalSpacing(8);
     inputs->setColumnMinimumWidth(0, 169);
+    inputs->setColumnMinimumWidth(1, 155);
     inputs->addWidget(Label2, 0, 0);
     inputs->addWidget(DateTimePicker1, 0, 1);
     inputs->addWidget(Label1, 1, 0);

@@ -19,3 +19,8 @@ void DatePicker::setCheckedDate(QDate date)
         throw failedToSetCalendarDateError();
     setDate(date);
 }
+
+bool DatePicker::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
+}

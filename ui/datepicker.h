@@ -18,4 +18,9 @@ public:
 
     // Raises "Failed to set calendar date or time" for a date outside the range.
     void setCheckedDate(QDate date);
+
+protected:
+    // Tab moves on to the next control, as in the classic desktop picker; QDateEdit
+    // would step through the day, month and year first (arrows still do).
+    bool focusNextPrevChild(bool next) override;
 };

@@ -30,11 +30,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -56,23 +53,6 @@ QAction *namedAction(QMenu *menu, const char *name)
 constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
-
-// The width a cell of the list needs for a text, measured as the list measures
-// its entries.
-int cellWidth(const QTableView &list, const QString &text)
-{
-    QStyleOptionViewItem option;
-    option.initFrom(&list);
-    option.font = list.font();
-    option.fontMetrics = list.fontMetrics();
-    option.features = QStyleOptionViewItem::HasDisplay;
-    option.text = text;
-    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    option.textElideMode = list.textElideMode();
-    const QSize cell =
-        list.style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), &list);
-    return cell.width() + (list.showGrid() ? 1 : 0);
-}
 
 } // namespace
 
@@ -324,11 +304,6 @@ void TForm1::connectCommands()
     connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
-    // A text wider than its column (from a file, say) widens the column.
-    const auto entriesChanged = [this] { fitColumns(); };
-    connect(m_records, &QAbstractItemModel::rowsInserted, this, entriesChanged);
-    connect(m_records, &QAbstractItemModel::dataChanged, this, entriesChanged);
-    connect(m_records, &QAbstractItemModel::modelReset, this, entriesChanged);
 }
 
 void TForm1::FormCreate()
@@ -368,41 +343,11 @@ void TForm1::FormShow()
     Edit_frm->ComboBox1->setCurrentIndex(0);
 
     // The window starts at its designed size or at the size its texts need,
-    // whichever is larger, and wide enough for the list's columns, centred on the
-    // screen.
-    fitColumns();
-    QSize wanted = size().expandedTo(minimumSizeHint()).expandedTo(ClientSize);
-    wanted.setWidth(std::max(wanted.width(), widthForWholeColumns()));
-    resize(wanted);
+    // whichever is larger, centred on the screen. The list's columns keep their
+    // designed widths: the user widens them, and a title may elide.
+    resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-void TForm1::fitColumns()
-{
-    int longestCategory = 0;
-    for (const QString &text : crimeCategories.texts)
-        longestCategory = std::max(longestCategory, cellWidth(*ListView1, text));
-    for (int column = 0; column < int(std::size(ColumnWidths)); ++column) {
-        ListView1->resizeColumnToContents(column);
-        int width = std::max(ColumnWidths[column], ListView1->columnWidth(column));
-        if (column == ConvictionRecord::SeverityField)
-            width = std::max(width, longestCategory);
-        ListView1->setColumnWidth(column, width);
-    }
-}
-
-int TForm1::widthForWholeColumns() const
-{
-    const QScrollBar *scrollBar = ListView1->verticalScrollBar();
-    const int listWidth = ListView1->horizontalHeader()->length() + 2 * ListView1->frameWidth() +
-                          (scrollBar->isVisible() ? scrollBar->width() : 0);
-    // The list takes the window's width less fixed margins.
-    int wanted = width() - ListView1->width() + listWidth;
-    if (const QScreen *screen = this->screen())
-        wanted = std::min(wanted, screen->availableGeometry().width() -
-                                      (frameGeometry().width() - width()));
-    return wanted;
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
@@ -544,10 +489,11 @@ void TForm1::CmbBxLangChange()
         notStored = error;
     }
     LocalizeInterface(*this);
+    // The rows are rewritten in place, so the selection and the focus mark stay.
     translateRecords(*m_records, before, currentRecordTexts(catalogue(), crimeCategories));
-    fitColumns();
+    // Longer texts of the new language may need a wider window.
     if (isVisible())
-        resize(std::max(width(), widthForWholeColumns()), height());
+        resize(size().expandedTo(minimumSizeHint()));
     if (notStored)
         showError(this, notStored->message());
     calc_rec();

@@ -142,12 +142,6 @@ private:
     void connectCommands();
     void FormCreate();
     void FormShow();
-    // Each column of the list at its designed width, or wider when its title, its
-    // entries or (for the category column) the language's longest category needs it.
-    void fitColumns();
-    // The window width at which the list shows every column whole, at most the
-    // screen's width.
-    int widthForWholeColumns() const;
     void setCalculationDate(QDate date);
     // Reads the dialog's inputs as the fields of a record.
     ConvictionRecord recordFromDialog() const;

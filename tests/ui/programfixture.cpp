@@ -1,0 +1,103 @@
+#include "programfixture.h"
+
+#include "ui/errorhandler.h"
+#include "ui/startup.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+const QString Group = QStringLiteral("Settings");
+const QString ValueName = QStringLiteral("Lang");
+const QLocale RussianLocale(QLocale::Russian, QLocale::Russia);
+} // namespace
+
+ShortDateFormat ProgramFixture::dateFormat() const
+{
+    return ShortDateFormat(m_dateLocale, &ProgramFixture::today);
+}
+
+ProgramFixture::ProgramFixture()
+{
+    m_folder.copyShippedLanguages();
+    m_opener = iniOpener();
+    setErrorPresenter([this](QWidget *, const QString &shown) { errors.append(shown); });
+}
+
+ProgramFixture::~ProgramFixture()
+{
+    m_form.reset();
+    // With no fixture left to record them, errors must still never open a box.
+    setErrorPresenter([](QWidget *, const QString &shown) {
+        qWarning("error shown outside a fixture: %s", qPrintable(shown));
+    });
+}
+
+QString ProgramFixture::settingsPath() const
+{
+    return QDir(m_settingsDir.path()).filePath(QStringLiteral("kovrant.ini"));
+}
+
+SettingsOpener ProgramFixture::iniOpener() const
+{
+    return
+        [path = settingsPath()] { return std::make_unique<QSettings>(path, QSettings::IniFormat); };
+}
+
+void ProgramFixture::storeLanguage(const QVariant &value) const
+{
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.beginGroup(Group);
+    settings.setValue(ValueName, value);
+    settings.endGroup();
+    settings.sync();
+    QCOMPARE(settings.status(), QSettings::NoError);
+}
+
+QVariant ProgramFixture::storedLanguage() const
+{
+    const QSettings settings(settingsPath(), QSettings::IniFormat);
+    return settings.value(Group + u'/' + ValueName);
+}
+
+TForm1 &ProgramFixture::start()
+{
+    m_catalogue.emplace(m_folder.programFolder(), RussianLocale);
+    m_context.emplace(ProgramContext{m_folder.programFolder(), &*m_catalogue,
+                                     LanguageSetting(m_opener), dateFormat(), &shell,
+                                     &fileChooser});
+    m_form = startKovrant(*m_context);
+    return *m_form;
+}
+
+TForm1 &ProgramFixture::startShown()
+{
+    TForm1 &started = start();
+    started.show();
+    QCoreApplication::processEvents();
+    return started;
+}
+
+QString ProgramFixture::text(const char *key) const
+{
+    return m_catalogue->Translate(QString::fromLatin1(key));
+}
+
+LanguageTexts::LanguageTexts(const LanguageFolder &folder, const QString &languageName)
+    : m_catalogue(folder.programFolder(), RussianLocale)
+{
+    QVERIFY(m_catalogue.SelectDefaultLanguage(QStringLiteral("English")));
+    QVERIFY2(m_catalogue.SelectLanguage(languageName), qPrintable(languageName));
+}
+
+QString LanguageTexts::operator()(const char *key) const
+{
+    return m_catalogue.Translate(QString::fromLatin1(key));
+}
+
+void pickEntry(QComboBox *selector, int index)
+{
+    selector->setCurrentIndex(index);
+    emit selector->activated(index);
+}

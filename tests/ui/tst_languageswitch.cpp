@@ -1,0 +1,154 @@
+// A change of language with convictions in the list: the rows' texts carried
+// into the new language, the selections kept, the result in the new language, the
+// choice stored, and the switch made even when it cannot be stored.
+#include "programfixture.h"
+
+#include "assessment/recordlist.h"
+#include "support/assessmentfixture.h"
+#include "ui/about.h"
+#include "ui/addedit_unit.h"
+#include "ui/languageselector.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+enum class Way { Picked, TypedWithReturn };
+
+void chooseLanguage(TForm1 &form, const QString &name, Way way)
+{
+    LanguageSelector *selector = form.CmbBxLang;
+    if (way == Way::Picked) {
+        pickEntry(selector, selector->findText(name));
+        return;
+    }
+    selector->lineEdit()->clear();
+    QTest::keyClicks(selector->lineEdit(), name);
+    QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
+}
+
+// The list of the tests: two grave priors counted, and a row whose severity is
+// no category (loaded from a file of another program version, say).
+void fillEnglishList(TForm1 &form)
+{
+    for (int i = 0; i < 2; ++i)
+        form.records().append(conviction("09.12.2023", "Grave crime", "Yes", "No", "No"));
+    form.records().append(conviction("01.06.2015", "Theft", "No", "Yes", "No"));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Way)
+
+class TestLanguageSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void switchCarriesTheListAcross_data();
+    void switchCarriesTheListAcross();
+    void switchWhenTheChoiceCannotBeStored();
+};
+
+void TestLanguageSwitch::switchCarriesTheListAcross_data()
+{
+    QTest::addColumn<Way>("way");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("shownLanguage");
+
+    QTest::newRow("Russian picked") << Way::Picked << "Russian"
+                                    << "Russian";
+    QTest::newRow("French picked") << Way::Picked << "French"
+                                   << "French";
+    QTest::newRow("Russian typed") << Way::TypedWithReturn << "Russian"
+                                   << "Russian";
+    QTest::newRow("English picked again") << Way::Picked << "English"
+                                          << "English";
+    QTest::newRow("unlisted name typed") << Way::TypedWithReturn << "Klingon"
+                                         << "English";
+}
+
+void TestLanguageSwitch::switchCarriesTheListAcross()
+{
+    QFETCH(Way, way);
+    QFETCH(QString, chosen);
+    QFETCH(QString, shownLanguage);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    fillEnglishList(form);
+    pickEntry(form.ComboBox1, 2);
+    form.CheckBox1->click();
+    form.Edit_frm->ComboBox1->setCurrentIndex(3);
+    form.ListView1->selectRow(1);
+    QCOMPARE(form.Label2->text(), QStringLiteral("Especially dangerous recidivism"));
+
+    chooseLanguage(form, chosen, way);
+
+    const LanguageTexts texts(fixture.folder(), shownLanguage);
+    const QString yes = texts("String.Yes");
+    const QString no = texts("String.No");
+    const ConvictionRecord grave{"09.12.2023", texts("String.SeriousCrime"), yes, no, no, yes};
+    const QList<ConvictionRecord> rows{grave, grave,
+                                       ConvictionRecord{"01.06.2015", "Theft", no, yes, no, no}};
+    QCOMPARE(form.records().records(), rows);
+    // The row the user selected stays selected, so Modify and Delete still act on it.
+    QCOMPARE(form.ListView1->selectionModel()->selectedRows(),
+             QModelIndexList{form.records().index(1, 0)});
+    QCOMPARE(form.ListView1->currentIndex().row(), 1);
+    QVERIFY(form.Button2->isEnabled());
+    QCOMPARE(form.ComboBox1->currentIndex(), 2);
+    QCOMPARE(form.ComboBox1->currentText(), texts("String.SeriousCrime"));
+    QCOMPARE(form.Edit_frm->ComboBox1->currentIndex(), 3);
+    QCOMPARE(form.Edit_frm->ComboBox1->currentText(), texts("String.ParticularlySeriousCrime"));
+    QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
+    QCOMPARE(form.Label2->text(), texts("String.EspeciallyDangerRecidiv"));
+    QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
+    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
+    QCOMPARE(form.AboutFrm->Comments->text(), texts("String.AuthorQuennard"));
+    QCOMPARE(form.AboutFrm->Version->text(), QStringLiteral("1.3"));
+    QCOMPARE(form.CmbBxLang->currentText(), chosen);
+    QCOMPARE(fixture.storedLanguage(), QVariant(chosen));
+    QCOMPARE(fixture.errors, QStringList{});
+
+    // The result keeps working in the new language.
+    form.CheckBox1->click();
+    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv"));
+}
+
+void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
+{
+    ProgramFixture fixture;
+    // The settings folder is a regular file: nothing can be written, even by root.
+    const QString blocker = QDir(fixture.folder().programFolder()).filePath("blocker");
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString path = QDir(blocker).filePath(QStringLiteral("kovrant.ini"));
+    fixture.setSettingsOpener(
+        [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); });
+    TForm1 &form = fixture.startShown();
+    QCOMPARE(fixture.errors, QStringList{});
+    fillEnglishList(form);
+    pickEntry(form.ComboBox1, 2);
+
+    chooseLanguage(form, QStringLiteral("Russian"), Way::Picked);
+
+    QCOMPARE(fixture.errors, QStringList{"Failed to set data for 'Lang'"});
+    const LanguageTexts texts(fixture.folder(), QStringLiteral("Russian"));
+    QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
+    QCOMPARE(form.records().at(0).Severity, texts("String.SeriousCrime"));
+    QCOMPARE(form.records().at(0).Custody, texts("String.Yes"));
+    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv"));
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"

@@ -1,0 +1,394 @@
+// The main window's commands: Add, Modify and Delete through the record dialog,
+// Clear data, the enabling rule of Modify and Delete, and the result line
+// following the current crime's inputs.
+#include "programfixture.h"
+
+#include "assessment/recordlist.h"
+#include "support/assessmentfixture.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+QStringList rowTexts(const RecordList &list, int row)
+{
+    QStringList texts;
+    for (int field = 0; field < ConvictionRecord::FieldCount; ++field)
+        texts.append(list.at(row).field(ConvictionRecord::Field(field)));
+    return texts;
+}
+
+QStringList inForceTexts(const RecordList &list)
+{
+    QStringList texts;
+    for (const ConvictionRecord &record : list.records())
+        texts.append(record.InForce);
+    return texts;
+}
+
+// Texts given as "String.*" keys become the current language's texts.
+QStringList translated(const ProgramFixture &fixture, QStringList texts)
+{
+    for (QString &text : texts) {
+        if (text.startsWith(u"String."))
+            text = fixture.text(qPrintable(text));
+    }
+    return texts;
+}
+
+QString translated(const ProgramFixture &fixture, const QString &text)
+{
+    return translated(fixture, QStringList{text}).constFirst();
+}
+
+// Modify and Delete, on the buttons and in the context menu.
+QList<bool> editingEnabled(const TForm1 &form)
+{
+    return {form.Button2->isEnabled(), form.Button3->isEnabled(), form.N13->isEnabled(),
+            form.N14->isEnabled()};
+}
+
+const QList<bool> AllEnabled{true, true, true, true};
+const QList<bool> AllDisabled{false, false, false, false};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addAppendsTheDialogsRecord_data();
+    void addAppendsTheDialogsRecord();
+    void modifyWithoutSelectionDoesNothing();
+    void modifyEditsTheSelectedRow_data();
+    void modifyEditsTheSelectedRow();
+    void deleteRemovesTheFocusedRow_data();
+    void deleteRemovesTheFocusedRow();
+    void clearDataResetsTheInputs();
+    void enablingRuleFollowsTheList();
+    void resultFollowsTheInputs();
+};
+
+void TestMainWindow::addAppendsTheDialogsRecord_data()
+{
+    QTest::addColumn<int>("severity");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("custody");
+    QTest::addColumn<bool>("juvenile");
+    QTest::addColumn<bool>("reprieve");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("added"); // empty: nothing added
+
+    QTest::newRow("grave, in force")
+        << 2 << QDate(2023, 12, 9) << true << false << false << true
+        << QStringList{"09.12.2023", "String.SeriousCrime", "String.Yes",
+                       "String.No",  "String.No",           "String.Yes"};
+    QTest::newRow("small, as a minor, deferred, expunged")
+        << 0 << QDate(2024, 6, 1) << false << true << true << true
+        << QStringList{"01.06.2024", "String.SmallCrime", "String.No",
+                       "String.Yes", "String.Yes",        "String.No"};
+    QTest::newRow("Cancel adds nothing")
+        << 3 << QDate(2023, 12, 9) << true << false << false << false << QStringList{};
+}
+
+void TestMainWindow::addAppendsTheDialogsRecord()
+{
+    QFETCH(int, severity);
+    QFETCH(QDate, date);
+    QFETCH(bool, custody);
+    QFETCH(bool, juvenile);
+    QFETCH(bool, reprieve);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, added);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    // A medium prior of six years ago: expunged once the list is recomputed.
+    form.records().append(conviction("09.12.2020", fixture.text("String.AverageCrime"),
+                                     fixture.text("String.Yes"), fixture.text("String.No"),
+                                     fixture.text("String.No")));
+    // What an earlier opening left in the dialog.
+    form.Edit_frm->ComboBox1->setCurrentIndex(3);
+    form.Edit_frm->DateTimePicker1->setDate(QDate(2001, 2, 3));
+    form.Edit_frm->CheckBox1->setChecked(false);
+    form.Edit_frm->CheckBox3->setChecked(true);
+
+    QList<QVariant> opened;
+    QList<bool> enabledWhileOpen;
+    QList<bool> enabledAfterPress;
+    const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        opened = {dialog.ComboBox1->currentIndex(), dialog.DateTimePicker1->date(),
+                  dialog.CheckBox1->isChecked(), dialog.CheckBox2->isChecked(),
+                  dialog.CheckBox3->isChecked()};
+        enabledWhileOpen = editingEnabled(form);
+        dialog.ComboBox1->setCurrentIndex(severity);
+        dialog.DateTimePicker1->setDate(date);
+        dialog.CheckBox1->setChecked(custody);
+        dialog.CheckBox2->setChecked(juvenile);
+        dialog.CheckBox3->setChecked(reprieve);
+        QTest::mouseClick(ok ? dialog.Button1 : dialog.Button2, Qt::LeftButton);
+        enabledAfterPress = editingEnabled(form);
+    });
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(*ran);
+
+    // Add opens on the first category, today, custody only.
+    QCOMPARE(opened, (QList<QVariant>{0, ProgramFixture::today(), true, false, false}));
+    QCOMPARE(enabledWhileOpen, AllEnabled);
+    // Pressing OK disables Modify and Delete until the list reports the new row.
+    QCOMPARE(enabledAfterPress, ok ? AllDisabled : AllEnabled);
+    QCOMPARE(form.records().count(), added.isEmpty() ? 1 : 2);
+    if (!added.isEmpty())
+        QCOMPARE(rowTexts(form.records(), 1), translated(fixture, added));
+    // Either way the list and the result line were recomputed.
+    QCOMPARE(form.records().at(0).InForce, fixture.text("String.No"));
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(editingEnabled(form), AllEnabled);
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::modifyWithoutSelectionDoesNothing()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    form.records().append(conviction("09.12.2023", fixture.text("String.SeriousCrime")));
+    const ConvictionRecord before = form.records().at(0);
+    const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &) {});
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(!*ran);
+    QCOMPARE(form.records().at(0), before);
+    // Not even a recomputation: the result line still shows its prompt.
+    QCOMPARE(form.Label2->text(), fixture.text("String.Result"));
+}
+
+void TestMainWindow::modifyEditsTheSelectedRow_data()
+{
+    QTest::addColumn<QString>("rowSeverity");
+    QTest::addColumn<int>("shownIndex"); // the category selected on opening
+    QTest::addColumn<int>("newIndex");   // -1: severity left as it opened
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("row");
+
+    QTest::newRow("category changed")
+        << "String.SeriousCrime" << 2 << 3 << true
+        << QStringList{"20.01.2023", "String.ParticularlySeriousCrime",
+                       "String.Yes", "String.No",
+                       "String.No",  "String.Yes"};
+    QTest::newRow("category kept") << "String.AverageCrime" << 1 << -1 << true
+                                   << QStringList{"20.01.2023", "String.AverageCrime", "String.Yes",
+                                                  "String.No",  "String.No",           "String.No"};
+    QTest::newRow("severity naming no category kept")
+        << "Theft" << -1 << -1 << true
+        << QStringList{"20.01.2023", "Theft", "String.Yes", "String.No", "String.No", "String.No"};
+    QTest::newRow("severity naming no category replaced")
+        << "Theft" << -1 << 0 << true
+        << QStringList{"20.01.2023", "String.SmallCrime", "String.Yes",
+                       "String.No",  "String.No",         "String.No"};
+    QTest::newRow("Cancel leaves the row")
+        << "String.SeriousCrime" << 2 << 3 << false
+        << QStringList{"15.03.2022", "String.SeriousCrime", "String.No",
+                       "String.Yes", "String.No",           "String.No"};
+}
+
+void TestMainWindow::modifyEditsTheSelectedRow()
+{
+    QFETCH(QString, rowSeverity);
+    QFETCH(int, shownIndex);
+    QFETCH(int, newIndex);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, row);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    const ConvictionRecord first =
+        conviction("09.12.2020", fixture.text("String.AverageCrime"), yes, no, no);
+    form.records().append(first);
+    form.records().append(conviction("15.03.2022", translated(fixture, rowSeverity), no, yes, no));
+    form.ListView1->selectRow(1);
+
+    QList<QVariant> opened;
+    const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        opened = {dialog.ComboBox1->currentIndex(), dialog.DateTimePicker1->date(),
+                  dialog.CheckBox1->isChecked(), dialog.CheckBox2->isChecked(),
+                  dialog.CheckBox3->isChecked()};
+        if (newIndex >= 0)
+            dialog.ComboBox1->setCurrentIndex(newIndex);
+        dialog.DateTimePicker1->setDate(QDate(2023, 1, 20));
+        dialog.CheckBox1->setChecked(true);
+        dialog.CheckBox2->setChecked(false);
+        QTest::mouseClick(ok ? dialog.Button1 : dialog.Button2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QVERIFY(*ran);
+
+    QCOMPARE(opened, (QList<QVariant>{shownIndex, QDate(2022, 3, 15), false, true, false}));
+    QCOMPARE(form.records().count(), 2);
+    QCOMPARE(rowTexts(form.records(), 1), translated(fixture, row));
+    QCOMPARE(form.records().at(0).Severity, first.Severity);
+    QCOMPARE(form.records().at(0).InForce, no);
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(editingEnabled(form), AllEnabled);
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::deleteRemovesTheFocusedRow_data()
+{
+    QTest::addColumn<int>("selected"); // -1: no row selected
+    QTest::addColumn<int>("focused");  // the row with the focus mark
+    QTest::addColumn<QStringList>("remaining");
+
+    QTest::newRow("the selected and focused row")
+        << 1 << 1 << QStringList{"01.01.2021", "03.03.2023"};
+    QTest::newRow("focus mark on another row than the selection")
+        << 0 << 2 << QStringList{"01.01.2021", "02.02.2022"};
+    QTest::newRow("no selection") << -1 << 1
+                                  << QStringList{"01.01.2021", "02.02.2022", "03.03.2023"};
+}
+
+void TestMainWindow::deleteRemovesTheFocusedRow()
+{
+    QFETCH(int, selected);
+    QFETCH(int, focused);
+    QFETCH(QStringList, remaining);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    RecordList &list = form.records();
+    for (const char *date : {"01.01.2021", "02.02.2022", "03.03.2023"})
+        list.append(conviction(date, fixture.text("String.SeriousCrime")));
+    QItemSelectionModel &selection = *form.ListView1->selectionModel();
+    selection.clear();
+    selection.setCurrentIndex(list.index(focused, 0), QItemSelectionModel::NoUpdate);
+    if (selected >= 0)
+        selection.select(list.index(selected, 0),
+                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QStringList dates;
+    for (const ConvictionRecord &record : list.records())
+        dates.append(record.Date);
+    QCOMPARE(dates, remaining);
+    QVERIFY(!selection.hasSelection());
+    QCOMPARE(inForceTexts(list), QStringList(remaining.size(), fixture.text("String.Yes")));
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+
+    // The view moved its focus mark to a neighbour, but nothing is selected: a
+    // second Delete removes nothing.
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QCOMPARE(list.count(), remaining.size());
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::clearDataResetsTheInputs()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    for (const char *date : {"01.01.2021", "02.02.2022"})
+        form.records().append(conviction(date, fixture.text("String.SeriousCrime")));
+    pickEntry(form.ComboBox1, 2);
+    form.DateTimePicker1->setDate(QDate(2025, 5, 5));
+    form.CheckBox1->click();
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+
+    form.N11->trigger();
+    QCOMPARE(form.ComboBox1->currentIndex(), 0);
+    QCOMPARE(form.records().count(), 0);
+    QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
+    // The custody box is an input of the current crime the command leaves alone.
+    QVERIFY(form.CheckBox1->isChecked());
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    // Emptying the list applies no enabling rule: Modify and Delete keep their
+    // state, Modify then finds no row, and Delete applies the rule.
+    QCOMPARE(editingEnabled(form), AllEnabled);
+    form.Button2->click();
+    QCOMPARE(form.records().count(), 0);
+    form.Button3->click();
+    QCOMPARE(editingEnabled(form), AllDisabled);
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::enablingRuleFollowsTheList()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    RecordList &list = form.records();
+    QCOMPARE(editingEnabled(form), AllDisabled);
+
+    list.append(conviction("01.01.2021", fixture.text("String.SeriousCrime")));
+    QCOMPARE(editingEnabled(form), AllEnabled);
+
+    // The rule as OK applies it (the list does not have the focus), then any
+    // report of the list applies it again, even a write of an unchanged text.
+    form.applyEnablingRule(true);
+    QCOMPARE(editingEnabled(form), AllDisabled);
+    list.setInForce(0, list.at(0).InForce);
+    QCOMPARE(editingEnabled(form), AllEnabled);
+
+    form.ListView1->selectRow(0);
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QCOMPARE(list.count(), 0);
+    QCOMPARE(editingEnabled(form), AllDisabled);
+
+    // A disabled Delete does nothing.
+    list.append(conviction("01.01.2021", fixture.text("String.SeriousCrime")));
+    form.applyEnablingRule(true);
+    form.ListView1->selectRow(0);
+    form.applyEnablingRule(true);
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QCOMPARE(list.count(), 1);
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::resultFollowsTheInputs()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    // Two grave priors with custody and no deferment, three years old.
+    for (int i = 0; i < 2; ++i)
+        form.records().append(conviction("09.12.2023", fixture.text("String.SeriousCrime"),
+                                         fixture.text("String.Yes"), fixture.text("String.No"),
+                                         fixture.text("String.No")));
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+
+    pickEntry(form.ComboBox1, 2); // a grave crime now
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(inForceTexts(form.records()), (QStringList{yes, yes}));
+
+    form.CheckBox1->click(); // with actual custody
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    form.CheckBox1->click();
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    form.CheckBox1->click();
+
+    // Six years after the priors they are expunged.
+    form.DateTimePicker1->setDate(QDate(2029, 12, 9));
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(inForceTexts(form.records()), (QStringList{no, no}));
+    form.DateTimePicker1->setDate(QDate(2029, 12, 8));
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    QCOMPARE(inForceTexts(form.records()), (QStringList{yes, yes}));
+    // Before the priors existed they do not count.
+    form.DateTimePicker1->setDate(QDate(2023, 12, 8));
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+
+    pickEntry(form.ComboBox1, 1); // a medium crime is never recidivism of either kind
+    form.DateTimePicker1->setDate(ProgramFixture::today());
+    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

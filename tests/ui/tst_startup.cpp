@@ -1,0 +1,237 @@
+// Start-up: the stored language chosen, refused or missing, the selector and the
+// calculation date it leaves, and the first showing of the main window with every
+// window's texts written by the localisation pass.
+#include "programfixture.h"
+
+#include "assessment/recordlist.h"
+#include "ui/about.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+#include "ui/languageselector.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidgetAction>
+#include <QtTest>
+
+namespace {
+
+QStringList itemTexts(const QComboBox *selector)
+{
+    QStringList texts;
+    for (int i = 0; i < selector->count(); ++i)
+        texts.append(selector->itemText(i));
+    return texts;
+}
+
+// Every text a user can read in the window and the menus it owns, each with the
+// name of the element that shows it.
+QList<std::pair<QString, QString>> visibleTexts(const QWidget *window)
+{
+    QList<std::pair<QString, QString>> texts{{window->objectName(), window->windowTitle()}};
+    const auto add = [&texts](const QObject *element, const QString &text) {
+        texts.append(
+            {QString::fromLatin1(element->metaObject()->className()) + u' ' + element->objectName(),
+             text});
+    };
+    // Qt's own parts (the table's corner button, the calendar's month menu) carry
+    // no name of ours.
+    const auto ours = [](const QObject *element) {
+        return !element->objectName().isEmpty() && !element->objectName().startsWith(u"qt_");
+    };
+    for (const QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->pixmap().isNull())
+            add(label, label->text());
+    }
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (ours(button))
+            add(button, button->text());
+    }
+    for (const QGroupBox *group : window->findChildren<QGroupBox *>())
+        add(group, group->title());
+    for (const QMenu *menu : window->findChildren<QMenu *>()) {
+        if (!ours(menu))
+            continue;
+        // A context menu shows no title; a menu of the menu bar does.
+        if (!menu->menuAction()->associatedObjects().isEmpty())
+            add(menu, menu->title());
+        for (const QAction *action : menu->actions()) {
+            // The language selector's holder is a widget, not a text.
+            if (!action->isSeparator() && !action->menu() &&
+                !qobject_cast<const QWidgetAction *>(action))
+                add(action, action->text());
+        }
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsInTheStoredLanguage_data();
+    void startsInTheStoredLanguage();
+    void firstShowingFillsTheWindows_data();
+    void firstShowingFillsTheWindows();
+};
+
+void TestStartup::startsInTheStoredLanguage_data()
+{
+    QTest::addColumn<QVariant>("stored"); // invalid: nothing stored
+    QTest::addColumn<QString>("removedFile");
+    QTest::addColumn<QString>("shownLanguage");
+    QTest::addColumn<QString>("selectorText");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("errors");
+
+    const QStringList all{"English", "French", "Russian"};
+    QTest::newRow("nothing stored") << QVariant() << ""
+                                    << "English"
+                                    << "" << all << QStringList{};
+    QTest::newRow("Russian stored") << QVariant("Russian") << ""
+                                    << "Russian"
+                                    << "Russian" << all << QStringList{};
+    QTest::newRow("French stored") << QVariant("French") << ""
+                                   << "French"
+                                   << "French" << all << QStringList{};
+    QTest::newRow("stored language's file gone")
+        << QVariant("Russian") << "Russian.lng"
+        << "English"
+        << "Russian" << QStringList{"English", "French"} << QStringList{};
+    QTest::newRow("stored name lists no language") << QVariant("russian") << ""
+                                                   << "English"
+                                                   << "russian" << all << QStringList{};
+    QTest::newRow("list stored") << QVariant(QStringList{"Russian", "French"}) << ""
+                                 << "English"
+                                 << "" << all << QStringList{"Invalid data type for 'Lang'"};
+    QTest::newRow("bytes stored") << QVariant(QByteArray("Russian")) << ""
+                                  << "English"
+                                  << "" << all << QStringList{"Invalid data type for 'Lang'"};
+}
+
+void TestStartup::startsInTheStoredLanguage()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, removedFile);
+    QFETCH(QString, shownLanguage);
+    QFETCH(QString, selectorText);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, errors);
+
+    ProgramFixture fixture;
+    if (stored.isValid())
+        fixture.storeLanguage(stored);
+    if (!removedFile.isEmpty())
+        QVERIFY(QFile::remove(fixture.folder().langPath(removedFile)));
+    const TForm1 &form = fixture.start();
+
+    QCOMPARE(fixture.errors, errors);
+    QCOMPARE(form.CmbBxLang->currentText(), selectorText);
+    QCOMPARE(form.CmbBxLang->currentIndex(), -1);
+    QCOMPARE(itemTexts(form.CmbBxLang), names);
+    QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
+    QCOMPARE(form.DateTimePicker1->text(), QStringLiteral("09.12.2026"));
+    // The stored value is left as it was, whether it was used or not.
+    QCOMPARE(fixture.storedLanguage(), stored);
+    QCOMPARE(form.records().count(), 0);
+
+    const LanguageTexts texts(fixture.folder(), shownLanguage);
+    QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
+    QCOMPARE(form.Button1->text(), texts("Button.Add"));
+    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
+    QCOMPARE(form.AboutFrm->windowTitle(), texts("Menu.About"));
+    QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
+}
+
+void TestStartup::firstShowingFillsTheWindows_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("French") << "French";
+}
+
+void TestStartup::firstShowingFillsTheWindows()
+{
+    QFETCH(QString, language);
+    ProgramFixture fixture;
+    fixture.storeLanguage(language);
+    TForm1 &form = fixture.startShown();
+    const LanguageTexts texts(fixture.folder(), language);
+    const QStringList categories{texts("String.SmallCrime"), texts("String.AverageCrime"),
+                                 texts("String.SeriousCrime"),
+                                 texts("String.ParticularlySeriousCrime")};
+
+    QCOMPARE(itemTexts(form.ComboBox1), categories);
+    QCOMPARE(form.ComboBox1->currentIndex(), -1);
+    QCOMPARE(itemTexts(form.Edit_frm->ComboBox1), categories);
+    QCOMPARE(form.Edit_frm->ComboBox1->currentIndex(), 0);
+    QCOMPARE(form.Label2->text(), texts("String.Result"));
+    QVERIFY(!form.Button2->isEnabled());
+    QVERIFY(!form.Button3->isEnabled());
+
+    // Where each text goes: one text per element, across the three windows.
+    const TEdit_frm &edit = *form.Edit_frm;
+    const TAboutFrm &about = *form.AboutFrm;
+    const QList<std::pair<QString, const char *>> placed{
+        {edit.windowTitle(), "Caption.EditFrm"},
+        {edit.Button1->text(), "Button.Ok"},
+        {edit.Label1->text(), "String.GravityOfCrime"},
+        {edit.Label2->text(), "String.DateOfCrime"},
+        {edit.CheckBox1->text(), "String.ActualCustodyImposed"},
+        {edit.CheckBox2->text(), "String.JuvenileCrime"},
+        {edit.CheckBox3->text(), "String.ReprieveExisted"},
+        {about.OKButton->text(), "Button.Ok"},
+        {about.ProductName->text(), "Caption.Kovrant_MainForm"},
+        {about.Comments->text(), "String.AuthorQuennard"},
+        {form.N1->title(), "Menu.Files"},
+        {form.N11->text(), "Button.Clear"},
+        {form.N2->text(), "Menu.Exit"},
+        {form.N20->title(), "Menu.Options"},
+        {form.N21->title(), "Menu.Language"},
+        {form.N5->title(), "Menu.Help"},
+        {form.N8->text(), "Menu.About"},
+        {form.Button2->text(), "Menu.Edit"},
+        {form.Button3->text(), "Menu.Delete"},
+        {form.N12->text(), "Button.Add"},
+        {form.N13->text(), "Menu.Edit"},
+        {form.N14->text(), "Menu.Delete"},
+        {form.GroupBox1->title(), "Group.CrimeChosen"},
+        {form.GroupBox2->title(), "String.Convictions"},
+        {form.Label1->text(), "String.GravityOfCrime"},
+        {form.Label3->text(), "String.ConvictionCancelled"},
+        {form.Label4->text(), "String.DateRecidivismCalculation"},
+        {form.CheckBox1->text(), "String.ActualCustody"},
+        {form.StatusPanel0->text(), "String.AuthorQuennard"},
+    };
+    for (const auto &[shown, key] : placed)
+        QCOMPARE(shown, texts(key));
+    const QStringList columns{texts("String.DateOfConviction"), texts("String.GravityOfCrime"),
+                              texts("String.ActualCustody"),    texts("String.Juvenile"),
+                              texts("String.StayOfExecution"),  texts("String.Convictions")};
+    for (int column = 0; column < columns.size(); ++column)
+        QCOMPARE(form.records().headerData(column, Qt::Horizontal).toString(), columns[column]);
+
+    // Nothing is left empty or falls through to a missing-text marker.
+    for (const QWidget *window :
+         {static_cast<const QWidget *>(&form), static_cast<const QWidget *>(&edit),
+          static_cast<const QWidget *>(&about)}) {
+        for (const auto &[element, text] : visibleTexts(window)) {
+            QVERIFY2(!text.isEmpty(), qPrintable(element));
+            QVERIFY2(!text.startsWith(u"NoTranslate:"), qPrintable(element + u' ' + text));
+        }
+    }
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
