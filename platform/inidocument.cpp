@@ -226,8 +226,8 @@ void IniDocument::setValue(const QString &section, const QString &key, const QSt
 void IniDocument::setValues(const QString &section,
                             const QList<std::pair<QString, QString>> &values)
 {
-    // One scan indexes the keys already there; a key given here twice is
-    // replaced like one that was there.
+    // One scan indexes the keys already there. Keys new to the section are only
+    // appended: indexing them too would cost a lookup per key of a long list.
     QHash<CaselessView, KeyLine> known;
     std::optional<Block> block = scanSection(
         section, [&](const KeyLine &line) { known.insert(CaselessView{line.key}, line); });
@@ -249,9 +249,6 @@ void IniDocument::setValues(const QString &section,
         if (!block)
             block = Block{added, 0, 0, false, m_addedSections.size() - 1, 0};
         block->added = added;
-        const qsizetype index = added->size() - 1;
-        const KeyLine line{QStringView(added->at(index)).first(key.size()), {}, -1, added, index};
-        known.insert(CaselessView{line.key}, line);
     }
 }
 

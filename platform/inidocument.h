@@ -45,8 +45,9 @@ public:
     // Replaces the value of the key that counts, or adds the key after the last
     // key of the section's counting block, or adds the section at the end.
     void setValue(const QString &section, const QString &key, const QString &value);
-    // Sets many keys of one section in one pass over the document: the same
-    // outcome as setValue for each pair in turn.
+    // Sets many keys of one section in one pass over the document: a key the
+    // section has is replaced as setValue does, the others are added in order.
+    // A key new to the section given twice is written twice; the later counts.
     void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
 
     // The document as text, with the line break it was read with (CRLF for a new
