@@ -1,0 +1,152 @@
+// Every error message the program can show, raised through the real commands:
+// each is shown once, and the window then takes an ordinary add.
+#include "assessment/recordlist.h"
+#include "programfixture.h"
+#include "support/assessmentfixture.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+#include "ui/languageselector.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+enum class Scenario {
+    UnreadableDateOnModify,
+    DateOutsideThePicker,
+    StoredLanguageOfWrongType,
+    SettingsCannotBeWritten,
+    RecordFileCannotBeWritten,
+    RecordFileMissing,
+    LanguageFileUnreadable,
+};
+
+// A path no one, root included, can write a file at: under a regular file.
+QString pathUnderAFile(const ProgramFixture &fixture)
+{
+    const QString file = fixture.folder().programFolder() + "/plain.txt";
+    QFile plain(file);
+    plain.open(QIODevice::WriteOnly);
+    return file + "/inside";
+}
+
+void selectRow(TForm1 &form, int row)
+{
+    form.ListView1->selectionModel()->setCurrentIndex(form.records().index(row, 0),
+                                                      QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Scenario)
+
+class TestErrorPaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void errorThenOrdinaryAdd_data();
+    void errorThenOrdinaryAdd();
+};
+
+void TestErrorPaths::errorThenOrdinaryAdd_data()
+{
+    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("invalid date") << Scenario::UnreadableDateOnModify
+                                  << "''31.02.2009'' is not a valid date.";
+    QTest::newRow("calendar date")
+        << Scenario::DateOutsideThePicker << "Failed to set calendar date or time.";
+    QTest::newRow("data type") << Scenario::StoredLanguageOfWrongType
+                               << "Invalid data type for 'Lang'";
+    QTest::newRow("set data") << Scenario::SettingsCannotBeWritten
+                              << "Failed to set data for 'Lang'";
+    QTest::newRow("unable to write")
+        << Scenario::RecordFileCannotBeWritten << "Unable to write to ";
+    QTest::newRow("cannot open a record file")
+        << Scenario::RecordFileMissing << "Cannot open file \"";
+    QTest::newRow("cannot open a language file")
+        << Scenario::LanguageFileUnreadable << "Cannot open file \"";
+}
+
+void TestErrorPaths::errorThenOrdinaryAdd()
+{
+    QFETCH(Scenario, scenario);
+    QFETCH(QString, message);
+
+    ProgramFixture fixture;
+    if (scenario == Scenario::StoredLanguageOfWrongType)
+        fixture.storeLanguage(QStringList{"Russian"});
+    if (scenario == Scenario::SettingsCannotBeWritten) {
+        const QString blocked = pathUnderAFile(fixture) + "/kovrant.ini";
+        fixture.setSettingsOpener(
+            [blocked] { return std::make_unique<QSettings>(blocked, QSettings::IniFormat); });
+    }
+    TForm1 &form = fixture.startShown();
+    const QString grave = fixture.text("String.SeriousCrime");
+
+    switch (scenario) {
+    case Scenario::UnreadableDateOnModify:
+        form.records().append(conviction("31.02.2009", grave));
+        selectRow(form, 0);
+        form.Button2->click();
+        // The row goes, so that the add below recomputes cleanly.
+        form.Button3->click();
+        break;
+    case Scenario::DateOutsideThePicker:
+        form.records().append(conviction("01.01.1500", grave));
+        selectRow(form, 0);
+        form.Button2->click();
+        break;
+    case Scenario::StoredLanguageOfWrongType: break;
+    case Scenario::SettingsCannotBeWritten:
+        pickEntry(form.CmbBxLang, form.CmbBxLang->findText("French"));
+        break;
+    case Scenario::RecordFileCannotBeWritten:
+        fixture.fileChooser.answer = pathUnderAFile(fixture) + "/list.har";
+        form.N50->trigger();
+        break;
+    case Scenario::RecordFileMissing:
+        fixture.fileChooser.answer = fixture.folder().programFolder() + "/absent.har";
+        form.N3->trigger();
+        break;
+    case Scenario::LanguageFileUnreadable: {
+        pickEntry(form.CmbBxLang, form.CmbBxLang->findText("Russian"));
+        const QString file = fixture.folder().langPath("Russian.lng");
+        QFile::remove(file);
+        QDir().mkdir(file);
+        form.CheckBox1->click();
+        QDir().rmdir(file);
+        QFile::copy(sourceFolder() + "/lang/Russian.lng", file);
+        break;
+    }
+    }
+
+    QCOMPARE(fixture.errors.size(), 1);
+    QVERIFY2(fixture.errors.first().startsWith(message), qPrintable(fixture.errors.first()));
+
+    const int rowsBefore = form.records().count();
+    const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &dialog) {
+        dialog.ComboBox1->setCurrentIndex(2);
+        dialog.DateTimePicker1->setDate(QDate(2024, 1, 15));
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+    form.Button1->click();
+    QVERIFY(*ran);
+    QCOMPARE(fixture.errors.size(), 1);
+    QCOMPARE(form.records().count(), rowsBefore + 1);
+    const ConvictionRecord &added = form.records().at(rowsBefore);
+    QCOMPARE(added.Date, QStringLiteral("15.01.2024"));
+    QCOMPARE(added.Severity, form.crimeCategories[Gravity::Grave]);
+    QCOMPARE(added.InForce, fixture.text("String.Yes"));
+}
+
+QTEST_MAIN(TestErrorPaths)
+#include "tst_errorpaths.moc"
