@@ -5,6 +5,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
 #include "records/recordfile.h"
+#include "samplelist.h"
 #include "targetcheck.h"
 
 #include <QDir>
@@ -46,8 +47,7 @@ void BM_LargeRecordFile(benchmark::State &state)
         file.open(QIODevice::WriteOnly);
         file.write(tinyLines("[previous_conviction]\r\ncount=1\r\ndate0=07.04.2009\r\n"));
     }
-    const ShortDateFormat dateFormat(QLocale(QLocale::Russian, QLocale::Russia),
-                                     [] { return QDate(2026, 12, 9); });
+    const ShortDateFormat dateFormat = benchmarkDateFormat();
     const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
     for (auto _ : state)
         benchmark::DoNotOptimize(loadRecordFile(path, answers, dateFormat));

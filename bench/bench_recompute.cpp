@@ -6,6 +6,7 @@
 #include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
 #include "platform/shortdateformat.h"
+#include "samplelist.h"
 #include "targetcheck.h"
 
 #include <benchmark/benchmark.h>
@@ -20,23 +21,12 @@ void BM_Recompute(benchmark::State &state)
     CrimeCategories categories;
     for (std::size_t i = 0; i < categories.texts.size(); ++i)
         categories.texts[i] = catalogue.Translate(QString::fromUtf16(CategoryTextKeys[i]));
-    const ShortDateFormat dateFormat(QLocale(QLocale::Russian, QLocale::Russia),
-                                     [] { return QDate(2026, 12, 9); });
-    const QString yes = catalogue.Translate(QStringLiteral("String.Yes"));
-    const QString no = catalogue.Translate(QStringLiteral("String.No"));
-
-    // A mix of categories, dates across twenty years and every answer combination.
-    RecordList list;
+    const ShortDateFormat dateFormat = benchmarkDateFormat();
+    const AnswerTexts answers{catalogue.Translate(QStringLiteral("String.Yes")),
+                              catalogue.Translate(QStringLiteral("String.No"))};
     const auto rows = int(state.range(0));
-    for (int row = 0; row < rows; ++row) {
-        const QDate date = QDate(2005, 1, 1).addDays((row * 37) % 7300);
-        list.append(ConvictionRecord{dateFormat.format(date),
-                                     categories[row % 4],
-                                     row % 3 ? yes : no,
-                                     row % 7 ? no : yes,
-                                     row % 5 ? no : yes,
-                                     {}});
-    }
+    RecordList list;
+    list.replaceAll(benchmarkRecords(rows, categories, answers, dateFormat));
     const CurrentCrime crime{categories[2], true, QDate(2024, 6, 1)};
 
     for (auto _ : state) {

@@ -3,6 +3,7 @@
 #include "assessment/convictionrecord.h"
 #include "platform/shortdateformat.h"
 #include "records/recordfile.h"
+#include "samplelist.h"
 #include "targetcheck.h"
 
 #include <QFile>
@@ -14,24 +15,14 @@ namespace {
 
 void BM_SaveThenLoad(benchmark::State &state)
 {
-    const ShortDateFormat dateFormat(QLocale(QLocale::Russian, QLocale::Russia),
-                                     [] { return QDate(2026, 12, 9); });
+    const ShortDateFormat dateFormat = benchmarkDateFormat();
     const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
-    const QString categories[] = {QStringLiteral("Преступление небольшой тяжести"),
-                                  QStringLiteral("Преступление средней тяжести"),
-                                  QStringLiteral("Тяжкое преступление"),
-                                  QStringLiteral("Особо тяжкое преступление")};
-    QList<ConvictionRecord> records;
-    const auto rows = int(state.range(0));
-    for (int row = 0; row < rows; ++row) {
-        const QDate date = QDate(2005, 1, 1).addDays((row * 37) % 7300);
-        records.append(ConvictionRecord{dateFormat.format(date),
-                                        categories[row % 4],
-                                        row % 3 ? answers.yes : answers.no,
-                                        row % 7 ? answers.no : answers.yes,
-                                        row % 5 ? answers.no : answers.yes,
-                                        {}});
-    }
+    const CrimeCategories categories{{QStringLiteral("Преступление небольшой тяжести"),
+                                      QStringLiteral("Преступление средней тяжести"),
+                                      QStringLiteral("Тяжкое преступление"),
+                                      QStringLiteral("Особо тяжкое преступление")}};
+    const QList<ConvictionRecord> records =
+        benchmarkRecords(int(state.range(0)), categories, answers, dateFormat);
     const QTemporaryDir folder;
     for (auto _ : state) {
         // A new file each time: saving over an old one would measure a merge.

@@ -1,6 +1,7 @@
 #include "ui/about.h"
 
 #include "platform/textfile.h"
+#include "ui/objectname.h"
 #include "ui/programicon.h"
 
 #include <QDir>
@@ -14,13 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template<typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // A readme is a short text; anything far larger is not one.
 constexpr qint64 ReadmeMaxBytes = 1024 * 1024;

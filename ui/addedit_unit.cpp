@@ -2,6 +2,7 @@
 
 #include "platform/languagesetting.h"
 #include "ui/datepicker.h"
+#include "ui/objectname.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,15 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-template<typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-} // namespace
 
 TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &setting,
                      QWidget *parent)

@@ -13,6 +13,7 @@
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
 #include "ui/languageselector.h"
+#include "ui/objectname.h"
 #include "ui/programicon.h"
 
 #include <QCheckBox>
@@ -37,13 +38,6 @@
 #include <QWidgetAction>
 
 namespace {
-
-template<typename Object>
-Object *named(Object *object, const char *name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
 
 QAction *namedAction(QMenu *menu, const char *name)
 {

@@ -1,0 +1,33 @@
+// The lists of convictions the benchmarks run on: a mix of categories, dates
+// across twenty years and every answer combination.
+#pragma once
+
+#include "assessment/convictionrecord.h"
+#include "assessment/crimecategories.h"
+#include "platform/shortdateformat.h"
+
+#include <QList>
+
+inline ShortDateFormat benchmarkDateFormat()
+{
+    return ShortDateFormat(QLocale(QLocale::Russian, QLocale::Russia),
+                           [] { return QDate(2026, 12, 9); });
+}
+
+inline QList<ConvictionRecord> benchmarkRecords(int rows, const CrimeCategories &categories,
+                                                const AnswerTexts &answers,
+                                                const ShortDateFormat &dateFormat)
+{
+    QList<ConvictionRecord> records;
+    records.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        const QDate date = QDate(2005, 1, 1).addDays((row * 37) % 7300);
+        records.append(ConvictionRecord{dateFormat.format(date),
+                                        categories[row % 4],
+                                        row % 3 ? answers.yes : answers.no,
+                                        row % 7 ? answers.no : answers.yes,
+                                        row % 5 ? answers.no : answers.yes,
+                                        {}});
+    }
+    return records;
+}
