@@ -3,6 +3,8 @@
 #include "assessment/recordlist.h"
 #include "platform/shortdateformat.h"
 
+#include <algorithm>
+
 namespace {
 
 Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &record,
@@ -32,15 +34,18 @@ Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &re
 
 // A row is tallied once for every counted category its text equals (several only
 // when a language gives two categories the same text).
-void tally(Tallies &tallies, const CrimeCategories &categories, const QString &severity)
+void tally(Tallies &tallies, const CrimeCategories &categories, const QString &severity,
+           int step = 1)
 {
     if (severity == categories[Gravity::Medium])
-        ++tallies.medium;
+        tallies.medium += step;
     if (severity == categories[Gravity::Grave])
-        ++tallies.grave;
+        tallies.grave += step;
     if (severity == categories[Gravity::EspeciallyGrave])
-        ++tallies.especiallyGrave;
+        tallies.especiallyGrave += step;
 }
+
+} // namespace
 
 QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
 {
@@ -51,8 +56,6 @@ QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
     }
     return texts.neither;
 }
-
-} // namespace
 
 Article18Clauses article18Clauses(const CrimeCategories &categories, const CurrentCrime &crime,
                                   const Tallies &tallies)
@@ -118,4 +121,46 @@ RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const Cur
         answers.append(row.inForceText);
     list.setInForceTexts(answers);
     return assessment;
+}
+
+ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &crime,
+                            const QList<ConvictionRecord> &records,
+                            const RecidivismAssessment &assessment)
+{
+    // A row counts while the calculation date lies in [conviction date, expiry
+    // date), when nothing else excludes it. Walking the days on which rows start
+    // or stop counting, in order, finds the first day the result changes.
+    constexpr Exclusions Timed = Exclusion::Expunged | Exclusion::AfterCalculationDate;
+    struct Change
+    {
+        QDate day;
+        const QString *severity;
+        int step;
+    };
+    QList<Change> changes;
+    for (qsizetype i = 0; i < assessment.rows.size(); ++i) {
+        const RowAssessment &row = assessment.rows[i];
+        if (row.exclusions & ~Timed)
+            continue;
+        const QString &severity = records[i].Severity;
+        if (row.convictionDate > crime.calculationDate)
+            changes.append({row.convictionDate, &severity, +1});
+        if (row.expungement.expiry > crime.calculationDate &&
+            row.expungement.expiry > row.convictionDate)
+            changes.append({row.expungement.expiry, &severity, -1});
+    }
+    std::sort(changes.begin(), changes.end(),
+              [](const Change &a, const Change &b) { return a.day < b.day; });
+
+    Tallies tallies = assessment.tallies;
+    for (qsizetype i = 0; i < changes.size();) {
+        const QDate day = changes[i].day;
+        for (; i < changes.size() && changes[i].day == day; ++i)
+            tally(tallies, texts.categories, *changes[i].severity, changes[i].step);
+        const RecidivismKind kind =
+            recidivismKind(article18Clauses(texts.categories, crime, tallies));
+        if (kind != assessment.kind)
+            return ResultHorizon{day.addDays(-1), kind};
+    }
+    return ResultHorizon{};
 }

@@ -91,6 +91,22 @@ Article18Clauses article18Clauses(const CrimeCategories &categories, const Curre
                                   const Tallies &tallies);
 RecidivismKind recidivismKind(Article18Clauses clauses);
 
+// The result text of an outcome.
+QString resultTextFor(const ResultTexts &texts, RecidivismKind kind);
+
+// How long a result holds as the calculation date moves on: the last day before
+// the first day it changes, and what it becomes then; no day when it holds for
+// good.
+struct ResultHorizon
+{
+    std::optional<QDate> lastDay;
+    RecidivismKind next = RecidivismKind::Neither;
+};
+// The assessment must be of these records at the crime's calculation date.
+ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &crime,
+                            const QList<ConvictionRecord> &records,
+                            const RecidivismAssessment &assessment);
+
 // Assesses the rows without changing them.
 RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
                                       const QList<ConvictionRecord> &records,

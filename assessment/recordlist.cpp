@@ -44,6 +44,8 @@ void RecordList::remove(int row)
 {
     beginRemoveRows({}, row, row);
     m_records.removeAt(row);
+    if (row < m_notes.size())
+        m_notes.removeAt(row);
     endRemoveRows();
 }
 
@@ -56,6 +58,7 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
 {
     beginResetModel();
     m_records = std::move(records);
+    m_notes.clear();
     endResetModel();
 }
 
@@ -65,6 +68,14 @@ void RecordList::rewriteAll(QList<ConvictionRecord> records)
     m_records = std::move(records);
     if (!m_records.isEmpty())
         reportRowChanged(0, count() - 1, 0, ConvictionRecord::FieldCount - 1);
+}
+
+void RecordList::setRowNotes(const QStringList &notes)
+{
+    m_notes = notes.mid(0, m_records.size());
+    if (!m_records.isEmpty())
+        emit dataChanged(index(0, 0), index(count() - 1, ConvictionRecord::FieldCount - 1),
+                         {Qt::ToolTipRole});
 }
 
 void RecordList::setColumnTitles(const QStringList &titles)
@@ -100,8 +111,13 @@ int RecordList::columnCount(const QModelIndex &parent) const
 
 QVariant RecordList::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
-        role != Qt::DisplayRole)
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::ToolTipRole) {
+        const QString note = m_notes.value(index.row());
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
+    if (role != Qt::DisplayRole)
         return {};
     return m_records.at(index.row()).field(ConvictionRecord::Field(index.column()));
 }

@@ -34,6 +34,11 @@ public:
     // view's selection, stay. The list must keep its length.
     void rewriteAll(QList<ConvictionRecord> records);
 
+    // The notes of the first notes.size() rows, shown as every cell's tooltip;
+    // the other rows get none.
+    void setRowNotes(const QStringList &notes);
+    QString rowNote(int row) const { return m_notes.value(row); }
+
     void setColumnTitles(const QStringList &titles);
     void setColumnTitle(int column, const QString &title);
 
@@ -48,5 +53,6 @@ private:
     void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     QList<ConvictionRecord> m_records;
+    QStringList m_notes; // by row; rewritten by every recomputation
     QStringList m_columnTitles;
 };

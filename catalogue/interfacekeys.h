@@ -70,7 +70,7 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 10> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 38> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -81,6 +81,34 @@ inline constexpr std::array<const char16_t *, 10> CommandTextKeys = {
     u"String.WebLink",
     u"String.Result",
     u"String.HelpFileMissing",
+    u"Menu.ExportReport",
+    u"String.CountsUntil",
+    u"String.ExpungedOn",
+    u"String.NoExpungementTerm",
+    u"String.RowCounted",
+    u"String.RowNotCounted",
+    u"String.ReasonExpunged",
+    u"String.ReasonMinor",
+    u"String.ReasonReprieve",
+    u"String.ReasonNoCustody",
+    u"String.ReasonSmallGravity",
+    u"String.ReasonAfterDate",
+    u"String.ReasonUnknownCategory",
+    u"String.ClausePart2a",
+    u"String.ClausePart2b",
+    u"String.ClausePart3a",
+    u"String.ClausePart3b",
+    u"String.Grounds",
+    u"String.NoGrounds",
+    u"String.HoldsUntil",
+    u"String.HoldsNoEnd",
+    u"String.ReportTitle",
+    u"String.ReportExpiry",
+    u"String.ReportCounted",
+    u"String.ReportResult",
+    u"String.ReportAssumptions",
+    u"String.ReportFileFilter",
+    u"String.Timeline",
 };
 
 // The category keys, index 0 small gravity to 3 especially grave.

@@ -1,6 +1,7 @@
 #include "ui/main.h"
 
 #include "assessment/assessmenttexts.h"
+#include "assessment/explanation.h"
 #include "assessment/recordlist.h"
 #include "assessment/sampledata.h"
 #include "catalogue/uLocalize.h"
@@ -237,11 +238,24 @@ void TForm1::buildResultPanel()
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
+    // Under the result: the clauses it rests on and how long it holds. They wrap
+    // rather than widen the window.
+    Label5 = named(new QLabel(Panel1), "Label5");
+    Label6 = named(new QLabel(Panel1), "Label6");
+    // Hidden until the first recomputation gives them a text.
+    for (QLabel *line : {Label5, Label6}) {
+        line->setWordWrap(true);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        line->hide();
+    }
     // At least 546 wide, wider when the result text needs it.
     auto *layout = new QGridLayout(Panel1);
     layout->setContentsMargins(16, 6, 16, 6);
+    layout->setVerticalSpacing(2);
     layout->setColumnMinimumWidth(0, 546);
     layout->addWidget(Label2, 0, 0);
+    layout->addWidget(Label5, 1, 0);
+    layout->addWidget(Label6, 2, 0);
 }
 
 template<typename Command>
@@ -363,9 +377,30 @@ CurrentCrime TForm1::currentCrime() const
 void TForm1::calc_rec()
 {
     const AssessmentTexts texts = lookUpAssessmentTexts(catalogue(), crimeCategories);
-    m_lastAssessment = recomputeRecidivism(texts, currentCrime(), *m_records, m_context.dateFormat);
+    const CurrentCrime crime = currentCrime();
+    m_lastAssessment = recomputeRecidivism(texts, crime, *m_records, m_context.dateFormat);
     Label2->setText(m_lastAssessment.resultText);
+    showExplanation(texts, crime);
     m_lastAssessment.throwIfFailed();
+}
+
+void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime)
+{
+    const ExplanationTexts words = lookUpExplanationTexts(catalogue());
+    QStringList notes;
+    notes.reserve(m_lastAssessment.rows.size());
+    for (const RowAssessment &row : std::as_const(m_lastAssessment.rows))
+        notes.append(rowNote(row, words, m_context.dateFormat));
+    m_records->setRowNotes(notes);
+    Label5->setText(groundsLine(m_lastAssessment, words));
+    // After a row that could not be read the result is partial: no horizon.
+    Label6->setText(
+        m_lastAssessment.failure
+            ? QString()
+            : horizonLine(resultHorizon(texts, crime, m_records->records(), m_lastAssessment),
+                          words, m_context.dateFormat));
+    for (QLabel *line : {Label5, Label6})
+        line->setVisible(!line->text().isEmpty());
 }
 
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,

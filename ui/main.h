@@ -115,6 +115,8 @@ public:
 
     QFrame *Panel1;
     QLabel *Label2;
+    QLabel *Label5; // the clauses of Article 18 the result rests on, and the counted rows
+    QLabel *Label6; // until when the result holds
 
     QStatusBar *StatusBar1;
     QLabel *StatusPanel0;
@@ -143,6 +145,8 @@ private:
     void FormCreate();
     void FormShow();
     void setCalculationDate(QDate date);
+    // The rows' notes, the grounds and the horizon of the last assessment.
+    void showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime);
     // Reads the dialog's inputs as the fields of a record.
     ConvictionRecord recordFromDialog() const;
     // Runs a command of the user's, showing what it raises.

@@ -46,7 +46,7 @@ QList<std::pair<QString, QString>> visibleTexts(const QWidget *window)
         return !element->objectName().isEmpty() && !element->objectName().startsWith(u"qt_");
     };
     for (const QLabel *label : window->findChildren<QLabel *>()) {
-        if (label->pixmap().isNull())
+        if (label->pixmap().isNull() && !label->isHidden())
             add(label, label->text());
     }
     for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
