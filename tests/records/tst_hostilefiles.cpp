@@ -17,6 +17,13 @@ namespace {
 const AnswerTexts Answers{"Yes", "No"};
 const QByteArray Header = "[previous_conviction]\r\n";
 
+// A literal's bytes, NUL bytes inside included.
+template<std::size_t Size>
+QByteArray literalBytes(const char (&text)[Size])
+{
+    return QByteArray(text, Size - 1);
+}
+
 QByteArray utf16(const QString &text)
 {
     return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text);
@@ -63,7 +70,7 @@ void TestHostileFiles::recordFiles_data()
         << utf16("[previous_conviction]\r\ncount=1\r\nheaviness0=grave\r\n") + 'x'
         << "30.12.1899|grave|5|No";
     QTest::newRow("NUL bytes inside a value")
-        << Header + QByteArray("count=1\r\nheaviness0=gr\0ave\r\ndeprivation0=1\r\n", 46)
+        << Header + literalBytes("count=1\r\nheaviness0=gr\0ave\r\ndeprivation0=1\r\n")
         << QString("30.12.1899|gr") + QChar(0) + "ave|6|Yes";
     QTest::newRow("lone surrogate") << utf16("[previous_conviction]\r\ncount=1\r\nheaviness0=a" +
                                              QString(QChar(0xD800)) + "\r\n")
@@ -132,7 +139,7 @@ void TestHostileFiles::languageFiles_data()
     QTest::newRow("odd-length UTF-16")
         << utf16("[main]\r\nLangName=Odd\r\n[String]\r\nYes=Da\r\n") + 'x' << "Odd"
         << "Da";
-    QTest::newRow("NUL bytes") << QByteArray("[main]\nLangName=N\0L\n[String]\nYes=D\0a\n", 37)
+    QTest::newRow("NUL bytes") << literalBytes("[main]\nLangName=N\0L\n[String]\nYes=D\0a\n")
                                << QString("N") + QChar(0) + "L" << QString("D") + QChar(0) + "a";
     QTest::newRow("lone surrogate")
         << utf16("[main]\nLangName=S" + QString(QChar(0xDC00)) + "\n[String]\nYes=Y\n")
@@ -140,7 +147,7 @@ void TestHostileFiles::languageFiles_data()
     QTest::newRow("100,000-character line")
         << "[main]\nLangName=Long\n[String]\nYes=" + QByteArray(100000, 'y') + "\n"
         << "Long" << QString(100000, u'y');
-    QTest::newRow("binary junk") << QByteArray("\x01\x02[\xFF\xFE=\x80\x81]\n=\n[", 15) << "Hostile"
+    QTest::newRow("binary junk") << literalBytes("\x01\x02[\xFF\xFE=\x80\x81]\n=\n[") << "Hostile"
                                  << "NoTranslate:Yes";
 }
 
