@@ -69,6 +69,11 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
     u"Menu.About",
 };
 
+// Texts of elements added to the interface since, written after the table above.
+inline constexpr std::array<const char16_t *, 1> ExtendedTextKeys = {
+    u"Menu.ExportReport",
+};
+
 // Texts looked up by commands rather than written into the interface.
 inline constexpr std::array<const char16_t *, 38> CommandTextKeys = {
     u"String.Yes",

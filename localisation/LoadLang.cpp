@@ -131,4 +131,11 @@ void LocalizeInterface(TForm1 &form)
 
     for (std::size_t row = 0; row < receivers.size(); ++row)
         receivers[row](catalogue.Translate(QString::fromUtf16(InterfaceTextKeys[row])));
+
+    // Elements beyond the original interface, in the order of ExtendedTextKeys.
+    const std::array<Setter, ExtendedTextKeys.size()> extended = {
+        text(form.N51),
+    };
+    for (std::size_t row = 0; row < extended.size(); ++row)
+        extended[row](catalogue.Translate(QString::fromUtf16(ExtendedTextKeys[row])));
 }

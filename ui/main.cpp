@@ -116,6 +116,7 @@ void TForm1::buildMenus()
     N1->addSeparator();
     N50 = namedAction(N1, "N50");
     N3 = namedAction(N1, "N3");
+    N51 = namedAction(N1, "N51");
     N1->addSeparator();
     N2 = namedAction(N1, "N2");
 
@@ -284,6 +285,7 @@ void TForm1::connectCommands()
     on(N8, &TForm1::N8Click);
     on(N50, &TForm1::N50Click);
     on(N3, &TForm1::N3Click);
+    on(N51, &TForm1::N51Click);
     on(N6, &TForm1::N6Click);
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
@@ -401,6 +403,7 @@ void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &c
                           words, m_context.dateFormat));
     for (QLabel *line : {Label5, Label6})
         line->setVisible(!line->text().isEmpty());
+    emit assessed();
 }
 
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
@@ -632,4 +635,9 @@ void TForm1::N9Click()
          sampleRecords(crimeCategories, answers, m_context.dateFormat, DateTimePicker1->date()))
         m_records->append(record);
     calc_rec();
+}
+
+void TForm1::N51Click()
+{
+    // The report of the last assessment: written by the report module.
 }

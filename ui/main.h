@@ -67,6 +67,7 @@ public:
     void N8Click();      // about
     void N50Click();     // save to a record file
     void N3Click();      // load from a record file
+    void N51Click();     // export a report of the assessment
     void N6Click();      // help contents
     void N9Click();      // sample data
     void N16Click();     // web site
@@ -88,6 +89,7 @@ public:
     QAction *N11;
     QAction *N50;
     QAction *N3;
+    QAction *N51; // export report
     QAction *N2;
     QMenu *N20;
     QMenu *N21;
@@ -131,6 +133,8 @@ public:
 
 signals:
     void statusBarDoubleClicked();
+    // A recomputation ran: lastAssessment() and the rows' notes are new.
+    void assessed();
 
 protected:
     void showEvent(QShowEvent *event) override;
