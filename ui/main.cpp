@@ -20,15 +20,19 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -293,6 +297,7 @@ void TForm1::connectCommands()
     connect(this, &TForm1::statusBarDoubleClicked, this,
             [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
+    connectKeyboard();
 
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { command([this] { ComboBox1Change(); }); });
@@ -314,6 +319,27 @@ void TForm1::connectCommands()
     connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
+}
+
+void TForm1::connectKeyboard()
+{
+    // Window-wide keys for the file and help commands and for adding a row.
+    N3->setShortcut(QKeySequence::Open);
+    N50->setShortcut(QKeySequence::Save);
+    N6->setShortcut(QKeySequence::HelpContents);
+    N12->setShortcut(Qt::Key_Insert);
+    addAction(N12);
+    // Enter and Delete act on the list's row only while the list has the focus,
+    // so that they keep their meaning in the other inputs.
+    N14->setShortcut(QKeySequence::Delete);
+    N14->setShortcutContext(Qt::WidgetShortcut);
+    ListView1->addAction(N14);
+    // The list takes Return for itself before any shortcut sees it: it is caught
+    // on its way to the list (eventFilter).
+    ListView1->installEventFilter(this);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this,
+            [this] { command([this] { Button2Click(); }); });
+    setAcceptDrops(true);
 }
 
 void TForm1::FormCreate()
@@ -360,8 +386,47 @@ void TForm1::FormShow()
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
 }
 
+namespace {
+// The record file a drag carries: one local file with the ".har" extension.
+std::optional<QString> droppedRecordFile(const QMimeData *data)
+{
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return std::nullopt;
+    const QString path = data->urls().first().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".har"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return path;
+}
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (droppedRecordFile(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent *event)
+{
+    const std::optional<QString> path = droppedRecordFile(event->mimeData());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // As if chosen in the open dialog, with the same handling of errors.
+    command([&] {
+        open_har(*path);
+        calc_rec();
+    });
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ListView1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && N13->isEnabled()) {
+            command([this] { Button2Click(); });
+            return true;
+        }
+    }
     if ((watched == StatusBar1 || watched == StatusPanel0) &&
         event->type() == QEvent::MouseButtonDblClick) {
         emit statusBarDoubleClicked();

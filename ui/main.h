@@ -139,6 +139,9 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A ".har" file dropped on the window loads as if chosen in the open dialog.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
@@ -146,6 +149,7 @@ private:
     void buildConvictionsGroup();
     void buildResultPanel();
     void connectCommands();
+    void connectKeyboard();
     void FormCreate();
     void FormShow();
     void setCalculationDate(QDate date);
