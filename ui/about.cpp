@@ -29,6 +29,11 @@ const QString BuiltInDescription = QStringLiteral(
     "convictions. Convictions that have been expunged are detected automatically from "
     "the date of conviction, the category of the crime and the offender's age.\n"
     "\n"
+    "Assumptions: the terms of expungement are counted from the date of conviction; every "
+    "crime is taken as intentional; no other ground for removing a conviction (early "
+    "removal, pardon, amnesty, rehabilitation) is taken into account. The result is an aid "
+    "to calculation, not legal advice.\n"
+    "\n"
     "Author: Brindlewick\n"
     "E-mail: kovrant@brindlewick.org");
 
