@@ -8,16 +8,28 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+namespace {
+
+// The text after the byte-order mark. Qt's decoders would swallow a second mark
+// as if it were the first; it is text here, as it is to a Windows program.
+QString decodeAfterMark(QStringDecoder::Encoding encoding, QByteArrayView bytes)
+{
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
+} // namespace
+
 DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &locale)
 {
     const QByteArrayView view(bytes);
     if (view.startsWith("\xEF\xBB\xBF"))
-        return {QString::fromUtf8(view.sliced(3)), TextEncoding::Utf8WithMark};
+        return {decodeAfterMark(QStringDecoder::Utf8, view.sliced(3)), TextEncoding::Utf8WithMark};
     if (view.startsWith("\xFF\xFE"))
-        return {QStringDecoder(QStringDecoder::Utf16LE)(view.sliced(2)),
+        return {decodeAfterMark(QStringDecoder::Utf16LE, view.sliced(2)),
                 TextEncoding::Utf16LEWithMark};
     if (view.startsWith("\xFE\xFF"))
-        return {QStringDecoder(QStringDecoder::Utf16BE)(view.sliced(2)),
+        return {decodeAfterMark(QStringDecoder::Utf16BE, view.sliced(2)),
                 TextEncoding::Utf16BEWithMark};
     if (UnmarkedUtf8IsUtf8) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -15,6 +15,8 @@ class TestTextFile : public QObject
 private slots:
     void decodesByMark_data();
     void decodesByMark();
+    void secondMarkIsText_data();
+    void secondMarkIsText();
     void withoutMarkFallsBackToLocaleCodePage_data();
     void withoutMarkFallsBackToLocaleCodePage();
     void codePageForLocale_data();
@@ -43,6 +45,24 @@ void TestTextFile::decodesByMark()
     QFETCH(QByteArray, bytes);
     QCOMPARE(decodeText(bytes, QLocale(QLocale::English)),
              QStringLiteral("[main]\nLangName=Русский язык é"));
+}
+
+// Only the first mark is the mark: a second one is text, as a Windows program
+// reads it, so a file read and written back keeps it.
+void TestTextFile::secondMarkIsText_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx");
+    QTest::newRow("UTF-16LE") << QByteArray("\xFF\xFE\xFF\xFEx\0", 6);
+    QTest::newRow("UTF-16BE") << QByteArray("\xFE\xFF\xFE\xFF\0x", 6);
+}
+
+void TestTextFile::secondMarkIsText()
+{
+    QFETCH(QByteArray, bytes);
+    const DecodedText decoded = decodeTextWithEncoding(bytes);
+    QCOMPARE(decoded.text, QString(QChar(0xFEFF)) + u'x');
+    QCOMPARE(encodeText(decoded.text, decoded.encoding), bytes);
 }
 
 void TestTextFile::withoutMarkFallsBackToLocaleCodePage_data()
