@@ -2,6 +2,7 @@
 
 #include "platform/caseless.h"
 #include "platform/inidocument.h"
+#include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "platform/wholenumber.h"
 
@@ -135,7 +136,7 @@ bool LanguageCatalogue::SelectDefaultLanguage(const QString &fileBase)
 
 LanguageCatalogue &programCatalogue()
 {
-    static LanguageCatalogue catalogue(QCoreApplication::applicationDirPath());
+    static LanguageCatalogue catalogue(programFolderFor(QCoreApplication::applicationDirPath()));
     return catalogue;
 }
 

@@ -3,13 +3,11 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-
-QPixmap drawIcon(int size)
+QImage programIconImage(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = size / 32.0;
     painter.setPen(Qt::NoPen);
@@ -24,15 +22,13 @@ QPixmap drawIcon(int size)
     painter.setPen(Qt::NoPen);
     painter.drawChord(QRectF(3 * unit, 12 * unit, 9 * unit, 7 * unit), 180 * 16, 180 * 16);
     painter.drawChord(QRectF(20 * unit, 12 * unit, 9 * unit, 7 * unit), 180 * 16, 180 * 16);
-    return pixmap;
+    return image;
 }
-
-} // namespace
 
 QIcon programIcon()
 {
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }

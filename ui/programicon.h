@@ -2,5 +2,8 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
+// The icon at one size; drawing it needs no running application.
+QImage programIconImage(int size);
 QIcon programIcon();
