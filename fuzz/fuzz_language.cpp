@@ -10,7 +10,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QTemporaryDir folder;
+    // In memory where the machine offers it: saving waits for the disk otherwise.
+    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm/kovrant-fuzz-XXXXXX")
+                                          : QDir::tempPath() +
+                                                QStringLiteral("/kovrant-fuzz-XXXXXX"));
     static const bool made = QDir(folder.path()).mkpath(QStringLiteral("lang"));
     FUZZ_CHECK(made);
     {

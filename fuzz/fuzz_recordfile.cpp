@@ -8,12 +8,17 @@
 #include "platform/textfile.h"
 #include "records/recordfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QTemporaryDir folder;
+    // In memory where the machine offers it: saving waits for the disk otherwise.
+    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                          ? QStringLiteral("/dev/shm/kovrant-fuzz-XXXXXX")
+                                          : QDir::tempPath() +
+                                                QStringLiteral("/kovrant-fuzz-XXXXXX"));
     const QString path = folder.filePath(QStringLiteral("input.har"));
     const QString copy = folder.filePath(QStringLiteral("copy.har"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
