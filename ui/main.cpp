@@ -16,6 +16,7 @@
 #include "ui/languageselector.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
+#include "ui/report.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -704,5 +705,9 @@ void TForm1::N9Click()
 
 void TForm1::N51Click()
 {
-    // The report of the last assessment: written by the report module.
+    // The report answers for the inputs on screen, as the result line does.
+    calc_rec();
+    if (const std::optional<QString> path =
+            fileChooser().chooseFileToSave(this, reportFileDialogSetup(catalogue())))
+        writeReport(*path, reportContent(*this));
 }

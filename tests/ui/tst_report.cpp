@@ -1,0 +1,234 @@
+// File, Export report through the main window: the PDF holds what the window
+// shows, in the interface language, on as many pages as the list needs; nothing
+// is written when the export is cancelled or cannot go on.
+#include "assessment/recordlist.h"
+#include "programfixture.h"
+#include "ui/languageselector.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+enum class Failure { Cancelled, UnderARegularFile, UnreadableRow };
+
+// The fixture's calculation date is 9 December 2026.
+QList<ConvictionRecord> fiveRows(const TForm1 &form, const QString &yes, const QString &no)
+{
+    const CrimeCategories &category = form.crimeCategories;
+    return {
+        {"07.04.2023", category[Gravity::Grave], yes, no, no, {}},
+        {"15.06.2021", category[Gravity::Grave], yes, no, no, {}},
+        {"01.02.2010", category[Gravity::Medium], yes, no, no, {}},
+        {"20.11.2024", category[Gravity::Small], no, yes, yes, {}},
+        {"03.03.2022", category[Gravity::EspeciallyGrave], yes, yes, no, {}},
+    };
+}
+
+QByteArray fileStart(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Failure)
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void reportHoldsTheAssessment_data();
+    void reportHoldsTheAssessment();
+    void longListFlowsOntoMorePages_data();
+    void longListFlowsOntoMorePages();
+    void nothingWrittenWhenCancelledOrFailing_data();
+    void nothingWrittenWhenCancelledOrFailing();
+
+private:
+    // The text of a PDF, its pages separated by form feeds.
+    QString pdfText(const QString &path) const;
+
+    QString m_pdftotext;
+};
+
+void TestReport::initTestCase()
+{
+    m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
+
+QString TestReport::pdfText(const QString &path) const
+{
+    QProcess extract;
+    extract.start(m_pdftotext, {"-enc", "UTF-8", path, "-"});
+    if (!extract.waitForFinished(30000) || extract.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(extract.readAllStandardOutput());
+}
+
+void TestReport::reportHoldsTheAssessment_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("French") << "French";
+}
+
+void TestReport::reportHoldsTheAssessment()
+{
+    QFETCH(QString, language);
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    form.CheckBox1->setChecked(true);
+    // Added behind the window's back: the export itself must recompute.
+    for (const ConvictionRecord &record :
+         fiveRows(form, fixture.text("String.Yes"), fixture.text("String.No")))
+        form.records().append(record);
+    // The chooser confirmed replacing an earlier file.
+    const QString path = fixture.folder().programFolder() + "/report.pdf";
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+
+    fixture.fileChooser.answer = path;
+    form.N51->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+    QCOMPARE(fileStart(path), QByteArray("%PDF-"));
+
+    // Line breaks and blanks as one blank: long texts wrap in the layout.
+    const QString text = pdfText(path).simplified();
+    const QStringList expected = {
+        fixture.text("String.ReportTitle"),
+        fixture.text("String.ReportAssumptions"),
+        // The date of the new crime, three conviction dates, their expungement dates.
+        "09.12.2026",
+        "07.04.2023",
+        "15.06.2021",
+        "01.02.2010",
+        "07.04.2029",
+        "15.06.2027",
+        "01.02.2013",
+        fixture.text("String.EspeciallyDangerRecidiv"),
+        fixture.text("String.ClausePart3a"),
+        // The report says what the window says.
+        form.Label2->text(),
+        form.Label5->text(),
+        form.Label6->text(),
+    };
+    for (const QString &shown : expected)
+        QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
+}
+
+void TestReport::longListFlowsOntoMorePages_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("fewestPages");
+    QTest::addColumn<int>("mostPages");
+    QTest::newRow("usual list, one page") << 5 << 1 << 1;
+    QTest::newRow("60 rows, more pages") << 60 << 2 << 4;
+}
+
+void TestReport::longListFlowsOntoMorePages()
+{
+    QFETCH(int, rows);
+    QFETCH(int, fewestPages);
+    QFETCH(int, mostPages);
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    const QString grave = form.crimeCategories[Gravity::Grave];
+    const QDate first(2000, 1, 10);
+    for (int row = 0; row < rows; ++row)
+        form.records().append(
+            {first.addMonths(row).toString("dd.MM.yyyy"), grave, yes, no, no, {}});
+
+    const QString path = fixture.folder().programFolder() + "/report.pdf";
+    fixture.fileChooser.answer = path;
+    form.N51->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+
+    QStringList pages = pdfText(path).split(u'\f');
+    pages.removeLast(); // after the last page's form feed
+    QVERIFY2(pages.size() >= fewestPages && pages.size() <= mostPages,
+             qPrintable(QString::number(pages.size())));
+    // The column titles head every page (the first word of one that wraps, as
+    // the extracted text interleaves wrapped titles); the last row and the
+    // assumptions come last.
+    const QString title = fixture.text("String.ReportExpiry").section(' ', 0, 0);
+    for (const QString &page : std::as_const(pages))
+        QVERIFY2(page.contains(title), qPrintable(page));
+    QVERIFY(pages.last().contains(first.addMonths(rows - 1).toString("dd.MM.yyyy")));
+    QVERIFY(pages.last().simplified().contains(fixture.text("String.ReportAssumptions")));
+}
+
+void TestReport::nothingWrittenWhenCancelledOrFailing_data()
+{
+    QTest::addColumn<Failure>("failure");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("cancelled") << Failure::Cancelled << true << QString();
+    QTest::newRow("folder is a regular file")
+        << Failure::UnderARegularFile << true << "Unable to write to %1.";
+    // The recomputation stops at the row first: no report of a partial assessment.
+    QTest::newRow("row date unreadable")
+        << Failure::UnreadableRow << false << "''31.02.2009'' is not a valid date.";
+}
+
+void TestReport::nothingWrittenWhenCancelledOrFailing()
+{
+    QFETCH(Failure, failure);
+    QFETCH(bool, asked);
+    QFETCH(QString, error);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString folder = fixture.folder().programFolder();
+    const QString plainFile = folder + "/plain.txt";
+    QFile plain(plainFile);
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString target =
+        failure == Failure::UnderARegularFile ? plainFile + "/report.pdf" : folder + "/report.pdf";
+    if (failure != Failure::Cancelled)
+        fixture.fileChooser.answer = target;
+    if (failure == Failure::UnreadableRow)
+        form.records().append({"31.02.2009", form.crimeCategories[Gravity::Grave], "", "", "", {}});
+
+    form.N51->trigger();
+    QCOMPARE(fixture.errors, error.isEmpty()
+                                 ? QStringList()
+                                 : QStringList{error.arg(QDir::toNativeSeparators(target))});
+    QCOMPARE(fixture.fileChooser.lastSetup.title.isEmpty(), !asked);
+    if (asked) {
+        QCOMPARE(fixture.fileChooser.lastSetup.title, QStringLiteral("Export report"));
+        QCOMPARE(fixture.fileChooser.lastSetup.filter, fixture.text("String.ReportFileFilter"));
+        QCOMPARE(fixture.fileChooser.lastSetup.defaultSuffix, QStringLiteral("pdf"));
+    }
+    // No report and no half-written temporary file beside it.
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"plain.txt"});
+
+    // The window goes on: the sample case exports to a writable place.
+    fixture.errors.clear();
+    form.N9->trigger();
+    fixture.fileChooser.answer = folder + "/sample.pdf";
+    form.N51->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+    QCOMPARE(fileStart(folder + "/sample.pdf"), QByteArray("%PDF-"));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
