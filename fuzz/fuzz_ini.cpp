@@ -22,10 +22,16 @@ QString usable(QStringView text, bool isKey)
             continue;
         result.append(ch);
     }
-    result = result.trimmed();
-    while (isKey && (result.startsWith(u';') || result.startsWith(u'[')))
-        result.remove(0, 1);
-    return result.trimmed();
+    // Trimming and dropping a leading ";" or "[" until neither is left: Qt's
+    // trimming also takes a no-break space, which could uncover another "[".
+    QString previous;
+    while (previous != result) {
+        previous = result;
+        result = result.trimmed();
+        while (isKey && (result.startsWith(u';') || result.startsWith(u'[')))
+            result.remove(0, 1);
+    }
+    return result;
 }
 
 // A name upper-cased one code unit at a time, as the document compares names.
