@@ -70,8 +70,10 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts of elements added to the interface since, written after the table above.
-inline constexpr std::array<const char16_t *, 1> ExtendedTextKeys = {
+inline constexpr std::array<const char16_t *, 3> ExtendedTextKeys = {
     u"Menu.ExportReport",
+    u"String.Convictions",
+    u"String.Timeline",
 };
 
 // Texts looked up by commands rather than written into the interface.

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 
 #include <functional>
 
@@ -133,8 +134,13 @@ void LocalizeInterface(TForm1 &form)
         receivers[row](catalogue.Translate(QString::fromUtf16(InterfaceTextKeys[row])));
 
     // Elements beyond the original interface, in the order of ExtendedTextKeys.
+    const auto page = [&form](int index) {
+        return [&form, index](const QString &t) { form.PageControl1->setTabText(index, t); };
+    };
     const std::array<Setter, ExtendedTextKeys.size()> extended = {
         text(form.N51),
+        page(0),
+        page(1),
     };
     for (std::size_t row = 0; row < extended.size(); ++row)
         extended[row](catalogue.Translate(QString::fromUtf16(ExtendedTextKeys[row])));

@@ -17,6 +17,7 @@
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/report.h"
+#include "ui/timeline.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -39,6 +40,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -93,7 +95,8 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
 
     setTabOrder(ComboBox1, CheckBox1);
     setTabOrder(CheckBox1, DateTimePicker1);
-    setTabOrder(DateTimePicker1, ListView1);
+    setTabOrder(DateTimePicker1, PageControl1);
+    setTabOrder(PageControl1, ListView1);
     setTabOrder(ListView1, Button1);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
@@ -222,7 +225,14 @@ void TForm1::buildConvictionsGroup()
     auto *layout = new QVBoxLayout(GroupBox2);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(8);
-    layout->addWidget(ListView1, 1);
+    // The list and its timeline take turns above the buttons: at the designed
+    // height a timeline strip under the list left the list one row in view.
+    PageControl1 = named(new QTabWidget(GroupBox2), "PageControl1");
+    PageControl1->setDocumentMode(true);
+    PageControl1->addTab(ListView1, QString());
+    Timeline1 = named(new Timeline(*this, PageControl1), "Timeline1");
+    PageControl1->addTab(Timeline1, QString());
+    layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);
 
     for (QWidget *control : {static_cast<QWidget *>(Button2), static_cast<QWidget *>(Button3)})

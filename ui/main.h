@@ -21,10 +21,12 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
+class QTabWidget;
 class QTableView;
 class RecordList;
 class TAboutFrm;
 class TEdit_frm;
+class Timeline;
 
 class TForm1 : public QMainWindow
 {
@@ -109,11 +111,13 @@ public:
     QCheckBox *CheckBox1;
 
     QGroupBox *GroupBox2;
+    QTabWidget *PageControl1; // the list and its timeline, as two pages
     QTableView *ListView1;
     QPushButton *Button1;
     QPushButton *Button2;
     QPushButton *Button3;
     QLabel *Label3;
+    Timeline *Timeline1; // the rows' periods against the calculation date
 
     QFrame *Panel1;
     QLabel *Label2;

@@ -1,6 +1,7 @@
 // Saves screenshots of Kovrant's windows in English, Russian and French into the
 // folder named on the command line: the main window with sample convictions, the
-// record dialog filled in, and the about box with its readme.
+// record dialog filled in, and the about box with its readme; then the main
+// window's timeline with one conviction, with ten, and with thirty years of them.
 #include "catalogue/uLocalize.h"
 #include "platform/languagesetting.h"
 #include "platform/shortdateformat.h"
@@ -12,6 +13,7 @@
 #include "ui/main.h"
 #include "ui/programcontext.h"
 #include "ui/startup.h"
+#include "ui/timeline.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,6 +23,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -59,6 +62,33 @@ const std::array Samples = {
     SampleConviction{0, QDate(2023, 6, 5), false, false, true},
 };
 
+// The timeline's cases: one grave conviction in force; ten, some overlapping,
+// of every kind of bar (counted, excluded, expunged, one after the new crime);
+// and a record from 1994 to 2024.
+const std::array OneConviction = {
+    SampleConviction{2, QDate(2021, 9, 14), true, false, false},
+};
+const std::array TenConvictions = {
+    SampleConviction{1, QDate(2009, 2, 17), true, true, false},
+    SampleConviction{2, QDate(2011, 5, 30), true, false, false},
+    SampleConviction{0, QDate(2013, 10, 8), true, false, false},
+    SampleConviction{3, QDate(2015, 3, 2), true, false, false},
+    SampleConviction{1, QDate(2017, 7, 21), false, false, false},
+    SampleConviction{2, QDate(2019, 1, 15), true, false, true},
+    SampleConviction{1, QDate(2020, 6, 9), true, false, false},
+    SampleConviction{2, QDate(2021, 9, 14), true, false, false},
+    SampleConviction{0, QDate(2023, 6, 5), false, false, true},
+    SampleConviction{1, QDate(2025, 8, 1), true, false, false},
+};
+const std::array ThirtyYears = {
+    SampleConviction{3, QDate(1994, 4, 12), true, true, false},
+    SampleConviction{2, QDate(1999, 11, 3), true, false, false},
+    SampleConviction{1, QDate(2004, 6, 25), true, false, false},
+    SampleConviction{3, QDate(2009, 12, 1), true, false, false},
+    SampleConviction{2, QDate(2016, 2, 19), true, false, false},
+    SampleConviction{2, QDate(2024, 1, 10), true, false, false},
+};
+
 void fillDialog(TEdit_frm &dialog, const SampleConviction &sample)
 {
     dialog.ComboBox1->setCurrentIndex(sample.category);
@@ -79,6 +109,45 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Each row goes through the record dialog as the user enters it.
+template<std::size_t Count>
+void enterRows(TForm1 &form, const std::array<SampleConviction, Count> &samples)
+{
+    for (const SampleConviction &sample : samples) {
+        QTimer::singleShot(0, &form, [&form, sample] {
+            runCommand(&form, [&] { fillDialog(*form.Edit_frm, sample); });
+            form.Edit_frm->Button1->click();
+        });
+        runCommand(&form, [&] { form.Button1Click(); });
+    }
+}
+
+// A grave new crime punished with actual imprisonment.
+void describeGraveCrime(TForm1 &form)
+{
+    form.ComboBox1->setCurrentIndex(2);
+    runCommand(&form, [&] { form.ComboBox1Change(); });
+    form.CheckBox1->setChecked(true);
+    form.ListView1->clearSelection();
+}
+
+// The main window over a fresh list of the samples, its timeline in view, with
+// a row selected when one is given.
+template<std::size_t Count>
+bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samples,
+                   const QDir &output, const QString &name, int selectedRow = -1)
+{
+    runCommand(&form, [&] { form.N11Click(); });
+    enterRows(form, samples);
+    describeGraveCrime(form);
+    if (selectedRow >= 0)
+        form.ListView1->selectRow(selectedRow);
+    form.PageControl1->setCurrentWidget(form.Timeline1);
+    const bool saved = save(form, output, name);
+    form.PageControl1->setCurrentIndex(0);
+    return saved;
 }
 
 bool shootLanguage(const Language &language, const QDir &output, const QString &settingsFile)
@@ -102,18 +171,8 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     form->show();
     QApplication::processEvents();
 
-    // Each row goes through the record dialog as the user enters it.
-    for (const SampleConviction &sample : Samples) {
-        QTimer::singleShot(0, form.get(), [&form, sample] {
-            runCommand(form.get(), [&] { fillDialog(*form->Edit_frm, sample); });
-            form->Edit_frm->Button1->click();
-        });
-        runCommand(form.get(), [&] { form->Button1Click(); });
-    }
-    form->ComboBox1->setCurrentIndex(2);
-    runCommand(form.get(), [&] { form->ComboBox1Change(); });
-    form->CheckBox1->setChecked(true);
-    form->ListView1->clearSelection();
+    enterRows(*form, Samples);
+    describeGraveCrime(*form);
 
     bool saved = save(*form, output, QStringLiteral("main_%1.png").arg(language.suffix));
 
@@ -126,6 +185,17 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     runCommand(form.get(), [&] { about.loadReadme(form->CmbBxLang->currentText()); });
     saved = save(about, output, QStringLiteral("about_%1.png").arg(language.suffix)) && saved;
     about.hide();
+
+    const QString suffix = language.suffix;
+    saved = shootTimeline(*form, OneConviction, output,
+                          QStringLiteral("timeline_one_%1.png").arg(suffix)) &&
+            saved;
+    saved = shootTimeline(*form, TenConvictions, output,
+                          QStringLiteral("timeline_ten_%1.png").arg(suffix), 3) &&
+            saved;
+    saved = shootTimeline(*form, ThirtyYears, output,
+                          QStringLiteral("timeline_thirty_%1.png").arg(suffix)) &&
+            saved;
     return saved;
 }
 

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidgetAction>
 #include <QtTest>
 
@@ -40,10 +42,11 @@ QList<std::pair<QString, QString>> visibleTexts(const QWidget *window)
             {QString::fromLatin1(element->metaObject()->className()) + u' ' + element->objectName(),
              text});
     };
-    // Qt's own parts (the table's corner button, the calendar's month menu) carry
-    // no name of ours.
+    // Qt's own parts (the table's corner button, the calendar's month menu, the
+    // tab bar's scroll arrows) carry no name of ours.
     const auto ours = [](const QObject *element) {
-        return !element->objectName().isEmpty() && !element->objectName().startsWith(u"qt_");
+        return !element->objectName().isEmpty() && !element->objectName().startsWith(u"qt_") &&
+               !qobject_cast<const QTabBar *>(element->parent());
     };
     for (const QLabel *label : window->findChildren<QLabel *>()) {
         if (label->pixmap().isNull() && !label->isHidden())
@@ -55,6 +58,10 @@ QList<std::pair<QString, QString>> visibleTexts(const QWidget *window)
     }
     for (const QGroupBox *group : window->findChildren<QGroupBox *>())
         add(group, group->title());
+    for (const QTabWidget *pages : window->findChildren<QTabWidget *>()) {
+        for (int page = 0; page < pages->count(); ++page)
+            add(pages, pages->tabText(page));
+    }
     for (const QMenu *menu : window->findChildren<QMenu *>()) {
         if (!ours(menu))
             continue;
@@ -207,6 +214,8 @@ void TestStartup::firstShowingFillsTheWindows()
         {form.N14->text(), "Menu.Delete"},
         {form.GroupBox1->title(), "Group.CrimeChosen"},
         {form.GroupBox2->title(), "String.Convictions"},
+        {form.PageControl1->tabText(0), "String.Convictions"},
+        {form.PageControl1->tabText(1), "String.Timeline"},
         {form.Label1->text(), "String.GravityOfCrime"},
         {form.Label3->text(), "String.ConvictionCancelled"},
         {form.Label4->text(), "String.DateRecidivismCalculation"},

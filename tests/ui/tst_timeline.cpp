@@ -1,0 +1,321 @@
+// The timeline of the main window: its bars against the rows' dates, the line of
+// the calculation date, a click on a bar selecting the row, a bar's tooltip, and
+// the timeline following every assessment.
+#include "assessment/recordlist.h"
+#include "programfixture.h"
+#include "support/assessmentfixture.h"
+#include "ui/datepicker.h"
+#include "ui/timeline.h"
+
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolTip>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+// A severity given as a "String.*" key becomes the current language's text.
+QString severityText(const ProgramFixture &fixture, const QString &severity)
+{
+    return severity.startsWith(u"String.") ? fixture.text(qPrintable(severity)) : severity;
+}
+
+// The rows appended, the calculation date set and a grave crime chosen, which
+// recomputes; then the timeline page in view.
+Timeline &assessed(ProgramFixture &fixture, const QStringList &dates, const QStringList &severities,
+                   QDate calculationDate)
+{
+    TForm1 &form = fixture.form();
+    for (int row = 0; row < dates.size(); ++row) {
+        form.records().append(conviction(dates.at(row), severityText(fixture, severities.at(row)),
+                                         fixture.text("String.Yes"), fixture.text("String.No"),
+                                         fixture.text("String.No")));
+    }
+    form.DateTimePicker1->setDate(calculationDate);
+    pickEntry(form.ComboBox1, 2);
+    form.PageControl1->setCurrentWidget(form.Timeline1);
+    QCoreApplication::processEvents();
+    return *form.Timeline1;
+}
+
+QDate dateAt(const TimelineGeometry &geometry, qreal x)
+{
+    const QRectF plot = geometry.plot();
+    const DateSpan span = geometry.span();
+    const qreal days = qreal(span.first.daysTo(span.last)) * (x - plot.left()) / plot.width();
+    return span.first.addDays(qRound64(days));
+}
+
+QList<int> selectedRows(const QTableView &list)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : list.selectionModel()->selectedRows())
+        rows.append(index.row());
+    return rows;
+}
+
+BarKind kindNamed(const QString &name)
+{
+    if (name == u"counted")
+        return BarKind::Counted;
+    return name == u"expunged" ? BarKind::Expunged : BarKind::NotCounted;
+}
+
+} // namespace
+
+class TestTimeline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void barsFollowTheDates_data();
+    void barsFollowTheDates();
+    void clickOnABarSelectsItsRow_data();
+    void clickOnABarSelectsItsRow();
+    void barTooltipIsTheRowsNote();
+    void followsEveryAssessment();
+    void yearLabelsDoNotCrowd_data();
+    void yearLabelsDoNotCrowd();
+};
+
+void TestTimeline::barsFollowTheDates_data()
+{
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<QStringList>("severities");
+    QTest::addColumn<QDate>("calculation");
+    // One per bar expected; rows after an unreadable date have none.
+    QTest::addColumn<QList<QDate>>("expiries");
+    QTest::addColumn<QStringList>("kinds");
+
+    const QString grave = QStringLiteral("String.SeriousCrime");
+    const QString especiallyGrave = QStringLiteral("String.ParticularlySeriousCrime");
+    const QString medium = QStringLiteral("String.AverageCrime");
+
+    QTest::newRow("one row") << QStringList{"09.12.2023"} << QStringList{grave}
+                             << QDate(2026, 12, 9) << QList<QDate>{QDate(2029, 12, 9)}
+                             << QStringList{"counted"};
+    QTest::newRow("rows spanning thirty years")
+        << QStringList{"12.04.1994", "03.11.1999", "25.06.2004",
+                       "01.12.2009", "19.02.2016", "10.01.2024"}
+        << QStringList{especiallyGrave, grave, medium, especiallyGrave, grave, grave}
+        << QDate(2026, 12, 9)
+        << QList<QDate>{QDate(2002, 4, 12), QDate(2005, 11, 3), QDate(2007, 6, 25),
+                        QDate(2017, 12, 1), QDate(2022, 2, 19), QDate(2030, 1, 10)}
+        << QStringList{"expunged", "expunged", "expunged", "expunged", "expunged", "counted"};
+    QTest::newRow("a row dated after the calculation date")
+        << QStringList{"15.06.2021", "01.03.2027"} << QStringList{grave, grave}
+        << QDate(2026, 12, 9) << QList<QDate>{QDate(2027, 6, 15), QDate(2033, 3, 1)}
+        << QStringList{"counted", "not counted"};
+    QTest::newRow("unknown category: expiry is its date")
+        << QStringList{"15.05.2020", "01.02.2024"} << QStringList{"Theft", medium}
+        << QDate(2026, 12, 9) << QList<QDate>{QDate(2020, 5, 15), QDate(2027, 2, 1)}
+        << QStringList{"not counted", "counted"};
+    QTest::newRow("rows after an unreadable date have no bar")
+        << QStringList{"01.02.2019", "31.02.2020", "01.02.2021"} << QStringList{grave, grave, grave}
+        << QDate(2026, 12, 9) << QList<QDate>{QDate(2025, 2, 1)} << QStringList{"expunged"};
+    QTest::newRow("no rows") << QStringList{} << QStringList{} << QDate(2026, 12, 9)
+                             << QList<QDate>{} << QStringList{};
+}
+
+void TestTimeline::barsFollowTheDates()
+{
+    QFETCH(QStringList, dates);
+    QFETCH(QStringList, severities);
+    QFETCH(QDate, calculation);
+    QFETCH(QList<QDate>, expiries);
+    QFETCH(QStringList, kinds);
+
+    ProgramFixture fixture;
+    fixture.startShown();
+    Timeline &timeline = assessed(fixture, dates, severities, calculation);
+    // Only an unreadable row is reported.
+    QCOMPARE(fixture.errors.isEmpty(), expiries.size() == dates.size());
+
+    QCOMPARE(timeline.calculationDate(), calculation);
+    QCOMPARE(timeline.bars().size(), expiries.size());
+    const std::optional<TimelineGeometry> geometry = timeline.plotGeometry();
+    QVERIFY(geometry);
+    const QRectF plot = geometry->plot();
+    QVERIFY(QRectF(timeline.contentsRect()).contains(plot));
+
+    // The plot spans every bar and the calculation date, with a small margin on
+    // each side, and at least a year so that a year's mark shows.
+    QList<QDate> shown{calculation};
+    for (int row = 0; row < expiries.size(); ++row) {
+        const TimelineBar &bar = timeline.bars().at(row);
+        QCOMPARE(bar.row, row);
+        QCOMPARE(bar.from, fixture.dateFormat().parse(dates.at(row)));
+        QCOMPARE(bar.to, expiries.at(row));
+        QCOMPARE(bar.kind, kindNamed(kinds.at(row)));
+        shown << bar.from << bar.to;
+    }
+    const QDate earliest = *std::min_element(shown.cbegin(), shown.cend());
+    const QDate latest = *std::max_element(shown.cbegin(), shown.cend());
+    const DateSpan span = geometry->span();
+    QVERIFY(span.first < earliest && latest < span.last);
+    QVERIFY(span.first.daysTo(span.last) >= 365);
+    if (earliest.daysTo(latest) >= 365) {
+        const qreal margins = earliest.daysTo(latest) / 10.0;
+        QVERIFY2(span.first.daysTo(earliest) <= margins && latest.daysTo(span.last) <= margins,
+                 qPrintable(
+                     QStringLiteral("%1 to %2")
+                         .arg(span.first.toString(Qt::ISODate), span.last.toString(Qt::ISODate))));
+    }
+
+    // Each bar reaches from its date to its expiry, within a day's width, in its
+    // own lane, top to bottom in the list's order; no bar is too thin to see.
+    const qreal dayWidth = plot.width() / span.first.daysTo(span.last);
+    qreal laneBottom = plot.top();
+    for (const TimelineBar &bar : timeline.bars()) {
+        const QRectF drawn = geometry->bar(bar.row, bar.from, bar.to);
+        const QRectF lane = geometry->lane(bar.row);
+        QVERIFY(plot.contains(lane));
+        QVERIFY(lane.top() >= laneBottom);
+        laneBottom = lane.bottom();
+        QVERIFY(lane.contains(drawn));
+        QVERIFY(drawn.height() >= 2);
+        QVERIFY(std::abs(bar.from.daysTo(dateAt(*geometry, drawn.left()))) <= 1);
+        QVERIFY(drawn.width() >= TimelineGeometry::MinimumBarWidth);
+        if (bar.from.daysTo(bar.to) * dayWidth >= TimelineGeometry::MinimumBarWidth)
+            QVERIFY(std::abs(bar.to.daysTo(dateAt(*geometry, drawn.right()))) <= 1);
+    }
+
+    // The calculation date's line is drawn where its date falls: a dark column
+    // under the lanes, with the plot's light background on either side.
+    const qreal lineX = geometry->x(calculation);
+    QCOMPARE(dateAt(*geometry, lineX), calculation);
+    const QImage image = timeline.grab().toImage();
+    const int y = int(plot.bottom()) + 1;
+    const int x = qRound(lineX);
+    QVERIFY2(qGray(image.pixel(x - 1, y)) < 128, "no line at the calculation date");
+    QVERIFY(qGray(image.pixel(x - 6, y)) > 200);
+    QVERIFY(qGray(image.pixel(x + 5, y)) > 200);
+    for (const TimelineBar &bar : timeline.bars()) {
+        const QRectF drawn = geometry->bar(bar.row, bar.from, bar.to);
+        if (bar.from > calculation)
+            QVERIFY(drawn.left() > lineX);
+        else if (bar.kind == BarKind::Counted)
+            QVERIFY(drawn.left() < lineX && lineX < drawn.right());
+        else if (bar.kind == BarKind::Expunged)
+            QVERIFY(drawn.right() <= lineX);
+    }
+}
+
+void TestTimeline::clickOnABarSelectsItsRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("first row") << 0;
+    QTest::newRow("a bar three pixels wide (no expungement term)") << 1;
+    QTest::newRow("last row") << 2;
+}
+
+void TestTimeline::clickOnABarSelectsItsRow()
+{
+    QFETCH(int, row);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    Timeline &timeline =
+        assessed(fixture, {"09.12.2020", "15.05.2021", "01.02.2024"},
+                 {"String.SeriousCrime", "Theft", "String.AverageCrime"}, ProgramFixture::today());
+    const TimelineGeometry geometry = *timeline.plotGeometry();
+    form.ListView1->selectRow(2 - row);
+
+    const TimelineBar &bar = timeline.bars().at(row);
+    QTest::mouseClick(&timeline, Qt::LeftButton, {},
+                      geometry.bar(row, bar.from, bar.to).center().toPoint());
+    QCOMPARE(selectedRows(*form.ListView1), QList<int>{row});
+    QCOMPARE(form.ListView1->currentIndex().row(), row);
+    // The whole row, every column.
+    QCOMPARE(form.ListView1->selectionModel()->selectedIndexes().size(),
+             form.records().columnCount());
+
+    // A click beside every bar leaves the selection as it was.
+    const QRectF lane = geometry.lane(row);
+    QTest::mouseClick(&timeline, Qt::LeftButton, {},
+                      QPointF(geometry.plot().left() + 1, lane.center().y()).toPoint());
+    QCOMPARE(selectedRows(*form.ListView1), QList<int>{row});
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestTimeline::barTooltipIsTheRowsNote()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    Timeline &timeline =
+        assessed(fixture, {"09.12.2020", "15.05.2021", "01.02.2026"},
+                 {"String.SeriousCrime", "Theft", "String.SmallCrime"}, ProgramFixture::today());
+    const TimelineGeometry geometry = *timeline.plotGeometry();
+
+    const auto hover = [&](const QPoint &at) {
+        QHelpEvent help(QEvent::ToolTip, at, timeline.mapToGlobal(at));
+        QCoreApplication::sendEvent(&timeline, &help);
+    };
+    QStringList notes;
+    for (const TimelineBar &bar : timeline.bars()) {
+        const QString note = form.records().rowNote(bar.row);
+        QVERIFY(!note.isEmpty());
+        notes.append(note);
+        hover(geometry.bar(bar.row, bar.from, bar.to).center().toPoint());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), note);
+    }
+    // Three different notes: each bar shows its own row's.
+    notes.removeDuplicates();
+    QCOMPARE(notes.size(), 3);
+
+    hover(QPoint(timeline.contentsRect().left() + 1, timeline.contentsRect().top() + 1));
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void TestTimeline::followsEveryAssessment()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const Timeline &timeline = *form.Timeline1;
+    QVERIFY(!timeline.plotGeometry());
+
+    assessed(fixture, {"09.12.2023", "01.06.2022"},
+             {"String.SeriousCrime", "String.ParticularlySeriousCrime"}, ProgramFixture::today());
+    QCOMPARE(timeline.bars().size(), 2);
+    QCOMPARE(timeline.bars().at(0).kind, BarKind::Counted);
+
+    // Six years on, the first is expunged; the line moves with the date.
+    form.DateTimePicker1->setDate(QDate(2029, 12, 9));
+    QCOMPARE(timeline.calculationDate(), QDate(2029, 12, 9));
+    QCOMPARE(timeline.bars().at(0).kind, BarKind::Expunged);
+    QCOMPARE(timeline.bars().at(1).kind, BarKind::Counted);
+
+    // Deleting a row takes its bar away.
+    form.ListView1->selectRow(0);
+    form.Button3->click();
+    QCOMPARE(timeline.bars().size(), 1);
+    QCOMPARE(timeline.bars().at(0).from, QDate(2022, 6, 1));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestTimeline::yearLabelsDoNotCrowd_data()
+{
+    QTest::addColumn<qreal>("pixelsPerYear");
+    QTest::addColumn<int>("step");
+    // A label 40 pixels wide.
+    QTest::newRow("a few years across the window") << 100.0 << 1;
+    QTest::newRow("exactly one label's width a year") << 40.0 << 1;
+    QTest::newRow("a decade and more") << 25.0 << 2;
+    QTest::newRow("thirty years") << 19.0 << 5;
+    QTest::newRow("a century") << 3.0 << 20;
+}
+
+void TestTimeline::yearLabelsDoNotCrowd()
+{
+    QFETCH(qreal, pixelsPerYear);
+    QFETCH(int, step);
+    QCOMPARE(yearLabelStep(pixelsPerYear, 40), step);
+}
+
+QTEST_MAIN(TestTimeline)
+#include "tst_timeline.moc"

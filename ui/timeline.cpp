@@ -1,0 +1,349 @@
+// The timeline's geometry, its bars taken from an assessment, and its painting.
+#include "ui/timeline.h"
+
+#include "assessment/recordlist.h"
+#include "ui/main.h"
+
+#include <QHelpEvent>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace {
+
+// Bars that differ by more than hue, so that they read apart in grey too: a
+// solid dark bar counts, a light one is in force but excluded, a hatched one is
+// expunged.
+struct BarStyle
+{
+    QColor fill;
+    QColor edge;
+    Qt::BrushStyle hatching = Qt::NoBrush;
+    QColor hatch = {};
+};
+
+BarStyle barStyle(BarKind kind)
+{
+    switch (kind) {
+    case BarKind::Counted: return {QColor(0xb2, 0x3a, 0x30), QColor(0x7a, 0x22, 0x1b)};
+    case BarKind::NotCounted: return {QColor(0xa9, 0xc6, 0xe4), QColor(0x4f, 0x79, 0xa6)};
+    case BarKind::Expunged:
+        return {QColor(0xee, 0xee, 0xee), QColor(0x8c, 0x8c, 0x8c), Qt::BDiagPattern,
+                QColor(0x9a, 0x9a, 0x9a)};
+    }
+    return {};
+}
+
+const QColor CalculationDateColour(0x1c, 0x3f, 0x8c);
+const QColor GridColour(0, 0, 0, 28);
+
+// A pointer this close to a thin bar still means it.
+constexpr qreal TargetSlack = 3;
+constexpr int TickLength = 4;
+constexpr int BandGap = 3;
+
+// A text's rectangle centred on x, moved inside `within` when it would leave it.
+QRectF centredLabel(qreal x, qreal top, qreal width, qreal height, const QRectF &within)
+{
+    const qreal left =
+        std::clamp(x - width / 2, within.left(), std::max(within.left(), within.right() - width));
+    return QRectF(left, top, width, height);
+}
+
+} // namespace
+
+QList<TimelineBar> timelineBars(const RecidivismAssessment &assessment)
+{
+    QList<TimelineBar> bars;
+    bars.reserve(assessment.rows.size());
+    for (int row = 0; row < assessment.rows.size(); ++row) {
+        const RowAssessment &assessed = assessment.rows.at(row);
+        // A category without a term is never expunged, though its expiry is its date.
+        const bool expunged =
+            assessed.exclusions.testFlag(Exclusion::Expunged) && assessed.expungement.termYears > 0;
+        const BarKind kind = assessed.tallied() ? BarKind::Counted
+                             : expunged         ? BarKind::Expunged
+                                                : BarKind::NotCounted;
+        bars.append(TimelineBar{row, assessed.convictionDate, assessed.expungement.expiry, kind});
+    }
+    return bars;
+}
+
+DateSpan timelineSpan(const QList<QDate> &dates)
+{
+    QDate first;
+    QDate last;
+    for (const QDate date : dates) {
+        if (!date.isValid())
+            continue;
+        if (!first.isValid() || date < first)
+            first = date;
+        if (!last.isValid() || date > last)
+            last = date;
+    }
+    if (!first.isValid())
+        first = last = QDate::currentDate();
+    const qint64 days = first.daysTo(last);
+    // A twenty-fifth of the span on each side, and a year in all at least, so
+    // that a short span still shows a year's mark.
+    const qint64 margin = std::max({days / 25, (366 - days) / 2, qint64(30)});
+    return DateSpan{first.addDays(-margin), last.addDays(margin)};
+}
+
+TimelineGeometry::TimelineGeometry(const QRectF &plot, DateSpan span, int laneCount)
+    : m_plot(plot)
+    , m_span(span)
+    , m_laneCount(std::max(laneCount, 1))
+{
+}
+
+qreal TimelineGeometry::x(QDate date) const
+{
+    const qreal days = qreal(m_span.first.daysTo(m_span.last));
+    return m_plot.left() + m_plot.width() * qreal(m_span.first.daysTo(date)) / days;
+}
+
+qreal TimelineGeometry::laneHeight() const
+{
+    return std::min(MaximumLaneHeight, m_plot.height() / m_laneCount);
+}
+
+QRectF TimelineGeometry::lane(int row) const
+{
+    const qreal height = laneHeight();
+    const qreal top = m_plot.top() + (m_plot.height() - height * m_laneCount) / 2;
+    return QRectF(m_plot.left(), top + height * row, m_plot.width(), height);
+}
+
+QRectF TimelineGeometry::bar(int row, QDate from, QDate to) const
+{
+    const QRectF inLane = lane(row);
+    // Crowded lanes give up the gap between bars rather than the bars.
+    const qreal gap = inLane.height() >= 5 ? std::max(1.0, inLane.height() * 0.2) : 0.0;
+    const qreal left = x(from);
+    const qreal width = std::max(MinimumBarWidth, x(to) - left);
+    return QRectF(left, inLane.top() + gap, width, inLane.height() - 2 * gap);
+}
+
+QRectF TimelineGeometry::target(int row, QDate from, QDate to) const
+{
+    const QRectF inLane = lane(row);
+    const QRectF drawn = bar(row, from, to);
+    return QRectF(drawn.left() - TargetSlack, inLane.top(), drawn.width() + 2 * TargetSlack,
+                  inLane.height());
+}
+
+int yearLabelStep(qreal pixelsPerYear, qreal labelWidth)
+{
+    if (pixelsPerYear <= 0)
+        return 1000000;
+    for (int decade = 1;; decade *= 10) {
+        for (const int factor : {1, 2, 5}) {
+            if (factor * decade * pixelsPerYear >= labelWidth)
+                return factor * decade;
+        }
+    }
+}
+
+Timeline::Timeline(TForm1 &form, QWidget *parent)
+    : QFrame(parent)
+    , m_form(form)
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    connect(&form, &TForm1::assessed, this, &Timeline::refresh);
+    // The selected row's bar is outlined.
+    connect(form.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            qOverload<>(&QWidget::update));
+}
+
+void Timeline::refresh()
+{
+    const RecidivismAssessment &assessment = m_form.lastAssessment();
+    m_bars = timelineBars(assessment);
+    m_laneCount = std::max(m_form.records().count(), int(m_bars.size()));
+    m_calculationDate = m_form.currentCrime().calculationDate;
+    update();
+}
+
+QRectF Timeline::plotRect() const
+{
+    const QFontMetricsF metrics(font());
+    const QRectF inside = contentsRect();
+    // Room for a year's label centred on the first and last marks.
+    const qreal side = metrics.horizontalAdvance(QStringLiteral("0000")) / 2 + 4;
+    const qreal top = metrics.height() + BandGap;
+    const qreal bottom = BandGap + TickLength + metrics.height() + BandGap;
+    return QRectF(inside.left() + side, inside.top() + top,
+                  std::max(1.0, inside.width() - 2 * side),
+                  std::max(1.0, inside.height() - top - bottom));
+}
+
+std::optional<TimelineGeometry> Timeline::plotGeometry() const
+{
+    if (!m_calculationDate.isValid())
+        return std::nullopt;
+    QList<QDate> dates{m_calculationDate};
+    for (const TimelineBar &bar : m_bars)
+        dates << bar.from << bar.to;
+    return TimelineGeometry(plotRect(), timelineSpan(dates), m_laneCount);
+}
+
+std::optional<int> Timeline::rowAt(const QPointF &point) const
+{
+    const std::optional<TimelineGeometry> geometry = plotGeometry();
+    if (!geometry)
+        return std::nullopt;
+    for (const TimelineBar &bar : m_bars) {
+        if (geometry->target(bar.row, bar.from, bar.to).contains(point))
+            return bar.row;
+    }
+    return std::nullopt;
+}
+
+int Timeline::selectedRow() const
+{
+    const QModelIndexList selected = m_form.ListView1->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QSize Timeline::sizeHint() const
+{
+    const QFontMetrics metrics(font());
+    const int bands = 2 * metrics.height() + TickLength + 2 * BandGap;
+    // No more than the list asks for: the two share one place.
+    return QSize(400, bands + int(TimelineGeometry::MaximumLaneHeight) * 6 + 2 * frameWidth());
+}
+
+QSize Timeline::minimumSizeHint() const
+{
+    const QFontMetrics metrics(font());
+    return QSize(200, 2 * metrics.height() + TickLength + 2 * BandGap + 24 + 2 * frameWidth());
+}
+
+bool Timeline::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const std::optional<int> row = rowAt(help->pos());
+        if (!row) {
+            QToolTip::hideText();
+            return true;
+        }
+        // The note goes as soon as the pointer leaves the bar.
+        const TimelineBar &bar = m_bars.at(*row);
+        const QRect target = plotGeometry()->target(bar.row, bar.from, bar.to).toAlignedRect();
+        QToolTip::showText(help->globalPos(), m_form.records().rowNote(*row), this, target);
+        return true;
+    }
+    return QFrame::event(event);
+}
+
+void Timeline::mouseMoveEvent(QMouseEvent *event)
+{
+    if (rowAt(event->position()))
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    QFrame::mouseMoveEvent(event);
+}
+
+void Timeline::mousePressEvent(QMouseEvent *event)
+{
+    const std::optional<int> row = rowAt(event->position());
+    if (event->button() != Qt::LeftButton || !row) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    QTableView *list = m_form.ListView1;
+    const QModelIndex index = list->model()->index(*row, 0);
+    if (!index.isValid())
+        return;
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    list->scrollTo(index);
+}
+
+void Timeline::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    const std::optional<TimelineGeometry> geometry = plotGeometry();
+    if (!geometry)
+        return;
+    QPainter painter(this);
+    paintAxis(painter, *geometry);
+    paintBars(painter, *geometry);
+    paintCalculationDate(painter, *geometry);
+}
+
+void Timeline::paintAxis(QPainter &painter, const TimelineGeometry &geometry) const
+{
+    const QRectF plot = geometry.plot();
+    const DateSpan span = geometry.span();
+    const QFontMetricsF metrics(font());
+    const qreal labelWidth = metrics.horizontalAdvance(QStringLiteral("0000"));
+    const qreal pixelsPerYear = geometry.x(span.first.addYears(1)) - plot.left();
+    const int step = yearLabelStep(pixelsPerYear, labelWidth + 12);
+    const bool everyYear = pixelsPerYear >= 4;
+    const qreal axis = plot.bottom() + BandGap;
+
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawLine(QPointF(plot.left(), axis), QPointF(plot.right(), axis));
+    for (int year = span.first.year(); year <= span.last.year(); ++year) {
+        const QDate mark(year, 1, 1);
+        if (mark < span.first || mark > span.last)
+            continue;
+        const bool labelled = year % step == 0;
+        if (!labelled && !everyYear)
+            continue;
+        const qreal x = std::round(geometry.x(mark)) + 0.5;
+        if (labelled) {
+            painter.setPen(GridColour);
+            painter.drawLine(QPointF(x, plot.top()), QPointF(x, axis));
+        }
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawLine(QPointF(x, axis), QPointF(x, axis + (labelled ? TickLength : 2)));
+        if (labelled) {
+            painter.drawText(centredLabel(x, axis + TickLength + 1, labelWidth + 2,
+                                          metrics.height(), contentsRect()),
+                             Qt::AlignCenter, QString::number(year));
+        }
+    }
+}
+
+void Timeline::paintBars(QPainter &painter, const TimelineGeometry &geometry) const
+{
+    const int selected = selectedRow();
+    for (const TimelineBar &bar : m_bars) {
+        const QRectF drawn = geometry.bar(bar.row, bar.from, bar.to).toAlignedRect();
+        const BarStyle style = barStyle(bar.kind);
+        painter.fillRect(drawn, style.fill);
+        if (style.hatching != Qt::NoBrush)
+            painter.fillRect(drawn, QBrush(style.hatch, style.hatching));
+        painter.setPen(style.edge);
+        painter.drawRect(drawn.adjusted(0, 0, -1, -1));
+        if (bar.row == selected) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            painter.drawRect(drawn.adjusted(-2, -2, 1, 1));
+        }
+    }
+}
+
+void Timeline::paintCalculationDate(QPainter &painter, const TimelineGeometry &geometry) const
+{
+    const QRectF plot = geometry.plot();
+    const qreal x = std::round(geometry.x(m_calculationDate));
+    painter.setPen(QPen(CalculationDateColour, 2));
+    painter.drawLine(QPointF(x, plot.top() - BandGap + 1), QPointF(x, plot.bottom() + BandGap));
+    const QFontMetricsF metrics(font());
+    const QString date = m_form.context().dateFormat.format(m_calculationDate);
+    painter.drawText(centredLabel(x, contentsRect().top(), metrics.horizontalAdvance(date) + 4,
+                                  metrics.height(), contentsRect()),
+                     Qt::AlignCenter, date);
+}

@@ -1,0 +1,113 @@
+// The timeline of the convictions: each assessed row as a bar from its conviction
+// date to its expiry date, the calculation date as a vertical line, the years
+// along an axis, so that overlapping periods show at a glance.
+#pragma once
+
+#include "assessment/recidivism.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QList>
+#include <QRectF>
+
+#include <optional>
+
+class TForm1;
+
+// What the assessment made of a row, as its bar shows it.
+enum class BarKind {
+    Counted,    // counts towards recidivism
+    Expunged,   // expunged at the calculation date
+    NotCounted, // in force, but excluded for another reason
+};
+
+struct TimelineBar
+{
+    int row = 0;
+    QDate from; // the conviction date
+    QDate to;   // the expiry date; the conviction date when the category has no term
+    BarKind kind = BarKind::Counted;
+};
+
+// The bars of an assessment's rows, first to last.
+QList<TimelineBar> timelineBars(const RecidivismAssessment &assessment);
+
+struct DateSpan
+{
+    QDate first; // at the plot's left edge
+    QDate last;  // at its right edge, always after first
+};
+
+// The dates a timeline shows: every date given, with a margin on each side.
+DateSpan timelineSpan(const QList<QDate> &dates);
+
+// Where dates and rows fall in a plot: dates to x positions, rows to lanes
+// stacked from the middle of the plot, no taller than MaximumLaneHeight each.
+class TimelineGeometry
+{
+public:
+    static constexpr qreal MaximumLaneHeight = 18;
+    // A row whose expiry is its conviction date still gets a bar this wide.
+    static constexpr qreal MinimumBarWidth = 3;
+
+    TimelineGeometry(const QRectF &plot, DateSpan span, int laneCount);
+
+    QRectF plot() const { return m_plot; }
+    DateSpan span() const { return m_span; }
+    qreal x(QDate date) const;
+    qreal laneHeight() const;
+    QRectF lane(int row) const;
+    QRectF bar(int row, QDate from, QDate to) const;
+    // The part of a lane where a pointer means the bar: the bar, a little widened.
+    QRectF target(int row, QDate from, QDate to) const;
+
+private:
+    QRectF m_plot;
+    DateSpan m_span;
+    int m_laneCount;
+};
+
+// The step between labelled years: the smallest of 1, 2, 5, 10, 20, 50... years
+// that leaves at least `labelWidth` pixels from one label to the next.
+int yearLabelStep(qreal pixelsPerYear, qreal labelWidth);
+
+// Framed as the list is, so that the two read as pages of one thing.
+class Timeline : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Follows the form's assessments; a click on a bar selects its row in the list.
+    explicit Timeline(TForm1 &form, QWidget *parent = nullptr);
+
+    // The last assessment's bars, first row to last.
+    const QList<TimelineBar> &bars() const { return m_bars; }
+    QDate calculationDate() const { return m_calculationDate; }
+    // Where everything is drawn at the widget's present size; empty before the
+    // first assessment.
+    std::optional<TimelineGeometry> plotGeometry() const;
+    // The row whose bar is under a point of the widget.
+    std::optional<int> rowAt(const QPointF &point) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void refresh();
+    QRectF plotRect() const;
+    void paintAxis(QPainter &painter, const TimelineGeometry &geometry) const;
+    void paintBars(QPainter &painter, const TimelineGeometry &geometry) const;
+    void paintCalculationDate(QPainter &painter, const TimelineGeometry &geometry) const;
+    int selectedRow() const;
+
+    TForm1 &m_form;
+    QList<TimelineBar> m_bars;
+    int m_laneCount = 0; // the list's rows when it was assessed
+    QDate m_calculationDate;
+};
