@@ -272,6 +272,7 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label2, 0, 0);
     layout->addWidget(Label5, 1, 0);
     layout->addWidget(Label6, 2, 0);
+    Panel1->installEventFilter(this);
 }
 
 template<typename Command>
@@ -429,8 +430,19 @@ void TForm1::dropEvent(QDropEvent *event)
     });
 }
 
+void TForm1::fitResultPanel()
+{
+    // A top-level layout gives a panel its plain size hint, not the height its
+    // wrapped lines need at its width: ask for that height explicitly.
+    const int needed = Panel1->layout()->totalHeightForWidth(Panel1->width());
+    if (needed > 0 && needed != Panel1->minimumHeight())
+        Panel1->setMinimumHeight(std::max(needed, 49));
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Panel1 && event->type() == QEvent::Resize)
+        fitResultPanel();
     if (watched == ListView1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && N13->isEnabled()) {
@@ -479,6 +491,7 @@ void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &c
                           words, m_context.dateFormat));
     for (QLabel *line : {Label5, Label6})
         line->setVisible(!line->text().isEmpty());
+    fitResultPanel();
     emit assessed();
 }
 

@@ -157,6 +157,8 @@ private:
     void FormCreate();
     void FormShow();
     void setCalculationDate(QDate date);
+    // Gives the result panel the height its wrapped lines need at its width.
+    void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.
     void showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime);
     // Reads the dialog's inputs as the fields of a record.
