@@ -1,6 +1,6 @@
 // Opening a record file from anywhere: either an error, or at most as many
 // records as the file holds keys, each with a readable date; and what was read
-// saves and reads back the same.
+// saves, to a new file or over the one it came from, and reads back the same.
 #include "fuzzcheck.h"
 #include "platform/inidocument.h"
 #include "platform/runtimeerror.h"
@@ -12,6 +12,17 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    FUZZ_CHECK(file.write(bytes) == bytes.size());
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // In memory where the machine offers it: saving waits for the disk otherwise.
@@ -19,14 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                           ? QStringLiteral("/dev/shm/kovrant-fuzz-XXXXXX")
                                           : QDir::tempPath() +
                                                 QStringLiteral("/kovrant-fuzz-XXXXXX"));
+    FUZZ_CHECK(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("input.har"));
     const QString copy = folder.filePath(QStringLiteral("copy.har"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile file(path);
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
+    writeFile(path, bytes);
     QFile::remove(copy);
 
     const QLocale russian(QLocale::Russian, QLocale::Russia);
@@ -36,17 +44,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         records = loadRecordFile(path, answers, format);
     } catch (const RuntimeError &) {
+        // The file stays as it was.
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::ReadOnly) && file.readAll() == bytes);
         return 0;
     }
-    const IniDocument document = IniDocument::parse(decodeText(bytes, russian));
+    const DecodedText decoded = decodeTextWithEncoding(bytes, russian);
+    const IniDocument document = IniDocument::parse(decoded.text);
     FUZZ_CHECK(records.size() <= document.keyCount(RecordSection));
     for (const ConvictionRecord &record : std::as_const(records)) {
         FUZZ_CHECK(format.tryParse(record.Date).has_value());
+        FUZZ_CHECK(format.format(*format.tryParse(record.Date)) == record.Date);
         FUZZ_CHECK(record.Custody == answers.yes || record.Custody == answers.no);
+        FUZZ_CHECK(record.Juvenile == answers.yes || record.Juvenile == answers.no);
+        FUZZ_CHECK(record.Reprieve == answers.yes || record.Reprieve == answers.no);
         FUZZ_CHECK(record.InForce.isEmpty());
     }
 
+    // Saved to a new file.
     saveRecordFile(copy, records, answers.yes, format);
     FUZZ_CHECK(loadRecordFile(copy, answers, format) == records);
+
+    // Saved over the file it came from, which keeps the rest of its content. A
+    // byte the code page leaves undefined cannot be written back as it was read.
+    const bool lossy = (decoded.encoding == TextEncoding::Windows1251 ||
+                        decoded.encoding == TextEncoding::Windows1252) &&
+                       decoded.text.contains(QChar(0xFFFD));
+    if (!lossy) {
+        saveRecordFile(path, records, answers.yes, format);
+        FUZZ_CHECK(loadRecordFile(path, answers, format) == records);
+    }
     return 0;
 }

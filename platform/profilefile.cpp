@@ -5,6 +5,27 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+// Whether unmarked bytes would read back as UTF-8 rather than in a code page. A
+// file read in the code page only for a stray byte that the write replaced (say
+// "infancy0=0" followed by 0x96, beside texts in UTF-8) would: its other texts
+// would then read differently.
+bool readsBackAsUtf8(QByteArrayView bytes)
+{
+    if (!UnmarkedUtf8IsUtf8 ||
+        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; }))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString decoded = utf8(bytes);
+    return !utf8.hasError();
+}
+
+} // namespace
 
 ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes, const QLocale &locale)
 {
@@ -50,7 +71,13 @@ void ProfileFile::save() const
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         throw unableToWriteError(m_path);
-    const QByteArray bytes = encodeText(m_document.toText(), m_encoding);
+    const QString text = m_document.toText();
+    QByteArray bytes = encodeText(text, m_encoding);
+    // Such a file keeps its texts, written with the UTF-8 mark.
+    const bool codePage =
+        m_encoding == TextEncoding::Windows1251 || m_encoding == TextEncoding::Windows1252;
+    if (codePage && readsBackAsUtf8(bytes))
+        bytes = encodeText(text, TextEncoding::Utf8WithMark);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw unableToWriteError(m_path);
 }

@@ -1,6 +1,7 @@
 // An INI file read and written as the profile-file service does it, with two
 // guarantees more: a set of writes replaces the file in one atomic step, and a
-// rewritten file keeps its encoding.
+// rewritten file keeps its encoding (or, where its 8-bit code page would now read
+// back as UTF-8, takes the UTF-8 mark, which keeps its texts).
 #pragma once
 
 #include "platform/inidocument.h"

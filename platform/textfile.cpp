@@ -83,7 +83,11 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpenFileError(path, file.errorString());
     // The size may change between the check and the read: never read past the limit.
-    QByteArray bytes = file.read(maxBytes + 1);
+    // One read of the whole limit would reserve that much memory for a file of any
+    // size (64 MiB for every record file): read the size seen, then what it grew by.
+    QByteArray bytes = file.read(info.size() + 1);
+    if (bytes.size() > info.size() && bytes.size() <= maxBytes)
+        bytes += file.read(maxBytes + 1 - bytes.size());
     if (bytes.size() > maxBytes)
         throw tooLarge();
     if (file.error() != QFileDevice::NoError)
