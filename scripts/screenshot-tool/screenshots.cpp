@@ -2,6 +2,7 @@
 // folder named on the command line: the main window with sample convictions, the
 // record dialog filled in, and the about box with its readme; then the main
 // window's timeline with one conviction, with ten, and with thirty years of them.
+#include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "platform/languagesetting.h"
 #include "platform/shortdateformat.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
@@ -27,6 +29,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include <array>
 #include <cstdio>
@@ -111,6 +114,32 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
     return true;
 }
 
+// The main window with the tooltip of a row's In force cell, as a user sees it
+// on hovering: the tooltip is a window of its own, drawn onto the window's image.
+bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
+{
+    const QModelIndex cell = form.records().index(1, ConvictionRecord::InForceField);
+    const QRect rect = form.ListView1->visualRect(cell);
+    const QPoint at = form.ListView1->viewport()->mapToGlobal(rect.center());
+    QToolTip::showText(at, form.records().rowNote(1), form.ListView1->viewport());
+    QApplication::processEvents();
+    QImage image = form.grab().toImage();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible()) {
+            QPainter painter(&image);
+            painter.drawPixmap(form.mapFromGlobal(window->pos()), window->grab());
+        }
+    }
+    QToolTip::hideText();
+    const QString path = folder.filePath(name);
+    if (!image.save(path, "PNG")) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 // Each row goes through the record dialog as the user enters it.
 template<std::size_t Count>
 void enterRows(TForm1 &form, const std::array<SampleConviction, Count> &samples)
@@ -175,6 +204,8 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     describeGraveCrime(*form);
 
     bool saved = save(*form, output, QStringLiteral("main_%1.png").arg(language.suffix));
+    saved = saveWithTooltip(*form, output, QStringLiteral("tooltip_%1.png").arg(language.suffix)) &&
+            saved;
 
     TEdit_frm &dialog = *form->Edit_frm;
     runCommand(form.get(), [&] { fillDialog(dialog, Samples.front()); });
