@@ -9,13 +9,14 @@
 
 namespace {
 
-// Whether the bytes after a mark are a flawless text in that Unicode encoding.
+// Whether the bytes after a mark are a flawless text in that Unicode encoding
+// (Qt's UTF-16 decoder does not count a surrogate without its pair as a flaw).
 bool validUnicode(QStringDecoder::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
                                          QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder(bytes);
-    return !decoder.hasError() && !text.contains(QChar(0xFFFD));
+    return !decoder.hasError() && text.isValidUtf16() && !text.contains(QChar(0xFFFD));
 }
 
 // Whether writing the text back in its encoding must give the very same bytes.
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QLocale &locale : {QLocale(QLocale::Russian), QLocale(QLocale::French)}) {
         const DecodedText decoded = decodeTextWithEncoding(bytes, locale);
         FUZZ_CHECK(decoded.text == decodeText(bytes, locale));
+        // Whatever the bytes, the text is well-formed: every encoding can hold it.
+        FUZZ_CHECK(decoded.text.isValidUtf16());
 
         const QByteArray written = encodeText(decoded.text, decoded.encoding);
         const DecodedText again = decodeTextWithEncoding(written, locale);

@@ -15,7 +15,22 @@ namespace {
 QString decodeAfterMark(QStringDecoder::Encoding encoding, QByteArrayView bytes)
 {
     QStringDecoder decoder(encoding, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder(bytes);
+    QString text = decoder(bytes);
+    // Qt's UTF-16 decoder keeps a surrogate without its pair (as in a file of
+    // other bytes given a mark); UTF-8 cannot hold one, so a list read from such
+    // a file would change when saved anew. It reads as U+FFFD, as a broken UTF-8
+    // sequence does.
+    if (!text.isValidUtf16()) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool paired =
+                text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            if (paired)
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
 }
 
 } // namespace

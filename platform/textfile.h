@@ -31,7 +31,8 @@ DecodedText decodeTextWithEncoding(const QByteArray &bytes,
 QByteArray encodeText(const QString &text, TextEncoding encoding);
 
 // Decodes a whole file's bytes: EF BB BF UTF-8, FF FE UTF-16LE, FE FF UTF-16BE (the
-// mark is not part of the text); without a mark, the system's 8-bit code page.
+// mark is not part of the text; after it, a broken sequence or a surrogate without its
+// pair reads as U+FFFD); without a mark, the system's 8-bit code page.
 QString decodeText(const QByteArray &bytes, const QLocale &locale = QLocale::system());
 
 // Reads a file of at most maxBytes bytes. A missing file reads as empty bytes; one

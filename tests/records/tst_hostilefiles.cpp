@@ -72,9 +72,10 @@ void TestHostileFiles::recordFiles_data()
     QTest::newRow("NUL bytes inside a value")
         << Header + literalBytes("count=1\r\nheaviness0=gr\0ave\r\ndeprivation0=1\r\n")
         << QString("30.12.1899|gr") + QChar(0) + "ave|6|Yes";
-    QTest::newRow("lone surrogate") << utf16("[previous_conviction]\r\ncount=1\r\nheaviness0=a" +
-                                             QString(QChar(0xD800)) + "\r\n")
-                                    << "30.12.1899|a" + QString(QChar(0xD800)) + "|2|No";
+    QTest::newRow("lone surrogate: reads as U+FFFD")
+        << utf16("[previous_conviction]\r\ncount=1\r\nheaviness0=a" + QString(QChar(0xD800)) +
+                 "\r\n")
+        << "30.12.1899|a" + QString(QChar::ReplacementCharacter) + "|2|No";
     QTest::newRow("100,000-character line: the value is cut at 2,047")
         << Header + "count=1\r\nheaviness0=" + QByteArray(100000, 'x') + "\r\n"
         << "30.12.1899|xxxxxxxxxxxxxxxxxxxx|2047|No";
@@ -141,9 +142,9 @@ void TestHostileFiles::languageFiles_data()
         << "Da";
     QTest::newRow("NUL bytes") << literalBytes("[main]\nLangName=N\0L\n[String]\nYes=D\0a\n")
                                << QString("N") + QChar(0) + "L" << QString("D") + QChar(0) + "a";
-    QTest::newRow("lone surrogate")
+    QTest::newRow("lone surrogate: reads as U+FFFD")
         << utf16("[main]\nLangName=S" + QString(QChar(0xDC00)) + "\n[String]\nYes=Y\n")
-        << "S" + QString(QChar(0xDC00)) << "Y";
+        << "S" + QString(QChar::ReplacementCharacter) << "Y";
     QTest::newRow("100,000-character line")
         << "[main]\nLangName=Long\n[String]\nYes=" + QByteArray(100000, 'y') + "\n"
         << "Long" << QString(100000, u'y');
