@@ -3,6 +3,7 @@
 // again gives the written values for those keys and the old value for every
 // other key of every section.
 #include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "platform/caseless.h"
 #include "platform/inidocument.h"
 #include "platform/textfile.h"
@@ -50,16 +51,6 @@ QString caseless(QStringView name)
                                      : char16_t(QChar::toUpper(code)));
     }
     return upper;
-}
-
-// The text without the characters of code 32 or less at its ends.
-QStringView blankTrimmed(QStringView text)
-{
-    while (!text.isEmpty() && text.front().unicode() <= 32)
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back().unicode() <= 32)
-        text.chop(1);
-    return text;
 }
 
 // The keys that count in one section (caseless name -> value), and every section

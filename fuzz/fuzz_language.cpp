@@ -4,6 +4,7 @@
 // else the "NoTranslate:" text.
 #include "catalogue/uLocalize.h"
 #include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "platform/inidocument.h"
 #include "platform/runtimeerror.h"
 #include "platform/textfile.h"
@@ -13,16 +14,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// The text without the characters of code 32 or less at its ends.
-QStringView blankTrimmed(QStringView text)
-{
-    while (!text.isEmpty() && text.front().unicode() <= 32)
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back().unicode() <= 32)
-        text.chop(1);
-    return text;
-}
 
 // The first key of the file's first section, as "Section.Key", when a lookup of
 // that text names it plainly: no "." in the section, which ends the section
@@ -67,15 +58,11 @@ const QByteArray BaseFile = "[main]\r\nLangName=Base\r\n[String]\r\nYes=BaseYes\
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // In memory where the machine offers it: saving waits for the disk otherwise.
     // Beside the file under test lies a good one, the default language.
-    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                          ? QStringLiteral("/dev/shm/kovrant-fuzz-XXXXXX")
-                                          : QDir::tempPath() +
-                                                QStringLiteral("/kovrant-fuzz-XXXXXX"));
+    const QTemporaryDir &folder = scratchFolder();
     static const bool made = QDir(folder.path()).mkpath(QStringLiteral("lang"));
     FUZZ_CHECK(made);
-    static const bool baseWritten = [] {
+    static const bool baseWritten = [&folder] {
         QFile file(folder.filePath(QStringLiteral("lang/Base.lng")));
         return file.open(QIODevice::WriteOnly) && file.write(BaseFile) == BaseFile.size();
     }();

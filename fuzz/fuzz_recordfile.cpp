@@ -2,6 +2,7 @@
 // records as the file holds keys, each with a readable date; and what was read
 // saves, to a new file or over the one it came from, and reads back the same.
 #include "fuzzcheck.h"
+#include "fuzzsupport.h"
 #include "platform/inidocument.h"
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
@@ -25,11 +26,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // In memory where the machine offers it: saving waits for the disk otherwise.
-    static const QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
-                                          ? QStringLiteral("/dev/shm/kovrant-fuzz-XXXXXX")
-                                          : QDir::tempPath() +
-                                                QStringLiteral("/kovrant-fuzz-XXXXXX"));
+    const QTemporaryDir &folder = scratchFolder();
     FUZZ_CHECK(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("input.har"));
     const QString copy = folder.filePath(QStringLiteral("copy.har"));
