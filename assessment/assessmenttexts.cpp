@@ -11,6 +11,7 @@ AssessmentTexts lookUpAssessmentTexts(const LanguageCatalogue &catalogue,
                     catalogue.Translate(QStringLiteral("String.No"))},
         ResultTexts{catalogue.Translate(QStringLiteral("String.RecidivNo")),
                     catalogue.Translate(QStringLiteral("String.DangerRecidiv")),
-                    catalogue.Translate(QStringLiteral("String.EspeciallyDangerRecidiv"))},
+                    catalogue.Translate(QStringLiteral("String.EspeciallyDangerRecidiv")),
+                    catalogue.Translate(QStringLiteral("String.Recidiv"))},
     };
 }

@@ -1,5 +1,8 @@
-// One previous conviction, held as the six texts the list shows.
+// One previous conviction, held as the six texts the list shows and the facts
+// the record dialog's details add.
 #pragma once
+
+#include "assessment/convictiondetails.h"
 
 #include <QString>
 
@@ -21,6 +24,7 @@ struct ConvictionRecord
     QString Juvenile; // answer text: committed as a minor
     QString Reprieve; // answer text: execution of the sentence was deferred
     QString InForce;  // answer text written by the assessment; empty until then
+    ConvictionDetails Details;
 
     const QString &field(Field which) const
     {

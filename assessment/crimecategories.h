@@ -24,12 +24,13 @@ struct AnswerTexts
     QString no;
 };
 
-// The current language's result texts for the three outcomes.
+// The current language's result texts for the four outcomes.
 struct ResultTexts
 {
-    QString neither;             // "String.RecidivNo"
+    QString neither;             // "String.RecidivNo": no recidivism at all
     QString dangerous;           // "String.DangerRecidiv"
     QString especiallyDangerous; // "String.EspeciallyDangerRecidiv"
+    QString simple;              // "String.Recidiv": recidivism, neither dangerous kind
 };
 
 // Everything the assessment compares with or writes, looked up once per run.

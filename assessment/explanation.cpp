@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr std::array<Exclusion, 7> ExclusionOrder = {
+constexpr std::array<Exclusion, 9> ExclusionOrder = {
     Exclusion::Reprieve,
     Exclusion::NoActualCustody,
     Exclusion::SmallGravity,
@@ -13,10 +13,37 @@ constexpr std::array<Exclusion, 7> ExclusionOrder = {
     Exclusion::CommittedAsMinor,
     Exclusion::Expunged,
     Exclusion::AfterCalculationDate,
+    Exclusion::Negligent,
+    Exclusion::ConditionalSentence,
 };
-constexpr std::array<Article18Clause, 4> ClauseOrder = {
+constexpr std::array<Article18Clause, 5> ClauseOrder = {
     Article18Clause::Part2a, Article18Clause::Part2b, Article18Clause::Part3a,
-    Article18Clause::Part3b};
+    Article18Clause::Part3b, Article18Clause::Part1};
+constexpr std::array<Assumption, 2> AssumptionOrder = {Assumption::ConvictionStart,
+                                                       Assumption::TermsBefore2013};
+
+// The texts of the flags set, in their order; a flag whose text is empty adds nothing.
+template<typename Flag, std::size_t N, std::size_t M, typename Flags>
+QStringList textsOf(const std::array<Flag, N> &order, const std::array<QString, M> &texts,
+                    Flags flags)
+{
+    static_assert(N <= M);
+    QStringList chosen;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (flags.testFlag(order[i]) && !texts[i].isEmpty())
+            chosen.append(texts[i]);
+    }
+    return chosen;
+}
+
+QString reasonsOf(const RowAssessment &row, const ExplanationTexts &texts)
+{
+    QStringList reasons = textsOf(ExclusionOrder, texts.reasons, row.exclusions);
+    const QString &kindNeeded = texts.reasons[ExclusionOrder.size()];
+    if (row.kindNeeded() && !kindNeeded.isEmpty())
+        reasons.append(kindNeeded);
+    return reasons.join(QStringLiteral("; "));
+}
 
 } // namespace
 
@@ -30,25 +57,38 @@ ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue)
         text("String.ExpungedOn"),
         text("String.NoExpungementTerm"),
         text("String.RowCounted"),
+        text("String.RowCountedPart1"),
         text("String.RowNotCounted"),
         {text("String.ReasonReprieve"), text("String.ReasonNoCustody"),
          text("String.ReasonSmallGravity"), text("String.ReasonUnknownCategory"),
-         text("String.ReasonMinor"), text("String.ReasonExpunged"), text("String.ReasonAfterDate")},
+         text("String.ReasonMinor"), text("String.ReasonExpunged"), text("String.ReasonAfterDate"),
+         text("String.ReasonNegligent"), text("String.ReasonConditional"),
+         text("String.ReasonKindNotGiven")},
         {text("String.ClausePart2a"), text("String.ClausePart2b"), text("String.ClausePart3a"),
-         text("String.ClausePart3b")},
+         text("String.ClausePart3b"), text("String.ClausePart1")},
         text("String.Grounds"),
         text("String.NoGrounds"),
+        text("String.NegligentNoGrounds"),
+        {QString(), text("String.Term86a"), text("String.Term86b"), text("String.Term86c"),
+         text("String.Term86dBefore2013"), text("String.Term86d"),
+         text("String.Term86eBefore2013"), text("String.Term86e"), text("String.Term95a"),
+         text("String.Term95b"), text("String.Term95c")},
+        {text("String.FromConviction"), text("String.FromServed"),
+         text("String.FromProbationEnd")},
+        text("String.Basis"),
+        {text("String.AssumedConvictionStart"), text("String.AssumedBefore2013")},
+        text("String.Assumed"),
         text("String.HoldsUntil"),
         text("String.HoldsNoEnd"),
         ResultTexts{text("String.RecidivNo"), text("String.DangerRecidiv"),
-                    text("String.EspeciallyDangerRecidiv")},
+                    text("String.EspeciallyDangerRecidiv"), text("String.Recidiv")},
     };
 }
 
 QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
                         const ShortDateFormat &dateFormat)
 {
-    if (row.expungement.termYears == 0)
+    if (!row.expungement.hasTerm())
         return texts.noTerm;
     if (row.expungement.inForce)
         return QString(texts.countsUntil)
@@ -57,27 +97,50 @@ QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
         .replace(QStringLiteral("%s"), dateFormat.format(row.expungement.expiry));
 }
 
+QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat)
+{
+    const Expungement &term = row.expungement;
+    if (!term.hasTerm() || texts.basis.isEmpty())
+        return {};
+    const QString start = QString(texts.termStarts[std::size_t(term.start)])
+                              .replace(QStringLiteral("%s"), dateFormat.format(term.startDate));
+    return texts.basis.arg(texts.termClauses[std::size_t(term.clause)], start);
+}
+
+QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts)
+{
+    if (!row.expungement.hasTerm())
+        return {};
+    const QStringList assumed = textsOf(AssumptionOrder, texts.assumptions, row.expungement.assumed);
+    if (assumed.isEmpty() || texts.assumed.isEmpty())
+        return {};
+    return QString(texts.assumed).replace(QStringLiteral("%s"), assumed.join(QStringLiteral("; ")));
+}
+
 QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
 {
     if (row.tallied())
         return texts.counted;
-    QStringList reasons;
-    for (std::size_t i = 0; i < ExclusionOrder.size(); ++i) {
-        if (row.exclusions.testFlag(ExclusionOrder[i]))
-            reasons.append(texts.reasons[i]);
-    }
-    return QString(texts.notCounted)
-        .replace(QStringLiteral("%s"), reasons.join(QStringLiteral("; ")));
+    if (row.countsForPart1() && !texts.countedPart1.isEmpty())
+        return QString(texts.countedPart1)
+            .replace(QStringLiteral("%s"), reasonsOf(row, texts));
+    return QString(texts.notCounted).replace(QStringLiteral("%s"), reasonsOf(row, texts));
 }
 
 QString rowNote(const RowAssessment &row, const ExplanationTexts &texts,
                 const ShortDateFormat &dateFormat)
 {
-    return expungementNote(row, texts, dateFormat) + u'\n' + tallyNote(row, texts);
+    QStringList lines{expungementNote(row, texts, dateFormat), basisNote(row, texts, dateFormat),
+                      assumptionNote(row, texts), tallyNote(row, texts)};
+    lines.removeAll(QString());
+    return lines.join(u'\n');
 }
 
 QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
 {
+    if (assessment.negligentCrime && !texts.negligentCrime.isEmpty())
+        return texts.negligentCrime;
     QStringList clauses;
     for (std::size_t i = 0; i < ClauseOrder.size(); ++i) {
         if (assessment.clauses.testFlag(ClauseOrder[i]))
@@ -85,9 +148,12 @@ QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTex
     }
     if (clauses.isEmpty())
         return texts.noGrounds;
+    // Under part 1 alone the rows counted are those part 1 counts.
+    const bool part1 = assessment.kind == RecidivismKind::Simple;
     QStringList counted;
     for (qsizetype row = 0; row < assessment.rows.size(); ++row) {
-        if (assessment.rows[row].tallied())
+        const RowAssessment &assessed = assessment.rows[row];
+        if (part1 ? assessed.countsForPart1() : assessed.tallied())
             counted.append(QString::number(row + 1));
     }
     return texts.grounds.arg(clauses.join(QStringLiteral(", ")),

@@ -1,6 +1,7 @@
 // The words behind an answer: for each row, until when it counts or since when
-// it is expunged and why it was or was not counted; for the result, the clauses
-// of Article 18 it rests on and how long it holds. Built from the assessment the
+// it is expunged, the provision and the day its term runs from, what was assumed
+// for facts not given, and why it was or was not counted; for the result, the
+// clauses of Article 18 it rests on and how long it holds. Built from the assessment the
 // recomputation returned, never from a second reading of the rules.
 #pragma once
 
@@ -19,11 +20,20 @@ struct ExplanationTexts
     QString expungedOn;  // "%s": the expiry date
     QString noTerm;      // a severity that matches no category
     QString counted;
-    QString notCounted;             // "%s": the reasons
-    std::array<QString, 7> reasons; // in the order of the Exclusion flags
-    std::array<QString, 4> clauses; // part 2 (a), 2 (b), 3 (a), 3 (b)
-    QString grounds;                // "%1": the clauses, "%2": the counted rows
+    QString countedPart1;            // "%s": why only under part 1
+    QString notCounted;              // "%s": the reasons
+    // In the order of the Exclusion flags, then the punishment kind needed for part 1.
+    std::array<QString, 10> reasons;
+    std::array<QString, 5> clauses;  // part 2 (a), 2 (b), 3 (a), 3 (b), part 1
+    QString grounds;                 // "%1": the clauses, "%2": the counted rows
     QString noGrounds;
+    QString negligentCrime; // the grounds line of a negligent current crime
+    // The provision of each TermClause with its length (None has none).
+    std::array<QString, TermClauseCount> termClauses;
+    std::array<QString, 3> termStarts; // "%s": the day, in TermStart order
+    QString basis;                     // "%1": the provision, "%2": the start
+    std::array<QString, 2> assumptions; // in the order of the Assumption flags
+    QString assumed;                    // "%s": the assumptions
     QString holdsUntil; // "%1": last day, "%2": next day, "%3": what it becomes
     QString holdsNoEnd;
     ResultTexts results;
@@ -35,9 +45,15 @@ ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue);
 // term applies.
 QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
                         const ShortDateFormat &dateFormat);
-// "Counted for recidivism" or "Not counted: " with every reason.
+// The provision the term rests on and the day it runs from; empty without a term.
+QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat);
+// What was assumed for facts the record does not give; empty when nothing was.
+QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts);
+// "Counted for recidivism", counted under part 1 only and why, or "Not counted: "
+// with every reason.
 QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts);
-// Both notes of a row, one per line: the row's tooltip.
+// The notes of a row, one per line, those with no text left out: the row's tooltip.
 QString rowNote(const RowAssessment &row, const ExplanationTexts &texts,
                 const ShortDateFormat &dateFormat);
 // The clauses that hold and the numbers (from 1) of the counted rows.

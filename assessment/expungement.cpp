@@ -1,5 +1,7 @@
 #include "assessment/expungement.h"
 
+#include "assessment/sentence.h"
+
 namespace {
 
 struct TermRow
@@ -16,18 +18,56 @@ constexpr TermRow TermTable[] = {
     {Gravity::EspeciallyGrave, 3, 8},
 };
 
+// The term of a custodial sentence, and whether the crime's date had to be assumed.
+std::pair<TermClause, Assumptions> custodyTerm(Gravity gravity, bool minor, QDate crimeDate)
+{
+    if (minor) {
+        const bool serious = gravity == Gravity::Grave || gravity == Gravity::EspeciallyGrave;
+        return {serious ? TermClause::Art95c : TermClause::Art95b, {}};
+    }
+    if (gravity == Gravity::Small || gravity == Gravity::Medium)
+        return {TermClause::Art86c, {}};
+    const bool longer = crimeDate.isValid() && crimeDate >= LongerTermsFrom;
+    const Assumptions assumed =
+        crimeDate.isValid() ? Assumptions() : Assumptions(Assumption::TermsBefore2013);
+    if (gravity == Gravity::Grave)
+        return {longer ? TermClause::Art86d : TermClause::Art86dBefore2013, assumed};
+    return {longer ? TermClause::Art86e : TermClause::Art86eBefore2013, assumed};
+}
+
+Expungement runningFrom(TermClause clause, TermStart start, QDate startDate,
+                        QDate calculationDate, Assumptions assumed)
+{
+    Expungement result;
+    result.clause = clause;
+    result.start = start;
+    result.startDate = startDate;
+    result.expiry = startDate.addMonths(termMonths(clause));
+    result.inForce = calculationDate < result.expiry;
+    result.assumed = assumed;
+    return result;
+}
+
 } // namespace
+
+std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QString &severity)
+{
+    std::optional<Gravity> found;
+    for (const TermRow &row : TermTable) {
+        if (severity == categories[row.gravity])
+            found = row.gravity;
+    }
+    return found;
+}
 
 int expungementTerm(const CrimeCategories &categories, const QString &yesText,
                     const QString &severity, const QString &juvenile)
 {
-    const bool minor = juvenile == yesText;
-    int term = 0;
-    for (const TermRow &row : TermTable) {
-        if (severity == categories[row.gravity])
-            term = minor ? row.minorYears : row.adultYears;
-    }
-    return term;
+    const std::optional<Gravity> gravity = gravityOf(categories, severity);
+    if (!gravity)
+        return 0;
+    const TermRow &row = TermTable[int(*gravity)];
+    return juvenile == yesText ? row.minorYears : row.adultYears;
 }
 
 QDate addCalendarYears(QDate date, int years)
@@ -36,15 +76,72 @@ QDate addCalendarYears(QDate date, int years)
     return date.addYears(years);
 }
 
+int termMonths(TermClause clause)
+{
+    switch (clause) {
+    case TermClause::None:
+    case TermClause::Art86a: return 0;
+    case TermClause::Art95a: return 6;
+    case TermClause::Art86b:
+    case TermClause::Art95b: return 12;
+    case TermClause::Art86c:
+    case TermClause::Art95c: return 36;
+    case TermClause::Art86dBefore2013: return 72;
+    case TermClause::Art86d:
+    case TermClause::Art86eBefore2013: return 96;
+    case TermClause::Art86e: return 120;
+    }
+    return 0;
+}
+
 Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
                              const QString &severity, const QString &juvenile, QDate convictionDate,
                              QDate calculationDate)
 {
-    Expungement result;
-    result.termYears = expungementTerm(categories, yesText, severity, juvenile);
-    result.expiry = addCalendarYears(convictionDate, result.termYears);
-    result.inForce = calculationDate < result.expiry;
-    return result;
+    ConvictionRecord record;
+    record.Severity = severity;
+    record.Juvenile = juvenile;
+    record.Custody = yesText;
+    return checkExpungement(AssessmentTexts{categories, AnswerTexts{yesText, {}}, {}}, record,
+                            convictionDate, calculationDate);
+}
+
+Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecord &record,
+                             QDate convictionDate, QDate calculationDate)
+{
+    const std::optional<Gravity> gravity = gravityOf(texts.categories, record.Severity);
+    if (!gravity) {
+        // No term: expunged from the conviction date on.
+        return runningFrom(TermClause::None, TermStart::Conviction, convictionDate,
+                           calculationDate, {});
+    }
+    const ConvictionDetails &details = record.Details;
+    const bool minor = record.Juvenile == texts.answers.yes;
+    const auto [custodyClause, crimeDateAssumed] = custodyTerm(*gravity, minor, details.crimeDate);
+
+    switch (sentenceOf(record, texts.answers)) {
+    case Sentence::Custody:
+        if (details.served.isValid())
+            return runningFrom(custodyClause, TermStart::Served, details.served, calculationDate,
+                               crimeDateAssumed);
+        break;
+    case Sentence::Conditional:
+        if (details.probationEnd.isValid())
+            return runningFrom(TermClause::Art86a, TermStart::ProbationEnd, details.probationEnd,
+                               calculationDate, {});
+        break;
+    case Sentence::Milder:
+        if (details.served.isValid())
+            return runningFrom(minor ? TermClause::Art95a : TermClause::Art86b, TermStart::Served,
+                               details.served, calculationDate, {});
+        break;
+    case Sentence::Deferred:
+    case Sentence::Unspecified: break;
+    }
+    // Without the day it was served, the term of a custodial sentence runs from
+    // the conviction date.
+    return runningFrom(custodyClause, TermStart::Conviction, convictionDate, calculationDate,
+                       crimeDateAssumed | Assumption::ConvictionStart);
 }
 
 QString expungementAnswer(const AssessmentTexts &texts, const QString &severity,

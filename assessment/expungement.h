@@ -1,31 +1,89 @@
 // Whether a previous conviction still counts at the calculation date or has been
-// expunged: terms of 3, 3, 6 and 8 years by category for adults, 1, 1, 3 and 3
-// years for crimes committed as a minor, counted from the conviction date.
+// expunged (Articles 86 and 95 of the Criminal Code of the Russian Federation).
+//
+// With only the list's columns, terms of 3, 3, 6 and 8 years by category for
+// adults and 1, 1, 3 and 3 years for crimes committed as a minor run from the
+// conviction date. The record's details refine that: the terms run from the day
+// the sentence was served, a conditional sentence expires with its probation, a
+// milder punishment one year after it was served (six months for a minor), and
+// grave and especially grave crimes committed from 3 August 2013 keep their
+// conviction 8 and 10 years.
 #pragma once
 
+#include "assessment/convictionrecord.h"
 #include "assessment/crimecategories.h"
 
 #include <QDate>
+#include <QFlags>
 
-// The term in whole years; 0 for a severity text that names no category. When a
-// language gives two categories the same text, the later category's term applies.
+#include <optional>
+
+// The category a severity text names; when a language gives two categories the
+// same text, the later one.
+std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QString &severity);
+
+// The term in whole years of the columns alone; 0 for a severity text that names
+// no category.
 int expungementTerm(const CrimeCategories &categories, const QString &yesText,
                     const QString &severity, const QString &juvenile);
 
-// The conviction date plus whole calendar years; 29 February falls back to the
-// last day of February in a common year.
+// The date plus whole calendar years; 29 February falls back to the last day of
+// February in a common year.
 QDate addCalendarYears(QDate date, int years);
+
+// The provision a term rests on, each with its length.
+enum class TermClause {
+    None,             // the severity names no category
+    Art86a,           // conditional sentence: the end of probation
+    Art86b,           // milder than deprivation of liberty: 1 year
+    Art86c,           // small or medium gravity: 3 years
+    Art86dBefore2013, // grave, committed before 3 August 2013: 6 years
+    Art86d,           // grave: 8 years
+    Art86eBefore2013, // especially grave, committed before 3 August 2013: 8 years
+    Art86e,           // especially grave: 10 years
+    Art95a,           // minor, milder punishment: 6 months
+    Art95b,           // minor, small or medium gravity: 1 year
+    Art95c,           // minor, grave or especially grave: 3 years
+};
+inline constexpr int TermClauseCount = 11;
+
+// The term's length in months (0 for Art86a and None).
+int termMonths(TermClause clause);
+
+// The day a term runs from.
+enum class TermStart { Conviction, Served, ProbationEnd };
+
+// What the assessment assumed for a fact the record does not give.
+enum class Assumption {
+    ConvictionStart = 0x1, // the term runs from the conviction date: no served day or probation end
+    TermsBefore2013 = 0x2, // the crime predates 3 August 2013: its date is not given
+};
+Q_DECLARE_FLAGS(Assumptions, Assumption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Assumptions)
 
 struct Expungement
 {
-    int termYears = 0;
-    QDate expiry;
+    TermClause clause = TermClause::None;
+    TermStart start = TermStart::Conviction;
+    QDate startDate;
+    QDate expiry;         // the first day the conviction no longer counts
     bool inForce = false; // the calculation date is before the expiry date
+    Assumptions assumed;
+
+    bool hasTerm() const { return clause != TermClause::None; }
 };
 
+// The first day the longer terms of grave and especially grave crimes apply.
+inline const QDate LongerTermsFrom{2013, 8, 3};
+
+// The expungement of a conviction from the list's columns alone.
 Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
                              const QString &severity, const QString &juvenile, QDate convictionDate,
                              QDate calculationDate);
+
+// The expungement of a conviction from its columns and its details.
+Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecord &record,
+                             QDate convictionDate, QDate calculationDate);
 
 // The answer text of the check: "String.Yes" while in force, "String.No" once expunged.
 QString expungementAnswer(const AssessmentTexts &texts, const QString &severity,

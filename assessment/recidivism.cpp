@@ -1,6 +1,7 @@
 #include "assessment/recidivism.h"
 
 #include "assessment/recordlist.h"
+#include "assessment/sentence.h"
 #include "platform/shortdateformat.h"
 
 #include <algorithm>
@@ -19,10 +20,23 @@ Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &re
         exclusions |= record.Severity == categories[Gravity::Small] ? Exclusion::SmallGravity
                                                                     : Exclusion::UnknownSeverity;
     }
-    if (record.Custody != texts.answers.yes)
-        exclusions |= Exclusion::NoActualCustody;
-    if (record.Reprieve != texts.answers.no)
+    // A revoked conditional sentence or deferral counts as deprivation of liberty,
+    // whatever the boxes say.
+    switch (row.sentence) {
+    case Sentence::Custody: break;
+    case Sentence::Conditional:
+        exclusions |= Exclusion::NoActualCustody | Exclusion::ConditionalSentence;
+        break;
+    case Sentence::Deferred:
         exclusions |= Exclusion::Reprieve;
+        if (record.Custody != texts.answers.yes)
+            exclusions |= Exclusion::NoActualCustody;
+        break;
+    case Sentence::Milder:
+    case Sentence::Unspecified: exclusions |= Exclusion::NoActualCustody; break;
+    }
+    if (record.Details.negligent)
+        exclusions |= Exclusion::Negligent;
     if (record.Juvenile == texts.answers.yes)
         exclusions |= Exclusion::CommittedAsMinor;
     if (!row.expungement.inForce)
@@ -34,8 +48,7 @@ Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &re
 
 // A row is tallied once for every counted category its text equals (several only
 // when a language gives two categories the same text).
-void tally(Tallies &tallies, const CrimeCategories &categories, const QString &severity,
-           int step = 1)
+void tally(Tallies &tallies, const CrimeCategories &categories, const QString &severity, int step)
 {
     if (severity == categories[Gravity::Medium])
         tallies.medium += step;
@@ -52,6 +65,7 @@ QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
     switch (kind) {
     case RecidivismKind::Dangerous: return texts.dangerous;
     case RecidivismKind::EspeciallyDangerous: return texts.especiallyDangerous;
+    case RecidivismKind::Simple: return texts.simple;
     case RecidivismKind::Neither: break;
     }
     return texts.neither;
@@ -61,6 +75,8 @@ Article18Clauses article18Clauses(const CrimeCategories &categories, const Curre
                                   const Tallies &tallies)
 {
     Article18Clauses clauses;
+    if (crime.negligent)
+        return clauses;
     const bool grave = crime.severity == categories[Gravity::Grave];
     const bool especiallyGrave = crime.severity == categories[Gravity::EspeciallyGrave];
     if (grave && crime.actualCustody && tallies.medium >= 2)
@@ -71,6 +87,8 @@ Article18Clauses article18Clauses(const CrimeCategories &categories, const Curre
         clauses |= Article18Clause::Part3a;
     if (especiallyGrave && (tallies.grave >= 2 || tallies.especiallyGrave >= 1))
         clauses |= Article18Clause::Part3b;
+    if (!clauses && !crime.severity.isEmpty() && tallies.part1 > 0)
+        clauses |= Article18Clause::Part1;
     return clauses;
 }
 
@@ -80,6 +98,8 @@ RecidivismKind recidivismKind(Article18Clauses clauses)
         return RecidivismKind::EspeciallyDangerous;
     if (clauses & (Article18Clause::Part2a | Article18Clause::Part2b))
         return RecidivismKind::Dangerous;
+    if (clauses & Article18Clause::Part1)
+        return RecidivismKind::Simple;
     return RecidivismKind::Neither;
 }
 
@@ -97,14 +117,17 @@ RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const Curren
         }
         RowAssessment row;
         row.convictionDate = *date;
-        row.expungement = checkExpungement(texts.categories, texts.answers.yes, record.Severity,
-                                           record.Juvenile, *date, crime.calculationDate);
+        row.expungement = checkExpungement(texts, record, *date, crime.calculationDate);
         row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
+        row.sentence = sentenceOf(record, texts.answers);
         row.exclusions = exclusionsOf(texts, record, row, crime.calculationDate);
         if (row.tallied())
-            tally(assessment.tallies, texts.categories, record.Severity);
+            tally(assessment.tallies, texts.categories, record.Severity, +1);
+        if (row.countsForPart1())
+            ++assessment.tallies.part1;
         assessment.rows.append(std::move(row));
     }
+    assessment.negligentCrime = crime.negligent;
     assessment.clauses = article18Clauses(texts.categories, crime, assessment.tallies);
     assessment.kind = recidivismKind(assessment.clauses);
     assessment.resultText = resultTextFor(texts.results, assessment.kind);
@@ -116,10 +139,16 @@ RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const Cur
 {
     RecidivismAssessment assessment = assessRecidivism(texts, crime, list.records(), dateFormat);
     QStringList answers;
+    QStringList expiries;
     answers.reserve(assessment.rows.size());
-    for (const RowAssessment &row : std::as_const(assessment.rows))
+    expiries.reserve(assessment.rows.size());
+    for (const RowAssessment &row : std::as_const(assessment.rows)) {
         answers.append(row.inForceText);
+        expiries.append(row.expungement.hasTerm() ? dateFormat.format(row.expungement.expiry)
+                                                  : QString());
+    }
     list.setInForceTexts(answers);
+    list.setExpiryTexts(expiries);
     return assessment;
 }
 
@@ -136,18 +165,20 @@ ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &cr
         QDate day;
         const QString *severity;
         int step;
+        bool dangerous; // counts towards dangerous recidivism as well as part 1
     };
     QList<Change> changes;
     for (qsizetype i = 0; i < assessment.rows.size(); ++i) {
         const RowAssessment &row = assessment.rows[i];
-        if (row.exclusions & ~Timed)
+        if (!row.countsForPart1Besides(Timed))
             continue;
         const QString &severity = records[i].Severity;
+        const bool dangerous = !(row.exclusions & ~Timed);
         if (row.convictionDate > crime.calculationDate)
-            changes.append({row.convictionDate, &severity, +1});
+            changes.append({row.convictionDate, &severity, +1, dangerous});
         if (row.expungement.expiry > crime.calculationDate &&
             row.expungement.expiry > row.convictionDate)
-            changes.append({row.expungement.expiry, &severity, -1});
+            changes.append({row.expungement.expiry, &severity, -1, dangerous});
     }
     std::sort(changes.begin(), changes.end(),
               [](const Change &a, const Change &b) { return a.day < b.day; });
@@ -155,8 +186,11 @@ ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &cr
     Tallies tallies = assessment.tallies;
     for (qsizetype i = 0; i < changes.size();) {
         const QDate day = changes[i].day;
-        for (; i < changes.size() && changes[i].day == day; ++i)
-            tally(tallies, texts.categories, *changes[i].severity, changes[i].step);
+        for (; i < changes.size() && changes[i].day == day; ++i) {
+            if (changes[i].dangerous)
+                tally(tallies, texts.categories, *changes[i].severity, changes[i].step);
+            tallies.part1 += changes[i].step;
+        }
         const RecidivismKind kind =
             recidivismKind(article18Clauses(texts.categories, crime, tallies));
         if (kind != assessment.kind)

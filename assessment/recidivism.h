@@ -1,10 +1,12 @@
 // The recomputation pass: refreshes every conviction's in-force answer and decides
-// whether the current crime is dangerous recidivism, especially dangerous
-// recidivism, or neither (Article 18 of the Criminal Code of the Russian Federation).
+// whether the current crime is recidivism, dangerous recidivism, especially
+// dangerous recidivism, or none (Article 18 of the Criminal Code of the Russian
+// Federation).
 #pragma once
 
 #include "assessment/crimecategories.h"
 #include "assessment/expungement.h"
+#include "assessment/sentence.h"
 #include "platform/runtimeerror.h"
 
 #include <QDate>
@@ -23,6 +25,7 @@ struct CurrentCrime
     QString severity;           // a category text, or empty when none is chosen
     bool actualCustody = false; // punished by actual deprivation of liberty
     QDate calculationDate;      // the day the current crime was committed
+    bool negligent = false;     // committed through negligence: never recidivism
 };
 
 // Why a previous conviction was not counted towards recidivism.
@@ -34,21 +37,26 @@ enum class Exclusion {
     CommittedAsMinor = 0x10,     // Article 18 part 4 (b)
     Expunged = 0x20,             // Article 18 part 4 (c)
     AfterCalculationDate = 0x40, // no previous conviction yet when the crime was committed
+    Negligent = 0x80,            // Article 18 part 1: only intentional crimes count
+    ConditionalSentence = 0x100, // Article 18 part 4 (c): conditional, not revoked
 };
 Q_DECLARE_FLAGS(Exclusions, Exclusion)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Exclusions)
 
-// The clauses of Article 18 that a result rests on.
+// The clauses of Article 18 that a result rests on. Part 1 is named only when no
+// dangerous kind holds.
 enum class Article18Clause {
     Part2a = 0x1, // grave crime with custody; two or more medium-gravity priors with custody
     Part2b = 0x2, // grave crime; a grave or especially grave prior with custody
     Part3a = 0x4, // grave crime with custody; two or more grave priors with custody
     Part3b = 0x8, // especially grave crime; two grave or one especially grave prior
+    Part1 = 0x10, // intentional crime; an intentional prior of medium gravity or more
 };
 Q_DECLARE_FLAGS(Article18Clauses, Article18Clause)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Article18Clauses)
 
-enum class RecidivismKind { Neither, Dangerous, EspeciallyDangerous };
+// From the least to the most serious.
+enum class RecidivismKind { Neither, Simple, Dangerous, EspeciallyDangerous };
 
 struct RowAssessment
 {
@@ -56,16 +64,29 @@ struct RowAssessment
     Expungement expungement;
     QString inForceText; // the answer written into the row
     Exclusions exclusions;
+    Sentence sentence = Sentence::Custody;
 
+    // Counted towards dangerous recidivism (and so towards recidivism too).
     bool tallied() const { return !exclusions; }
+    // Part 1 asks no deprivation of liberty, but without custody the kind must be
+    // known: a conditional sentence does not count.
+    bool kindNeeded() const { return sentence == Sentence::Unspecified; }
+    // Whether it counts under part 1, given its timed exclusions.
+    bool countsForPart1Besides(Exclusions timed) const
+    {
+        return !(exclusions & ~(timed | Exclusion::NoActualCustody)) && !kindNeeded();
+    }
+    bool countsForPart1() const { return countsForPart1Besides({}); }
 };
 
-// Counted priors by category, with custody and without reprieve.
+// Counted priors by category, with custody and without reprieve; and the priors
+// that count under part 1.
 struct Tallies
 {
     int medium = 0;
     int grave = 0;
     int especiallyGrave = 0;
+    int part1 = 0;
 };
 
 struct RecidivismAssessment
@@ -74,6 +95,7 @@ struct RecidivismAssessment
     Tallies tallies;
     Article18Clauses clauses;
     RecidivismKind kind = RecidivismKind::Neither;
+    bool negligentCrime = false; // the current crime was negligent: no recidivism
     QString resultText;
     // A row whose date text could not be read stops the pass there: the rows before
     // it are assessed and decide the result.

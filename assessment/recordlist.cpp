@@ -40,12 +40,22 @@ void RecordList::setInForceTexts(const QStringList &answers)
     reportRowChanged(0, rows - 1, ConvictionRecord::InForceField, ConvictionRecord::InForceField);
 }
 
+void RecordList::setExpiryTexts(const QStringList &expiries)
+{
+    m_expiries = expiries.mid(0, m_records.size());
+    if (!m_records.isEmpty())
+        emit dataChanged(index(0, ExpiryColumn), index(count() - 1, ExpiryColumn),
+                         {Qt::DisplayRole});
+}
+
 void RecordList::remove(int row)
 {
     beginRemoveRows({}, row, row);
     m_records.removeAt(row);
     if (row < m_notes.size())
         m_notes.removeAt(row);
+    if (row < m_expiries.size())
+        m_expiries.removeAt(row);
     endRemoveRows();
 }
 
@@ -59,6 +69,7 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
     beginResetModel();
     m_records = std::move(records);
     m_notes.clear();
+    m_expiries.clear();
     endResetModel();
 }
 
@@ -74,19 +85,18 @@ void RecordList::setRowNotes(const QStringList &notes)
 {
     m_notes = notes.mid(0, m_records.size());
     if (!m_records.isEmpty())
-        emit dataChanged(index(0, 0), index(count() - 1, ConvictionRecord::FieldCount - 1),
-                         {Qt::ToolTipRole});
+        emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole});
 }
 
 void RecordList::setColumnTitles(const QStringList &titles)
 {
     m_columnTitles = titles;
-    emit headerDataChanged(Qt::Horizontal, 0, ConvictionRecord::FieldCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 void RecordList::setColumnTitle(int column, const QString &title)
 {
-    while (m_columnTitles.size() < ConvictionRecord::FieldCount)
+    while (m_columnTitles.size() < ColumnCount)
         m_columnTitles.append(QString());
     m_columnTitles[column] = title;
     emit headerDataChanged(Qt::Horizontal, column, column);
@@ -106,7 +116,7 @@ int RecordList::rowCount(const QModelIndex &parent) const
 
 int RecordList::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ConvictionRecord::FieldCount;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant RecordList::data(const QModelIndex &index, int role) const
@@ -119,6 +129,8 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
     }
     if (role != Qt::DisplayRole)
         return {};
+    if (index.column() == ExpiryColumn)
+        return m_expiries.value(index.row());
     return m_records.at(index.row()).field(ConvictionRecord::Field(index.column()));
 }
 

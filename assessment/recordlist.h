@@ -21,11 +21,15 @@ public:
 
     // Appends a row; its InForce text starts empty whatever the record holds.
     int append(ConvictionRecord record);
-    // Replaces fields 1 to 5 of a row; its InForce text stays.
+    // Replaces fields 1 to 5 and the details of a row; its InForce text stays.
     void replaceFields(int row, const ConvictionRecord &fields);
     void setInForce(int row, const QString &answer);
     // Writes the InForce text of the first answers.size() rows, with one report.
     void setInForceTexts(const QStringList &answers);
+    // The expiry dates the last column shows, by row, written as setInForceTexts
+    // writes; the other rows show none.
+    void setExpiryTexts(const QStringList &expiries);
+    QString expiryText(int row) const { return m_expiries.value(row); }
     void remove(int row);
     void clear();
     // Replaces the whole list in one step (a loaded file).
@@ -38,6 +42,10 @@ public:
     // the other rows get none.
     void setRowNotes(const QStringList &notes);
     QString rowNote(int row) const { return m_notes.value(row); }
+
+    // The list's columns: the six fields, then the expiry date.
+    static constexpr int ExpiryColumn = ConvictionRecord::FieldCount;
+    static constexpr int ColumnCount = ExpiryColumn + 1;
 
     void setColumnTitles(const QStringList &titles);
     void setColumnTitle(int column, const QString &title);
@@ -53,6 +61,7 @@ private:
     void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     QList<ConvictionRecord> m_records;
-    QStringList m_notes; // by row; rewritten by every recomputation
+    QStringList m_notes;    // by row; rewritten by every recomputation
+    QStringList m_expiries; // likewise
     QStringList m_columnTitles;
 };

@@ -10,6 +10,7 @@ QList<ConvictionRecord> sampleRecords(const CrimeCategories &categories, const A
                                   answers.yes,
                                   answers.no,
                                   answers.no,
+                                  {},
                                   {}};
     return {record, record};
 }

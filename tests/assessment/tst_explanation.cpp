@@ -21,12 +21,31 @@ ExplanationTexts fixtureWords()
     words.counted = "counted";
     words.notCounted = "not counted: %s";
     words.reasons = {"reprieve", "no custody", "small", "unknown", "minor", "expunged", "later"};
-    words.clauses = {"2a", "2b", "3a", "3b"};
+    words.clauses = {"2a", "2b", "3a", "3b", "1"};
     words.grounds = "grounds %1; rows %2";
     words.noGrounds = "no grounds";
     words.holdsUntil = "holds until %1; from %2: %3";
     words.holdsNoEnd = "holds for good";
     words.results = fixtureTexts().results;
+    return words;
+}
+
+// The words for the details: the provision, the start, what was assumed, and
+// counted under part 1 only.
+ExplanationTexts detailWords()
+{
+    ExplanationTexts words = fixtureWords();
+    words.countedPart1 = "part 1 only: %s";
+    words.reasons[7] = "negligent";
+    words.reasons[8] = "conditional";
+    words.reasons[9] = "kind needed";
+    words.termClauses = {"",    "86a", "86b", "86c", "86d old", "86d",
+                         "86e old", "86e", "95a", "95b", "95c"};
+    words.termStarts = {"from conviction %s", "from release %s", "at probation end %s"};
+    words.basis = "%1, %2";
+    words.assumptions = {"start assumed", "old terms assumed"};
+    words.assumed = "assumed: %s";
+    words.negligentCrime = "negligent new crime";
     return words;
 }
 
@@ -45,8 +64,11 @@ private slots:
     void rowNotes_data();
     void rowNotes();
     void groundsNameClausesAndCountedRows();
+    void detailNotes_data();
+    void detailNotes();
     void horizon_data();
     void horizon();
+    void horizonAgreesWithTheDayItNames_data();
     void horizonAgreesWithTheDayItNames();
 };
 
@@ -83,8 +105,60 @@ void TestExplanation::groundsNameClausesAndCountedRows()
     const ExplanationTexts words = fixtureWords();
     QCOMPARE(groundsLine(assess(records, {"grave", true, QDate(2016, 1, 10)}), words),
              QStringLiteral("grounds 2b, 3a; rows 1, 3"));
+    // A medium new crime is recidivism under part 1 only (it used to have no grounds).
     QCOMPARE(groundsLine(assess(records, {"medium", true, QDate(2016, 1, 10)}), words),
+             QStringLiteral("grounds 1; rows 1, 3"));
+    QCOMPARE(groundsLine(assess(records, {"small", true, QDate(2016, 1, 10), true}), words),
              QStringLiteral("no grounds"));
+}
+
+void TestExplanation::detailNotes_data()
+{
+    using P = PunishmentKind;
+    QTest::addColumn<ConvictionRecord>("record");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("nothing given: both assumptions stated")
+        << conviction("07.04.2012", "grave")
+        << "counts until 06.04.2018\n86d old, from conviction 07.04.2012\n"
+           "assumed: start assumed; old terms assumed\ncounted";
+    QTest::newRow("released, crime after August 2013: nothing assumed")
+        << withDetails(conviction("07.04.2014", "grave"),
+                       {.crimeDate = QDate(2013, 9, 1), .served = QDate(2015, 1, 1)})
+        << "counts until 31.12.2022\n86d, from release 01.01.2015\ncounted";
+    QTest::newRow("released, crime date not given")
+        << withDetails(conviction("07.04.2014", "especially grave"), {.served = QDate(2015, 1, 1)})
+        << "counts until 31.12.2022\n86e old, from release 01.01.2015\n"
+           "assumed: old terms assumed\ncounted";
+    QTest::newRow("milder: part 1 only")
+        << withDetails(conviction("07.04.2014", "medium", "No"),
+                       {.punishment = P::Milder, .served = QDate(2015, 6, 1)})
+        << "counts until 31.05.2016\n86b, from release 01.06.2015\npart 1 only: no custody";
+    QTest::newRow("conditional: probation end, not counted")
+        << withDetails(conviction("07.04.2014", "medium", "No"),
+                       {.punishment = P::Conditional, .probationEnd = QDate(2016, 4, 7)})
+        << "counts until 06.04.2016\n86a, at probation end 07.04.2016\n"
+           "not counted: no custody; conditional";
+    QTest::newRow("custody cleared, kind not given: the kind is asked for")
+        << conviction("07.04.2014", "medium", "No")
+        << "counts until 06.04.2017\n86c, from conviction 07.04.2014\n"
+           "assumed: start assumed\nnot counted: no custody; kind needed";
+    QTest::newRow("negligent minor, milder punishment")
+        << withDetails(conviction("07.04.2014", "grave", "No", "Yes"),
+                       {.punishment = P::Milder, .served = QDate(2015, 6, 1), .negligent = true})
+        << "expunged on 01.12.2015\n95a, from release 01.06.2015\n"
+           "not counted: no custody; minor; expunged; negligent";
+}
+
+void TestExplanation::detailNotes()
+{
+    QFETCH(ConvictionRecord, record);
+    QFETCH(QString, note);
+    const RecidivismAssessment assessment =
+        assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10)});
+    QCOMPARE(rowNote(assessment.rows.first(), detailWords(), fixtureDateFormat()), note);
+    QCOMPARE(groundsLine(assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10), true}),
+                         detailWords()),
+             QStringLiteral("negligent new crime"));
 }
 
 void TestExplanation::horizon_data()
@@ -123,12 +197,36 @@ void TestExplanation::horizon()
 
 // The horizon comes from the same rules as the pass: assessing on its last day
 // gives today's result, and on the next day the result it names.
+void TestExplanation::horizonAgreesWithTheDayItNames_data()
+{
+    using P = PunishmentKind;
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QString>("severity");
+    QTest::newRow("columns only")
+        << Records{conviction("07.04.2012", "grave"), conviction("15.06.2013", "medium"),
+                   conviction("01.09.2013", "medium"), conviction("20.02.2016", "grave")}
+        << "grave";
+    // Part 1 rows start and stop counting too: a milder punishment, a revoked
+    // conditional sentence, and rows that never count.
+    QTest::newRow("with details")
+        << Records{withDetails(conviction("07.04.2014", "medium", "No"),
+                               {.punishment = P::Milder, .served = QDate(2016, 3, 1)}),
+                   withDetails(conviction("01.02.2015", "grave", "No"),
+                               {.crimeDate = QDate(2014, 1, 1),
+                                .punishment = P::Conditional,
+                                .served = QDate(2017, 1, 1),
+                                .revoked = true}),
+                   withDetails(conviction("01.03.2016", "grave"), {.negligent = true}),
+                   conviction("01.05.2016", "medium", "No"), conviction("01.06.2016", "medium")}
+        << "medium";
+}
+
 void TestExplanation::horizonAgreesWithTheDayItNames()
 {
-    const Records records{conviction("07.04.2012", "grave"), conviction("15.06.2013", "medium"),
-                          conviction("01.09.2013", "medium"), conviction("20.02.2016", "grave")};
-    CurrentCrime crime{"grave", true, QDate(2016, 1, 10)};
-    for (int step = 0; step < 6; ++step) {
+    QFETCH(Records, records);
+    QFETCH(QString, severity);
+    CurrentCrime crime{severity, true, QDate(2016, 1, 10)};
+    for (int step = 0; step < 8; ++step) {
         const RecidivismAssessment today = assess(records, crime);
         const ResultHorizon horizon = resultHorizon(fixtureTexts(), crime, records, today);
         if (!horizon.lastDay)

@@ -51,11 +51,12 @@ void TestRecidivism::classifies_data()
     QTest::newRow("2(a): grave with custody, two medium priors")
         << "grave" << true << Records{medium, medium} << K::Dangerous << Article18Clauses(C::Part2a)
         << "dangerous";
-    QTest::newRow("two medium priors, no custody now")
-        << "grave" << false << Records{medium, medium} << K::Neither << Article18Clauses{}
-        << "neither";
-    QTest::newRow("one medium prior")
-        << "grave" << true << Records{medium} << K::Neither << Article18Clauses{} << "neither";
+    QTest::newRow("two medium priors, no custody now: not dangerous, so part 1 recidivism")
+        << "grave" << false << Records{medium, medium} << K::Simple << Article18Clauses(C::Part1)
+        << "recidivism";
+    QTest::newRow("one medium prior: not dangerous, so part 1 recidivism")
+        << "grave" << true << Records{medium} << K::Simple << Article18Clauses(C::Part1)
+        << "recidivism";
     QTest::newRow("2(b): grave, one grave prior")
         << "grave" << false << Records{grave} << K::Dangerous << Article18Clauses(C::Part2b)
         << "dangerous";
@@ -74,14 +75,15 @@ void TestRecidivism::classifies_data()
     QTest::newRow("3(b): especially grave, two grave priors")
         << "especially grave" << false << Records{grave, grave} << K::EspeciallyDangerous
         << Article18Clauses(C::Part3b) << "especially dangerous";
-    QTest::newRow("especially grave, one grave prior only")
-        << "especially grave" << true << Records{grave} << K::Neither << Article18Clauses{}
-        << "neither";
-    QTest::newRow("especially grave, medium priors never count")
-        << "especially grave" << true << Records{medium, medium, medium} << K::Neither
-        << Article18Clauses{} << "neither";
-    QTest::newRow("medium current crime") << "medium" << true << Records{grave, especially}
-                                          << K::Neither << Article18Clauses{} << "neither";
+    QTest::newRow("especially grave, one grave prior only: part 1 recidivism")
+        << "especially grave" << true << Records{grave} << K::Simple << Article18Clauses(C::Part1)
+        << "recidivism";
+    QTest::newRow("especially grave, medium priors never dangerous: part 1 recidivism")
+        << "especially grave" << true << Records{medium, medium, medium} << K::Simple
+        << Article18Clauses(C::Part1) << "recidivism";
+    QTest::newRow("medium current crime: part 1 recidivism")
+        << "medium" << true << Records{grave, especially} << K::Simple
+        << Article18Clauses(C::Part1) << "recidivism";
     QTest::newRow("no current severity") << "" << true << Records{grave, especially} << K::Neither
                                          << Article18Clauses{} << "neither";
     QTest::newRow("all of 2(a), 2(b), 3(a)")

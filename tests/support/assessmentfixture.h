@@ -11,7 +11,7 @@ inline AssessmentTexts fixtureTexts()
     return AssessmentTexts{
         CrimeCategories{{"small", "medium", "grave", "especially grave"}},
         AnswerTexts{"Yes", "No"},
-        ResultTexts{"neither", "dangerous", "especially dangerous"},
+        ResultTexts{"neither", "dangerous", "especially dangerous", "recidivism"},
     };
 }
 
@@ -26,5 +26,12 @@ inline ConvictionRecord conviction(const QString &date, const QString &severity,
                                    const QString &custody = "Yes", const QString &juvenile = "No",
                                    const QString &reprieve = "No")
 {
-    return ConvictionRecord{date, severity, custody, juvenile, reprieve, {}};
+    return ConvictionRecord{date, severity, custody, juvenile, reprieve, {}, {}};
+}
+
+// The same conviction with details given.
+inline ConvictionRecord withDetails(ConvictionRecord record, const ConvictionDetails &details)
+{
+    record.Details = details;
+    return record;
 }
