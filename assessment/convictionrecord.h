@@ -24,7 +24,7 @@ struct ConvictionRecord
     QString Juvenile; // answer text: committed as a minor
     QString Reprieve; // answer text: execution of the sentence was deferred
     QString InForce;  // answer text written by the assessment; empty until then
-    ConvictionDetails Details;
+    ConvictionDetails Details{};
 
     const QString &field(Field which) const
     {

@@ -7,10 +7,12 @@
 #include "support/languagefolder.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QtTest>
 
 using Records = QList<ConvictionRecord>;
 Q_DECLARE_METATYPE(Records)
+Q_DECLARE_METATYPE(ConvictionDetails)
 
 namespace {
 
@@ -48,6 +50,11 @@ private slots:
     void refusesDamagedFiles_data();
     void refusesDamagedFiles();
     void failingDateWritesNothing();
+    void roundTripKeepsDetails_data();
+    void roundTripKeepsDetails();
+    void clearedDetailsReplaceSavedOnes();
+    void readsDetailsCautiously_data();
+    void readsDetailsCautiously();
     void unwritableTargetKeepsOldFile();
 };
 
@@ -179,6 +186,107 @@ void TestRecordFile::failingDateWritesNothing()
         QCOMPARE(error.message(), QStringLiteral("''4/7/2009'' is not a valid date"));
     }
     QCOMPARE(readAll(path), before);
+}
+
+void TestRecordFile::roundTripKeepsDetails_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("ru_RU") << "ru_RU";
+    QTest::newRow("en_US") << "en_US";
+}
+
+// Details survive a round trip; the same file read with only the five column
+// keys, as a reader that knows nothing of details reads it, gives the same columns.
+void TestRecordFile::roundTripKeepsDetails()
+{
+    QFETCH(QString, locale);
+    const ShortDateFormat format = formatFor(locale.toLatin1().constData());
+    Records records{
+        withDetails(conviction(format.format(QDate(2015, 6, 1)), "grave"),
+                    {.crimeDate = QDate(2014, 11, 10),
+                     .punishment = PunishmentKind::Custody,
+                     .served = QDate(2020, 6, 1)}),
+        withDetails(conviction(format.format(QDate(2016, 2, 29)), "medium", "No"),
+                    {.punishment = PunishmentKind::Conditional,
+                     .probationEnd = QDate(2019, 2, 28),
+                     .revoked = true,
+                     .negligent = true}),
+        conviction(format.format(QDate(2017, 1, 1)), "small", "Yes", "Yes", "Yes"),
+    };
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, "Yes", format);
+    QCOMPARE(loadRecordFile(path, Answers, format), records);
+
+    QString text = QString::fromUtf8(readAll(path));
+    QVERIFY(text.contains("punishment0=1\r\n") && text.contains("negligent1=1\r\n"));
+    QVERIFY(!text.contains("crimedate2"));
+    static const QRegularExpression detailLines(
+        "(crimedate|punishment|served|probation|revoked|negligent)\\d+=[^\r]*\r\n");
+    text.remove(detailLines);
+    QVERIFY(!text.contains("served"));
+    folder.writeBytes("columns-only.har", text.toUtf8());
+    const Records columnsOnly =
+        loadRecordFile(folder.langPath("columns-only.har"), Answers, format);
+    for (ConvictionRecord &record : records)
+        record.Details = {};
+    QCOMPARE(columnsOnly, records);
+}
+
+void TestRecordFile::clearedDetailsReplaceSavedOnes()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    const ConvictionRecord plain = conviction("07.04.2009", "grave");
+    saveRecordFile(path,
+                   {withDetails(plain, {.crimeDate = QDate(2008, 1, 1), .negligent = true}), plain},
+                   "Yes", fixtureDateFormat());
+    saveRecordFile(path, {plain, plain}, "Yes", fixtureDateFormat());
+    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()), (Records{plain, plain}));
+    const QString text = QString::fromUtf8(readAll(path));
+    QVERIFY(text.contains("crimedate0=\r\n") && text.contains("negligent0=0\r\n"));
+    QVERIFY(!text.contains("served0") && !text.contains("crimedate1"));
+}
+
+void TestRecordFile::readsDetailsCautiously_data()
+{
+    QTest::addColumn<QByteArray>("details");
+    QTest::addColumn<QString>("refusal"); // empty when the file loads
+    QTest::addColumn<ConvictionDetails>("loaded");
+    QTest::newRow("empty values: not given")
+        << QByteArray("crimedate0=\r\nserved0= \r\n") << "" << ConvictionDetails{};
+    QTest::newRow("ISO dates, whole-number flags")
+        << QByteArray("crimedate0=2008-01-02\r\nrevoked0=$1\r\nnegligent0=0\r\n") << ""
+        << ConvictionDetails{.crimeDate = QDate(2008, 1, 2), .revoked = true};
+    QTest::newRow("a kind the boxes contradict gives way to them")
+        << QByteArray("punishment0=2\r\n") << "" << ConvictionDetails{};
+    QTest::newRow("unreadable served date") << QByteArray("served0=31.02.2010\r\n")
+                                            << "record 1, \"31.02.2010\"" << ConvictionDetails{};
+    QTest::newRow("punishment that names no kind")
+        << QByteArray("punishment0=5\r\n") << "punishment of record 1, \"5\""
+        << ConvictionDetails{};
+}
+
+void TestRecordFile::readsDetailsCautiously()
+{
+    QFETCH(QByteArray, details);
+    QFETCH(QString, refusal);
+    QFETCH(ConvictionDetails, loaded);
+    const LanguageFolder folder;
+    folder.writeBytes("list.har", "[previous_conviction]\r\ncount=1\r\ndate0=07.04.2009\r\n"
+                                  "heaviness0=grave\r\ndeprivation0=1\r\nrespite0=0\r\n" +
+                                      details);
+    const QString path = folder.langPath("list.har");
+    if (refusal.isEmpty()) {
+        QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).first().Details, loaded);
+        return;
+    }
+    try {
+        loadRecordFile(path, Answers, fixtureDateFormat());
+        QFAIL("a damaged file was loaded");
+    } catch (const RuntimeError &error) {
+        QVERIFY2(error.message().contains(refusal), qPrintable(error.message()));
+    }
 }
 
 void TestRecordFile::unwritableTargetKeepsOldFile()
