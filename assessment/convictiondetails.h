@@ -20,7 +20,7 @@ struct ConvictionDetails
 {
     QDate crimeDate{}; // the day the crime was committed; null when not given
     PunishmentKind punishment = PunishmentKind::NotGiven;
-    QDate served{};     // release from custody, or the end of a milder punishment
+    QDate served{};       // release from custody, or the end of a milder punishment
     QDate probationEnd{}; // the last day of a conditional sentence's probation
     // The conditional sentence or deferral was revoked and the person sent to serve it.
     bool revoked = false;

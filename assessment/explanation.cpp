@@ -3,6 +3,8 @@
 #include "catalogue/uLocalize.h"
 #include "platform/shortdateformat.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 constexpr std::array<Exclusion, 9> ExclusionOrder = {
@@ -34,6 +36,14 @@ QStringList textsOf(const std::array<Flag, N> &order, const std::array<QString, 
             chosen.append(texts[i]);
     }
     return chosen;
+}
+
+// A dialog label as the start of a fact: "Crime committed on:" and the French
+// "Infraction commise le :" lose their colon.
+QString withoutColon(const QString &label)
+{
+    static const QRegularExpression colon(QStringLiteral("[\\s\u00a0]*:[\\s\u00a0]*$"));
+    return QString(label).remove(colon).trimmed();
 }
 
 QString reasonsOf(const RowAssessment &row, const ExplanationTexts &texts)
@@ -70,11 +80,10 @@ ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue)
         text("String.NoGrounds"),
         text("String.NegligentNoGrounds"),
         {QString(), text("String.Term86a"), text("String.Term86b"), text("String.Term86c"),
-         text("String.Term86dBefore2013"), text("String.Term86d"),
-         text("String.Term86eBefore2013"), text("String.Term86e"), text("String.Term95a"),
-         text("String.Term95b"), text("String.Term95c")},
-        {text("String.FromConviction"), text("String.FromServed"),
-         text("String.FromProbationEnd")},
+         text("String.Term86dBefore2013"), text("String.Term86d"), text("String.Term86eBefore2013"),
+         text("String.Term86e"), text("String.Term95a"), text("String.Term95b"),
+         text("String.Term95c")},
+        {text("String.FromConviction"), text("String.FromServed"), text("String.FromProbationEnd")},
         text("String.Basis"),
         {text("String.AssumedConvictionStart"), text("String.AssumedBefore2013")},
         text("String.Assumed"),
@@ -82,6 +91,15 @@ ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue)
         text("String.HoldsNoEnd"),
         ResultTexts{text("String.RecidivNo"), text("String.DangerRecidiv"),
                     text("String.EspeciallyDangerRecidiv"), text("String.Recidiv")},
+        FactTexts{text("String.FactsGiven"),
+                  withoutColon(text("String.CrimeCommitted")),
+                  withoutColon(text("String.SentenceServed")),
+                  withoutColon(text("String.ProbationEnds")),
+                  {text("String.PunishmentNotGiven"), text("String.PunishmentCustody"),
+                   text("String.PunishmentConditional"), text("String.PunishmentDeferred"),
+                   text("String.PunishmentMilder")},
+                  text("String.Revoked"),
+                  text("String.Negligent")},
     };
 }
 
@@ -95,6 +113,30 @@ QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
             .replace(QStringLiteral("%s"), dateFormat.format(row.expungement.expiry.addDays(-1)));
     return QString(texts.expungedOn)
         .replace(QStringLiteral("%s"), dateFormat.format(row.expungement.expiry));
+}
+
+QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat)
+{
+    const FactTexts &words = texts.facts;
+    if (details.isEmpty() || words.given.isEmpty())
+        return {};
+    QStringList facts;
+    const auto dated = [&](const QString &label, QDate date) {
+        if (date.isValid())
+            facts.append(label + u' ' + dateFormat.format(date));
+    };
+    dated(words.crimeCommitted, details.crimeDate);
+    if (details.punishment != PunishmentKind::NotGiven)
+        facts.append(words.kinds[std::size_t(details.punishment)]);
+    dated(words.served, details.served);
+    dated(words.probationEnds, details.probationEnd);
+    if (details.revoked)
+        facts.append(words.revoked);
+    if (details.negligent)
+        facts.append(words.negligent);
+    facts.removeAll(QString());
+    return QString(words.given).replace(QStringLiteral("%s"), facts.join(QStringLiteral("; ")));
 }
 
 QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
@@ -112,7 +154,8 @@ QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts)
 {
     if (!row.expungement.hasTerm())
         return {};
-    const QStringList assumed = textsOf(AssumptionOrder, texts.assumptions, row.expungement.assumed);
+    const QStringList assumed =
+        textsOf(AssumptionOrder, texts.assumptions, row.expungement.assumed);
     if (assumed.isEmpty() || texts.assumed.isEmpty())
         return {};
     return QString(texts.assumed).replace(QStringLiteral("%s"), assumed.join(QStringLiteral("; ")));
@@ -123,15 +166,15 @@ QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
     if (row.tallied())
         return texts.counted;
     if (row.countsForPart1() && !texts.countedPart1.isEmpty())
-        return QString(texts.countedPart1)
-            .replace(QStringLiteral("%s"), reasonsOf(row, texts));
+        return QString(texts.countedPart1).replace(QStringLiteral("%s"), reasonsOf(row, texts));
     return QString(texts.notCounted).replace(QStringLiteral("%s"), reasonsOf(row, texts));
 }
 
 QString rowNote(const RowAssessment &row, const ExplanationTexts &texts,
                 const ShortDateFormat &dateFormat)
 {
-    QStringList lines{expungementNote(row, texts, dateFormat), basisNote(row, texts, dateFormat),
+    QStringList lines{expungementNote(row, texts, dateFormat),
+                      factsNote(row.details, texts, dateFormat), basisNote(row, texts, dateFormat),
                       assumptionNote(row, texts), tallyNote(row, texts)};
     lines.removeAll(QString());
     return lines.join(u'\n');

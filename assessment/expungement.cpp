@@ -35,8 +35,8 @@ std::pair<TermClause, Assumptions> custodyTerm(Gravity gravity, bool minor, QDat
     return {longer ? TermClause::Art86e : TermClause::Art86eBefore2013, assumed};
 }
 
-Expungement runningFrom(TermClause clause, TermStart start, QDate startDate,
-                        QDate calculationDate, Assumptions assumed)
+Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDate calculationDate,
+                        Assumptions assumed)
 {
     Expungement result;
     result.clause = clause;
@@ -112,8 +112,8 @@ Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecor
     const std::optional<Gravity> gravity = gravityOf(texts.categories, record.Severity);
     if (!gravity) {
         // No term: expunged from the conviction date on.
-        return runningFrom(TermClause::None, TermStart::Conviction, convictionDate,
-                           calculationDate, {});
+        return runningFrom(TermClause::None, TermStart::Conviction, convictionDate, calculationDate,
+                           {});
     }
     const ConvictionDetails &details = record.Details;
     const bool minor = record.Juvenile == texts.answers.yes;

@@ -70,14 +70,28 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts of elements added to the interface since, written after the table above.
-inline constexpr std::array<const char16_t *, 3> ExtendedTextKeys = {
+inline constexpr std::array<const char16_t *, 17> ExtendedTextKeys = {
     u"Menu.ExportReport",
     u"String.Convictions",
     u"String.Timeline",
+    u"String.Details",
+    u"String.CrimeCommitted",
+    u"String.Punishment",
+    u"String.PunishmentNotGiven",
+    u"String.PunishmentCustody",
+    u"String.PunishmentConditional",
+    u"String.PunishmentDeferred",
+    u"String.PunishmentMilder",
+    u"String.SentenceServed",
+    u"String.ProbationEnds",
+    u"String.Revoked",
+    u"String.Negligent",
+    u"String.ExpungedOnTitle",
+    u"String.NewCrimeNegligent",
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 38> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 63> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -116,6 +130,31 @@ inline constexpr std::array<const char16_t *, 38> CommandTextKeys = {
     u"String.ReportAssumptions",
     u"String.ReportFileFilter",
     u"String.Timeline",
+    u"String.Recidiv",
+    u"String.RowCountedPart1",
+    u"String.ReasonNegligent",
+    u"String.ReasonConditional",
+    u"String.ReasonKindNotGiven",
+    u"String.ClausePart1",
+    u"String.NegligentNoGrounds",
+    u"String.Term86a",
+    u"String.Term86b",
+    u"String.Term86c",
+    u"String.Term86dBefore2013",
+    u"String.Term86d",
+    u"String.Term86eBefore2013",
+    u"String.Term86e",
+    u"String.Term95a",
+    u"String.Term95b",
+    u"String.Term95c",
+    u"String.FromConviction",
+    u"String.FromServed",
+    u"String.FromProbationEnd",
+    u"String.Basis",
+    u"String.AssumedConvictionStart",
+    u"String.AssumedBefore2013",
+    u"String.Assumed",
+    u"String.FactsGiven",
 };
 
 // The category keys, index 0 small gravity to 3 especially grave.

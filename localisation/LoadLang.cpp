@@ -7,6 +7,7 @@
 #include "ui/addedit_unit.h"
 #include "ui/languageselector.h"
 #include "ui/main.h"
+#include "ui/optionaldatepicker.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <functional>
 
@@ -141,6 +143,20 @@ void LocalizeInterface(TForm1 &form)
         text(form.N51),
         page(0),
         page(1),
+        text(edit.DetailsButton),
+        text(edit.CrimeDatePicker),
+        text(edit.PunishmentLabel),
+        item(edit.PunishmentBox, 0),
+        item(edit.PunishmentBox, 1),
+        item(edit.PunishmentBox, 2),
+        item(edit.PunishmentBox, 3),
+        item(edit.PunishmentBox, 4),
+        text(edit.ServedPicker),
+        text(edit.ProbationPicker),
+        text(edit.RevokedBox),
+        text(edit.NegligentBox),
+        column(RecordList::ExpiryColumn),
+        text(form.CheckBox2),
     };
     for (std::size_t row = 0; row < extended.size(); ++row)
         extended[row](catalogue.Translate(QString::fromUtf16(ExtendedTextKeys[row])));

@@ -1,18 +1,75 @@
 #include "ui/addedit_unit.h"
 
+#include "assessment/punishmentboxes.h"
 #include "platform/languagesetting.h"
+#include "platform/runtimeerror.h"
 #include "ui/datepicker.h"
 #include "ui/objectname.h"
+#include "ui/optionaldatepicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The floors of the two columns, and the space between them.
+constexpr int LabelColumnWidth = 169;
+constexpr int InputColumnWidth = 155;
+constexpr int ColumnSpacing = 8;
+// The check boxes' indent below the labels.
+constexpr int BoxIndent = 51;
+
+std::optional<QDate> given(QDate date)
+{
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+// How wide indented check boxes make their rows.
+int indentedWidth(std::initializer_list<const QCheckBox *> boxes)
+{
+    int widest = 0;
+    for (const QCheckBox *box : boxes)
+        widest = std::max(widest, box->sizeHint().width());
+    return BoxIndent + widest;
+}
+
+// Breaks a check box's text at blanks into lines no wider than the box may be,
+// so that a long text makes the dialog taller rather than wider. A word longer
+// than a line keeps a line of its own. The language files hold every text on one
+// line, so a text broken before is joined again first.
+void wrapText(QCheckBox *box, int width)
+{
+    const QString plain = box->text().replace(u'\n', u' ');
+    box->setText(plain);
+    const QFontMetrics metrics = box->fontMetrics();
+    const auto textWidth = [&metrics](const QString &text) {
+        return metrics.size(Qt::TextShowMnemonic, text).width();
+    };
+    const int room = width - (box->sizeHint().width() - textWidth(plain));
+    QStringList lines;
+    for (const QString &word : plain.split(u' ')) {
+        if (!lines.isEmpty() && textWidth(lines.last() + u' ' + word) <= room)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    box->setText(lines.join(u'\n'));
+}
+
+} // namespace
 
 TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &setting,
                      QWidget *parent)
@@ -25,7 +82,16 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     , CheckBox1(named(new QCheckBox(Panel2), "CheckBox1"))
     , CheckBox2(named(new QCheckBox(Panel2), "CheckBox2"))
     , CheckBox3(named(new QCheckBox(Panel2), "CheckBox3"))
+    , DetailsPanel(named(new QWidget(Panel2), "DetailsPanel"))
+    , CrimeDatePicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "CrimeDatePicker"))
+    , PunishmentLabel(named(new QLabel(DetailsPanel), "PunishmentLabel"))
+    , PunishmentBox(named(new QComboBox(DetailsPanel), "PunishmentBox"))
+    , ServedPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "ServedPicker"))
+    , ProbationPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "ProbationPicker"))
+    , RevokedBox(named(new QCheckBox(DetailsPanel), "RevokedBox"))
+    , NegligentBox(named(new QCheckBox(DetailsPanel), "NegligentBox"))
     , Panel1(named(new QFrame(this), "Panel1"))
+    , DetailsButton(named(new QToolButton(Panel1), "DetailsButton"))
     , Button1(named(new QPushButton(Panel1), "Button1"))
     , Button2(named(new QPushButton(Panel1), "Button2"))
 {
@@ -38,21 +104,49 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     // floors are on the columns: a minimum width set on a widget replaces the
     // width its text needs, and a longer text than the English one was cut off.
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto *inputs = new QGridLayout(Panel2);
-    inputs->setContentsMargins(10, 13, 10, 8);
-    inputs->setHorizontalSpacing(8);
-    inputs->setColumnMinimumWidth(0, 169);
-    inputs->setColumnMinimumWidth(1, 155);
-    inputs->addWidget(Label2, 0, 0);
-    inputs->addWidget(DateTimePicker1, 0, 1);
-    inputs->addWidget(Label1, 1, 0);
-    inputs->addWidget(ComboBox1, 1, 1);
+    m_inputs = new QGridLayout(Panel2);
+    m_inputs->setContentsMargins(10, 13, 10, 8);
+    m_inputs->setHorizontalSpacing(ColumnSpacing);
+    m_inputs->addWidget(Label2, 0, 0);
+    m_inputs->addWidget(DateTimePicker1, 0, 1);
+    m_inputs->addWidget(Label1, 1, 0);
+    m_inputs->addWidget(ComboBox1, 1, 1);
     auto *boxes = new QVBoxLayout;
-    boxes->setContentsMargins(51, 6, 0, 0);
+    boxes->setContentsMargins(BoxIndent, 6, 0, 0);
     for (QCheckBox *box : {CheckBox1, CheckBox2, CheckBox3})
         boxes->addWidget(box);
-    inputs->addLayout(boxes, 2, 0, 1, 2);
-    inputs->setRowStretch(3, 1);
+    m_inputs->addLayout(boxes, 2, 0, 1, 2);
+    // The section takes a row of its own; hidden, the row is empty and the dialog
+    // is laid out as without it.
+    m_inputs->addWidget(DetailsPanel, 3, 0, 1, 2);
+    m_inputs->setRowStretch(4, 1);
+
+    // The section in the same two columns: an optional date's check box is its
+    // caption, in the label column, and its picker in the input column.
+    PunishmentBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (int kind = 0; kind < PunishmentKindCount; ++kind)
+        PunishmentBox->addItem(QString());
+    PunishmentLabel->setBuddy(PunishmentBox);
+    m_details = new QGridLayout(DetailsPanel);
+    m_details->setContentsMargins(0, 6, 0, 0);
+    m_details->setHorizontalSpacing(ColumnSpacing);
+    m_details->addWidget(CrimeDatePicker, 0, 0, 1, 2);
+    m_details->addWidget(PunishmentLabel, 1, 0);
+    m_details->addWidget(PunishmentBox, 1, 1);
+    m_details->addWidget(ServedPicker, 2, 0, 1, 2);
+    m_details->addWidget(ProbationPicker, 3, 0, 1, 2);
+    auto *detailBoxes = new QVBoxLayout;
+    detailBoxes->setContentsMargins(BoxIndent, 6, 0, 0);
+    for (QCheckBox *box : {RevokedBox, NegligentBox})
+        detailBoxes->addWidget(box);
+    m_details->addLayout(detailBoxes, 4, 0, 1, 2);
+    DetailsPanel->hide();
+    alignColumns();
+
+    DetailsButton->setCheckable(true);
+    DetailsButton->setAutoRaise(true);
+    DetailsButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    DetailsButton->setArrowType(Qt::RightArrow);
 
     Panel1->setMinimumHeight(47);
     for (QPushButton *button : {Button1, Button2}) {
@@ -63,6 +157,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     }
     auto *buttons = new QHBoxLayout(Panel1);
     buttons->setContentsMargins(10, 11, 10, 11);
+    buttons->addWidget(DetailsButton);
     buttons->addStretch(1);
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
@@ -79,9 +174,27 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     setTabOrder(DateTimePicker1, CheckBox1);
     setTabOrder(CheckBox1, CheckBox2);
     setTabOrder(CheckBox2, CheckBox3);
+    QWidget *previous = CheckBox3;
+    for (QWidget *next : std::initializer_list<QWidget *>{
+             DetailsButton, CrimeDatePicker->box(), CrimeDatePicker->picker(), PunishmentBox,
+             ServedPicker->box(), ServedPicker->picker(), ProbationPicker->box(),
+             ProbationPicker->picker(), RevokedBox, NegligentBox}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(Button1, &QPushButton::clicked, this, &TEdit_frm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DetailsButton, &QToolButton::toggled, this, &TEdit_frm::showDetails);
+    // Every change of the kind or of a box, the user's or the main window's, brings
+    // the other into line, so that the dialog never shows the two disagreeing.
+    connect(PunishmentBox, &QComboBox::currentIndexChanged, this,
+            [this] { showPunishment(withKind(punishment(), kind())); });
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this](bool checked) { showPunishment(withCustodyBox(punishment(), checked)); });
+    connect(CheckBox3, &QCheckBox::toggled, this,
+            [this](bool checked) { showPunishment(withReprieveBox(punishment(), checked)); });
+    applyEnablingRules();
 
     // Creating the dialog opens the settings key, which creates it when missing.
     setting.touch();
@@ -94,12 +207,159 @@ void TEdit_frm::Button1Click()
     accept();
 }
 
+ConvictionDetails TEdit_frm::details() const
+{
+    ConvictionDetails details;
+    details.crimeDate = CrimeDatePicker->date().value_or(QDate());
+    details.punishment = kind();
+    details.served = ServedPicker->date().value_or(QDate());
+    details.probationEnd = ProbationPicker->date().value_or(QDate());
+    details.revoked = revokedApplies() && RevokedBox->isChecked();
+    details.negligent = NegligentBox->isChecked();
+    return details;
+}
+
+void TEdit_frm::setDetails(const ConvictionDetails &details)
+{
+    for (const QDate date : {details.crimeDate, details.served, details.probationEnd}) {
+        if (date.isValid() && (date < DatePicker::earliest() || date > DatePicker::latest()))
+            throw failedToSetCalendarDateError();
+    }
+    CrimeDatePicker->setDate(given(details.crimeDate));
+    ServedPicker->setDate(given(details.served));
+    ProbationPicker->setDate(given(details.probationEnd));
+    const int index = int(details.punishment);
+    const PunishmentKind wanted =
+        index >= 0 && index < PunishmentKindCount ? details.punishment : PunishmentKind::NotGiven;
+    PunishmentBoxes state = punishment();
+    state.kind = wanted;
+    state.kind = kindAgreeingWithBoxes(state);
+    showPunishment(state);
+    RevokedBox->setChecked(details.revoked);
+    NegligentBox->setChecked(details.negligent);
+    showDetails(!details.isEmpty());
+}
+
+void TEdit_frm::resetDetails()
+{
+    for (OptionalDatePicker *picker : {CrimeDatePicker, ServedPicker, ProbationPicker})
+        picker->setDate(std::nullopt);
+    PunishmentBoxes state = punishment();
+    state.kind = PunishmentKind::NotGiven;
+    showPunishment(state);
+    RevokedBox->setChecked(false);
+    NegligentBox->setChecked(false);
+    showDetails(false);
+}
+
+void TEdit_frm::showPunishment(const PunishmentBoxes &state)
+{
+    {
+        const QSignalBlocker kindBlocker(PunishmentBox);
+        const QSignalBlocker custodyBlocker(CheckBox1);
+        const QSignalBlocker reprieveBlocker(CheckBox3);
+        PunishmentBox->setCurrentIndex(int(state.kind));
+        CheckBox1->setChecked(state.custody);
+        CheckBox3->setChecked(state.reprieve);
+    }
+    applyEnablingRules();
+}
+
+PunishmentBoxes TEdit_frm::punishment() const
+{
+    return PunishmentBoxes{kind(), CheckBox1->isChecked(), CheckBox3->isChecked()};
+}
+
+PunishmentKind TEdit_frm::kind() const
+{
+    return PunishmentKind(std::max(PunishmentBox->currentIndex(), 0));
+}
+
+bool TEdit_frm::revokedApplies() const
+{
+    const PunishmentKind shown = kind();
+    return shown == PunishmentKind::Conditional || shown == PunishmentKind::Deferred ||
+           CheckBox3->isChecked();
+}
+
+void TEdit_frm::applyEnablingRules()
+{
+    ProbationPicker->setEnabled(kind() == PunishmentKind::Conditional);
+    RevokedBox->setEnabled(revokedApplies());
+}
+
+void TEdit_frm::showDetails(bool shown)
+{
+    {
+        const QSignalBlocker blocker(DetailsButton);
+        DetailsButton->setChecked(shown);
+    }
+    DetailsButton->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+    if (DetailsPanel->isHidden() != shown)
+        return;
+    const QSize before = size();
+    DetailsPanel->setVisible(shown);
+    alignColumns();
+    // The section changes Panel2's layout; the dialog's own learns of it now
+    // rather than at the next turn of the event loop.
+    m_details->activate();
+    m_inputs->activate();
+    Panel2->updateGeometry();
+    layout()->activate();
+    if (shown) {
+        // The section's own height, whatever spare room the dialog had.
+        const int added = DetailsPanel->sizeHint().height() + m_inputs->verticalSpacing();
+        resize(QSize(before.width(), before.height() + added).expandedTo(minimumSizeHint()));
+        m_detailsGrowth = size() - before;
+    } else {
+        resize((before - m_detailsGrowth).expandedTo(minimumSizeHint()));
+        m_detailsGrowth = QSize();
+    }
+}
+
+void TEdit_frm::alignColumns()
+{
+    int labels = LabelColumnWidth;
+    int inputs = InputColumnWidth;
+    const std::initializer_list<OptionalDatePicker *> pickers{CrimeDatePicker, ServedPicker,
+                                                              ProbationPicker};
+    if (!DetailsPanel->isHidden()) {
+        labels = std::max({labels, Label2->sizeHint().width(), Label1->sizeHint().width(),
+                           PunishmentLabel->sizeHint().width()});
+        inputs = std::max({inputs, DateTimePicker1->sizeHint().width(),
+                           ComboBox1->sizeHint().width(), PunishmentBox->sizeHint().width()});
+        for (const OptionalDatePicker *picker : pickers) {
+            labels = std::max(labels, picker->box()->sizeHint().width());
+            inputs = std::max(inputs, picker->picker()->sizeHint().width());
+        }
+        // Rows across both columns widen the input column only, so that the
+        // label column stays the same above the section and in it. The section's
+        // check boxes take the width the dialog has without them.
+        inputs = std::max(inputs, indentedWidth({CheckBox1, CheckBox2, CheckBox3}) - labels -
+                                      ColumnSpacing);
+        for (QCheckBox *box : {RevokedBox, NegligentBox})
+            wrapText(box, labels + ColumnSpacing + inputs - BoxIndent);
+        inputs =
+            std::max(inputs, indentedWidth({RevokedBox, NegligentBox}) - labels - ColumnSpacing);
+    }
+    for (QGridLayout *grid : {m_inputs, m_details}) {
+        grid->setColumnMinimumWidth(0, labels);
+        grid->setColumnMinimumWidth(1, inputs);
+    }
+    for (OptionalDatePicker *picker : pickers)
+        picker->setCaptionWidth(labels);
+}
+
 void TEdit_frm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    const QSize wanted = QSize(352, 209).expandedTo(minimumSizeHint());
+    alignColumns();
     if (!m_shownBefore) {
-        resize(wanted);
+        // The size of the dialog without the section, and the section on top.
+        const bool expanded = !DetailsPanel->isHidden();
+        showDetails(false);
+        resize(QSize(352, 209).expandedTo(minimumSizeHint()));
+        showDetails(expanded);
         Button2->setFocus(Qt::OtherFocusReason);
         m_shownBefore = true;
     }

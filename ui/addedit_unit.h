@@ -2,18 +2,32 @@
 // fills it, shows it and reads it; the dialog never touches the list. Escape does
 // nothing, Enter presses only a focused button, and closing from the frame is
 // Cancel (QDialog's own close handling rejects).
+//
+// Below the check boxes, a "Details" section collapsed by default holds what the
+// user may know beyond the list's columns. Its toggle sits at the left of the
+// button bar, where the dialog has room, so that collapsed the dialog looks and
+// sizes as without the section; expanding grows the dialog by the section, and
+// collapsing gives the size back. The kind of punishment and the custody and
+// reprieve boxes never disagree: whichever the user changes, the other follows.
 #pragma once
 
+#include "assessment/convictiondetails.h"
+
 #include <QDialog>
+#include <QSize>
 
 class DatePicker;
 class LanguageSetting;
+class OptionalDatePicker;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QPushButton;
+class QToolButton;
 class ShortDateFormat;
+struct PunishmentBoxes;
 
 class TEdit_frm : public QDialog
 {
@@ -31,9 +45,28 @@ public:
     QCheckBox *CheckBox1; // actual deprivation of liberty was imposed
     QCheckBox *CheckBox2; // committed as a minor
     QCheckBox *CheckBox3; // execution of the sentence was deferred
+    QWidget *DetailsPanel;
+    OptionalDatePicker *CrimeDatePicker;
+    QLabel *PunishmentLabel;
+    QComboBox *PunishmentBox; // the kinds in the order of PunishmentKind
+    OptionalDatePicker *ServedPicker;
+    OptionalDatePicker *ProbationPicker; // only for a conditional sentence
+    QCheckBox *RevokedBox; // only for a conditional sentence, a deferral or a reprieve
+    QCheckBox *NegligentBox;
     QFrame *Panel1;
-    QPushButton *Button1; // OK
-    QPushButton *Button2; // Cancel
+    QToolButton *DetailsButton; // shows and hides DetailsPanel
+    QPushButton *Button1;       // OK
+    QPushButton *Button2;       // Cancel
+
+    // The details as shown: the dates as given, "revoked" only where it applies.
+    ConvictionDetails details() const;
+    // Fills the section for a record whose check boxes are already set, and
+    // expands it when anything is given. A kind the boxes contradict gives way to
+    // "not given"; the boxes are left alone. Raises "Failed to set calendar date
+    // or time" for a date outside the pickers' range, changing nothing.
+    void setDetails(const ConvictionDetails &details);
+    // Nothing given, collapsed: the section for a new record.
+    void resetDetails();
 
 signals:
     // The dialog became active; the main window applies its enabling rule.
@@ -47,5 +80,19 @@ protected:
 
 private:
     void Button1Click();
+    // Shows the kind and the boxes, which agree, without reacting to the change.
+    void showPunishment(const PunishmentBoxes &state);
+    PunishmentBoxes punishment() const;
+    PunishmentKind kind() const;
+    bool revokedApplies() const;
+    void applyEnablingRules();
+    void showDetails(bool shown);
+    // One label column and one input column for the rows above the section and in
+    // it while it is shown; the columns of the dialog without it while hidden.
+    void alignColumns();
+
+    QGridLayout *m_inputs = nullptr;
+    QGridLayout *m_details = nullptr;
+    QSize m_detailsGrowth; // what showing the section added to the dialog's size
     bool m_shownBefore = false;
 };

@@ -52,7 +52,7 @@ QAction *namedAction(QMenu *menu, const char *name)
     return named(menu->addAction(QString()), name);
 }
 
-constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72};
+constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
 
@@ -95,7 +95,8 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
 
     setTabOrder(ComboBox1, CheckBox1);
     setTabOrder(CheckBox1, DateTimePicker1);
-    setTabOrder(DateTimePicker1, PageControl1);
+    setTabOrder(DateTimePicker1, CheckBox2);
+    setTabOrder(CheckBox2, PageControl1);
     setTabOrder(PageControl1, ListView1);
     setTabOrder(ListView1, Button1);
     setTabOrder(Button1, Button2);
@@ -157,6 +158,7 @@ void TForm1::buildCurrentCrimeGroup()
     DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
     DateTimePicker1->setMinimumWidth(103);
     CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
+    CheckBox2 = named(new QCheckBox(GroupBox1), "CheckBox2");
 
     // The floors are on the columns: a minimum width set on a widget replaces the
     // width its text needs, and a longer text than the English one was cut off.
@@ -172,6 +174,7 @@ void TForm1::buildCurrentCrimeGroup()
     grid->addWidget(Label4, 0, 3);
     grid->addWidget(DateTimePicker1, 0, 4);
     grid->addWidget(CheckBox1, 1, 0, 1, 3);
+    grid->addWidget(CheckBox2, 1, 3, 1, 2);
     grid->setColumnStretch(2, 1);
 }
 
@@ -315,7 +318,8 @@ void TForm1::connectCommands()
             [this] { command([this] { ComboBox1Change(); }); });
     // The result line answers for the inputs on screen: the custody box and the
     // calculation date recompute too.
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
+    for (QCheckBox *box : {CheckBox1, CheckBox2})
+        connect(box, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,
             [this] { command([this] { calc_rec(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
@@ -461,7 +465,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 CurrentCrime TForm1::currentCrime() const
 {
     return CurrentCrime{ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
-                        CheckBox1->isChecked(), DateTimePicker1->date()};
+                        CheckBox1->isChecked(), DateTimePicker1->date(), CheckBox2->isChecked()};
 }
 
 void TForm1::calc_rec()
@@ -508,6 +512,12 @@ void TForm1::setCalculationDate(QDate date)
     DateTimePicker1->setCheckedDate(date);
 }
 
+void TForm1::setNegligent(bool negligent)
+{
+    const QSignalBlocker blocker(CheckBox2);
+    CheckBox2->setChecked(negligent);
+}
+
 ConvictionRecord TForm1::recordFromDialog() const
 {
     const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
@@ -519,7 +529,8 @@ ConvictionRecord TForm1::recordFromDialog() const
         answer(Edit_frm->CheckBox1),
         answer(Edit_frm->CheckBox2),
         answer(Edit_frm->CheckBox3),
-        {}};
+        {},
+        Edit_frm->details()};
 }
 
 void TForm1::Button1Click()
@@ -529,6 +540,7 @@ void TForm1::Button1Click()
     Edit_frm->CheckBox1->setChecked(true);
     Edit_frm->CheckBox2->setChecked(false);
     Edit_frm->CheckBox3->setChecked(false);
+    Edit_frm->resetDetails();
     if (Edit_frm->exec() == QDialog::Accepted)
         m_records->append(recordFromDialog());
     calc_rec();
@@ -550,6 +562,7 @@ void TForm1::Button2Click()
     Edit_frm->CheckBox1->setChecked(shown.Custody == yes);
     Edit_frm->CheckBox2->setChecked(shown.Juvenile == yes);
     Edit_frm->CheckBox3->setChecked(shown.Reprieve == yes);
+    Edit_frm->setDetails(shown.Details);
 
     if (Edit_frm->exec() == QDialog::Accepted) {
         ConvictionRecord fields = recordFromDialog();
@@ -578,6 +591,7 @@ void TForm1::Button3Click()
 void TForm1::N11Click()
 {
     ComboBox1->setCurrentIndex(0);
+    setNegligent(false);
     m_records->clear();
     setCalculationDate(m_context.dateFormat.today());
     calc_rec();
@@ -716,6 +730,7 @@ void TForm1::N17Click()
 void TForm1::N9Click()
 {
     ComboBox1->setCurrentIndex(int(Gravity::Grave));
+    setNegligent(false);
     m_records->clear();
     setCalculationDate(m_context.dateFormat.today());
     const AnswerTexts answers{catalogue().Translate(QStringLiteral("String.Yes")),

@@ -109,6 +109,7 @@ public:
     QLabel *Label4;
     DatePicker *DateTimePicker1;
     QCheckBox *CheckBox1;
+    QCheckBox *CheckBox2; // the new crime was committed through negligence
 
     QGroupBox *GroupBox2;
     QTabWidget *PageControl1; // the list and its timeline, as two pages
@@ -157,6 +158,8 @@ private:
     void FormCreate();
     void FormShow();
     void setCalculationDate(QDate date);
+    // Sets the new crime's negligence box without a recomputation of its own.
+    void setNegligent(bool negligent);
     // Gives the result panel the height its wrapped lines need at its width.
     void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.

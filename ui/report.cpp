@@ -150,7 +150,8 @@ QString reportHtml(const ReportContent &content, const QList<TableRow> &table,
                 .arg(escaped(content.crimeHeading));
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\" "
                            "style=\"margin-bottom: 12pt\">");
-    for (const ReportLine &line : {content.severity, content.custody, content.calculationDate}) {
+    for (const ReportLine &line :
+         {content.severity, content.custody, content.negligent, content.calculationDate}) {
         html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
                     .arg(escaped(line.label), escaped(line.value));
     }
@@ -171,7 +172,8 @@ QString reportHtml(const ReportContent &content, const QList<TableRow> &table,
                                               "bgcolor=\"#e6e6e6\">%2</th>")
                                    .arg(percents[column], 0, 'f', 2)
                                    .arg(text)
-                             : QStringLiteral("<td>%1</td>").arg(text);
+                             : QStringLiteral("<td>%1</td>")
+                                   .arg(QString(text).replace(u'\n', QStringLiteral("<br>")));
         }
         html += row == 0 ? QStringLiteral("</tr></thead>") : QStringLiteral("</tr>");
     }
@@ -246,6 +248,8 @@ ReportContent reportContent(const TForm1 &form)
     content.severity = {withoutColon(text("String.GravityOfCrime")), orDash(crime.severity)};
     content.custody = {withoutColon(text("String.ActualCustody")),
                        text(crime.actualCustody ? "String.Yes" : "String.No")};
+    content.negligent = {withoutColon(text("String.NewCrimeNegligent")),
+                         text(crime.negligent ? "String.Yes" : "String.No")};
     content.calculationDate = {withoutColon(text("String.DateRecidivismCalculation")),
                                dateFormat.format(crime.calculationDate)};
     content.convictionsHeading = text("String.Convictions");
@@ -264,10 +268,18 @@ ReportContent reportContent(const TForm1 &form)
         // Rows after one the assessment could not read were not assessed.
         if (i < assessment.rows.size()) {
             const RowAssessment &assessed = assessment.rows[i];
-            row.expiry = assessed.expungement.termYears == 0
+            row.expiry = !assessed.expungement.hasTerm()
                              ? Dash
                              : dateFormat.format(assessed.expungement.expiry);
-            row.counted = tallyNote(assessed, words);
+            // A row with details names them and the provision and start of its
+            // term; for a row without, the assumptions paragraph states the rule.
+            // What was assumed follows from what is named.
+            const QString facts = factsNote(assessed.details, words, dateFormat);
+            QStringList notes{facts,
+                              facts.isEmpty() ? QString() : basisNote(assessed, words, dateFormat),
+                              tallyNote(assessed, words)};
+            notes.removeAll(QString());
+            row.counted = notes.join(u'\n');
         } else {
             row.expiry = Dash;
             row.counted = Dash;

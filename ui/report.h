@@ -24,8 +24,10 @@ struct ReportLine
 struct ReportRow
 {
     std::array<QString, ConvictionRecord::FieldCount> fields; // the six texts the list shows
-    QString expiry;  // the expungement date; a dash when no term applies or not assessed
-    QString counted; // counted for recidivism, or not counted and why
+    QString expiry; // the expungement date; a dash when no term applies or not assessed
+    // The facts given and then the provision and start of the term, when details
+    // were given; whether it was counted and why. One per line.
+    QString counted;
 };
 
 struct ReportContent
@@ -36,6 +38,7 @@ struct ReportContent
     QString crimeHeading;
     ReportLine severity;
     ReportLine custody;
+    ReportLine negligent;
     ReportLine calculationDate;
     QString convictionsHeading;
     std::array<QString, ColumnCount> columnTitles; // the list's six, then expiry and counted

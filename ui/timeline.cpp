@@ -64,10 +64,10 @@ QList<TimelineBar> timelineBars(const RecidivismAssessment &assessment)
         const RowAssessment &assessed = assessment.rows.at(row);
         // A category without a term is never expunged, though its expiry is its date.
         const bool expunged =
-            assessed.exclusions.testFlag(Exclusion::Expunged) && assessed.expungement.termYears > 0;
-        const BarKind kind = assessed.tallied() ? BarKind::Counted
-                             : expunged         ? BarKind::Expunged
-                                                : BarKind::NotCounted;
+            assessed.exclusions.testFlag(Exclusion::Expunged) && assessed.expungement.hasTerm();
+        const BarKind kind = assessed.countsForPart1() ? BarKind::Counted
+                             : expunged                ? BarKind::Expunged
+                                                       : BarKind::NotCounted;
         bars.append(TimelineBar{row, assessed.convictionDate, assessed.expungement.expiry, kind});
     }
     return bars;

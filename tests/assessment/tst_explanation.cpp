@@ -39,13 +39,20 @@ ExplanationTexts detailWords()
     words.reasons[7] = "negligent";
     words.reasons[8] = "conditional";
     words.reasons[9] = "kind needed";
-    words.termClauses = {"",    "86a", "86b", "86c", "86d old", "86d",
+    words.termClauses = {"",        "86a", "86b", "86c", "86d old", "86d",
                          "86e old", "86e", "95a", "95b", "95c"};
     words.termStarts = {"from conviction %s", "from release %s", "at probation end %s"};
     words.basis = "%1, %2";
     words.assumptions = {"start assumed", "old terms assumed"};
     words.assumed = "assumed: %s";
     words.negligentCrime = "negligent new crime";
+    words.facts = {"given: %s",
+                   "crime",
+                   "served",
+                   "probation",
+                   {"", "custody", "conditional", "deferred", "milder"},
+                   "revoked",
+                   "negligent"};
     return words;
 }
 
@@ -124,19 +131,22 @@ void TestExplanation::detailNotes_data()
     QTest::newRow("released, crime after August 2013: nothing assumed")
         << withDetails(conviction("07.04.2014", "grave"),
                        {.crimeDate = QDate(2013, 9, 1), .served = QDate(2015, 1, 1)})
-        << "counts until 31.12.2022\n86d, from release 01.01.2015\ncounted";
+        << "counts until 31.12.2022\ngiven: crime 01.09.2013; served 01.01.2015\n"
+           "86d, from release 01.01.2015\ncounted";
     QTest::newRow("released, crime date not given")
         << withDetails(conviction("07.04.2014", "especially grave"), {.served = QDate(2015, 1, 1)})
-        << "counts until 31.12.2022\n86e old, from release 01.01.2015\n"
+        << "counts until 31.12.2022\ngiven: served 01.01.2015\n86e old, from release 01.01.2015\n"
            "assumed: old terms assumed\ncounted";
     QTest::newRow("milder: part 1 only")
         << withDetails(conviction("07.04.2014", "medium", "No"),
                        {.punishment = P::Milder, .served = QDate(2015, 6, 1)})
-        << "counts until 31.05.2016\n86b, from release 01.06.2015\npart 1 only: no custody";
+        << "counts until 31.05.2016\ngiven: milder; served 01.06.2015\n"
+           "86b, from release 01.06.2015\npart 1 only: no custody";
     QTest::newRow("conditional: probation end, not counted")
         << withDetails(conviction("07.04.2014", "medium", "No"),
                        {.punishment = P::Conditional, .probationEnd = QDate(2016, 4, 7)})
-        << "counts until 06.04.2016\n86a, at probation end 07.04.2016\n"
+        << "counts until 06.04.2016\ngiven: conditional; probation 07.04.2016\n"
+           "86a, at probation end 07.04.2016\n"
            "not counted: no custody; conditional";
     QTest::newRow("custody cleared, kind not given: the kind is asked for")
         << conviction("07.04.2014", "medium", "No")
@@ -145,7 +155,8 @@ void TestExplanation::detailNotes_data()
     QTest::newRow("negligent minor, milder punishment")
         << withDetails(conviction("07.04.2014", "grave", "No", "Yes"),
                        {.punishment = P::Milder, .served = QDate(2015, 6, 1), .negligent = true})
-        << "expunged on 01.12.2015\n95a, from release 01.06.2015\n"
+        << "expunged on 01.12.2015\ngiven: milder; served 01.06.2015; negligent\n"
+           "95a, from release 01.06.2015\n"
            "not counted: no custody; minor; expunged; negligent";
 }
 
@@ -202,10 +213,11 @@ void TestExplanation::horizonAgreesWithTheDayItNames_data()
     using P = PunishmentKind;
     QTest::addColumn<Records>("records");
     QTest::addColumn<QString>("severity");
-    QTest::newRow("columns only")
-        << Records{conviction("07.04.2012", "grave"), conviction("15.06.2013", "medium"),
-                   conviction("01.09.2013", "medium"), conviction("20.02.2016", "grave")}
-        << "grave";
+    QTest::newRow("columns only") << Records{conviction("07.04.2012", "grave"),
+                                             conviction("15.06.2013", "medium"),
+                                             conviction("01.09.2013", "medium"),
+                                             conviction("20.02.2016", "grave")}
+                                  << "grave";
     // Part 1 rows start and stop counting too: a milder punishment, a revoked
     // conditional sentence, and rows that never count.
     QTest::newRow("with details")

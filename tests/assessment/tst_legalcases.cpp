@@ -28,9 +28,9 @@ CurrentCrime crime(const QString &severity, QDate date, bool negligent = false)
 }
 
 // A conviction with custody Yes, reprieve No and the details given.
-ConvictionRecord prior(const QString &date, const QString &severity, const ConvictionDetails &details,
-                       const QString &custody = "Yes", const QString &juvenile = "No",
-                       const QString &reprieve = "No")
+ConvictionRecord prior(const QString &date, const QString &severity,
+                       const ConvictionDetails &details, const QString &custody = "Yes",
+                       const QString &juvenile = "No", const QString &reprieve = "No")
 {
     return withDetails(conviction(date, severity, custody, juvenile, reprieve), details);
 }
@@ -56,9 +56,8 @@ void TestLegalCases::assesses_data()
     QTest::addColumn<Dates>("expiries");
 
     // Grave, committed 2014, convicted 2015, five years of custody, released 2020.
-    const ConvictionDetails released{.crimeDate = QDate(2014, 11, 10),
-                                     .punishment = P::Custody,
-                                     .served = QDate(2020, 6, 1)};
+    const ConvictionDetails released{
+        .crimeDate = QDate(2014, 11, 10), .punishment = P::Custody, .served = QDate(2020, 6, 1)};
     QTest::newRow("released 2020: 8 years from release, dangerous in 2024")
         << Records{prior("01.06.2015", "grave", released)} << crime("grave", QDate(2024, 5, 1))
         << K::Dangerous << Dates{QDate(2028, 6, 1)};
@@ -88,8 +87,8 @@ void TestLegalCases::assesses_data()
         << Records{grave2013(3)} << crime("grave", QDate(2022, 1, 1)) << K::Dangerous
         << Dates{QDate(2023, 1, 1)};
     QTest::newRow("especially grave, crime on 2 August 2013: 8 years")
-        << Records{especially2013(2)} << crime("especially grave", QDate(2024, 1, 1))
-        << K::Neither << Dates{QDate(2023, 1, 1)};
+        << Records{especially2013(2)} << crime("especially grave", QDate(2024, 1, 1)) << K::Neither
+        << Dates{QDate(2023, 1, 1)};
     QTest::newRow("especially grave, crime on 3 August 2013: 10 years, especially dangerous")
         << Records{especially2013(3)} << crime("especially grave", QDate(2024, 1, 1))
         << K::EspeciallyDangerous << Dates{QDate(2025, 1, 1)};
@@ -106,8 +105,8 @@ void TestLegalCases::assesses_data()
     revoked.revoked = true;
     revoked.served = QDate(2021, 5, 1);
     QTest::newRow("conditional revoked, served 2021: 8 years from release, dangerous")
-        << Records{prior("01.01.2017", "grave", revoked, "No")}
-        << crime("grave", QDate(2024, 1, 1)) << K::Dangerous << Dates{QDate(2029, 5, 1)};
+        << Records{prior("01.01.2017", "grave", revoked, "No")} << crime("grave", QDate(2024, 1, 1))
+        << K::Dangerous << Dates{QDate(2029, 5, 1)};
     QTest::newRow("conditional without its probation end: the custodial term from conviction")
         << Records{prior("01.01.2017", "medium", {.punishment = P::Conditional}, "No")}
         << crime("medium", QDate(2018, 1, 1)) << K::Neither << Dates{QDate(2020, 1, 1)};
@@ -115,8 +114,8 @@ void TestLegalCases::assesses_data()
         << Records{prior("01.01.2017", "grave", {.punishment = P::Deferred}, "Yes", "No", "Yes")}
         << crime("grave", QDate(2018, 1, 1)) << K::Neither << Dates{QDate(2023, 1, 1)};
     QTest::newRow("deferred and revoked: counted as deprivation of liberty")
-        << Records{prior("01.01.2017", "grave", {.punishment = P::Deferred, .revoked = true},
-                         "Yes", "No", "Yes")}
+        << Records{prior("01.01.2017", "grave", {.punishment = P::Deferred, .revoked = true}, "Yes",
+                         "No", "Yes")}
         << crime("grave", QDate(2018, 1, 1)) << K::Dangerous << Dates{QDate(2023, 1, 1)};
 
     // A milder punishment: one year after it was served; it counts under part 1.
@@ -128,8 +127,8 @@ void TestLegalCases::assesses_data()
         << Records{prior("01.09.2021", "medium", milder, "No")}
         << crime("medium", QDate(2023, 3, 1)) << K::Neither << Dates{QDate(2023, 3, 1)};
     QTest::newRow("milder never makes recidivism dangerous")
-        << Records{prior("01.09.2021", "grave", milder, "No")}
-        << crime("grave", QDate(2022, 6, 1)) << K::Simple << Dates{QDate(2023, 3, 1)};
+        << Records{prior("01.09.2021", "grave", milder, "No")} << crime("grave", QDate(2022, 6, 1))
+        << K::Simple << Dates{QDate(2023, 3, 1)};
 
     // Negligence.
     QTest::newRow("negligent prior: never counted")
@@ -162,8 +161,8 @@ void TestLegalCases::assesses_data()
 
     // Minors: Article 95 after release, never counted.
     QTest::newRow("minor, grave, released: 3 years after release")
-        << Records{prior("01.06.2015", "grave", {.punishment = P::Custody, .served = QDate(2019, 2, 1)},
-                         "Yes", "Yes")}
+        << Records{prior("01.06.2015", "grave",
+                         {.punishment = P::Custody, .served = QDate(2019, 2, 1)}, "Yes", "Yes")}
         << crime("grave", QDate(2021, 1, 1)) << K::Neither << Dates{QDate(2022, 2, 1)};
     QTest::newRow("minor, medium, released: 1 year after release")
         << Records{prior("01.06.2015", "medium", {.served = QDate(2017, 2, 1)}, "Yes", "Yes")}

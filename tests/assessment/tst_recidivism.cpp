@@ -82,8 +82,8 @@ void TestRecidivism::classifies_data()
         << "especially grave" << true << Records{medium, medium, medium} << K::Simple
         << Article18Clauses(C::Part1) << "recidivism";
     QTest::newRow("medium current crime: part 1 recidivism")
-        << "medium" << true << Records{grave, especially} << K::Simple
-        << Article18Clauses(C::Part1) << "recidivism";
+        << "medium" << true << Records{grave, especially} << K::Simple << Article18Clauses(C::Part1)
+        << "recidivism";
     QTest::newRow("no current severity") << "" << true << Records{grave, especially} << K::Neither
                                          << Article18Clauses{} << "neither";
     QTest::newRow("all of 2(a), 2(b), 3(a)")

@@ -14,7 +14,7 @@ private slots:
     void replaceFieldsKeepsInForce();
     void everyWriteIsReported();
     void removeAndClear();
-    void showsSixColumnsReadOnly();
+    void showsSevenColumnsReadOnly();
 };
 
 void TestRecordList::appendStartsWithEmptyInForce()
@@ -68,17 +68,20 @@ void TestRecordList::removeAndClear()
     QCOMPARE(reset.size(), 1);
 }
 
-void TestRecordList::showsSixColumnsReadOnly()
+// Six fields, then the expiry date the assessment writes.
+void TestRecordList::showsSevenColumnsReadOnly()
 {
     RecordList list;
     list.append(conviction("07.04.2009", "grave", "Yes", "No", "No"));
     list.setInForce(0, "Yes");
-    list.setColumnTitles({"Date", "Gravity", "Custody", "Minor", "Deferment", "In force"});
-    QCOMPARE(list.columnCount(), 6);
-    const QStringList expected{"07.04.2009", "grave", "Yes", "No", "No", "Yes"};
-    for (int column = 0; column < 6; ++column)
+    list.setExpiryTexts({"07.04.2015", "ignored: no such row"});
+    list.setColumnTitles(
+        {"Date", "Gravity", "Custody", "Minor", "Deferment", "In force", "Expunged on"});
+    QCOMPARE(list.columnCount(), 7);
+    const QStringList expected{"07.04.2009", "grave", "Yes", "No", "No", "Yes", "07.04.2015"};
+    for (int column = 0; column < 7; ++column)
         QCOMPARE(list.data(list.index(0, column)).toString(), expected[column]);
-    QCOMPARE(list.headerData(5, Qt::Horizontal).toString(), QStringLiteral("In force"));
+    QCOMPARE(list.headerData(6, Qt::Horizontal).toString(), QStringLiteral("Expunged on"));
     QVERIFY(!(list.flags(list.index(0, 0)) & Qt::ItemIsEditable));
     QVERIFY(!list.data(list.index(1, 0)).isValid());
 }

@@ -60,6 +60,8 @@ void TestLanguageFiles::everyKeyHasItsOwnText()
     QStringList keys;
     for (const char16_t *key : InterfaceTextKeys)
         keys.append(QString::fromUtf16(key));
+    for (const char16_t *key : ExtendedTextKeys)
+        keys.append(QString::fromUtf16(key));
     for (const char16_t *key : CommandTextKeys)
         keys.append(QString::fromUtf16(key));
     for (const QString &key : std::as_const(keys)) {

@@ -7,6 +7,7 @@
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
+#include "ui/filechooser.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -76,6 +77,7 @@ private slots:
     void clearDataResetsTheInputs();
     void enablingRuleFollowsTheList();
     void resultFollowsTheInputs();
+    void detailsTravelThroughListAndFile();
 };
 
 void TestMainWindow::addAppendsTheDialogsRecord_data()
@@ -384,9 +386,73 @@ void TestMainWindow::resultFollowsTheInputs()
     form.DateTimePicker1->setDate(QDate(2023, 12, 8));
     QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
 
-    pickEntry(form.ComboBox1, 1); // a medium crime is never recidivism of either kind
+    // A medium crime is never dangerous recidivism of either kind, but with grave
+    // priors in force it is recidivism under part 1.
+    pickEntry(form.ComboBox1, 1);
     form.DateTimePicker1->setDate(ProgramFixture::today());
+    QCOMPARE(form.Label2->text(), fixture.text("String.Recidiv"));
+    // Committed through negligence, it is no recidivism at all.
+    form.CheckBox2->click();
     QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// A conviction's details go from the dialog into the list, decide its expiry
+// date and the result, survive a save and an open, and come back into the dialog.
+void TestMainWindow::detailsTravelThroughListAndFile()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const ShortDateFormat &dates = form.context().dateFormat;
+    pickEntry(form.ComboBox1, 2); // a grave crime in 2024
+    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+
+    // Grave, committed 2014, convicted 2015, released 2020: in force until 2028.
+    const ConvictionDetails released{.crimeDate = QDate(2014, 11, 10),
+                                     .punishment = PunishmentKind::Custody,
+                                     .served = QDate(2020, 6, 1)};
+    bool collapsedOnAdd = false;
+    const auto added = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        collapsedOnAdd = !dialog.DetailsPanel->isVisible();
+        dialog.ComboBox1->setCurrentIndex(2);
+        dialog.DateTimePicker1->setDate(QDate(2015, 6, 1));
+        dialog.setDetails(released);
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QVERIFY(*added);
+    QVERIFY(collapsedOnAdd);
+    QCOMPARE(form.records().at(0).Details, released);
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    const QModelIndex expiry = form.records().index(0, RecordList::ExpiryColumn);
+    QCOMPARE(form.records().data(expiry).toString(), dates.format(QDate(2028, 6, 1)));
+    const QString note = form.records().data(expiry, Qt::ToolTipRole).toString();
+    QVERIFY2(note.contains(dates.format(QDate(2014, 11, 10))), qPrintable(note));
+
+    const QString path = fixture.folder().programFolder() + "/details.har";
+    fixture.fileChooser.answer = path;
+    form.N50->trigger();
+    form.N11->trigger();
+    QCOMPARE(form.records().count(), 0);
+    pickEntry(form.ComboBox1, 2);
+    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    form.N3->trigger();
+    QCOMPARE(form.records().count(), 1);
+    QCOMPARE(form.records().at(0).Details, released);
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+
+    std::optional<ConvictionDetails> shown;
+    bool expandedOnModify = false;
+    form.ListView1->selectRow(0);
+    const auto modified = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        shown = dialog.details();
+        expandedOnModify = dialog.DetailsPanel->isVisible();
+        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QVERIFY(*modified);
+    QCOMPARE(shown, std::optional(released));
+    QVERIFY(expandedOnModify);
     QCOMPARE(fixture.errors, QStringList{});
 }
 

@@ -1,13 +1,22 @@
 // The record dialog's keyboard: focus on Cancel at the first opening, Escape
 // ignored, Enter pressing only a focused button, closing as Cancel, and the Tab order.
+// Its details section: collapsed without changing the dialog, growing and giving
+// back its height, the kind of punishment and the check boxes kept in agreement,
+// the details filled and read back, and its texts in every language.
 #include "programfixture.h"
 
+#include "assessment/punishmentboxes.h"
 #include "assessment/recordlist.h"
+#include "platform/runtimeerror.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
+#include "ui/languageselector.h"
+#include "ui/optionaldatepicker.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -31,9 +40,92 @@ void press(QDialog &dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     QTest::keyClick(target != nullptr ? target : &dialog, key, modifiers);
 }
 
+// The dialog shown as the main window shows it, with its events processed.
+void showDialog(TEdit_frm &dialog)
+{
+    dialog.show();
+    QCoreApplication::processEvents();
+}
+
+// The kind and the two boxes as the dialog shows them.
+PunishmentBoxes shownPunishment(const TEdit_frm &dialog)
+{
+    return PunishmentBoxes{PunishmentKind(dialog.PunishmentBox->currentIndex()),
+                           dialog.CheckBox1->isChecked(), dialog.CheckBox3->isChecked()};
+}
+
+int xInDialog(const QWidget *widget)
+{
+    return widget->mapTo(widget->window(), QPoint()).x();
+}
+
+enum class UserAction { PickKind, ClickCustody, ClickReprieve };
+
+const QDate CrimeDay(2016, 3, 2);
+const QDate ServedDay(2019, 8, 30);
+const QDate ProbationDay(2020, 1, 15);
+
+ConvictionDetails detailsOf(QDate crimeDate, PunishmentKind kind, QDate served, QDate probationEnd,
+                            bool revoked, bool negligent)
+{
+    return ConvictionDetails{crimeDate, kind, served, probationEnd, revoked, negligent};
+}
+
+// The section's keys, in the order the localisation pass writes them.
+const char *const SectionKeys[] = {"String.Details",
+                                   "String.CrimeCommitted",
+                                   "String.Punishment",
+                                   "String.PunishmentNotGiven",
+                                   "String.PunishmentCustody",
+                                   "String.PunishmentConditional",
+                                   "String.PunishmentDeferred",
+                                   "String.PunishmentMilder",
+                                   "String.SentenceServed",
+                                   "String.ProbationEnds",
+                                   "String.Revoked",
+                                   "String.Negligent"};
+
+// The section's texts as shown, in the order of SectionKeys; a text broken into
+// lines to fit is joined again.
+QStringList sectionTexts(const TEdit_frm &dialog)
+{
+    QStringList texts{dialog.DetailsButton->text(), dialog.CrimeDatePicker->text(),
+                      dialog.PunishmentLabel->text()};
+    for (int index = 0; index < dialog.PunishmentBox->count(); ++index)
+        texts.append(dialog.PunishmentBox->itemText(index));
+    texts << dialog.ServedPicker->text() << dialog.ProbationPicker->text()
+          << dialog.RevokedBox->text() << dialog.NegligentBox->text();
+    return texts.replaceInStrings(QStringLiteral("\n"), QStringLiteral(" "));
+}
+
 } // namespace
 
+// Failure messages name the states compared.
+static char *toString(const PunishmentBoxes &state)
+{
+    return QTest::toString(QStringLiteral("kind %1, custody %2, reprieve %3")
+                               .arg(int(state.kind))
+                               .arg(state.custody)
+                               .arg(state.reprieve));
+}
+
+static char *toString(const ConvictionDetails &details)
+{
+    return QTest::toString(
+        QStringLiteral("crime %1, kind %2, served %3, probation %4, "
+                       "revoked %5, negligent %6")
+            .arg(details.crimeDate.toString(Qt::ISODate))
+            .arg(int(details.punishment))
+            .arg(details.served.toString(Qt::ISODate), details.probationEnd.toString(Qt::ISODate))
+            .arg(details.revoked)
+            .arg(details.negligent));
+}
+
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(UserAction)
+Q_DECLARE_METATYPE(PunishmentKind)
+Q_DECLARE_METATYPE(ConvictionDetails)
+Q_DECLARE_METATYPE(PunishmentBoxes)
 
 class TestRecordDialog : public QObject
 {
@@ -44,7 +136,20 @@ private slots:
     void keys();
     void closingIsCancel();
     void focusOnCancelOnlyAtFirstOpening();
+    void tabOrder_data();
     void tabOrder();
+    void collapsedAsWithoutTheSection_data();
+    void collapsedAsWithoutTheSection();
+    void expandingGrowsAndCollapsingGivesBack_data();
+    void expandingGrowsAndCollapsingGivesBack();
+    void userChangesKeepKindAndBoxesInLine_data();
+    void userChangesKeepKindAndBoxesInLine();
+    void detailsRoundTrip_data();
+    void detailsRoundTrip();
+    void detailsOutOfRangeChangeNothing();
+    void sectionTextsFollowTheLanguage_data();
+    void sectionTextsFollowTheLanguage();
+    void optionalDatePicker();
 };
 
 void TestRecordDialog::keys_data()
@@ -69,6 +174,8 @@ void TestRecordDialog::keys_data()
         << "CheckBox1" << int(Qt::Key_Escape) << Outcome::StaysOpen;
     QTest::newRow("Escape on the category")
         << "ComboBox1" << int(Qt::Key_Escape) << Outcome::StaysOpen;
+    QTest::newRow("Enter on the details toggle")
+        << "DetailsButton" << int(Qt::Key_Return) << Outcome::StaysOpen;
 }
 
 void TestRecordDialog::keys()
@@ -141,30 +248,444 @@ void TestRecordDialog::focusOnCancelOnlyAtFirstOpening()
     QCOMPARE(result, int(QDialog::Accepted));
 }
 
+void TestRecordDialog::tabOrder_data()
+{
+    QTest::addColumn<bool>("expanded");
+    QTest::addColumn<QStringList>("order"); // from the first focus round to it again
+
+    const QStringList above{"Button2",   "Button1",   "ComboBox1", "DateTimePicker1",
+                            "CheckBox1", "CheckBox2", "CheckBox3", "DetailsButton"};
+    QTest::newRow("collapsed") << false << above + QStringList{"Button2"};
+    // Every input of the section enabled: a conditional sentence with every date.
+    QTest::newRow("expanded") << true
+                              << above + QStringList{"CrimeDatePickerBox",  "CrimeDatePickerEdit",
+                                                     "PunishmentBox",       "ServedPickerBox",
+                                                     "ServedPickerEdit",    "ProbationPickerBox",
+                                                     "ProbationPickerEdit", "RevokedBox",
+                                                     "NegligentBox",        "Button2"};
+}
+
 void TestRecordDialog::tabOrder()
 {
+    QFETCH(bool, expanded);
+    QFETCH(QStringList, order);
+
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    if (expanded) {
+        dialog.setDetails(detailsOf(CrimeDay, PunishmentKind::Conditional, ServedDay, ProbationDay,
+                                    false, false));
+    }
     QStringList forward;
     QStringList backward;
+    const int steps = int(order.size()) - 1;
     const auto ran = whenModal<TEdit_frm>(&dialog, [&](TEdit_frm &shown) {
         forward.append(focusedControl(shown));
-        for (int step = 0; step < 7; ++step) {
+        for (int step = 0; step < steps; ++step) {
             press(shown, Qt::Key_Tab);
             forward.append(focusedControl(shown));
         }
-        for (int step = 0; step < 7; ++step) {
+        for (int step = 0; step < steps; ++step) {
             press(shown, Qt::Key_Backtab, Qt::ShiftModifier);
             backward.append(focusedControl(shown));
         }
     });
     dialog.exec();
     QVERIFY(*ran);
-    const QStringList order{"Button2",   "Button1",   "ComboBox1", "DateTimePicker1",
-                            "CheckBox1", "CheckBox2", "CheckBox3", "Button2"};
     QCOMPARE(forward, order);
     QStringList reversed(order.crbegin() + 1, order.crend());
     QCOMPARE(backward, reversed);
+}
+
+void TestRecordDialog::collapsedAsWithoutTheSection_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("French") << "French";
+}
+
+void TestRecordDialog::collapsedAsWithoutTheSection()
+{
+    QFETCH(QString, language);
+    ProgramFixture fixture;
+    fixture.storeLanguage(language);
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    showDialog(dialog);
+
+    QVERIFY(dialog.DetailsButton->isVisible());
+    QVERIFY(!dialog.DetailsButton->isChecked());
+    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::RightArrow);
+    QVERIFY(!dialog.DetailsPanel->isVisible());
+    // The dialog's own size: the toggle sits in the button bar.
+    QCOMPARE(dialog.height(), 209);
+    QCOMPARE(dialog.size(), QSize(352, 209).expandedTo(dialog.minimumSizeHint()));
+
+    // Neither the toggle nor the hidden section's texts size the dialog.
+    const QSize minimum = dialog.minimumSizeHint();
+    const QRect date = dialog.DateTimePicker1->geometry();
+    const QString longText(120, u'W');
+    for (OptionalDatePicker *picker :
+         {dialog.CrimeDatePicker, dialog.ServedPicker, dialog.ProbationPicker})
+        picker->setText(longText);
+    dialog.PunishmentLabel->setText(longText);
+    dialog.RevokedBox->setText(longText);
+    dialog.hide();
+    showDialog(dialog);
+    QCOMPARE(dialog.minimumSizeHint(), minimum);
+    QCOMPARE(dialog.DateTimePicker1->geometry(), date);
+    dialog.DetailsButton->hide();
+    QCOMPARE(dialog.minimumSizeHint(), minimum);
+    dialog.hide();
+}
+
+void TestRecordDialog::expandingGrowsAndCollapsingGivesBack_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("expandedFirst"); // details given before the first opening
+
+    QTest::newRow("English") << "English" << false;
+    QTest::newRow("Russian") << "Russian" << false;
+    QTest::newRow("French") << "French" << false;
+    QTest::newRow("Russian, opened expanded") << "Russian" << true;
+}
+
+void TestRecordDialog::expandingGrowsAndCollapsingGivesBack()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, expandedFirst);
+
+    ProgramFixture fixture;
+    fixture.storeLanguage(language);
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    const ConvictionDetails negligent =
+        detailsOf({}, PunishmentKind::NotGiven, {}, {}, false, true);
+    if (expandedFirst)
+        dialog.setDetails(negligent);
+    showDialog(dialog);
+    QCOMPARE(dialog.DetailsPanel->isVisible(), expandedFirst);
+    if (expandedFirst) {
+        QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+        QVERIFY(!dialog.DetailsPanel->isVisible());
+        QCOMPARE(dialog.height(), 209);
+    }
+    const QSize collapsed = dialog.size();
+    const QRect date = dialog.DateTimePicker1->geometry();
+
+    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(dialog.DetailsButton->isChecked());
+    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::DownArrow);
+    QVERIFY(dialog.DetailsPanel->isVisible());
+    // Grown by the whole section, below the check boxes and above the buttons.
+    QVERIFY(dialog.height() >= collapsed.height() + dialog.DetailsPanel->height());
+    QVERIFY(dialog.width() >= collapsed.width());
+    QVERIFY(dialog.DetailsPanel->geometry().top() > dialog.CheckBox3->geometry().bottom());
+    QVERIFY(dialog.Panel2->rect().contains(dialog.DetailsPanel->geometry()));
+    // Every text in full, the inputs in the dialog's input column.
+    QStringList narrow;
+    for (const QWidget *control : dialog.DetailsPanel->findChildren<QWidget *>()) {
+        const bool hasText = qobject_cast<const QLabel *>(control) != nullptr ||
+                             qobject_cast<const QAbstractButton *>(control) != nullptr ||
+                             qobject_cast<const QComboBox *>(control) != nullptr;
+        if (hasText && control->width() < control->sizeHint().width())
+            narrow.append(control->objectName());
+    }
+    QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u", ")));
+    const int inputs = xInDialog(dialog.DateTimePicker1);
+    const int labels = xInDialog(dialog.Label2);
+    QCOMPARE(xInDialog(dialog.PunishmentBox), inputs);
+    QCOMPARE(xInDialog(dialog.PunishmentLabel), labels);
+    for (const OptionalDatePicker *picker :
+         {dialog.CrimeDatePicker, dialog.ServedPicker, dialog.ProbationPicker}) {
+        QCOMPARE(xInDialog(picker->picker()), inputs);
+        QCOMPARE(xInDialog(picker->box()), labels);
+    }
+    const QSize expanded = dialog.size();
+
+    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QVERIFY(!dialog.DetailsPanel->isVisible());
+    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::RightArrow);
+    QCOMPARE(dialog.size(), collapsed);
+    QCOMPARE(dialog.DateTimePicker1->geometry(), date);
+
+    // Filled for Modify with details, then for Add: the same two sizes.
+    dialog.hide();
+    dialog.setDetails(negligent);
+    showDialog(dialog);
+    QVERIFY(dialog.DetailsPanel->isVisible());
+    QCOMPARE(dialog.size(), expanded);
+    dialog.hide();
+    dialog.resetDetails();
+    showDialog(dialog);
+    QVERIFY(!dialog.DetailsPanel->isVisible());
+    QCOMPARE(dialog.size(), collapsed);
+    dialog.hide();
+}
+
+void TestRecordDialog::userChangesKeepKindAndBoxesInLine_data()
+{
+    QTest::addColumn<PunishmentBoxes>("start");
+    QTest::addColumn<UserAction>("action");
+    QTest::addColumn<PunishmentKind>("picked"); // for PickKind
+    QTest::addColumn<PunishmentBoxes>("expected");
+    QTest::addColumn<bool>("probationEnabled");
+    QTest::addColumn<bool>("revokedEnabled");
+
+    using K = PunishmentKind;
+    const auto state = [](K kind, bool custody, bool reprieve) {
+        return PunishmentBoxes{kind, custody, reprieve};
+    };
+    QTest::newRow("custody picked: custody box checked, reprieve cleared")
+        << state(K::NotGiven, false, true) << UserAction::PickKind << K::Custody
+        << state(K::Custody, true, false) << false << false;
+    QTest::newRow("deferral picked: reprieve checked, custody kept")
+        << state(K::NotGiven, true, false) << UserAction::PickKind << K::Deferred
+        << state(K::Deferred, true, true) << false << true;
+    QTest::newRow("conditional picked: both cleared")
+        << state(K::Custody, true, false) << UserAction::PickKind << K::Conditional
+        << state(K::Conditional, false, false) << true << true;
+    QTest::newRow("milder picked: both cleared")
+        << state(K::Deferred, true, true) << UserAction::PickKind << K::Milder
+        << state(K::Milder, false, false) << false << false;
+    QTest::newRow("not given picked: boxes kept")
+        << state(K::Deferred, true, true) << UserAction::PickKind << K::NotGiven
+        << state(K::NotGiven, true, true) << false << true;
+    QTest::newRow("custody checked over a conditional sentence")
+        << state(K::Conditional, false, false) << UserAction::ClickCustody << K::NotGiven
+        << state(K::Custody, true, false) << false << false;
+    QTest::newRow("custody checked over a deferral")
+        << state(K::Deferred, false, true) << UserAction::ClickCustody << K::NotGiven
+        << state(K::Deferred, true, true) << false << true;
+    QTest::newRow("custody cleared under custody")
+        << state(K::Custody, true, false) << UserAction::ClickCustody << K::NotGiven
+        << state(K::NotGiven, false, false) << false << false;
+    QTest::newRow("custody checked, kind not given")
+        << state(K::NotGiven, false, false) << UserAction::ClickCustody << K::NotGiven
+        << state(K::NotGiven, true, false) << false << false;
+    QTest::newRow("reprieve checked over custody")
+        << state(K::Custody, true, false) << UserAction::ClickReprieve << K::NotGiven
+        << state(K::Deferred, true, true) << false << true;
+    QTest::newRow("reprieve checked over a conditional sentence")
+        << state(K::Conditional, false, false) << UserAction::ClickReprieve << K::NotGiven
+        << state(K::Deferred, false, true) << false << true;
+    QTest::newRow("reprieve checked, kind not given")
+        << state(K::NotGiven, false, false) << UserAction::ClickReprieve << K::NotGiven
+        << state(K::NotGiven, false, true) << false << true;
+    QTest::newRow("reprieve cleared under a deferral")
+        << state(K::Deferred, true, true) << UserAction::ClickReprieve << K::NotGiven
+        << state(K::NotGiven, true, false) << false << false;
+}
+
+void TestRecordDialog::userChangesKeepKindAndBoxesInLine()
+{
+    QFETCH(PunishmentBoxes, start);
+    QFETCH(UserAction, action);
+    QFETCH(PunishmentKind, picked);
+    QFETCH(PunishmentBoxes, expected);
+    QFETCH(bool, probationEnabled);
+    QFETCH(bool, revokedEnabled);
+
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    dialog.CheckBox1->setChecked(start.custody);
+    dialog.CheckBox3->setChecked(start.reprieve);
+    dialog.setDetails(detailsOf({}, start.kind, {}, ProbationDay, true, false));
+    dialog.DetailsButton->setChecked(true);
+    showDialog(dialog);
+    QCOMPARE(shownPunishment(dialog), start);
+
+    // A click on the box itself, not its text: the boxes are wider than their texts.
+    const auto clickBox = [](QCheckBox *box) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+    };
+    switch (action) {
+    case UserAction::PickKind: pickEntry(dialog.PunishmentBox, int(picked)); break;
+    case UserAction::ClickCustody: clickBox(dialog.CheckBox1); break;
+    case UserAction::ClickReprieve: clickBox(dialog.CheckBox3); break;
+    }
+    QCOMPARE(shownPunishment(dialog), expected);
+    QCOMPARE(dialog.ProbationPicker->isEnabled(), probationEnabled);
+    QCOMPARE(dialog.RevokedBox->isEnabled(), revokedEnabled);
+    // What is read back: the kind shown, "revoked" only where it applies, and the
+    // probation date as given.
+    const ConvictionDetails read = dialog.details();
+    QCOMPARE(read.punishment, expected.kind);
+    QCOMPARE(read.revoked, revokedEnabled);
+    QCOMPARE(read.probationEnd, ProbationDay);
+    dialog.hide();
+}
+
+void TestRecordDialog::detailsRoundTrip_data()
+{
+    QTest::addColumn<bool>("custody");
+    QTest::addColumn<bool>("reprieve");
+    QTest::addColumn<ConvictionDetails>("given");
+    QTest::addColumn<ConvictionDetails>("expected");
+
+    using K = PunishmentKind;
+    const QDate none;
+    QTest::newRow("nothing given") << true << false << ConvictionDetails{} << ConvictionDetails{};
+    const ConvictionDetails conditional =
+        detailsOf(CrimeDay, K::Conditional, ServedDay, ProbationDay, true, true);
+    QTest::newRow("a conditional sentence, everything given")
+        << false << false << conditional << conditional;
+    const ConvictionDetails custody =
+        detailsOf(CrimeDay, K::Custody, ServedDay, none, false, false);
+    QTest::newRow("custody served") << true << false << custody << custody;
+    const ConvictionDetails deferred = detailsOf(none, K::Deferred, none, none, true, false);
+    QTest::newRow("a revoked deferral") << true << true << deferred << deferred;
+    const ConvictionDetails milder = detailsOf(none, K::Milder, ServedDay, none, false, true);
+    QTest::newRow("a milder punishment through negligence") << false << false << milder << milder;
+    QTest::newRow("a kind the boxes contradict gives way")
+        << true << false << detailsOf(CrimeDay, K::Conditional, none, ProbationDay, false, false)
+        << detailsOf(CrimeDay, K::NotGiven, none, ProbationDay, false, false);
+    QTest::newRow("custody against the reprieve box gives way")
+        << true << true << detailsOf(none, K::Custody, ServedDay, none, false, false)
+        << detailsOf(none, K::NotGiven, ServedDay, none, false, false);
+    QTest::newRow("revoked where it does not apply")
+        << true << false << detailsOf(none, K::Custody, none, none, true, false)
+        << detailsOf(none, K::Custody, none, none, false, false);
+    QTest::newRow("revoked under the reprieve box alone")
+        << false << true << detailsOf(none, K::NotGiven, none, none, true, false)
+        << detailsOf(none, K::NotGiven, none, none, true, false);
+}
+
+void TestRecordDialog::detailsRoundTrip()
+{
+    QFETCH(bool, custody);
+    QFETCH(bool, reprieve);
+    QFETCH(ConvictionDetails, given);
+    QFETCH(ConvictionDetails, expected);
+
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    // What the previous record left behind must not show through.
+    dialog.setDetails(detailsOf(QDate(2001, 1, 1), PunishmentKind::Milder, QDate(2002, 2, 2),
+                                QDate(2003, 3, 3), true, true));
+    dialog.CheckBox1->setChecked(custody);
+    dialog.CheckBox2->setChecked(true);
+    dialog.CheckBox3->setChecked(reprieve);
+    dialog.setDetails(given);
+
+    QCOMPARE(dialog.details(), expected);
+    QCOMPARE(dialog.CheckBox1->isChecked(), custody);
+    QCOMPARE(dialog.CheckBox2->isChecked(), true);
+    QCOMPARE(dialog.CheckBox3->isChecked(), reprieve);
+    QCOMPARE(dialog.DetailsButton->isChecked(), !given.isEmpty());
+    QCOMPARE(dialog.DetailsPanel->isHidden(), given.isEmpty());
+
+    // Filled for Add: nothing given, collapsed, the boxes left alone.
+    dialog.DetailsButton->setChecked(true);
+    dialog.resetDetails();
+    QCOMPARE(dialog.details(), ConvictionDetails{});
+    QVERIFY(dialog.DetailsPanel->isHidden());
+    QVERIFY(!dialog.DetailsButton->isChecked());
+    QCOMPARE(dialog.CheckBox1->isChecked(), custody);
+    QCOMPARE(dialog.CheckBox3->isChecked(), reprieve);
+}
+
+void TestRecordDialog::detailsOutOfRangeChangeNothing()
+{
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    const ConvictionDetails shown =
+        detailsOf(CrimeDay, PunishmentKind::Conditional, ServedDay, ProbationDay, true, false);
+    dialog.setDetails(shown);
+    for (const QDate wrong : {QDate(1600, 12, 31), QDate(10000, 1, 1)}) {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError,
+                                 dialog.setDetails(detailsOf(CrimeDay, PunishmentKind::Milder,
+                                                             ServedDay, wrong, false, true)));
+        QCOMPARE(dialog.details(), shown);
+    }
+}
+
+void TestRecordDialog::sectionTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("English to Russian") << "English"
+                                        << "Russian";
+    QTest::newRow("English to French") << "English"
+                                       << "French";
+    QTest::newRow("Russian to English") << "Russian"
+                                        << "English";
+}
+
+void TestRecordDialog::sectionTextsFollowTheLanguage()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+
+    ProgramFixture fixture;
+    fixture.storeLanguage(from);
+    TForm1 &form = fixture.startShown();
+    TEdit_frm &dialog = *form.Edit_frm;
+    dialog.CheckBox1->setChecked(false);
+    dialog.CheckBox3->setChecked(false);
+    pickEntry(dialog.PunishmentBox, int(PunishmentKind::Conditional));
+
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(to));
+    dialog.DetailsButton->setChecked(true);
+    showDialog(dialog);
+
+    const LanguageTexts texts(fixture.folder(), to);
+    const LanguageTexts english(fixture.folder(), QStringLiteral("English"));
+    QStringList expected;
+    for (const char *key : SectionKeys) {
+        expected.append(texts(key));
+        QVERIFY2(!texts(key).startsWith(u"NoTranslate:"), key);
+        // Each file has a text of its own, not the English one standing in.
+        if (to != u"English")
+            QVERIFY2(texts(key) != english(key), key);
+    }
+    QCOMPARE(sectionTexts(dialog), expected);
+    // Written in place: the kind stays, and the boxes did not react.
+    QCOMPARE(shownPunishment(dialog), (PunishmentBoxes{PunishmentKind::Conditional, false, false}));
+    dialog.hide();
+}
+
+void TestRecordDialog::optionalDatePicker()
+{
+    const QDate today(2026, 12, 9);
+    const ShortDateFormat format(QLocale(QLocale::Russian, QLocale::Russia),
+                                 [today] { return today; });
+    OptionalDatePicker picker(format);
+    picker.setObjectName(QStringLiteral("SomePicker"));
+    QCOMPARE(picker.box()->objectName(), QStringLiteral("SomePickerBox"));
+    QCOMPARE(picker.picker()->objectName(), QStringLiteral("SomePickerEdit"));
+    QCOMPARE(picker.picker()->displayFormat(), format.pattern());
+    picker.setText(QStringLiteral("Given on:"));
+    QCOMPARE(picker.box()->text(), QStringLiteral("Given on:"));
+
+    // Nothing given: today offered, greyed.
+    QCOMPARE(picker.date(), std::nullopt);
+    QVERIFY(!picker.picker()->isEnabled());
+    QCOMPARE(picker.picker()->date(), today);
+    picker.box()->click();
+    QCOMPARE(picker.date(), std::optional(today));
+    QVERIFY(picker.picker()->isEnabled());
+
+    const QDate day(2001, 2, 3);
+    picker.setDate(day);
+    QCOMPARE(picker.date(), std::optional(day));
+    // Cleared and checked again by the user: the date comes back.
+    picker.box()->click();
+    QCOMPARE(picker.date(), std::nullopt);
+    QVERIFY(!picker.picker()->isEnabled());
+    picker.box()->click();
+    QCOMPARE(picker.date(), std::optional(day));
+
+    for (const QDate wrong : {QDate(1600, 12, 31), QDate(10000, 1, 1), QDate()}) {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, picker.setDate(wrong));
+        QCOMPARE(picker.date(), std::optional(day));
+    }
+
+    picker.setDate(std::nullopt);
+    QCOMPARE(picker.date(), std::nullopt);
+    QVERIFY(!picker.box()->isChecked());
+    QCOMPARE(picker.picker()->date(), today);
 }
 
 QTEST_MAIN(TestRecordDialog)
