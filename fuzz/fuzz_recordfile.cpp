@@ -1,6 +1,7 @@
 // Opening a record file from anywhere: either an error, or at most as many
 // records as the file holds keys, each with a readable date; and what was read
 // saves, to a new file or over the one it came from, and reads back the same.
+#include "assessment/punishmentboxes.h"
 #include "fuzzcheck.h"
 #include "fuzzsupport.h"
 #include "platform/inidocument.h"
@@ -56,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(record.Juvenile == answers.yes || record.Juvenile == answers.no);
         FUZZ_CHECK(record.Reprieve == answers.yes || record.Reprieve == answers.no);
         FUZZ_CHECK(record.InForce.isEmpty());
+        // The kind read never contradicts the boxes read with it.
+        FUZZ_CHECK(agrees({record.Details.punishment, record.Custody == answers.yes,
+                           record.Reprieve == answers.yes}));
     }
 
     // Saved to a new file.
