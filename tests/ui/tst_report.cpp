@@ -3,6 +3,7 @@
 // is written when the export is cancelled or cannot go on.
 #include "assessment/recordlist.h"
 #include "programfixture.h"
+#include "ui/datepicker.h"
 #include "ui/languageselector.h"
 
 #include <QCheckBox>
@@ -48,6 +49,8 @@ private slots:
     void initTestCase();
     void reportHoldsTheAssessment_data();
     void reportHoldsTheAssessment();
+    void reportNamesTheFactsUsed_data();
+    void reportNamesTheFactsUsed();
     void longListFlowsOntoMorePages_data();
     void longListFlowsOntoMorePages();
     void nothingWrittenWhenCancelledOrFailing_data();
@@ -129,6 +132,55 @@ void TestReport::reportHoldsTheAssessment()
     };
     for (const QString &shown : expected)
         QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
+}
+
+void TestReport::reportNamesTheFactsUsed_data()
+{
+    reportHoldsTheAssessment_data();
+}
+
+// A row with details names them and the provision its term rests on; a row
+// without names none, the assumptions paragraph standing for it; the new crime's
+// negligence is stated.
+void TestReport::reportNamesTheFactsUsed()
+{
+    QFETCH(QString, language);
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    const QString grave = form.crimeCategories[Gravity::Grave];
+    form.records().append({"01.06.2015",
+                           grave,
+                           yes,
+                           no,
+                           no,
+                           {},
+                           ConvictionDetails{.crimeDate = QDate(2014, 11, 10),
+                                             .punishment = PunishmentKind::Custody,
+                                             .served = QDate(2020, 6, 12)}});
+    form.records().append({"01.06.2019", grave, yes, no, no, {}});
+
+    const QString path = fixture.folder().programFolder() + "/report.pdf";
+    fixture.fileChooser.answer = path;
+    form.N51->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+    const QString text = pdfText(path).simplified();
+    const auto shows = [&](const QString &part) { return text.contains(part.simplified()); };
+    for (const QString &part :
+         {QStringLiteral("10.11.2014"), QStringLiteral("12.06.2020"),
+          fixture.text("String.PunishmentCustody"), fixture.text("String.Term86d"),
+          fixture.text("String.NewCrimeNegligent"), fixture.text("String.DangerRecidiv"),
+          // Eight years from release, not six from conviction.
+          QStringLiteral("12.06.2028")})
+        QVERIFY2(shows(part), qPrintable(part + "\nnot in:\n" + text));
+    // The row without details names no provision of its own.
+    QVERIFY(!shows(fixture.text("String.Term86dBefore2013")));
 }
 
 void TestReport::longListFlowsOntoMorePages_data()
