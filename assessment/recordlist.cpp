@@ -125,7 +125,13 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::ToolTipRole) {
         const QString note = m_notes.value(index.row());
-        return note.isEmpty() ? QVariant() : QVariant(note);
+        if (note.isEmpty())
+            return {};
+        // As rich text a tooltip wraps its long lines instead of running across
+        // the screen; the note's own lines stay lines.
+        return QVariant(QStringLiteral("<p>") +
+                        note.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
+                        QStringLiteral("</p>"));
     }
     if (role != Qt::DisplayRole)
         return {};

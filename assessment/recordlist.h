@@ -38,8 +38,8 @@ public:
     // view's selection, stay. The list must keep its length.
     void rewriteAll(QList<ConvictionRecord> records);
 
-    // The notes of the first notes.size() rows, shown as every cell's tooltip;
-    // the other rows get none.
+    // The notes of the first notes.size() rows, shown as every cell's tooltip (as
+    // rich text, so that long lines wrap); the other rows get none.
     void setRowNotes(const QStringList &notes);
     QString rowNote(int row) const { return m_notes.value(row); }
 

@@ -54,12 +54,16 @@ struct SampleConviction
     bool custody;
     bool minor;
     bool deferred;
+    ConvictionDetails details{};
 };
 
 // A grave conviction still in force (dangerous recidivism for a grave crime), one
 // expunged, one committed as a minor and one without custody.
 const std::array Samples = {
-    SampleConviction{2, QDate(2021, 9, 14), true, false, false},
+    SampleConviction{2, QDate(2021, 9, 14), true, false, false,
+                     ConvictionDetails{.crimeDate = QDate(2020, 11, 2),
+                                       .punishment = PunishmentKind::Custody,
+                                       .served = QDate(2023, 3, 15)}},
     SampleConviction{1, QDate(2018, 4, 3), true, false, false},
     SampleConviction{3, QDate(2016, 11, 22), true, true, false},
     SampleConviction{0, QDate(2023, 6, 5), false, false, true},
@@ -99,6 +103,7 @@ void fillDialog(TEdit_frm &dialog, const SampleConviction &sample)
     dialog.CheckBox1->setChecked(sample.custody);
     dialog.CheckBox2->setChecked(sample.minor);
     dialog.CheckBox3->setChecked(sample.deferred);
+    dialog.setDetails(sample.details);
 }
 
 bool save(QWidget &window, const QDir &folder, const QString &name)
@@ -114,14 +119,15 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
     return true;
 }
 
-// The main window with the tooltip of a row's In force cell, as a user sees it
+// The main window with the tooltip of a row's category cell, as a user sees it
 // on hovering: the tooltip is a window of its own, drawn onto the window's image.
 bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
 {
-    const QModelIndex cell = form.records().index(1, ConvictionRecord::InForceField);
+    const QModelIndex cell = form.records().index(1, ConvictionRecord::SeverityField);
     const QRect rect = form.ListView1->visualRect(cell);
     const QPoint at = form.ListView1->viewport()->mapToGlobal(rect.center());
-    QToolTip::showText(at, form.records().rowNote(1), form.ListView1->viewport());
+    QToolTip::showText(at, form.records().data(cell, Qt::ToolTipRole).toString(),
+                       form.ListView1->viewport());
     QApplication::processEvents();
     QImage image = form.grab().toImage();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -209,6 +215,10 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
 
     TEdit_frm &dialog = *form->Edit_frm;
     runCommand(form.get(), [&] { fillDialog(dialog, Samples.front()); });
+    saved =
+        save(dialog, output, QStringLiteral("record_details_%1.png").arg(language.suffix)) && saved;
+    dialog.hide();
+    runCommand(form.get(), [&] { dialog.resetDetails(); });
     saved = save(dialog, output, QStringLiteral("record_%1.png").arg(language.suffix)) && saved;
     dialog.hide();
 
