@@ -140,16 +140,15 @@ RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const Cur
 {
     RecidivismAssessment assessment = assessRecidivism(texts, crime, list.records(), dateFormat);
     QStringList answers;
-    QStringList expiries;
+    QList<QDate> expiries;
     answers.reserve(assessment.rows.size());
     expiries.reserve(assessment.rows.size());
     for (const RowAssessment &row : std::as_const(assessment.rows)) {
         answers.append(row.inForceText);
-        expiries.append(row.expungement.hasTerm() ? dateFormat.format(row.expungement.expiry)
-                                                  : QString());
+        expiries.append(row.expungement.hasTerm() ? row.expungement.expiry : QDate());
     }
     list.setInForceTexts(answers);
-    list.setExpiryTexts(expiries);
+    list.setExpiryDates(expiries, dateFormat);
     return assessment;
 }
 

@@ -40,12 +40,19 @@ void RecordList::setInForceTexts(const QStringList &answers)
     reportRowChanged(0, rows - 1, ConvictionRecord::InForceField, ConvictionRecord::InForceField);
 }
 
-void RecordList::setExpiryTexts(const QStringList &expiries)
+void RecordList::setExpiryDates(const QList<QDate> &expiries, const ShortDateFormat &format)
 {
     m_expiries = expiries.mid(0, m_records.size());
+    m_expiryFormat = format;
     if (!m_records.isEmpty())
         emit dataChanged(index(0, ExpiryColumn), index(count() - 1, ExpiryColumn),
                          {Qt::DisplayRole});
+}
+
+QString RecordList::expiryText(int row) const
+{
+    const QDate expiry = m_expiries.value(row);
+    return expiry.isValid() ? m_expiryFormat.format(expiry) : QString();
 }
 
 void RecordList::remove(int row)
@@ -136,7 +143,7 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole)
         return {};
     if (index.column() == ExpiryColumn)
-        return m_expiries.value(index.row());
+        return expiryText(index.row());
     return m_records.at(index.row()).field(ConvictionRecord::Field(index.column()));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
+#include "platform/shortdateformat.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -26,10 +27,10 @@ public:
     void setInForce(int row, const QString &answer);
     // Writes the InForce text of the first answers.size() rows, with one report.
     void setInForceTexts(const QStringList &answers);
-    // The expiry dates the last column shows, by row, written as setInForceTexts
-    // writes; the other rows show none.
-    void setExpiryTexts(const QStringList &expiries);
-    QString expiryText(int row) const { return m_expiries.value(row); }
+    // The expiry dates the last column shows, by row, in the given format (a null
+    // date shows nothing); the other rows show none. Formatted only when shown.
+    void setExpiryDates(const QList<QDate> &expiries, const ShortDateFormat &format);
+    QString expiryText(int row) const;
     void remove(int row);
     void clear();
     // Replaces the whole list in one step (a loaded file).
@@ -62,6 +63,7 @@ private:
 
     QList<ConvictionRecord> m_records;
     QStringList m_notes;    // by row; rewritten by every recomputation
-    QStringList m_expiries; // likewise
+    QList<QDate> m_expiries; // likewise
+    ShortDateFormat m_expiryFormat;
     QStringList m_columnTitles;
 };

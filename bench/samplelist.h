@@ -1,5 +1,6 @@
 // The lists of convictions the benchmarks run on: a mix of categories, dates
-// across twenty years and every answer combination.
+// across twenty years and every answer combination; every fourth conviction
+// with the date of its crime and the day its sentence was served.
 #pragma once
 
 #include "assessment/convictionrecord.h"
@@ -22,12 +23,18 @@ inline QList<ConvictionRecord> benchmarkRecords(int rows, const CrimeCategories 
     records.reserve(rows);
     for (int row = 0; row < rows; ++row) {
         const QDate date = QDate(2005, 1, 1).addDays((row * 37) % 7300);
+        ConvictionDetails details;
+        if (row % 4 == 0) {
+            details.crimeDate = date.addMonths(-8);
+            details.served = date.addYears(2);
+        }
         records.append(ConvictionRecord{dateFormat.format(date),
                                         categories[row % 4],
                                         row % 3 ? answers.yes : answers.no,
                                         row % 7 ? answers.no : answers.yes,
                                         row % 5 ? answers.no : answers.yes,
-                                        {}});
+                                        {},
+                                        details});
     }
     return records;
 }

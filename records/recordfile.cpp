@@ -84,32 +84,29 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
         return date.isValid() ? dateFormat.formatDateTime(DayCount::fromDate(date)) : QString();
     };
     QList<std::pair<QString, QString>> values;
-    values.reserve(1 + records.size() * (CrimeDateKey + 1));
+    values.reserve(1 + records.size() * CrimeDateKey);
     values.append({CountKey.toString(), QString::number(records.size())});
     for (qsizetype i = 0; i < records.size(); ++i) {
         const ConvictionRecord &record = records[i];
         const QString number = QString::number(i);
         const ConvictionDetails &details = record.Details;
-        const std::pair<QString, bool> recordValues[RecordKeyCount] = {
-            {day(dates[i]), true},
-            {record.Severity, true},
-            {flag(record.Custody), true},
-            {flag(record.Juvenile), true},
-            {flag(record.Reprieve), true},
-            {day(details.crimeDate), details.crimeDate.isValid()},
-            {QString::number(int(details.punishment)),
-             details.punishment != PunishmentKind::NotGiven},
-            {day(details.served), details.served.isValid()},
-            {day(details.probationEnd), details.probationEnd.isValid()},
-            {bit(details.revoked), details.revoked},
-            {bit(details.negligent), details.negligent}};
-        for (int name = 0; name < RecordKeyCount; ++name) {
-            const auto &[value, given] = recordValues[name];
-            const bool held =
-                name >= CrimeDateKey && (heldDetails[std::size_t(i)] >> (name - CrimeDateKey)) & 1u;
-            if (given || held)
-                values.append({RecordKeyNames[name].toString() + number, value});
-        }
+        const QString columns[CrimeDateKey] = {day(dates[i]), record.Severity, flag(record.Custody),
+                                               flag(record.Juvenile), flag(record.Reprieve)};
+        for (int name = 0; name < CrimeDateKey; ++name)
+            values.append({RecordKeyNames[name].toString() + number, columns[name]});
+        const std::uint8_t held = heldDetails[std::size_t(i)];
+        const auto detail = [&](RecordKey name, bool given, const auto &value) {
+            if (given || (held >> (name - CrimeDateKey)) & 1u)
+                values.append({RecordKeyNames[name].toString() + number, value()});
+        };
+        detail(CrimeDateKey, details.crimeDate.isValid(), [&] { return day(details.crimeDate); });
+        detail(PunishmentKey, details.punishment != PunishmentKind::NotGiven,
+               [&] { return QString::number(int(details.punishment)); });
+        detail(ServedKey, details.served.isValid(), [&] { return day(details.served); });
+        detail(ProbationKey, details.probationEnd.isValid(),
+               [&] { return day(details.probationEnd); });
+        detail(RevokedKey, details.revoked, [&] { return bit(details.revoked); });
+        detail(NegligentKey, details.negligent, [&] { return bit(details.negligent); });
     }
     file.setValues(RecordSection, values);
     file.save();
@@ -144,12 +141,31 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
             path,
             QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(keys));
     }
-    using RecordValues = std::array<std::optional<QStringView>, RecordKeyCount>;
-    std::vector<RecordValues> found(std::size_t(std::max(count, 0)));
+    // The details' values are gathered only once a file turns out to hold any,
+    // so that a list of columns alone takes no more memory than it ever did.
+    using Values = std::optional<QStringView>;
+    using ColumnValues = std::array<Values, CrimeDateKey>;
+    using DetailValues = std::array<Values, RecordKeyCount - CrimeDateKey>;
+    const std::size_t recordCount = std::size_t(std::max(count, 0));
+    std::vector<ColumnValues> columns(recordCount);
+    std::vector<DetailValues> details;
     file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
-        if (const auto named = recordKey(key); named && named->second < count)
-            found[std::size_t(named->second)][named->first] = value;
+        const auto named = recordKey(key);
+        if (!named || named->second >= count)
+            return;
+        const auto record = std::size_t(named->second);
+        if (named->first < CrimeDateKey) {
+            columns[record][named->first] = value;
+            return;
+        }
+        if (details.empty())
+            details.resize(recordCount);
+        details[record][named->first - CrimeDateKey] = value;
     });
+    const auto detailValue = [&](std::size_t record, RecordKey name) -> const Values & {
+        static const Values absent;
+        return details.empty() ? absent : details[record][name - CrimeDateKey];
+    };
 
     // Files written under a bare locale carry ISO dates: read those too.
     const ShortDateFormat iso(QLocale::c(), [&] { return dateFormat.today(); });
@@ -193,7 +209,10 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
     QList<ConvictionRecord> records;
     records.reserve(count > 0 ? count : 0);
     for (qint32 i = 0; i < count; ++i) {
-        const RecordValues &values = found[std::size_t(i)];
+        const ColumnValues &values = columns[std::size_t(i)];
+        const auto given = [&](RecordKey name) -> const Values & {
+            return detailValue(std::size_t(i), name);
+        };
         ConvictionRecord record{dateFormat.format(readDate(values[DateKey], i)),
                                 values[HeavinessKey] ? values[HeavinessKey]->toString()
                                                      : QString::number(i),
@@ -202,17 +221,17 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
                                 readAnswer(values[RespiteKey]),
                                 {},
                                 {}};
-        ConvictionDetails &details = record.Details;
-        details.crimeDate = readDetailDate(values[CrimeDateKey], i);
+        ConvictionDetails &facts = record.Details;
+        facts.crimeDate = readDetailDate(given(CrimeDateKey), i);
         // Where the kind and the boxes differ, the boxes hold, as they do for a
         // reader that knows only them.
-        details.punishment =
-            kindAgreeingWithBoxes({readPunishment(values[PunishmentKey], i),
+        facts.punishment =
+            kindAgreeingWithBoxes({readPunishment(given(PunishmentKey), i),
                                    readFlag(values[DeprivationKey]), readFlag(values[RespiteKey])});
-        details.served = readDetailDate(values[ServedKey], i);
-        details.probationEnd = readDetailDate(values[ProbationKey], i);
-        details.revoked = readFlag(values[RevokedKey]);
-        details.negligent = readFlag(values[NegligentKey]);
+        facts.served = readDetailDate(given(ServedKey), i);
+        facts.probationEnd = readDetailDate(given(ProbationKey), i);
+        facts.revoked = readFlag(given(RevokedKey));
+        facts.negligent = readFlag(given(NegligentKey));
         records.append(std::move(record));
     }
     return records;

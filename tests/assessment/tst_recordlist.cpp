@@ -74,7 +74,7 @@ void TestRecordList::showsSevenColumnsReadOnly()
     RecordList list;
     list.append(conviction("07.04.2009", "grave", "Yes", "No", "No"));
     list.setInForce(0, "Yes");
-    list.setExpiryTexts({"07.04.2015", "ignored: no such row"});
+    list.setExpiryDates({QDate(2015, 4, 7), QDate(2000, 1, 1)}, fixtureDateFormat());
     list.setColumnTitles(
         {"Date", "Gravity", "Custody", "Minor", "Deferment", "In force", "Expunged on"});
     QCOMPARE(list.columnCount(), 7);
