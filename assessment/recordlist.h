@@ -62,7 +62,7 @@ private:
     void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     QList<ConvictionRecord> m_records;
-    QStringList m_notes;    // by row; rewritten by every recomputation
+    QStringList m_notes;     // by row; rewritten by every recomputation
     QList<QDate> m_expiries; // likewise
     ShortDateFormat m_expiryFormat;
     QStringList m_columnTitles;
