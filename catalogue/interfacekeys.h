@@ -70,7 +70,7 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts of elements added to the interface since, written after the table above.
-inline constexpr std::array<const char16_t *, 17> ExtendedTextKeys = {
+inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
     u"Menu.ExportReport",
     u"String.Convictions",
     u"String.Timeline",
@@ -88,6 +88,9 @@ inline constexpr std::array<const char16_t *, 17> ExtendedTextKeys = {
     u"String.Negligent",
     u"String.ExpungedOnTitle",
     u"String.NewCrimeNegligent",
+    u"String.CrimeAfterConviction",
+    u"String.ServedBeforeConviction",
+    u"String.ProbationBeforeConviction",
 };
 
 // Texts looked up by commands rather than written into the interface.

@@ -139,6 +139,9 @@ void LocalizeInterface(TForm1 &form)
     const auto page = [&form](int index) {
         return [&form, index](const QString &t) { form.PageControl1->setTabText(index, t); };
     };
+    const auto outOfOrder = [&edit](DatesOutOfOrder problem) {
+        return [&edit, problem](const QString &t) { edit.setOutOfOrderText(problem, t); };
+    };
     const std::array<Setter, ExtendedTextKeys.size()> extended = {
         text(form.N51),
         page(0),
@@ -157,6 +160,9 @@ void LocalizeInterface(TForm1 &form)
         text(edit.NegligentBox),
         column(RecordList::ExpiryColumn),
         text(form.CheckBox2),
+        outOfOrder(DatesOutOfOrder::CrimeAfterConviction),
+        outOfOrder(DatesOutOfOrder::ServedBeforeConviction),
+        outOfOrder(DatesOutOfOrder::ProbationEndBeforeConviction),
     };
     for (std::size_t row = 0; row < extended.size(); ++row)
         extended[row](catalogue.Translate(QString::fromUtf16(ExtendedTextKeys[row])));

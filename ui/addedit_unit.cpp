@@ -4,6 +4,7 @@
 #include "platform/languagesetting.h"
 #include "platform/runtimeerror.h"
 #include "ui/datepicker.h"
+#include "ui/errorhandler.h"
 #include "ui/objectname.h"
 #include "ui/optionaldatepicker.h"
 
@@ -203,8 +204,24 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
 
 void TEdit_frm::Button1Click()
 {
+    // Dates out of order would move the expiry date: the dialog stays open on
+    // the date to correct.
+    const DatesOutOfOrder problem = datesOutOfOrder(DateTimePicker1->date(), details());
+    if (problem != DatesOutOfOrder::None) {
+        showDetails(true);
+        const std::array<OptionalDatePicker *, DatesOutOfOrderCount> culprits = {
+            nullptr, CrimeDatePicker, ServedPicker, ProbationPicker};
+        culprits[std::size_t(problem)]->picker()->setFocus(Qt::OtherFocusReason);
+        showError(this, m_outOfOrderTexts[std::size_t(problem)]);
+        return;
+    }
     emit okPressed();
     accept();
+}
+
+void TEdit_frm::setOutOfOrderText(DatesOutOfOrder problem, const QString &text)
+{
+    m_outOfOrderTexts[std::size_t(problem)] = text;
 }
 
 ConvictionDetails TEdit_frm::details() const
@@ -213,7 +230,9 @@ ConvictionDetails TEdit_frm::details() const
     details.crimeDate = CrimeDatePicker->date().value_or(QDate());
     details.punishment = kind();
     details.served = ServedPicker->date().value_or(QDate());
-    details.probationEnd = ProbationPicker->date().value_or(QDate());
+    // Probation belongs to a conditional sentence only.
+    if (details.punishment == PunishmentKind::Conditional)
+        details.probationEnd = ProbationPicker->date().value_or(QDate());
     details.revoked = revokedApplies() && RevokedBox->isChecked();
     details.negligent = NegligentBox->isChecked();
     return details;

@@ -12,9 +12,12 @@
 #pragma once
 
 #include "assessment/convictiondetails.h"
+#include "assessment/detailsorder.h"
 
 #include <QDialog>
 #include <QSize>
+
+#include <array>
 
 class DatePicker;
 class LanguageSetting;
@@ -67,6 +70,8 @@ public:
     void setDetails(const ConvictionDetails &details);
     // Nothing given, collapsed: the section for a new record.
     void resetDetails();
+    // The message OK shows, and stays open, when the dates are in this wrong order.
+    void setOutOfOrderText(DatesOutOfOrder problem, const QString &text);
 
 signals:
     // The dialog became active; the main window applies its enabling rule.
@@ -94,5 +99,6 @@ private:
     QGridLayout *m_inputs = nullptr;
     QGridLayout *m_details = nullptr;
     QSize m_detailsGrowth; // what showing the section added to the dialog's size
+    std::array<QString, DatesOutOfOrderCount> m_outOfOrderTexts;
     bool m_shownBefore = false;
 };

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
 
@@ -147,6 +148,8 @@ private slots:
     void detailsRoundTrip_data();
     void detailsRoundTrip();
     void detailsOutOfRangeChangeNothing();
+    void datesOutOfOrderKeepTheDialogOpen_data();
+    void datesOutOfOrderKeepTheDialogOpen();
     void sectionTextsFollowTheLanguage_data();
     void sectionTextsFollowTheLanguage();
     void optionalDatePicker();
@@ -508,12 +511,12 @@ void TestRecordDialog::userChangesKeepKindAndBoxesInLine()
     QCOMPARE(shownPunishment(dialog), expected);
     QCOMPARE(dialog.ProbationPicker->isEnabled(), probationEnabled);
     QCOMPARE(dialog.RevokedBox->isEnabled(), revokedEnabled);
-    // What is read back: the kind shown, "revoked" only where it applies, and the
-    // probation date as given.
+    // What is read back: the kind shown, and "revoked" and the probation date only
+    // where they apply.
     const ConvictionDetails read = dialog.details();
     QCOMPARE(read.punishment, expected.kind);
     QCOMPARE(read.revoked, revokedEnabled);
-    QCOMPARE(read.probationEnd, ProbationDay);
+    QCOMPARE(read.probationEnd, probationEnabled ? ProbationDay : QDate());
     dialog.hide();
 }
 
@@ -538,9 +541,9 @@ void TestRecordDialog::detailsRoundTrip_data()
     QTest::newRow("a revoked deferral") << true << true << deferred << deferred;
     const ConvictionDetails milder = detailsOf(none, K::Milder, ServedDay, none, false, true);
     QTest::newRow("a milder punishment through negligence") << false << false << milder << milder;
-    QTest::newRow("a kind the boxes contradict gives way")
+    QTest::newRow("a kind the boxes contradict gives way, and its probation with it")
         << true << false << detailsOf(CrimeDay, K::Conditional, none, ProbationDay, false, false)
-        << detailsOf(CrimeDay, K::NotGiven, none, ProbationDay, false, false);
+        << detailsOf(CrimeDay, K::NotGiven, none, none, false, false);
     QTest::newRow("custody against the reprieve box gives way")
         << true << true << detailsOf(none, K::Custody, ServedDay, none, false, false)
         << detailsOf(none, K::NotGiven, ServedDay, none, false, false);
@@ -599,6 +602,65 @@ void TestRecordDialog::detailsOutOfRangeChangeNothing()
                                                              ServedDay, wrong, false, true)));
         QCOMPARE(dialog.details(), shown);
     }
+}
+
+void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen_data()
+{
+    using K = PunishmentKind;
+    const QDate none;
+    QTest::addColumn<ConvictionDetails>("details");
+    QTest::addColumn<QString>("message"); // empty: OK closes the dialog
+    QTest::addColumn<QString>("culprit");
+    // The conviction is dated 17 April 2019.
+    QTest::newRow("in order, served on the conviction day")
+        << detailsOf(QDate(2019, 4, 17), K::Custody, QDate(2019, 4, 17), none, false, false) << ""
+        << "";
+    QTest::newRow("crime after the conviction")
+        << detailsOf(QDate(2019, 4, 18), K::NotGiven, none, none, false, false)
+        << "String.CrimeAfterConviction"
+        << "CrimeDatePickerEdit";
+    QTest::newRow("served before the conviction")
+        << detailsOf(none, K::Custody, QDate(2019, 4, 16), none, false, false)
+        << "String.ServedBeforeConviction"
+        << "ServedPickerEdit";
+    QTest::newRow("probation ending before the conviction")
+        << detailsOf(none, K::Conditional, none, QDate(2018, 1, 1), false, false)
+        << "String.ProbationBeforeConviction"
+        << "ProbationPickerEdit";
+    QTest::newRow("a probation day that does not apply is not checked")
+        << detailsOf(none, K::Milder, none, QDate(2018, 1, 1), false, false) << ""
+        << "";
+}
+
+void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen()
+{
+    QFETCH(ConvictionDetails, details);
+    QFETCH(QString, message);
+    QFETCH(QString, culprit);
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    dialog.DateTimePicker1->setDate(QDate(2019, 4, 17));
+    const bool custody = details.punishment == PunishmentKind::Custody;
+    dialog.CheckBox1->setChecked(custody);
+    dialog.setDetails(details);
+    dialog.DetailsButton->setChecked(false);
+    QSignalSpy pressed(&dialog, &TEdit_frm::okPressed);
+    showDialog(dialog);
+    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    if (message.isEmpty()) {
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(pressed.size(), 1);
+        QCOMPARE(fixture.errors, QStringList{});
+        return;
+    }
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(pressed.size(), 0);
+    QCOMPARE(fixture.errors, QStringList{fixture.text(qPrintable(message))});
+    // The section opens on the date to correct.
+    QVERIFY(dialog.DetailsPanel->isVisible());
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+             culprit);
+    dialog.hide();
 }
 
 void TestRecordDialog::sectionTextsFollowTheLanguage_data()
