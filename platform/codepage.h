@@ -30,5 +30,7 @@ inline constexpr bool UnmarkedUtf8IsUtf8 =
 QString decodeCodePage(QByteArrayView bytes, EightBitCodePage codePage);
 
 // Encodes text in the given Windows code page; a character the code page lacks
-// becomes "?".
+// becomes "?". U+FFFD, which reading gives an undefined byte, becomes the first
+// byte the code page leaves undefined (0x98 in 1251, 0x81 in 1252), so that it
+// reads back as itself.
 QByteArray encodeCodePage(QStringView text, EightBitCodePage codePage);

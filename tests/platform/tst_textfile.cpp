@@ -21,6 +21,7 @@ private slots:
     void withoutMarkFallsBackToLocaleCodePage();
     void codePageForLocale_data();
     void codePageForLocale();
+    void encodesInCodePage();
     void splitsEveryLineBreak_data();
     void splitsEveryLineBreak();
     void missingFileReadsEmpty();
@@ -108,6 +109,21 @@ void TestTextFile::codePageForLocale()
     QFETCH(QLocale, locale);
     QFETCH(bool, cyrillic);
     QCOMPARE(::codePageForLocale(locale) == EightBitCodePage::Windows1251, cyrillic);
+}
+
+// A character the code page lacks becomes "?"; U+FFFD, read from an undefined
+// byte, is written as one and so reads back as itself.
+void TestTextFile::encodesInCodePage()
+{
+    const QString text = QString::fromUtf8("Ёж \u20ac\u4e2d\ufffd");
+    const QByteArray cyrillic = encodeCodePage(text, EightBitCodePage::Windows1251);
+    QCOMPARE(cyrillic, QByteArray("\xa8\xe6 \x88?\x98"));
+    QCOMPARE(decodeCodePage(cyrillic, EightBitCodePage::Windows1251),
+             QString::fromUtf8("Ёж \u20ac?\ufffd"));
+    const QByteArray western = encodeCodePage(text, EightBitCodePage::Windows1252);
+    QCOMPARE(western, QByteArray("?? \x80?\x81"));
+    QCOMPARE(decodeCodePage(western, EightBitCodePage::Windows1252),
+             QString::fromUtf8("?? \u20ac?\ufffd"));
 }
 
 void TestTextFile::splitsEveryLineBreak_data()
