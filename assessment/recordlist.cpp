@@ -49,6 +49,17 @@ void RecordList::setExpiryDates(const QList<QDate> &expiries, const ShortDateFor
                          {Qt::DisplayRole});
 }
 
+QString RecordList::rowToolTip(int row) const
+{
+    const QString note = m_notes.value(row);
+    if (note.isEmpty())
+        return {};
+    // As rich text a tooltip wraps its long lines instead of running across the
+    // screen.
+    return QStringLiteral("<p>") + note.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
 QString RecordList::expiryText(int row) const
 {
     const QDate expiry = m_expiries.value(row);
@@ -131,14 +142,8 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::ToolTipRole) {
-        const QString note = m_notes.value(index.row());
-        if (note.isEmpty())
-            return {};
-        // As rich text a tooltip wraps its long lines instead of running across
-        // the screen; the note's own lines stay lines.
-        return QVariant(QStringLiteral("<p>") +
-                        note.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) +
-                        QStringLiteral("</p>"));
+        const QString tip = rowToolTip(index.row());
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
     }
     if (role != Qt::DisplayRole)
         return {};

@@ -43,6 +43,9 @@ public:
     // rich text, so that long lines wrap); the other rows get none.
     void setRowNotes(const QStringList &notes);
     QString rowNote(int row) const { return m_notes.value(row); }
+    // The note as a tooltip shows it: rich text, so that long lines wrap while the
+    // note's own lines stay lines; empty without a note.
+    QString rowToolTip(int row) const;
 
     // The list's columns: the six fields, then the expiry date.
     static constexpr int ExpiryColumn = ConvictionRecord::FieldCount;

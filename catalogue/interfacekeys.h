@@ -94,7 +94,7 @@ inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 63> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 66> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -158,6 +158,9 @@ inline constexpr std::array<const char16_t *, 63> CommandTextKeys = {
     u"String.AssumedBefore2013",
     u"String.Assumed",
     u"String.FactsGiven",
+    u"String.TimelineCounted",
+    u"String.TimelineInForce",
+    u"String.TimelineExpunged",
 };
 
 // The category keys, index 0 small gravity to 3 especially grave.

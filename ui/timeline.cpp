@@ -2,6 +2,7 @@
 #include "ui/timeline.h"
 
 #include "assessment/recordlist.h"
+#include "catalogue/uLocalize.h"
 #include "ui/main.h"
 
 #include <QHelpEvent>
@@ -45,6 +46,20 @@ const QColor GridColour(0, 0, 0, 28);
 constexpr qreal TargetSlack = 3;
 constexpr int TickLength = 4;
 constexpr int BandGap = 3;
+// The legend's swatches, and the gap after each entry.
+constexpr int SwatchSize = 10;
+constexpr int LegendGap = 14;
+
+// The bands above and below the plot: the calculation date's label over it; the
+// axis, its year labels and the legend under it.
+int bandsHeight(const QFontMetrics &metrics)
+{
+    return 3 * metrics.height() + TickLength + 3 * BandGap;
+}
+
+// The legend's entries, in the order it shows them.
+constexpr std::array<BarKind, 3> LegendOrder = {BarKind::Counted, BarKind::NotCounted,
+                                                BarKind::Expunged};
 
 // A text's rectangle centred on x, moved inside `within` when it would leave it.
 QRectF centredLabel(qreal x, qreal top, qreal width, qreal height, const QRectF &within)
@@ -169,6 +184,10 @@ void Timeline::refresh()
     m_bars = timelineBars(assessment);
     m_laneCount = std::max(m_form.records().count(), int(m_bars.size()));
     m_calculationDate = m_form.currentCrime().calculationDate;
+    const LanguageCatalogue &catalogue = m_form.catalogue();
+    m_legend = {catalogue.Translate(QStringLiteral("String.TimelineCounted")),
+                catalogue.Translate(QStringLiteral("String.TimelineInForce")),
+                catalogue.Translate(QStringLiteral("String.TimelineExpunged"))};
     update();
 }
 
@@ -179,7 +198,8 @@ QRectF Timeline::plotRect() const
     // Room for a year's label centred on the first and last marks.
     const qreal side = metrics.horizontalAdvance(QStringLiteral("0000")) / 2 + 4;
     const qreal top = metrics.height() + BandGap;
-    const qreal bottom = BandGap + TickLength + metrics.height() + BandGap;
+    const qreal bottom =
+        BandGap + TickLength + metrics.height() + BandGap + metrics.height() + BandGap;
     return QRectF(inside.left() + side, inside.top() + top,
                   std::max(1.0, inside.width() - 2 * side),
                   std::max(1.0, inside.height() - top - bottom));
@@ -216,15 +236,15 @@ int Timeline::selectedRow() const
 QSize Timeline::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const int bands = 2 * metrics.height() + TickLength + 2 * BandGap;
     // No more than the list asks for: the two share one place.
-    return QSize(400, bands + int(TimelineGeometry::MaximumLaneHeight) * 6 + 2 * frameWidth());
+    return QSize(400, bandsHeight(metrics) + int(TimelineGeometry::MaximumLaneHeight) * 6 +
+                          2 * frameWidth());
 }
 
 QSize Timeline::minimumSizeHint() const
 {
     const QFontMetrics metrics(font());
-    return QSize(200, 2 * metrics.height() + TickLength + 2 * BandGap + 24 + 2 * frameWidth());
+    return QSize(200, bandsHeight(metrics) + 24 + 2 * frameWidth());
 }
 
 bool Timeline::event(QEvent *event)
@@ -239,7 +259,7 @@ bool Timeline::event(QEvent *event)
         // The note goes as soon as the pointer leaves the bar.
         const TimelineBar &bar = m_bars.at(*row);
         const QRect target = plotGeometry()->target(bar.row, bar.from, bar.to).toAlignedRect();
-        QToolTip::showText(help->globalPos(), m_form.records().rowNote(*row), this, target);
+        QToolTip::showText(help->globalPos(), m_form.records().rowToolTip(*row), this, target);
         return true;
     }
     return QFrame::event(event);
@@ -280,6 +300,29 @@ void Timeline::paintEvent(QPaintEvent *event)
     paintAxis(painter, *geometry);
     paintBars(painter, *geometry);
     paintCalculationDate(painter, *geometry);
+    paintLegend(painter, *geometry);
+}
+
+void Timeline::paintLegend(QPainter &painter, const TimelineGeometry &geometry) const
+{
+    const QFontMetricsF metrics(font());
+    const qreal top = geometry.plot().bottom() + BandGap + TickLength + metrics.height() + BandGap;
+    qreal x = geometry.plot().left();
+    for (std::size_t entry = 0; entry < LegendOrder.size(); ++entry) {
+        const BarStyle style = barStyle(LegendOrder[entry]);
+        const QRectF swatch(x, top + (metrics.height() - SwatchSize) / 2, SwatchSize, SwatchSize);
+        painter.fillRect(swatch, style.fill);
+        if (style.hatching != Qt::NoBrush)
+            painter.fillRect(swatch, QBrush(style.hatch, style.hatching));
+        painter.setPen(style.edge);
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+        x += SwatchSize + 4;
+        const qreal width = metrics.horizontalAdvance(m_legend[entry]) + 1;
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QRectF(x, top, width, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                         m_legend[entry]);
+        x += width + LegendGap;
+    }
 }
 
 void Timeline::paintAxis(QPainter &painter, const TimelineGeometry &geometry) const

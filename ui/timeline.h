@@ -10,6 +10,7 @@
 #include <QList>
 #include <QRectF>
 
+#include <array>
 #include <optional>
 
 class TForm1;
@@ -104,10 +105,13 @@ private:
     void paintAxis(QPainter &painter, const TimelineGeometry &geometry) const;
     void paintBars(QPainter &painter, const TimelineGeometry &geometry) const;
     void paintCalculationDate(QPainter &painter, const TimelineGeometry &geometry) const;
+    // Under the year labels: a swatch and its text for each kind of bar.
+    void paintLegend(QPainter &painter, const TimelineGeometry &geometry) const;
     int selectedRow() const;
 
     TForm1 &m_form;
     QList<TimelineBar> m_bars;
     int m_laneCount = 0; // the list's rows when it was assessed
     QDate m_calculationDate;
+    std::array<QString, 3> m_legend; // in the order of the legend's entries
 };

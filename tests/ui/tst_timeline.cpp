@@ -257,7 +257,7 @@ void TestTimeline::barTooltipIsTheRowsNote()
     };
     QStringList notes;
     for (const TimelineBar &bar : timeline.bars()) {
-        const QString note = form.records().rowNote(bar.row);
+        const QString note = form.records().rowToolTip(bar.row);
         QVERIFY(!note.isEmpty());
         notes.append(note);
         hover(geometry.bar(bar.row, bar.from, bar.to).center().toPoint());
