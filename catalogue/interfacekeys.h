@@ -94,7 +94,7 @@ inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 66> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 67> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -161,6 +161,7 @@ inline constexpr std::array<const char16_t *, 66> CommandTextKeys = {
     u"String.TimelineCounted",
     u"String.TimelineInForce",
     u"String.TimelineExpunged",
+    u"String.ReportNumber",
 };
 
 // The category keys, index 0 small gravity to 3 especially grave.

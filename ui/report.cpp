@@ -64,7 +64,7 @@ QList<TableRow> tableTexts(const ReportContent &content)
 {
     QList<TableRow> table;
     TableRow titles;
-    titles[0] = QStringLiteral("#");
+    titles[0] = content.numberTitle;
     std::copy(content.columnTitles.begin(), content.columnTitles.end(), titles.begin() + 1);
     table.append(titles);
     for (qsizetype row = 0; row < content.rows.size(); ++row) {
@@ -253,6 +253,7 @@ ReportContent reportContent(const TForm1 &form)
     content.calculationDate = {withoutColon(text("String.DateRecidivismCalculation")),
                                dateFormat.format(crime.calculationDate)};
     content.convictionsHeading = text("String.Convictions");
+    content.numberTitle = text("String.ReportNumber");
     content.columnTitles = {
         text("String.DateOfConviction"), text("String.GravityOfCrime"),
         text("String.ActualCustody"),    text("String.Juvenile"),

@@ -41,6 +41,7 @@ struct ReportContent
     ReportLine negligent;
     ReportLine calculationDate;
     QString convictionsHeading;
+    QString numberTitle;                           // over the rows' numbers
     std::array<QString, ColumnCount> columnTitles; // the list's six, then expiry and counted
     QList<ReportRow> rows;
     QString resultHeading;

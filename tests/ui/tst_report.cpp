@@ -115,6 +115,7 @@ void TestReport::reportHoldsTheAssessment()
     const QStringList expected = {
         fixture.text("String.ReportTitle"),
         fixture.text("String.ReportAssumptions"),
+        fixture.text("String.ReportNumber"),
         // The date of the new crime, three conviction dates, their expungement dates.
         "09.12.2026",
         "07.04.2023",
