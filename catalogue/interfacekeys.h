@@ -72,7 +72,7 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 // Texts of elements added to the interface since, written after the table above.
 inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
     u"Menu.ExportReport",
-    u"String.Convictions",
+    u"String.ListPage",
     u"String.Timeline",
     u"String.Details",
     u"String.CrimeCommitted",

@@ -214,19 +214,21 @@ void TestStartup::firstShowingFillsTheWindows()
         {form.N14->text(), "Menu.Delete"},
         {form.GroupBox1->title(), "Group.CrimeChosen"},
         {form.GroupBox2->title(), "String.Convictions"},
-        {form.PageControl1->tabText(0), "String.Convictions"},
+        {form.PageControl1->tabText(0), "String.ListPage"},
         {form.PageControl1->tabText(1), "String.Timeline"},
         {form.Label1->text(), "String.GravityOfCrime"},
         {form.Label3->text(), "String.ConvictionCancelled"},
         {form.Label4->text(), "String.DateRecidivismCalculation"},
         {form.CheckBox1->text(), "String.ActualCustody"},
+        {form.CheckBox2->text(), "String.NewCrimeNegligent"},
         {form.StatusPanel0->text(), "String.AuthorQuennard"},
     };
     for (const auto &[shown, key] : placed)
         QCOMPARE(shown, texts(key));
     const QStringList columns{texts("String.DateOfConviction"), texts("String.GravityOfCrime"),
                               texts("String.ActualCustody"),    texts("String.Juvenile"),
-                              texts("String.StayOfExecution"),  texts("String.Convictions")};
+                              texts("String.StayOfExecution"),  texts("String.Convictions"),
+                              texts("String.ExpungedOnTitle")};
     for (int column = 0; column < columns.size(); ++column)
         QCOMPARE(form.records().headerData(column, Qt::Horizontal).toString(), columns[column]);
 
