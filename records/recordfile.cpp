@@ -18,6 +18,9 @@ namespace {
 // The keys of one record, in the order they are written: name + record number.
 // The first five are the list's columns, which every reader of these files knows;
 // the details follow, and a reader that does not know them passes them over.
+// The last names the record the details were written for (its date and
+// severity): a reader that knows only the columns may save over the file and
+// move or delete records, leaving details behind that belong to another.
 enum RecordKey {
     DateKey,
     HeavinessKey,
@@ -30,12 +33,19 @@ enum RecordKey {
     ProbationKey,
     RevokedKey,
     NegligentKey,
+    DetailsOfKey,
     RecordKeyCount
 };
 constexpr std::array<QStringView, RecordKeyCount> RecordKeyNames = {
-    u"date",       u"heaviness", u"deprivation", u"infancy", u"respite",  u"crimedate",
-    u"punishment", u"served",    u"probation",   u"revoked", u"negligent"};
+    u"date",       u"heaviness", u"deprivation", u"infancy", u"respite",   u"crimedate",
+    u"punishment", u"served",    u"probation",   u"revoked", u"negligent", u"detailsof"};
 constexpr QStringView CountKey = u"count";
+
+// The record the details belong to, as "detailsof" names it.
+QString detailsOwner(QDate date, const QString &severity)
+{
+    return date.toString(Qt::ISODate) + u'|' + severity;
+}
 
 // Splits "date12" into the record key and the record number. The number is
 // written in decimal without leading zeros, so "date012" names no record.
@@ -95,9 +105,12 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
         for (int name = 0; name < CrimeDateKey; ++name)
             values.append({RecordKeyNames[name].toString() + number, columns[name]});
         const std::uint8_t held = heldDetails[std::size_t(i)];
+        bool anyDetail = false;
         const auto detail = [&](RecordKey name, bool given, const auto &value) {
-            if (given || (held >> (name - CrimeDateKey)) & 1u)
+            if (given || (held >> (name - CrimeDateKey)) & 1u) {
                 values.append({RecordKeyNames[name].toString() + number, value()});
+                anyDetail = true;
+            }
         };
         detail(CrimeDateKey, details.crimeDate.isValid(), [&] { return day(details.crimeDate); });
         detail(PunishmentKey, details.punishment != PunishmentKind::NotGiven,
@@ -107,6 +120,7 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                [&] { return day(details.probationEnd); });
         detail(RevokedKey, details.revoked, [&] { return bit(details.revoked); });
         detail(NegligentKey, details.negligent, [&] { return bit(details.negligent); });
+        detail(DetailsOfKey, anyDetail, [&] { return detailsOwner(dates[i], record.Severity); });
     }
     file.setValues(RecordSection, values);
     file.save();
@@ -213,7 +227,8 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
         const auto given = [&](RecordKey name) -> const Values & {
             return detailValue(std::size_t(i), name);
         };
-        ConvictionRecord record{dateFormat.format(readDate(values[DateKey], i)),
+        const QDate date = readDate(values[DateKey], i);
+        ConvictionRecord record{dateFormat.format(date),
                                 values[HeavinessKey] ? values[HeavinessKey]->toString()
                                                      : QString::number(i),
                                 readAnswer(values[DeprivationKey]),
@@ -221,6 +236,12 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
                                 readAnswer(values[RespiteKey]),
                                 {},
                                 {}};
+        // Details written for another record are not this one's.
+        const Values &owner = given(DetailsOfKey);
+        if (owner && *owner != detailsOwner(date, record.Severity)) {
+            records.append(std::move(record));
+            continue;
+        }
         ConvictionDetails &facts = record.Details;
         facts.crimeDate = readDetailDate(given(CrimeDateKey), i);
         // Where the kind and the boxes differ, the boxes hold, as they do for a

@@ -16,8 +16,8 @@ inline constexpr qint64 RecordFileMaxBytes = 64 * 1024 * 1024;
 inline constexpr qint32 RecordFileMaxRecords = 1'000'000;
 inline const QString RecordSection = QStringLiteral("previous_conviction");
 
-// Writes "count" and each record's keys: its five columns, then its details, a
-// detail not given as an empty value. Every date is checked before anything is
+// Writes "count" and each record's keys: its five columns, then the details
+// given (or cleared since the file last held them), with the record they belong to. Every date is checked before anything is
 // written ("''%s'' is not a valid date"); the file is then replaced in one step
 // ("Unable to write to %s"), so on any error it stays exactly as it was. Other
 // content of an existing file, keys of higher record numbers included, stays.
@@ -32,6 +32,8 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
 // the yes/no fields are whole numbers, any but 0 meaning yes. Details are
 // optional: a missing or empty one is not given, an unreadable date or a
 // punishment number that names no kind raises the same error; a punishment kind
-// that contradicts the custody or reprieve value reads as not given.
+// that contradicts the custody or reprieve value reads as not given; details that
+// name another record (date and severity) than the one now at their number, as
+// an older reader's save leaves them, are not read.
 QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &answers,
                                        const ShortDateFormat &dateFormat);

@@ -1,5 +1,6 @@
 // Record files: round trips under one language and locale, files of other
 // languages and locales, damaged and hostile files, and saves that fail.
+#include "platform/profilefile.h"
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
 #include "records/recordfile.h"
@@ -53,6 +54,7 @@ private slots:
     void roundTripKeepsDetails_data();
     void roundTripKeepsDetails();
     void clearedDetailsReplaceSavedOnes();
+    void detailsLeftByAnOlderSaveAreDropped();
     void readsDetailsCautiously_data();
     void readsDetailsCautiously();
     void unwritableTargetKeepsOldFile();
@@ -222,7 +224,7 @@ void TestRecordFile::roundTripKeepsDetails()
     QVERIFY(text.contains("punishment0=1\r\n") && text.contains("negligent1=1\r\n"));
     QVERIFY(!text.contains("crimedate2"));
     static const QRegularExpression detailLines(
-        "(crimedate|punishment|served|probation|revoked|negligent)\\d+=[^\r]*\r\n");
+        "(crimedate|punishment|served|probation|revoked|negligent|detailsof)\\d+=[^\r]*\r\n");
     text.remove(detailLines);
     QVERIFY(!text.contains("served"));
     folder.writeBytes("columns-only.har", text.toUtf8());
@@ -246,6 +248,36 @@ void TestRecordFile::clearedDetailsReplaceSavedOnes()
     const QString text = QString::fromUtf8(readAll(path));
     QVERIFY(text.contains("crimedate0=\r\n") && text.contains("negligent0=0\r\n"));
     QVERIFY(!text.contains("served0") && !text.contains("crimedate1"));
+}
+
+// A reader that knows only the columns deleted the first of two records and
+// saved over the file: the first record's details stay in the file, but they
+// name the record they were written for, and the record now first is another.
+void TestRecordFile::detailsLeftByAnOlderSaveAreDropped()
+{
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    const ConvictionRecord detailed = withDetails(
+        conviction("07.04.2009", "grave"),
+        {.punishment = PunishmentKind::Custody, .served = QDate(2012, 1, 1), .negligent = true});
+    const ConvictionRecord plain = conviction("08.05.2010", "medium");
+    saveRecordFile(path, {detailed, plain}, "Yes", fixtureDateFormat());
+
+    ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, fixtureDateFormat().locale());
+    file.setValues(RecordSection, {{"count", "1"},
+                                   {"date0", "08.05.2010"},
+                                   {"heaviness0", "medium"},
+                                   {"deprivation0", "1"},
+                                   {"infancy0", "0"},
+                                   {"respite0", "0"}});
+    file.save();
+    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()), Records{plain});
+
+    // Changing the boxes alone leaves the details with their record.
+    file.setValues(RecordSection,
+                   {{"count", "2"}, {"date0", "07.04.2009"}, {"heaviness0", "grave"}});
+    file.save();
+    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).first(), detailed);
 }
 
 void TestRecordFile::readsDetailsCautiously_data()
