@@ -17,11 +17,11 @@ inline constexpr qint32 RecordFileMaxRecords = 1'000'000;
 inline const QString RecordSection = QStringLiteral("previous_conviction");
 
 // Writes "count" and each record's keys: its five columns, then the details
-// given (or cleared since the file last held them), with the record they belong to. Every date is
-// checked before anything is written ("''%s'' is not a valid date"); the file is then replaced in
-// one step
-// ("Unable to write to %s"), so on any error it stays exactly as it was. Other
-// content of an existing file, keys of higher record numbers included, stays.
+// given (or cleared since the file last held them) and the record they belong
+// to. Every date is checked before anything is written ("''%s'' is not a valid
+// date"); the file is then replaced in one step ("Unable to write to %s"), so on
+// any error it stays exactly as it was. Other content of an existing file, keys
+// of higher record numbers included, stays.
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                     const QString &yesText, const ShortDateFormat &dateFormat);
 
