@@ -1,9 +1,8 @@
 #include "assessment/explanation.h"
 
+#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "platform/shortdateformat.h"
-
-#include <QRegularExpression>
 
 namespace {
 
@@ -36,14 +35,6 @@ QStringList textsOf(const std::array<Flag, N> &order, const std::array<QString, 
             chosen.append(texts[i]);
     }
     return chosen;
-}
-
-// A dialog label as the start of a fact: "Crime committed on:" and the French
-// "Infraction commise le :" lose their colon.
-QString withoutColon(const QString &label)
-{
-    static const QRegularExpression colon(QStringLiteral("[\\s\u00a0]*:[\\s\u00a0]*$"));
-    return QString(label).remove(colon).trimmed();
 }
 
 QString reasonsOf(const RowAssessment &row, const ExplanationTexts &texts)
@@ -170,11 +161,11 @@ QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
     return QString(texts.notCounted).replace(QStringLiteral("%s"), reasonsOf(row, texts));
 }
 
-QString rowNote(const RowAssessment &row, const ExplanationTexts &texts,
-                const ShortDateFormat &dateFormat)
+QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
+                const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
 {
     QStringList lines{expungementNote(row, texts, dateFormat),
-                      factsNote(row.details, texts, dateFormat), basisNote(row, texts, dateFormat),
+                      factsNote(details, texts, dateFormat), basisNote(row, texts, dateFormat),
                       assumptionNote(row, texts), tallyNote(row, texts)};
     lines.removeAll(QString());
     return lines.join(u'\n');

@@ -70,9 +70,10 @@ QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts);
 // "Counted for recidivism", counted under part 1 only and why, or "Not counted: "
 // with every reason.
 QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts);
-// The notes of a row, one per line, those with no text left out: the row's tooltip.
-QString rowNote(const RowAssessment &row, const ExplanationTexts &texts,
-                const ShortDateFormat &dateFormat);
+// The notes of a row, one per line, those with no text left out: the row's
+// tooltip. The details are the row's own.
+QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
+                const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
 // The clauses that hold and the numbers (from 1) of the counted rows.
 QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts);
 QString horizonLine(const ResultHorizon &horizon, const ExplanationTexts &texts,

@@ -4,19 +4,8 @@
 
 namespace {
 
-struct TermRow
-{
-    Gravity gravity;
-    int minorYears;
-    int adultYears;
-};
-
-constexpr TermRow TermTable[] = {
-    {Gravity::Small, 1, 3},
-    {Gravity::Medium, 1, 3},
-    {Gravity::Grave, 3, 6},
-    {Gravity::EspeciallyGrave, 3, 8},
-};
+constexpr Gravity Gravities[] = {Gravity::Small, Gravity::Medium, Gravity::Grave,
+                                 Gravity::EspeciallyGrave};
 
 // The term of a custodial sentence, and whether the crime's date had to be assumed.
 std::pair<TermClause, Assumptions> custodyTerm(Gravity gravity, bool minor, QDate crimeDate)
@@ -42,6 +31,7 @@ Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDa
     result.clause = clause;
     result.start = start;
     result.startDate = startDate;
+    // 29 February falls back to the last day of February in a common year.
     result.expiry = startDate.addMonths(termMonths(clause));
     result.inForce = calculationDate < result.expiry;
     result.assumed = assumed;
@@ -53,9 +43,9 @@ Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDa
 std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QString &severity)
 {
     std::optional<Gravity> found;
-    for (const TermRow &row : TermTable) {
-        if (severity == categories[row.gravity])
-            found = row.gravity;
+    for (const Gravity gravity : Gravities) {
+        if (severity == categories[gravity])
+            found = gravity;
     }
     return found;
 }
@@ -66,14 +56,7 @@ int expungementTerm(const CrimeCategories &categories, const QString &yesText,
     const std::optional<Gravity> gravity = gravityOf(categories, severity);
     if (!gravity)
         return 0;
-    const TermRow &row = TermTable[int(*gravity)];
-    return juvenile == yesText ? row.minorYears : row.adultYears;
-}
-
-QDate addCalendarYears(QDate date, int years)
-{
-    // QDate::addYears keeps the day and clamps 29 February to the 28th.
-    return date.addYears(years);
+    return termMonths(custodyTerm(*gravity, juvenile == yesText, QDate()).first) / 12;
 }
 
 int termMonths(TermClause clause)

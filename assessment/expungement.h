@@ -27,10 +27,6 @@ std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QStrin
 int expungementTerm(const CrimeCategories &categories, const QString &yesText,
                     const QString &severity, const QString &juvenile);
 
-// The date plus whole calendar years; 29 February falls back to the last day of
-// February in a common year.
-QDate addCalendarYears(QDate date, int years);
-
 // The provision a term rests on, each with its length.
 enum class TermClause {
     None,             // the severity names no category

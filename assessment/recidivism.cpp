@@ -120,7 +120,6 @@ RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const Curren
         row.expungement = checkExpungement(texts, record, *date, crime.calculationDate);
         row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
         row.sentence = sentenceOf(record, texts.answers);
-        row.details = record.Details;
         row.exclusions = exclusionsOf(texts, record, row, crime.calculationDate);
         if (row.tallied())
             tally(assessment.tallies, texts.categories, record.Severity, +1);

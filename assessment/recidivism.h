@@ -65,7 +65,6 @@ struct RowAssessment
     QString inForceText; // the answer written into the row
     Exclusions exclusions;
     Sentence sentence = Sentence::Custody;
-    ConvictionDetails details; // as the row gave them, for its note
 
     // Counted towards dangerous recidivism (and so towards recidivism too).
     bool tallied() const { return !exclusions; }

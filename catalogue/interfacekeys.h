@@ -70,7 +70,7 @@ inline constexpr std::array<const char16_t *, 60> InterfaceTextKeys = {
 };
 
 // Texts of elements added to the interface since, written after the table above.
-inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
+inline constexpr std::array<const char16_t *, 23> ExtendedTextKeys = {
     u"Menu.ExportReport",
     u"String.ListPage",
     u"String.Timeline",
@@ -91,10 +91,13 @@ inline constexpr std::array<const char16_t *, 20> ExtendedTextKeys = {
     u"String.CrimeAfterConviction",
     u"String.ServedBeforeConviction",
     u"String.ProbationBeforeConviction",
+    u"String.TimelineCounted",
+    u"String.TimelineInForce",
+    u"String.TimelineExpunged",
 };
 
 // Texts looked up by commands rather than written into the interface.
-inline constexpr std::array<const char16_t *, 67> CommandTextKeys = {
+inline constexpr std::array<const char16_t *, 64> CommandTextKeys = {
     u"String.Yes",
     u"String.No",
     u"String.RecidivNo",
@@ -158,9 +161,6 @@ inline constexpr std::array<const char16_t *, 67> CommandTextKeys = {
     u"String.AssumedBefore2013",
     u"String.Assumed",
     u"String.FactsGiven",
-    u"String.TimelineCounted",
-    u"String.TimelineInForce",
-    u"String.TimelineExpunged",
     u"String.ReportNumber",
 };
 

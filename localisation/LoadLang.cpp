@@ -8,6 +8,7 @@
 #include "ui/languageselector.h"
 #include "ui/main.h"
 #include "ui/optionaldatepicker.h"
+#include "ui/timeline.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -142,6 +143,9 @@ void LocalizeInterface(TForm1 &form)
     const auto outOfOrder = [&edit](DatesOutOfOrder problem) {
         return [&edit, problem](const QString &t) { edit.setOutOfOrderText(problem, t); };
     };
+    const auto legend = [&form](int entry) {
+        return [&form, entry](const QString &t) { form.Timeline1->setLegendText(entry, t); };
+    };
     const std::array<Setter, ExtendedTextKeys.size()> extended = {
         text(form.N51),
         page(0),
@@ -163,7 +167,12 @@ void LocalizeInterface(TForm1 &form)
         outOfOrder(DatesOutOfOrder::CrimeAfterConviction),
         outOfOrder(DatesOutOfOrder::ServedBeforeConviction),
         outOfOrder(DatesOutOfOrder::ProbationEndBeforeConviction),
+        legend(0),
+        legend(1),
+        legend(2),
     };
     for (std::size_t row = 0; row < extended.size(); ++row)
         extended[row](catalogue.Translate(QString::fromUtf16(ExtendedTextKeys[row])));
+
+    form.forgetExplanationTexts();
 }

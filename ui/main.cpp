@@ -480,11 +480,13 @@ void TForm1::calc_rec()
 
 void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime)
 {
-    const ExplanationTexts words = lookUpExplanationTexts(catalogue());
+    const ExplanationTexts &words = explanationTexts();
+    const QList<ConvictionRecord> &records = m_records->records();
     QStringList notes;
     notes.reserve(m_lastAssessment.rows.size());
-    for (const RowAssessment &row : std::as_const(m_lastAssessment.rows))
-        notes.append(rowNote(row, words, m_context.dateFormat));
+    for (qsizetype i = 0; i < m_lastAssessment.rows.size(); ++i)
+        notes.append(
+            rowNote(m_lastAssessment.rows[i], records[i].Details, words, m_context.dateFormat));
     m_records->setRowNotes(notes);
     Label5->setText(groundsLine(m_lastAssessment, words));
     // After a row that could not be read the result is partial: no horizon.
@@ -504,6 +506,13 @@ QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
 {
     return expungementAnswer(lookUpAssessmentTexts(catalogue(), crimeCategories), severity,
                              juvenile, convictionDate, DateTimePicker1->date());
+}
+
+const ExplanationTexts &TForm1::explanationTexts() const
+{
+    if (!m_explanationTexts)
+        m_explanationTexts = lookUpExplanationTexts(catalogue());
+    return *m_explanationTexts;
 }
 
 void TForm1::setCalculationDate(QDate date)

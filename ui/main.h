@@ -3,6 +3,7 @@
 #pragma once
 
 #include "assessment/crimecategories.h"
+#include "assessment/explanation.h"
 #include "assessment/recidivism.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
@@ -44,6 +45,11 @@ public:
     // The crime being assessed, as the inputs show it.
     CurrentCrime currentCrime() const;
     const RecidivismAssessment &lastAssessment() const { return m_lastAssessment; }
+    // The words of the rows' notes and the result's grounds in the current
+    // language: looked up on first use after each localisation pass, which
+    // forgets them, so that neither start-up nor every recomputation pays for them.
+    const ExplanationTexts &explanationTexts() const;
+    void forgetExplanationTexts() { m_explanationTexts.reset(); }
 
     // The recomputation pass: refreshes every row's InForce answer and the result line.
     void calc_rec();
@@ -82,6 +88,7 @@ public:
     void applyEnablingRule(bool requireListFocus = false);
 
     CrimeCategories crimeCategories; // the current language's category texts
+
     bool LocalizedOnce = false;
     FileDialogSetup od;
     FileDialogSetup SD;
@@ -178,5 +185,6 @@ private:
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     RecordList *m_records;
     RecidivismAssessment m_lastAssessment;
+    mutable std::optional<ExplanationTexts> m_explanationTexts;
     bool m_shownBefore = false;
 };

@@ -5,6 +5,7 @@
 #include "assessment/assessmenttexts.h"
 #include "assessment/explanation.h"
 #include "assessment/recordlist.h"
+#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "platform/runtimeerror.h"
 #include "ui/errorhandler.h"
@@ -32,14 +33,6 @@ const QString Dash = QStringLiteral("\u2014");
 QString orDash(const QString &text)
 {
     return text.trimmed().isEmpty() ? Dash : text;
-}
-
-// A window label as a report label: "Date of the new crime:" and the French
-// "Date de la nouvelle infraction :" lose their colon; the report sets its own.
-QString withoutColon(const QString &label)
-{
-    static const QRegularExpression colon(QStringLiteral("[\\s\u00a0]*:[\\s\u00a0]*$"));
-    return QString(label).remove(colon).trimmed();
 }
 
 QString escaped(const QString &text)
@@ -240,7 +233,7 @@ ReportContent reportContent(const TForm1 &form)
     const RecidivismAssessment &assessment = form.lastAssessment();
     const QList<ConvictionRecord> &records = form.records().records();
     const CurrentCrime crime = form.currentCrime();
-    const ExplanationTexts words = lookUpExplanationTexts(catalogue);
+    const ExplanationTexts &words = form.explanationTexts();
 
     ReportContent content;
     content.title = text("String.ReportTitle");
@@ -275,7 +268,7 @@ ReportContent reportContent(const TForm1 &form)
             // A row with details names them and the provision and start of its
             // term; for a row without, the assumptions paragraph states the rule.
             // What was assumed follows from what is named.
-            const QString facts = factsNote(assessed.details, words, dateFormat);
+            const QString facts = factsNote(records[i].Details, words, dateFormat);
             QStringList notes{facts,
                               facts.isEmpty() ? QString() : basisNote(assessed, words, dateFormat),
                               tallyNote(assessed, words)};

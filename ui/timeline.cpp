@@ -2,7 +2,6 @@
 #include "ui/timeline.h"
 
 #include "assessment/recordlist.h"
-#include "catalogue/uLocalize.h"
 #include "ui/main.h"
 
 #include <QHelpEvent>
@@ -184,10 +183,12 @@ void Timeline::refresh()
     m_bars = timelineBars(assessment);
     m_laneCount = std::max(m_form.records().count(), int(m_bars.size()));
     m_calculationDate = m_form.currentCrime().calculationDate;
-    const LanguageCatalogue &catalogue = m_form.catalogue();
-    m_legend = {catalogue.Translate(QStringLiteral("String.TimelineCounted")),
-                catalogue.Translate(QStringLiteral("String.TimelineInForce")),
-                catalogue.Translate(QStringLiteral("String.TimelineExpunged"))};
+    update();
+}
+
+void Timeline::setLegendText(int entry, const QString &text)
+{
+    m_legend[std::size_t(entry)] = text;
     update();
 }
 

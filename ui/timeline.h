@@ -87,6 +87,8 @@ public:
     // Where everything is drawn at the widget's present size; empty before the
     // first assessment.
     std::optional<TimelineGeometry> plotGeometry() const;
+    // The text of a legend entry: counted, in force but not counted, expunged.
+    void setLegendText(int entry, const QString &text);
     // The row whose bar is under a point of the widget.
     std::optional<int> rowAt(const QPointF &point) const;
 

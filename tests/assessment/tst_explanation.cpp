@@ -102,7 +102,8 @@ void TestExplanation::rowNotes()
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
         assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10)});
-    QCOMPARE(rowNote(assessment.rows.first(), fixtureWords(), fixtureDateFormat()), note);
+    QCOMPARE(rowNote(assessment.rows.first(), record.Details, fixtureWords(), fixtureDateFormat()),
+             note);
 }
 
 void TestExplanation::groundsNameClausesAndCountedRows()
@@ -166,7 +167,8 @@ void TestExplanation::detailNotes()
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
         assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10)});
-    QCOMPARE(rowNote(assessment.rows.first(), detailWords(), fixtureDateFormat()), note);
+    QCOMPARE(rowNote(assessment.rows.first(), record.Details, detailWords(), fixtureDateFormat()),
+             note);
     QCOMPARE(groundsLine(assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10), true}),
                          detailWords()),
              QStringLiteral("negligent new crime"));

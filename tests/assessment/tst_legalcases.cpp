@@ -46,6 +46,7 @@ private slots:
     void assesses();
     void keepsBoxesAndKindTogether_data();
     void keepsBoxesAndKindTogether();
+    void kindFromAFileGivesWayToTheBoxes();
 };
 
 void TestLegalCases::assesses_data()
@@ -245,9 +246,15 @@ void TestLegalCases::keepsBoxesAndKindTogether()
     const PunishmentBoxes result = changes.at(change)(before);
     QCOMPARE(result, after);
     QVERIFY(agrees(result));
-    // A disagreeing kind read from a file gives way to the boxes.
+}
+
+// Read from a file, a kind gives way to the boxes only where they disagree.
+void TestLegalCases::kindFromAFileGivesWayToTheBoxes()
+{
     QCOMPARE(kindAgreeingWithBoxes({P::Custody, false, false}), P::NotGiven);
+    QCOMPARE(kindAgreeingWithBoxes({P::Deferred, true, false}), P::NotGiven);
     QCOMPARE(kindAgreeingWithBoxes({P::Milder, false, false}), P::Milder);
+    QCOMPARE(kindAgreeingWithBoxes({P::Deferred, false, true}), P::Deferred);
 }
 
 QTEST_GUILESS_MAIN(TestLegalCases)

@@ -110,6 +110,11 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
     QCOMPARE(form.Edit_frm->ComboBox1->currentText(), texts("String.ParticularlySeriousCrime"));
     QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
     QCOMPARE(form.Label2->text(), texts("String.EspeciallyDangerRecidiv"));
+    // The words of the notes and the grounds follow the language too.
+    QVERIFY2(form.Label5->text().contains(texts("String.ClausePart3a")),
+             qPrintable(form.Label5->text()));
+    QVERIFY2(form.records().rowNote(0).contains(texts("String.RowCounted")),
+             qPrintable(form.records().rowNote(0)));
     QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
     QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
     QCOMPARE(form.AboutFrm->Comments->text(), texts("String.AuthorQuennard"));

@@ -31,6 +31,15 @@ QList<ConvictionRecord> fiveRows(const TForm1 &form, const QString &yes, const Q
     };
 }
 
+// The window shown in a language, with a grave new crime chosen.
+TForm1 &startWithGraveCrime(ProgramFixture &fixture, const QString &language)
+{
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    return form;
+}
+
 QByteArray fileStart(const QString &path)
 {
     QFile file(path);
@@ -91,9 +100,7 @@ void TestReport::reportHoldsTheAssessment()
     if (m_pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
-    TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    TForm1 &form = startWithGraveCrime(fixture, language);
     form.CheckBox1->setChecked(true);
     // Added behind the window's back: the export itself must recompute.
     for (const ConvictionRecord &record :
@@ -149,9 +156,7 @@ void TestReport::reportNamesTheFactsUsed()
     if (m_pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
-    TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    TForm1 &form = startWithGraveCrime(fixture, language);
     form.DateTimePicker1->setDate(QDate(2024, 5, 1));
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
