@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // Index order is fixed: the assessment relies on it.
 enum class Gravity { Small = 0, Medium = 1, Grave = 2, EspeciallyGrave = 3 };
@@ -15,6 +16,18 @@ struct CrimeCategories
 
     const QString &operator[](Gravity gravity) const { return texts[std::size_t(gravity)]; }
     const QString &operator[](int index) const { return texts[std::size_t(index)]; }
+
+    // The category a text names, compared exactly; none for any other text. When a
+    // language gives two categories the same text, the more serious one: every
+    // reading of a record (its term, its tally, its translation) takes this rule.
+    std::optional<Gravity> gravityOf(const QString &text) const
+    {
+        for (std::size_t index = texts.size(); index-- > 0;) {
+            if (text == texts[index])
+                return Gravity(index);
+        }
+        return std::nullopt;
+    }
 };
 
 // The current language's "String.Yes" and "String.No".
@@ -24,19 +37,9 @@ struct AnswerTexts
     QString no;
 };
 
-// The current language's result texts for the four outcomes.
-struct ResultTexts
-{
-    QString neither;             // "String.RecidivNo": no recidivism at all
-    QString dangerous;           // "String.DangerRecidiv"
-    QString especiallyDangerous; // "String.EspeciallyDangerRecidiv"
-    QString simple;              // "String.Recidiv": recidivism, neither dangerous kind
-};
-
-// Everything the assessment compares with or writes, looked up once per run.
-struct AssessmentTexts
+// The texts a record's fields are written in: what the assessment compares with.
+struct RecordTexts
 {
     CrimeCategories categories;
     AnswerTexts answers;
-    ResultTexts results;
 };

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr Gravity Gravities[] = {Gravity::Small, Gravity::Medium, Gravity::Grave,
-                                 Gravity::EspeciallyGrave};
-
 // The term of a custodial sentence, and whether the crime's date had to be assumed.
 std::pair<TermClause, Assumptions> custodyTerm(Gravity gravity, bool minor, QDate crimeDate)
 {
@@ -40,20 +37,10 @@ Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDa
 
 } // namespace
 
-std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QString &severity)
-{
-    std::optional<Gravity> found;
-    for (const Gravity gravity : Gravities) {
-        if (severity == categories[gravity])
-            found = gravity;
-    }
-    return found;
-}
-
 int expungementTerm(const CrimeCategories &categories, const QString &yesText,
                     const QString &severity, const QString &juvenile)
 {
-    const std::optional<Gravity> gravity = gravityOf(categories, severity);
+    const std::optional<Gravity> gravity = categories.gravityOf(severity);
     if (!gravity)
         return 0;
     return termMonths(custodyTerm(*gravity, juvenile == yesText, QDate()).first) / 12;
@@ -85,14 +72,14 @@ Expungement checkExpungement(const CrimeCategories &categories, const QString &y
     record.Severity = severity;
     record.Juvenile = juvenile;
     record.Custody = yesText;
-    return checkExpungement(AssessmentTexts{categories, AnswerTexts{yesText, {}}, {}}, record,
+    return checkExpungement(RecordTexts{categories, AnswerTexts{yesText, {}}}, record,
                             convictionDate, calculationDate);
 }
 
-Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecord &record,
+Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &record,
                              QDate convictionDate, QDate calculationDate)
 {
-    const std::optional<Gravity> gravity = gravityOf(texts.categories, record.Severity);
+    const std::optional<Gravity> gravity = texts.categories.gravityOf(record.Severity);
     if (!gravity) {
         // No term: expunged from the conviction date on.
         return runningFrom(TermClause::None, TermStart::Conviction, convictionDate, calculationDate,
@@ -127,7 +114,7 @@ Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecor
                        crimeDateAssumed | Assumption::ConvictionStart);
 }
 
-QString expungementAnswer(const AssessmentTexts &texts, const QString &severity,
+QString expungementAnswer(const RecordTexts &texts, const QString &severity,
                           const QString &juvenile, QDate convictionDate, QDate calculationDate)
 {
     const bool inForce = checkExpungement(texts.categories, texts.answers.yes, severity, juvenile,

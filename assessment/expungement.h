@@ -16,12 +16,6 @@
 #include <QDate>
 #include <QFlags>
 
-#include <optional>
-
-// The category a severity text names; when a language gives two categories the
-// same text, the later one.
-std::optional<Gravity> gravityOf(const CrimeCategories &categories, const QString &severity);
-
 // The term in whole years of the columns alone; 0 for a severity text that names
 // no category.
 int expungementTerm(const CrimeCategories &categories, const QString &yesText,
@@ -78,9 +72,9 @@ Expungement checkExpungement(const CrimeCategories &categories, const QString &y
                              QDate calculationDate);
 
 // The expungement of a conviction from its columns and its details.
-Expungement checkExpungement(const AssessmentTexts &texts, const ConvictionRecord &record,
+Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &record,
                              QDate convictionDate, QDate calculationDate);
 
 // The answer text of the check: "String.Yes" while in force, "String.No" once expunged.
-QString expungementAnswer(const AssessmentTexts &texts, const QString &severity,
+QString expungementAnswer(const RecordTexts &texts, const QString &severity,
                           const QString &juvenile, QDate convictionDate, QDate calculationDate);

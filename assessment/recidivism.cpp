@@ -8,18 +8,14 @@
 
 namespace {
 
-Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &record,
+Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record,
                         const RowAssessment &row, QDate calculationDate)
 {
-    const CrimeCategories &categories = texts.categories;
     Exclusions exclusions;
-    const bool counted = record.Severity == categories[Gravity::Medium] ||
-                         record.Severity == categories[Gravity::Grave] ||
-                         record.Severity == categories[Gravity::EspeciallyGrave];
-    if (!counted) {
-        exclusions |= record.Severity == categories[Gravity::Small] ? Exclusion::SmallGravity
-                                                                    : Exclusion::UnknownSeverity;
-    }
+    if (!row.gravity)
+        exclusions |= Exclusion::UnknownSeverity;
+    else if (*row.gravity == Gravity::Small)
+        exclusions |= Exclusion::SmallGravity;
     // A revoked conditional sentence or deferral counts as deprivation of liberty,
     // whatever the boxes say.
     switch (row.sentence) {
@@ -46,39 +42,28 @@ Exclusions exclusionsOf(const AssessmentTexts &texts, const ConvictionRecord &re
     return exclusions;
 }
 
-// A row is tallied once for every counted category its text equals (several only
-// when a language gives two categories the same text).
-void tally(Tallies &tallies, const CrimeCategories &categories, const QString &severity, int step)
+// Priors of small gravity are never tallied.
+void tally(Tallies &tallies, std::optional<Gravity> gravity, int step)
 {
-    if (severity == categories[Gravity::Medium])
-        tallies.medium += step;
-    if (severity == categories[Gravity::Grave])
-        tallies.grave += step;
-    if (severity == categories[Gravity::EspeciallyGrave])
-        tallies.especiallyGrave += step;
+    if (!gravity)
+        return;
+    switch (*gravity) {
+    case Gravity::Small: break;
+    case Gravity::Medium: tallies.medium += step; break;
+    case Gravity::Grave: tallies.grave += step; break;
+    case Gravity::EspeciallyGrave: tallies.especiallyGrave += step; break;
+    }
 }
 
 } // namespace
 
-QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
-{
-    switch (kind) {
-    case RecidivismKind::Dangerous: return texts.dangerous;
-    case RecidivismKind::EspeciallyDangerous: return texts.especiallyDangerous;
-    case RecidivismKind::Simple: return texts.simple;
-    case RecidivismKind::Neither: break;
-    }
-    return texts.neither;
-}
-
-Article18Clauses article18Clauses(const CrimeCategories &categories, const CurrentCrime &crime,
-                                  const Tallies &tallies)
+Article18Clauses article18Clauses(const CurrentCrime &crime, const Tallies &tallies)
 {
     Article18Clauses clauses;
     if (crime.negligent)
         return clauses;
-    const bool grave = crime.severity == categories[Gravity::Grave];
-    const bool especiallyGrave = crime.severity == categories[Gravity::EspeciallyGrave];
+    const bool grave = crime.gravity == Gravity::Grave;
+    const bool especiallyGrave = crime.gravity == Gravity::EspeciallyGrave;
     if (grave && crime.actualCustody && tallies.medium >= 2)
         clauses |= Article18Clause::Part2a;
     if (grave && tallies.grave + tallies.especiallyGrave >= 1)
@@ -87,7 +72,7 @@ Article18Clauses article18Clauses(const CrimeCategories &categories, const Curre
         clauses |= Article18Clause::Part3a;
     if (especiallyGrave && (tallies.grave >= 2 || tallies.especiallyGrave >= 1))
         clauses |= Article18Clause::Part3b;
-    if (!clauses && !crime.severity.isEmpty() && tallies.part1 > 0)
+    if (!clauses && crime.gravity && tallies.part1 > 0)
         clauses |= Article18Clause::Part1;
     return clauses;
 }
@@ -103,7 +88,7 @@ RecidivismKind recidivismKind(Article18Clauses clauses)
     return RecidivismKind::Neither;
 }
 
-RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
                                       const QList<ConvictionRecord> &records,
                                       const ShortDateFormat &dateFormat)
 {
@@ -117,24 +102,24 @@ RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const Curren
         }
         RowAssessment row;
         row.convictionDate = *date;
+        row.gravity = texts.categories.gravityOf(record.Severity);
         row.expungement = checkExpungement(texts, record, *date, crime.calculationDate);
         row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
         row.sentence = sentenceOf(record, texts.answers);
         row.exclusions = exclusionsOf(texts, record, row, crime.calculationDate);
         if (row.tallied())
-            tally(assessment.tallies, texts.categories, record.Severity, +1);
+            tally(assessment.tallies, row.gravity, +1);
         if (row.countsForPart1())
             ++assessment.tallies.part1;
         assessment.rows.append(std::move(row));
     }
     assessment.negligentCrime = crime.negligent;
-    assessment.clauses = article18Clauses(texts.categories, crime, assessment.tallies);
+    assessment.clauses = article18Clauses(crime, assessment.tallies);
     assessment.kind = recidivismKind(assessment.clauses);
-    assessment.resultText = resultTextFor(texts.results, assessment.kind);
     return assessment;
 }
 
-RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
                                          RecordList &list, const ShortDateFormat &dateFormat)
 {
     RecidivismAssessment assessment = assessRecidivism(texts, crime, list.records(), dateFormat);
@@ -151,9 +136,7 @@ RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const Cur
     return assessment;
 }
 
-ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &crime,
-                            const QList<ConvictionRecord> &records,
-                            const RecidivismAssessment &assessment)
+ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessment &assessment)
 {
     // A row counts while the calculation date lies in [conviction date, expiry
     // date), when nothing else excludes it. Walking the days on which rows start
@@ -162,22 +145,20 @@ ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &cr
     struct Change
     {
         QDate day;
-        const QString *severity;
+        std::optional<Gravity> gravity;
         int step;
         bool dangerous; // counts towards dangerous recidivism as well as part 1
     };
     QList<Change> changes;
-    for (qsizetype i = 0; i < assessment.rows.size(); ++i) {
-        const RowAssessment &row = assessment.rows[i];
+    for (const RowAssessment &row : assessment.rows) {
         if (!row.countsForPart1Besides(Timed))
             continue;
-        const QString &severity = records[i].Severity;
         const bool dangerous = !(row.exclusions & ~Timed);
         if (row.convictionDate > crime.calculationDate)
-            changes.append({row.convictionDate, &severity, +1, dangerous});
+            changes.append({row.convictionDate, row.gravity, +1, dangerous});
         if (row.expungement.expiry > crime.calculationDate &&
             row.expungement.expiry > row.convictionDate)
-            changes.append({row.expungement.expiry, &severity, -1, dangerous});
+            changes.append({row.expungement.expiry, row.gravity, -1, dangerous});
     }
     std::sort(changes.begin(), changes.end(),
               [](const Change &a, const Change &b) { return a.day < b.day; });
@@ -187,11 +168,10 @@ ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &cr
         const QDate day = changes[i].day;
         for (; i < changes.size() && changes[i].day == day; ++i) {
             if (changes[i].dangerous)
-                tally(tallies, texts.categories, *changes[i].severity, changes[i].step);
+                tally(tallies, changes[i].gravity, changes[i].step);
             tallies.part1 += changes[i].step;
         }
-        const RecidivismKind kind =
-            recidivismKind(article18Clauses(texts.categories, crime, tallies));
+        const RecidivismKind kind = recidivismKind(article18Clauses(crime, tallies));
         if (kind != assessment.kind)
             return ResultHorizon{day.addDays(-1), kind};
     }

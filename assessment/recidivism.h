@@ -22,10 +22,10 @@ struct ConvictionRecord;
 // The crime being assessed.
 struct CurrentCrime
 {
-    QString severity;           // a category text, or empty when none is chosen
-    bool actualCustody = false; // punished by actual deprivation of liberty
-    QDate calculationDate;      // the day the current crime was committed
-    bool negligent = false;     // committed through negligence: never recidivism
+    std::optional<Gravity> gravity; // none while no category is chosen
+    bool actualCustody = false;     // punished by actual deprivation of liberty
+    QDate calculationDate;          // the day the current crime was committed
+    bool negligent = false;         // committed through negligence: never recidivism
 };
 
 // Why a previous conviction was not counted towards recidivism.
@@ -61,6 +61,7 @@ enum class RecidivismKind { Neither, Simple, Dangerous, EspeciallyDangerous };
 struct RowAssessment
 {
     QDate convictionDate;
+    std::optional<Gravity> gravity; // the category the severity text names
     Expungement expungement;
     QString inForceText; // the answer written into the row
     Exclusions exclusions;
@@ -89,6 +90,15 @@ struct Tallies
     int part1 = 0;
 };
 
+// How long a result holds as the calculation date moves on: the last day before
+// the first day it changes, and what it becomes then; no day when it holds for
+// good.
+struct ResultHorizon
+{
+    std::optional<QDate> lastDay;
+    RecidivismKind next = RecidivismKind::Neither;
+};
+
 struct RecidivismAssessment
 {
     QList<RowAssessment> rows; // the rows assessed, first to last
@@ -96,7 +106,9 @@ struct RecidivismAssessment
     Article18Clauses clauses;
     RecidivismKind kind = RecidivismKind::Neither;
     bool negligentCrime = false; // the current crime was negligent: no recidivism
-    QString resultText;
+    // How long the result holds, when the caller that shows it has asked
+    // (resultHorizon); never after a failure, whose result is partial.
+    std::optional<ResultHorizon> horizon;
     // A row whose date text could not be read stops the pass there: the rows before
     // it are assessed and decide the result.
     std::optional<RuntimeError> failure;
@@ -109,33 +121,19 @@ struct RecidivismAssessment
 };
 
 // The clauses that hold for the current crime and the tallies.
-Article18Clauses article18Clauses(const CrimeCategories &categories, const CurrentCrime &crime,
-                                  const Tallies &tallies);
+Article18Clauses article18Clauses(const CurrentCrime &crime, const Tallies &tallies);
 RecidivismKind recidivismKind(Article18Clauses clauses);
 
-// The result text of an outcome.
-QString resultTextFor(const ResultTexts &texts, RecidivismKind kind);
-
-// How long a result holds as the calculation date moves on: the last day before
-// the first day it changes, and what it becomes then; no day when it holds for
-// good.
-struct ResultHorizon
-{
-    std::optional<QDate> lastDay;
-    RecidivismKind next = RecidivismKind::Neither;
-};
-// The assessment must be of these records at the crime's calculation date.
-ResultHorizon resultHorizon(const AssessmentTexts &texts, const CurrentCrime &crime,
-                            const QList<ConvictionRecord> &records,
-                            const RecidivismAssessment &assessment);
+// The assessment must be of the crime at its calculation date.
+ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessment &assessment);
 
 // Assesses the rows without changing them.
-RecidivismAssessment assessRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
                                       const QList<ConvictionRecord> &records,
                                       const ShortDateFormat &dateFormat);
 
 // The pass: assesses the list and writes each assessed row's InForce answer.
 // A failure is carried in the result for the caller to show after it has shown
 // the result text.
-RecidivismAssessment recomputeRecidivism(const AssessmentTexts &texts, const CurrentCrime &crime,
+RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
                                          RecordList &list, const ShortDateFormat &dateFormat);

@@ -1,10 +1,10 @@
 // The recomputation pass over lists of growing size, with the answer and category
 // texts looked up once per run from the shipped language files.
-#include "assessment/assessmenttexts.h"
 #include "assessment/recidivism.h"
 #include "assessment/recordlist.h"
 #include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
+#include "localisation/assessmenttexts.h"
 #include "platform/shortdateformat.h"
 #include "samplelist.h"
 #include "targetcheck.h"
@@ -27,11 +27,13 @@ void BM_Recompute(benchmark::State &state)
     const auto rows = int(state.range(0));
     RecordList list;
     list.replaceAll(benchmarkRecords(rows, categories, answers, dateFormat));
-    const CurrentCrime crime{categories[2], true, QDate(2024, 6, 1)};
+    const CurrentCrime crime{Gravity::Grave, true, QDate(2024, 6, 1)};
 
     for (auto _ : state) {
-        const AssessmentTexts texts = lookUpAssessmentTexts(catalogue, categories);
-        benchmark::DoNotOptimize(recomputeRecidivism(texts, crime, list, dateFormat));
+        const RecordTexts texts = currentRecordTexts(catalogue, categories);
+        const ResultTexts results = lookUpResultTexts(catalogue);
+        const RecidivismAssessment assessment = recomputeRecidivism(texts, crime, list, dateFormat);
+        benchmark::DoNotOptimize(resultTextFor(results, assessment.kind));
     }
     state.SetComplexityN(rows);
 }

@@ -1,7 +1,29 @@
-// The localisation pass: makes the language named in the selector current and
-// writes every text of the three windows, and the category texts, from the catalogue.
+// The localisation pass and the change of language. The windows call these with
+// the table of their texts; nothing here knows a window.
 #pragma once
 
-class TForm1;
+#include "localisation/texttable.h"
+#include "platform/runtimeerror.h"
 
-void LocalizeInterface(TForm1 &form);
+#include <optional>
+
+class LanguageCatalogue;
+class LanguageSetting;
+class RecordList;
+struct CrimeCategories;
+
+// Makes the named language current (the current one stays when none has that
+// name) and hands every interface text to its receiver.
+void LocalizeInterface(LanguageCatalogue &catalogue, const QString &languageName,
+                       const TextTable &interfaceTexts);
+
+// A change of language: stores the name as the language setting, runs the
+// localisation pass, and rewrites the rows' category and answer texts into the
+// new language in place. `categories` are the category texts the table's
+// receivers write. A setting that cannot be stored does not stop the change: its
+// error is returned, for the caller to show once the change is done.
+std::optional<RuntimeError> switchLanguage(const QString &languageName,
+                                           const LanguageSetting &setting,
+                                           LanguageCatalogue &catalogue,
+                                           const TextTable &interfaceTexts,
+                                           const CrimeCategories &categories, RecordList &records);

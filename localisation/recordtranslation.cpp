@@ -1,14 +1,6 @@
 #include "localisation/recordtranslation.h"
 
 #include "assessment/recordlist.h"
-#include "catalogue/uLocalize.h"
-
-RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
-                               const CrimeCategories &categories)
-{
-    return RecordTexts{categories, AnswerTexts{catalogue.Translate(QStringLiteral("String.Yes")),
-                                               catalogue.Translate(QStringLiteral("String.No"))}};
-}
 
 namespace {
 
@@ -24,11 +16,8 @@ QString translatedAnswer(const QString &text, const AnswerTexts &before, const A
 QString translatedSeverity(const QString &text, const CrimeCategories &before,
                            const CrimeCategories &after)
 {
-    for (std::size_t i = 0; i < before.texts.size(); ++i) {
-        if (text == before.texts[i])
-            return after.texts[i];
-    }
-    return text;
+    const std::optional<Gravity> gravity = before.gravityOf(text);
+    return gravity ? after[*gravity] : text;
 }
 
 } // namespace

@@ -4,20 +4,9 @@
 
 #include "assessment/crimecategories.h"
 
-class LanguageCatalogue;
 class RecordList;
 
-// The texts a record may hold that belong to a language.
-struct RecordTexts
-{
-    CrimeCategories categories;
-    AnswerTexts answers;
-};
-
-RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
-                               const CrimeCategories &categories);
-
-// Rewrites every row: a severity equal to old category i becomes new category i;
-// a yes/no field or InForce equal to the old Yes or No text becomes the new one;
-// any other text stays as it is.
+// Rewrites every row: a severity naming old category i (CrimeCategories::gravityOf)
+// becomes new category i; a yes/no field or InForce equal to the old Yes or No
+// text becomes the new one; any other text stays as it is.
 void translateRecords(RecordList &list, const RecordTexts &before, const RecordTexts &after);

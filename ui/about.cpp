@@ -3,6 +3,7 @@
 #include "platform/textfile.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
+#include "ui/textreceivers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -122,4 +123,14 @@ void TAboutFrm::showEvent(QShowEvent *event)
     if (parentWidget() != nullptr)
         move(parentWidget()->window()->frameGeometry().center() - rect().center());
     OKButton->setFocus(Qt::OtherFocusReason);
+}
+
+TextTable TAboutFrm::textTable()
+{
+    return {
+        {u"Button.Ok", textOf(OKButton)},
+        {u"String.AuthorQuennard", textOf(Comments)},
+        {u"Caption.Kovrant_MainForm", textOf(ProductName)},
+        {u"Menu.About", windowTitleOf(this)},
+    };
 }

@@ -2,6 +2,8 @@
 // from the readme file of the interface language when one lies beside the program.
 #pragma once
 
+#include "localisation/texttable.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -24,6 +26,9 @@ public:
     void ShowAbout(const QString &selectorText);
     // The first two steps of ShowAbout, without showing the box.
     void loadReadme(const QString &selectorText);
+
+    // Every text of the box by its key.
+    TextTable textTable();
 
     QFrame *Panel1;
     QLabel *ProgramIcon;

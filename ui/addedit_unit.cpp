@@ -1,5 +1,6 @@
 #include "ui/addedit_unit.h"
 
+#include "assessment/crimecategories.h"
 #include "assessment/punishmentboxes.h"
 #include "platform/languagesetting.h"
 #include "platform/runtimeerror.h"
@@ -7,6 +8,7 @@
 #include "ui/errorhandler.h"
 #include "ui/objectname.h"
 #include "ui/optionaldatepicker.h"
+#include "ui/textreceivers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -400,4 +402,41 @@ void TEdit_frm::keyPressEvent(QKeyEvent *event)
         return;
     default: QDialog::keyPressEvent(event);
     }
+}
+
+TextTable TEdit_frm::textTable()
+{
+    const auto outOfOrder = [this](DatesOutOfOrder problem) {
+        return [this, problem](const QString &text) { setOutOfOrderText(problem, text); };
+    };
+    return {
+        {u"Caption.EditFrm", windowTitleOf(this)},
+        {u"Button.Ok", textOf(Button1)},
+        {u"Button.Cancel", textOf(Button2)},
+        {u"String.SmallCrime", itemOf(ComboBox1, int(Gravity::Small))},
+        {u"String.AverageCrime", itemOf(ComboBox1, int(Gravity::Medium))},
+        {u"String.SeriousCrime", itemOf(ComboBox1, int(Gravity::Grave))},
+        {u"String.ParticularlySeriousCrime", itemOf(ComboBox1, int(Gravity::EspeciallyGrave))},
+        {u"String.GravityOfCrime", textOf(Label1)},
+        {u"String.DateOfCrime", textOf(Label2)},
+        {u"String.ActualCustodyImposed", textOf(CheckBox1)},
+        {u"String.JuvenileCrime", textOf(CheckBox2)},
+        {u"String.ReprieveExisted", textOf(CheckBox3)},
+        {u"String.Details", textOf(DetailsButton)},
+        {u"String.CrimeCommitted", textOf(CrimeDatePicker)},
+        {u"String.Punishment", textOf(PunishmentLabel)},
+        {u"String.PunishmentNotGiven", itemOf(PunishmentBox, int(PunishmentKind::NotGiven))},
+        {u"String.PunishmentCustody", itemOf(PunishmentBox, int(PunishmentKind::Custody))},
+        {u"String.PunishmentConditional", itemOf(PunishmentBox, int(PunishmentKind::Conditional))},
+        {u"String.PunishmentDeferred", itemOf(PunishmentBox, int(PunishmentKind::Deferred))},
+        {u"String.PunishmentMilder", itemOf(PunishmentBox, int(PunishmentKind::Milder))},
+        {u"String.SentenceServed", textOf(ServedPicker)},
+        {u"String.ProbationEnds", textOf(ProbationPicker)},
+        {u"String.Revoked", textOf(RevokedBox)},
+        {u"String.Negligent", textOf(NegligentBox)},
+        {u"String.CrimeAfterConviction", outOfOrder(DatesOutOfOrder::CrimeAfterConviction)},
+        {u"String.ServedBeforeConviction", outOfOrder(DatesOutOfOrder::ServedBeforeConviction)},
+        {u"String.ProbationBeforeConviction",
+         outOfOrder(DatesOutOfOrder::ProbationEndBeforeConviction)},
+    };
 }

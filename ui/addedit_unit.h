@@ -13,6 +13,7 @@
 
 #include "assessment/convictiondetails.h"
 #include "assessment/detailsorder.h"
+#include "localisation/texttable.h"
 
 #include <QDialog>
 #include <QSize>
@@ -72,6 +73,9 @@ public:
     void resetDetails();
     // The message OK shows, and stays open, when the dates are in this wrong order.
     void setOutOfOrderText(DatesOutOfOrder problem, const QString &text);
+
+    // Every text of the dialog by its key.
+    TextTable textTable();
 
 signals:
     // The dialog became active; the main window applies its enabling rule.

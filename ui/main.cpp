@@ -1,12 +1,11 @@
 #include "ui/main.h"
 
-#include "assessment/assessmenttexts.h"
-#include "assessment/explanation.h"
 #include "assessment/recordlist.h"
 #include "assessment/sampledata.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
-#include "localisation/recordtranslation.h"
+#include "localisation/assessmenttexts.h"
+#include "localisation/explanation.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -17,6 +16,7 @@
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/report.h"
+#include "ui/textreceivers.h"
 #include "ui/timeline.h"
 
 #include <QCheckBox>
@@ -462,23 +462,111 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+TextTable TForm1::textTable()
+{
+    const auto column = [this](int index) {
+        return [this, index](const QString &text) { m_records->setColumnTitle(index, text); };
+    };
+    const auto page = [this](int index) {
+        return [this, index](const QString &text) { PageControl1->setTabText(index, text); };
+    };
+    const auto legend = [this](int entry) {
+        return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
+    };
+    return {
+        {u"Caption.Kovrant_MainForm", windowTitleOf(this)},
+        {u"Menu.Files", titleOf(N1)},
+        {u"Menu.Exit", textOf(N2)},
+        {u"String.LoadFromFileCharacters", textOf(N3)},
+        {u"Button.Clear", textOf(N11)},
+        {u"String.SaveToFileCharacters", textOf(N50)},
+        {u"Menu.ExportReport", textOf(N51)},
+        {u"Menu.Help", titleOf(N5)},
+        {u"String.Content", textOf(N6)},
+        {u"String.PasteData", textOf(N9)},
+        {u"String.Web", textOf(N16)},
+        {u"String.EMail", textOf(N17)},
+        {u"Menu.About", textOf(N8)},
+        {u"Menu.Options", titleOf(N20)},
+        {u"Menu.Language", titleOf(N21)},
+        {u"Button.Add", textOf(Button1)},
+        {u"Menu.Edit", textOf(Button2)},
+        {u"Menu.Delete", textOf(Button3)},
+        {u"Group.CrimeChosen", titleOf(GroupBox1)},
+        {u"String.Convictions", titleOf(GroupBox2)},
+        {u"String.ListPage", page(0)},
+        {u"String.Timeline", page(1)},
+        {u"String.DateOfConviction", column(ConvictionRecord::DateField)},
+        {u"String.GravityOfCrime", column(ConvictionRecord::SeverityField)},
+        {u"String.ActualCustody", column(ConvictionRecord::CustodyField)},
+        {u"String.Juvenile", column(ConvictionRecord::JuvenileField)},
+        {u"String.StayOfExecution", column(ConvictionRecord::ReprieveField)},
+        {u"String.Convictions", column(ConvictionRecord::InForceField)},
+        {u"String.ExpungedOnTitle", column(RecordList::ExpiryColumn)},
+        {u"String.SmallCrime", itemOf(ComboBox1, int(Gravity::Small))},
+        {u"String.AverageCrime", itemOf(ComboBox1, int(Gravity::Medium))},
+        {u"String.SeriousCrime", itemOf(ComboBox1, int(Gravity::Grave))},
+        {u"String.ParticularlySeriousCrime", itemOf(ComboBox1, int(Gravity::EspeciallyGrave))},
+        {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
+        {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
+        {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
+        {u"String.ParticularlySeriousCrime",
+         into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
+        {u"String.GravityOfCrime", textOf(Label1)},
+        {u"String.Result", textOf(Label2)},
+        {u"String.ConvictionCancelled", textOf(Label3)},
+        {u"String.DateRecidivismCalculation", textOf(Label4)},
+        {u"String.ActualCustody", textOf(CheckBox1)},
+        {u"String.NewCrimeNegligent", textOf(CheckBox2)},
+        {u"String.AuthorQuennard", textOf(StatusPanel0)},
+        {u"String.CharacterFileFilter", into(od.filter)},
+        {u"String.CharacterFileFilter", into(SD.filter)},
+        {u"Button.Add", textOf(N12)},
+        {u"Menu.Edit", textOf(N13)},
+        {u"Menu.Delete", textOf(N14)},
+        {u"String.TimelineCounted", legend(0)},
+        {u"String.TimelineInForce", legend(1)},
+        {u"String.TimelineExpunged", legend(2)},
+    };
+}
+
+TextTable TForm1::interfaceTextTable()
+{
+    TextTable texts = Edit_frm->textTable();
+    texts.append(AboutFrm->textTable());
+    texts.append(textTable());
+    return texts;
+}
+
+void TForm1::localize()
+{
+    LocalizedOnce = true;
+    LocalizeInterface(catalogue(), CmbBxLang->currentText(), interfaceTextTable());
+    forgetExplanationTexts();
+}
+
 CurrentCrime TForm1::currentCrime() const
 {
-    return CurrentCrime{ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
+    const int selected = ComboBox1->currentIndex();
+    return CurrentCrime{selected >= 0 ? std::optional(Gravity(selected)) : std::nullopt,
                         CheckBox1->isChecked(), DateTimePicker1->date(), CheckBox2->isChecked()};
 }
 
 void TForm1::calc_rec()
 {
-    const AssessmentTexts texts = lookUpAssessmentTexts(catalogue(), crimeCategories);
+    const RecordTexts texts = currentRecordTexts(catalogue(), crimeCategories);
+    const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();
     m_lastAssessment = recomputeRecidivism(texts, crime, *m_records, m_context.dateFormat);
-    Label2->setText(m_lastAssessment.resultText);
-    showExplanation(texts, crime);
+    // After a row that could not be read the result is partial: no horizon.
+    if (!m_lastAssessment.failure)
+        m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
+    Label2->setText(resultTextFor(results, m_lastAssessment.kind));
+    showExplanation();
     m_lastAssessment.throwIfFailed();
 }
 
-void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime)
+void TForm1::showExplanation()
 {
     const ExplanationTexts &words = explanationTexts();
     const QList<ConvictionRecord> &records = m_records->records();
@@ -489,12 +577,9 @@ void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &c
             rowNote(m_lastAssessment.rows[i], records[i].Details, words, m_context.dateFormat));
     m_records->setRowNotes(notes);
     Label5->setText(groundsLine(m_lastAssessment, words));
-    // After a row that could not be read the result is partial: no horizon.
-    Label6->setText(
-        m_lastAssessment.failure
-            ? QString()
-            : horizonLine(resultHorizon(texts, crime, m_records->records(), m_lastAssessment),
-                          words, m_context.dateFormat));
+    Label6->setText(m_lastAssessment.horizon
+                        ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
+                        : QString());
     for (QLabel *line : {Label5, Label6})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
@@ -504,8 +589,8 @@ void TForm1::showExplanation(const AssessmentTexts &texts, const CurrentCrime &c
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
                          QDate convictionDate) const
 {
-    return expungementAnswer(lookUpAssessmentTexts(catalogue(), crimeCategories), severity,
-                             juvenile, convictionDate, DateTimePicker1->date());
+    return expungementAnswer(currentRecordTexts(catalogue(), crimeCategories), severity, juvenile,
+                             convictionDate, DateTimePicker1->date());
 }
 
 const ExplanationTexts &TForm1::explanationTexts() const
@@ -624,17 +709,10 @@ void TForm1::CmbBxLangChange()
         m_context.languageSetting.write(CmbBxLang->currentText());
         return;
     }
-    const RecordTexts before = currentRecordTexts(catalogue(), crimeCategories);
-    std::optional<RuntimeError> notStored;
-    try {
-        m_context.languageSetting.write(CmbBxLang->currentText());
-    } catch (const RuntimeError &error) {
-        // The switch goes on: only remembering the choice failed.
-        notStored = error;
-    }
-    LocalizeInterface(*this);
-    // The rows are rewritten in place, so the selection and the focus mark stay.
-    translateRecords(*m_records, before, currentRecordTexts(catalogue(), crimeCategories));
+    const std::optional<RuntimeError> notStored =
+        switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
+                       interfaceTextTable(), crimeCategories, *m_records);
+    forgetExplanationTexts();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));
@@ -670,8 +748,7 @@ void TForm1::save_har(const QString &fileName)
 
 void TForm1::open_har(const QString &fileName)
 {
-    const AnswerTexts answers{catalogue().Translate(QStringLiteral("String.Yes")),
-                              catalogue().Translate(QStringLiteral("String.No"))};
+    const AnswerTexts answers = currentRecordTexts(catalogue(), crimeCategories).answers;
     // The whole file is read before the list changes: a damaged file leaves it as it was.
     m_records->replaceAll(loadRecordFile(fileName, answers, m_context.dateFormat));
 }
@@ -707,9 +784,9 @@ void TForm1::N6Click()
         QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
     // Without the file the command would seem to do nothing at all.
     if (!QFileInfo::exists(path)) {
-        throw RuntimeError(catalogue()
-                               .Translate(QStringLiteral("String.HelpFileMissing"))
-                               .replace(QStringLiteral("%s"), QDir::toNativeSeparators(path)));
+        throw RuntimeError(
+            filledText(catalogue().Translate(QStringLiteral("String.HelpFileMissing")),
+                       QDir::toNativeSeparators(path)));
     }
     shell().openHelpFile(path);
 }
@@ -742,8 +819,7 @@ void TForm1::N9Click()
     setNegligent(false);
     m_records->clear();
     setCalculationDate(m_context.dateFormat.today());
-    const AnswerTexts answers{catalogue().Translate(QStringLiteral("String.Yes")),
-                              catalogue().Translate(QStringLiteral("String.No"))};
+    const AnswerTexts answers = currentRecordTexts(catalogue(), crimeCategories).answers;
     for (const ConvictionRecord &record :
          sampleRecords(crimeCategories, answers, m_context.dateFormat, DateTimePicker1->date()))
         m_records->append(record);
@@ -756,5 +832,11 @@ void TForm1::N51Click()
     calc_rec();
     if (const std::optional<QString> path =
             fileChooser().chooseFileToSave(this, reportFileDialogSetup(catalogue())))
-        writeReport(*path, reportContent(*this));
+        writeReport(
+            *path,
+            reportContent(
+                AssessedCase{m_records->records(), currentCrime(),
+                             ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
+                             m_lastAssessment},
+                lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat));
 }

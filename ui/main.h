@@ -3,8 +3,9 @@
 #pragma once
 
 #include "assessment/crimecategories.h"
-#include "assessment/explanation.h"
 #include "assessment/recidivism.h"
+#include "localisation/explanation.h"
+#include "localisation/texttable.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
 
@@ -50,6 +51,13 @@ public:
     // forgets them, so that neither start-up nor every recomputation pays for them.
     const ExplanationTexts &explanationTexts() const;
     void forgetExplanationTexts() { m_explanationTexts.reset(); }
+
+    // The localisation pass over the three windows: makes the language named in the
+    // selector current and writes every text of theirs.
+    void localize();
+    // Every text of the three windows by its key: the record dialog's, the about
+    // box's, then the main window's own.
+    TextTable interfaceTextTable();
 
     // The recomputation pass: refreshes every row's InForce answer and the result line.
     void calc_rec();
@@ -156,6 +164,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Every text of the main window by its key.
+    TextTable textTable();
     void buildMenus();
     void buildCurrentCrimeGroup();
     void buildConvictionsGroup();
@@ -170,7 +180,7 @@ private:
     // Gives the result panel the height its wrapped lines need at its width.
     void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.
-    void showExplanation(const AssessmentTexts &texts, const CurrentCrime &crime);
+    void showExplanation();
     // Reads the dialog's inputs as the fields of a record.
     ConvictionRecord recordFromDialog() const;
     // Runs a command of the user's, showing what it raises.

@@ -1,15 +1,10 @@
-// The report of an assessment: its texts taken from the main window, laid out
-// with QTextDocument and written as a PDF through QPdfWriter and QSaveFile.
+// The report of an assessment laid out with QTextDocument and written as a PDF
+// through QPdfWriter and QSaveFile.
 #include "ui/report.h"
 
-#include "assessment/assessmenttexts.h"
-#include "assessment/explanation.h"
-#include "assessment/recordlist.h"
-#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "platform/runtimeerror.h"
 #include "ui/errorhandler.h"
-#include "ui/main.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -222,78 +217,6 @@ void paintPages(QPainter &painter, QPdfWriter &writer, const QTextDocument &docu
 }
 
 } // namespace
-
-ReportContent reportContent(const TForm1 &form)
-{
-    const LanguageCatalogue &catalogue = form.catalogue();
-    const auto text = [&](const char *key) {
-        return catalogue.Translate(QString::fromLatin1(key));
-    };
-    const ShortDateFormat &dateFormat = form.context().dateFormat;
-    const RecidivismAssessment &assessment = form.lastAssessment();
-    const QList<ConvictionRecord> &records = form.records().records();
-    const CurrentCrime crime = form.currentCrime();
-    const ExplanationTexts &words = form.explanationTexts();
-
-    ReportContent content;
-    content.title = text("String.ReportTitle");
-    content.crimeHeading = text("Group.CrimeChosen");
-    content.severity = {withoutColon(text("String.GravityOfCrime")), orDash(crime.severity)};
-    content.custody = {withoutColon(text("String.ActualCustody")),
-                       text(crime.actualCustody ? "String.Yes" : "String.No")};
-    content.negligent = {withoutColon(text("String.NewCrimeNegligent")),
-                         text(crime.negligent ? "String.Yes" : "String.No")};
-    content.calculationDate = {withoutColon(text("String.DateRecidivismCalculation")),
-                               dateFormat.format(crime.calculationDate)};
-    content.convictionsHeading = text("String.Convictions");
-    content.numberTitle = text("String.ReportNumber");
-    content.columnTitles = {
-        text("String.DateOfConviction"), text("String.GravityOfCrime"),
-        text("String.ActualCustody"),    text("String.Juvenile"),
-        text("String.StayOfExecution"),  text("String.Convictions"),
-        text("String.ReportExpiry"),     text("String.ReportCounted"),
-    };
-
-    content.rows.reserve(records.size());
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        ReportRow row;
-        for (int field = 0; field < ConvictionRecord::FieldCount; ++field)
-            row.fields[field] = records[i].field(ConvictionRecord::Field(field));
-        // Rows after one the assessment could not read were not assessed.
-        if (i < assessment.rows.size()) {
-            const RowAssessment &assessed = assessment.rows[i];
-            row.expiry = !assessed.expungement.hasTerm()
-                             ? Dash
-                             : dateFormat.format(assessed.expungement.expiry);
-            // A row with details names them and the provision and start of its
-            // term; for a row without, the assumptions paragraph states the rule.
-            // What was assumed follows from what is named.
-            const QString facts = factsNote(records[i].Details, words, dateFormat);
-            QStringList notes{facts,
-                              facts.isEmpty() ? QString() : basisNote(assessed, words, dateFormat),
-                              tallyNote(assessed, words)};
-            notes.removeAll(QString());
-            row.counted = notes.join(u'\n');
-        } else {
-            row.expiry = Dash;
-            row.counted = Dash;
-        }
-        content.rows.append(row);
-    }
-
-    content.resultHeading = text("String.ReportResult");
-    content.result = assessment.resultText;
-    content.grounds = groundsLine(assessment, words);
-    // After a row that could not be read the result is partial: no horizon.
-    if (!assessment.failure) {
-        content.horizon =
-            horizonLine(resultHorizon(lookUpAssessmentTexts(catalogue, form.crimeCategories), crime,
-                                      records, assessment),
-                        words, dateFormat);
-    }
-    content.assumptions = text("String.ReportAssumptions");
-    return content;
-}
 
 FileDialogSetup reportFileDialogSetup(const LanguageCatalogue &catalogue)
 {

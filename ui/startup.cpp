@@ -1,7 +1,6 @@
 #include "ui/startup.h"
 
 #include "catalogue/uLocalize.h"
-#include "localisation/LoadLang.h"
 #include "ui/errorhandler.h"
 #include "ui/main.h"
 
@@ -10,6 +9,6 @@ std::unique_ptr<TForm1> startKovrant(ProgramContext &context)
     runCommand(nullptr,
                [&] { context.catalogue->SelectDefaultLanguage(QStringLiteral("English")); });
     auto form = std::make_unique<TForm1>(context);
-    runCommand(form.get(), [&] { LocalizeInterface(*form); });
+    runCommand(form.get(), [&] { form->localize(); });
     return form;
 }

@@ -53,7 +53,7 @@ void TestExpungement::termTable()
     QFETCH(QString, severity);
     QFETCH(QString, juvenile);
     QFETCH(int, years);
-    const AssessmentTexts texts = fixtureTexts();
+    const RecordTexts texts = fixtureTexts();
     QCOMPARE(expungementTerm(texts.categories, texts.answers.yes, severity, juvenile), years);
 }
 
@@ -85,7 +85,7 @@ void TestExpungement::inForceUntilTheDayBeforeExpiry()
     QFETCH(QString, juvenile);
     QFETCH(QDate, convicted);
     QFETCH(QDate, expiry);
-    const AssessmentTexts texts = fixtureTexts();
+    const RecordTexts texts = fixtureTexts();
     const auto check = [&](QDate calculation) {
         return checkExpungement(texts.categories, texts.answers.yes, severity, juvenile, convicted,
                                 calculation);
@@ -104,7 +104,7 @@ void TestExpungement::inForceUntilTheDayBeforeExpiry()
 
 void TestExpungement::laterCategoryWinsWhenTextsRepeat()
 {
-    AssessmentTexts texts = fixtureTexts();
+    RecordTexts texts = fixtureTexts();
     texts.categories.texts = {"same", "same", "same", "other"};
     QCOMPARE(expungementTerm(texts.categories, "Yes", "same", "No"), 6);
     QCOMPARE(expungementTerm(texts.categories, "Yes", "same", "Yes"), 3);

@@ -24,7 +24,7 @@ using P = PunishmentKind;
 
 CurrentCrime crime(const QString &severity, QDate date, bool negligent = false)
 {
-    return CurrentCrime{severity, true, date, negligent};
+    return fixtureCrime(severity, true, date, negligent);
 }
 
 // A conviction with custody Yes, reprieve No and the details given.
@@ -184,7 +184,6 @@ void TestLegalCases::assesses()
         assessRecidivism(fixtureTexts(), current, records, fixtureDateFormat());
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
-    QCOMPARE(assessment.resultText, resultTextFor(fixtureTexts().results, kind));
     QCOMPARE(assessment.rows.size(), expiries.size());
     for (qsizetype row = 0; row < expiries.size(); ++row) {
         const Expungement &term = assessment.rows[row].expungement;

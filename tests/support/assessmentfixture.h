@@ -4,15 +4,24 @@
 
 #include "assessment/convictionrecord.h"
 #include "assessment/crimecategories.h"
+#include "assessment/recidivism.h"
 #include "platform/shortdateformat.h"
 
-inline AssessmentTexts fixtureTexts()
+inline RecordTexts fixtureTexts()
 {
-    return AssessmentTexts{
+    return RecordTexts{
         CrimeCategories{{"small", "medium", "grave", "especially grave"}},
         AnswerTexts{"Yes", "No"},
-        ResultTexts{"neither", "dangerous", "especially dangerous", "recidivism"},
     };
+}
+
+// The current crime of the category the fixture's text names; none for an empty
+// text, as when no category is chosen.
+inline CurrentCrime fixtureCrime(const QString &severity, bool custody, QDate calculationDate,
+                                 bool negligent = false)
+{
+    return CurrentCrime{fixtureTexts().categories.gravityOf(severity), custody, calculationDate,
+                        negligent};
 }
 
 inline ShortDateFormat fixtureDateFormat()

@@ -1,7 +1,7 @@
 // The words behind an answer: rows' expungement dates and reasons, the clauses
 // a result rests on, and until when it holds as the calculation date moves on.
-#include "assessment/explanation.h"
 #include "assessment/recordlist.h"
+#include "localisation/explanation.h"
 #include "support/assessmentfixture.h"
 
 #include <QtTest>
@@ -15,18 +15,27 @@ namespace {
 ExplanationTexts fixtureWords()
 {
     ExplanationTexts words;
-    words.countsUntil = "counts until %s";
-    words.expungedOn = "expunged on %s";
+    using X = Exclusion;
+    using C = Article18Clause;
+    words.countsUntil = "counts until %1";
+    words.expungedOn = "expunged on %1";
     words.noTerm = "no term";
     words.counted = "counted";
-    words.notCounted = "not counted: %s";
-    words.reasons = {"reprieve", "no custody", "small", "unknown", "minor", "expunged", "later"};
-    words.clauses = {"2a", "2b", "3a", "3b", "1"};
+    words.notCounted = "not counted: %1";
+    words.reasons = {{X::Reprieve, "reprieve"},         {X::NoActualCustody, "no custody"},
+                     {X::SmallGravity, "small"},        {X::UnknownSeverity, "unknown"},
+                     {X::CommittedAsMinor, "minor"},    {X::Expunged, "expunged"},
+                     {X::AfterCalculationDate, "later"}};
+    words.clauses = {{C::Part2a, "2a"},
+                     {C::Part2b, "2b"},
+                     {C::Part3a, "3a"},
+                     {C::Part3b, "3b"},
+                     {C::Part1, "1"}};
     words.grounds = "grounds %1; rows %2";
     words.noGrounds = "no grounds";
     words.holdsUntil = "holds until %1; from %2: %3";
     words.holdsNoEnd = "holds for good";
-    words.results = fixtureTexts().results;
+    words.results = ResultTexts{"neither", "dangerous", "especially dangerous", "recidivism"};
     return words;
 }
 
@@ -35,24 +44,42 @@ ExplanationTexts fixtureWords()
 ExplanationTexts detailWords()
 {
     ExplanationTexts words = fixtureWords();
-    words.countedPart1 = "part 1 only: %s";
-    words.reasons[7] = "negligent";
-    words.reasons[8] = "conditional";
-    words.reasons[9] = "kind needed";
-    words.termClauses = {"",        "86a", "86b", "86c", "86d old", "86d",
-                         "86e old", "86e", "95a", "95b", "95c"};
-    words.termStarts = {"from conviction %s", "from release %s", "at probation end %s"};
+    using T = TermClause;
+    using P = PunishmentKind;
+    words.countedPart1 = "part 1 only: %1";
+    words.reasons[Exclusion::Negligent] = "negligent";
+    words.reasons[Exclusion::ConditionalSentence] = "conditional";
+    words.kindNotGiven = "kind needed";
+    const std::pair<TermClause, const char *> clauses[] = {{T::Art86a, "86a"},
+                                                           {T::Art86b, "86b"},
+                                                           {T::Art86c, "86c"},
+                                                           {T::Art86d, "86d"},
+                                                           {T::Art86dBefore2013, "86d old"},
+                                                           {T::Art86e, "86e"},
+                                                           {T::Art86eBefore2013, "86e old"},
+                                                           {T::Art95a, "95a"},
+                                                           {T::Art95b, "95b"},
+                                                           {T::Art95c, "95c"}};
+    for (const auto &[clause, text] : clauses)
+        words.termClauses[clause] = text;
+    words.termStarts[TermStart::Conviction] = "from conviction %1";
+    words.termStarts[TermStart::Served] = "from release %1";
+    words.termStarts[TermStart::ProbationEnd] = "at probation end %1";
     words.basis = "%1, %2";
-    words.assumptions = {"start assumed", "old terms assumed"};
-    words.assumed = "assumed: %s";
+    words.assumptions = {{Assumption::ConvictionStart, "start assumed"},
+                         {Assumption::TermsBefore2013, "old terms assumed"}};
+    words.assumed = "assumed: %1";
     words.negligentCrime = "negligent new crime";
-    words.facts = {"given: %s",
-                   "crime",
-                   "served",
-                   "probation",
-                   {"", "custody", "conditional", "deferred", "milder"},
-                   "revoked",
-                   "negligent"};
+    words.facts.given = "given: %1";
+    words.facts.crimeCommitted = "crime";
+    words.facts.served = "served";
+    words.facts.probationEnds = "probation";
+    words.facts.kinds[P::Custody] = "custody";
+    words.facts.kinds[P::Conditional] = "conditional";
+    words.facts.kinds[P::Deferred] = "deferred";
+    words.facts.kinds[P::Milder] = "milder";
+    words.facts.revoked = "revoked";
+    words.facts.negligent = "negligent";
     return words;
 }
 
@@ -101,7 +128,7 @@ void TestExplanation::rowNotes()
     QFETCH(ConvictionRecord, record);
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
-        assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10)});
+        assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10)));
     QCOMPARE(rowNote(assessment.rows.first(), record.Details, fixtureWords(), fixtureDateFormat()),
              note);
 }
@@ -111,13 +138,14 @@ void TestExplanation::groundsNameClausesAndCountedRows()
     const Records records{conviction("07.04.2014", "grave"), conviction("07.04.2014", "small"),
                           conviction("07.04.2015", "grave")};
     const ExplanationTexts words = fixtureWords();
-    QCOMPARE(groundsLine(assess(records, {"grave", true, QDate(2016, 1, 10)}), words),
+    QCOMPARE(groundsLine(assess(records, fixtureCrime("grave", true, QDate(2016, 1, 10))), words),
              QStringLiteral("grounds 2b, 3a; rows 1, 3"));
     // A medium new crime is recidivism under part 1 only (it used to have no grounds).
-    QCOMPARE(groundsLine(assess(records, {"medium", true, QDate(2016, 1, 10)}), words),
+    QCOMPARE(groundsLine(assess(records, fixtureCrime("medium", true, QDate(2016, 1, 10))), words),
              QStringLiteral("grounds 1; rows 1, 3"));
-    QCOMPARE(groundsLine(assess(records, {"small", true, QDate(2016, 1, 10), true}), words),
-             QStringLiteral("no grounds"));
+    QCOMPARE(
+        groundsLine(assess(records, fixtureCrime("small", true, QDate(2016, 1, 10), true)), words),
+        QStringLiteral("no grounds"));
 }
 
 void TestExplanation::detailNotes_data()
@@ -166,10 +194,10 @@ void TestExplanation::detailNotes()
     QFETCH(ConvictionRecord, record);
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
-        assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10)});
+        assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10)));
     QCOMPARE(rowNote(assessment.rows.first(), record.Details, detailWords(), fixtureDateFormat()),
              note);
-    QCOMPARE(groundsLine(assess({record}, CurrentCrime{"grave", true, QDate(2016, 1, 10), true}),
+    QCOMPARE(groundsLine(assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10), true)),
                          detailWords()),
              QStringLiteral("negligent new crime"));
 }
@@ -202,9 +230,9 @@ void TestExplanation::horizon()
     QFETCH(Records, records);
     QFETCH(bool, custody);
     QFETCH(QString, line);
-    const CurrentCrime crime{"grave", custody, QDate(2016, 1, 10)};
+    const CurrentCrime crime = fixtureCrime("grave", custody, QDate(2016, 1, 10));
     const RecidivismAssessment assessment = assess(records, crime);
-    const ResultHorizon horizon = resultHorizon(fixtureTexts(), crime, records, assessment);
+    const ResultHorizon horizon = resultHorizon(crime, assessment);
     QCOMPARE(horizonLine(horizon, fixtureWords(), fixtureDateFormat()), line);
 }
 
@@ -239,10 +267,10 @@ void TestExplanation::horizonAgreesWithTheDayItNames()
 {
     QFETCH(Records, records);
     QFETCH(QString, severity);
-    CurrentCrime crime{severity, true, QDate(2016, 1, 10)};
+    CurrentCrime crime = fixtureCrime(severity, true, QDate(2016, 1, 10));
     for (int step = 0; step < 8; ++step) {
         const RecidivismAssessment today = assess(records, crime);
-        const ResultHorizon horizon = resultHorizon(fixtureTexts(), crime, records, today);
+        const ResultHorizon horizon = resultHorizon(crime, today);
         if (!horizon.lastDay)
             break;
         crime.calculationDate = *horizon.lastDay;

@@ -6,7 +6,10 @@
 #pragma once
 
 #include "assessment/recidivism.h"
+#include "localisation/assessmenttexts.h"
+#include "localisation/texttable.h"
 
+#include <QMap>
 #include <QString>
 
 #include <array>
@@ -14,44 +17,58 @@
 class LanguageCatalogue;
 class ShortDateFormat;
 
+// Texts by the value of an enumeration they stand for.
+template<typename Enum, std::size_t Count>
+class EnumTexts
+{
+public:
+    QString &operator[](Enum value) { return m_texts[std::size_t(value)]; }
+    const QString &operator[](Enum value) const { return m_texts[std::size_t(value)]; }
+
+private:
+    std::array<QString, Count> m_texts;
+};
+
 // The record dialog's words for the details, as a row's note names the facts given.
 struct FactTexts
 {
-    QString given;          // "%s": the facts
+    QString given;          // %1: the facts
     QString crimeCommitted; // the dialog's labels, their colons dropped
     QString served;
     QString probationEnds;
-    std::array<QString, PunishmentKindCount> kinds; // "not given" first
+    EnumTexts<PunishmentKind, PunishmentKindCount> kinds;
     QString revoked;
     QString negligent;
 };
 
+// Texts that name the flags of a set are listed in the flags' order.
 struct ExplanationTexts
 {
-    QString countsUntil; // "%s": the last day in force
-    QString expungedOn;  // "%s": the expiry date
+    QString countsUntil; // %1: the last day in force
+    QString expungedOn;  // %1: the expiry date
     QString noTerm;      // a severity that matches no category
     QString counted;
-    QString countedPart1; // "%s": why only under part 1
-    QString notCounted;   // "%s": the reasons
-    // In the order of the Exclusion flags, then the punishment kind needed for part 1.
-    std::array<QString, 10> reasons;
-    std::array<QString, 5> clauses; // part 2 (a), 2 (b), 3 (a), 3 (b), part 1
-    QString grounds;                // "%1": the clauses, "%2": the counted rows
+    QString countedPart1; // %1: why only under part 1
+    QString notCounted;   // %1: the reasons
+    QMap<Exclusion, QString> reasons;
+    QString kindNotGiven; // why a row without custody and without a kind is not counted
+    QMap<Article18Clause, QString> clauses;
+    QString grounds; // %1: the clauses, %2: the counted rows
     QString noGrounds;
     QString negligentCrime; // the grounds line of a negligent current crime
-    // The provision of each TermClause with its length (None has none).
-    std::array<QString, TermClauseCount> termClauses;
-    std::array<QString, 3> termStarts;  // "%s": the day, in TermStart order
-    QString basis;                      // "%1": the provision, "%2": the start
-    std::array<QString, 2> assumptions; // in the order of the Assumption flags
-    QString assumed;                    // "%s": the assumptions
-    QString holdsUntil;                 // "%1": last day, "%2": next day, "%3": what it becomes
+    EnumTexts<TermClause, TermClauseCount> termClauses; // each provision with its length
+    EnumTexts<TermStart, 3> termStarts;                 // %1: the day
+    QString basis;                                      // %1: the provision, %2: the start
+    QMap<Assumption, QString> assumptions;
+    QString assumed;    // %1: the assumptions
+    QString holdsUntil; // %1: last day, %2: next day, %3: what it becomes
     QString holdsNoEnd;
     ResultTexts results;
     FactTexts facts;
 };
 
+// Every text of the notes by its key, received into the given value.
+TextTable explanationTextTable(ExplanationTexts &texts);
 ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue);
 
 // "Counts until 6 April 2015 inclusive", "Expunged on 7 April 2015", or that no

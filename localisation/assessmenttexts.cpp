@@ -1,0 +1,38 @@
+#include "localisation/assessmenttexts.h"
+
+#include "catalogue/uLocalize.h"
+
+RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
+                               const CrimeCategories &categories)
+{
+    return RecordTexts{categories, AnswerTexts{catalogue.Translate(QStringLiteral("String.Yes")),
+                                               catalogue.Translate(QStringLiteral("String.No"))}};
+}
+
+TextTable resultTextTable(ResultTexts &texts)
+{
+    return {
+        {u"String.RecidivNo", into(texts.neither)},
+        {u"String.DangerRecidiv", into(texts.dangerous)},
+        {u"String.EspeciallyDangerRecidiv", into(texts.especiallyDangerous)},
+        {u"String.Recidiv", into(texts.simple)},
+    };
+}
+
+ResultTexts lookUpResultTexts(const LanguageCatalogue &catalogue)
+{
+    ResultTexts texts;
+    applyTexts(catalogue, resultTextTable(texts));
+    return texts;
+}
+
+QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
+{
+    switch (kind) {
+    case RecidivismKind::Dangerous: return texts.dangerous;
+    case RecidivismKind::EspeciallyDangerous: return texts.especiallyDangerous;
+    case RecidivismKind::Simple: return texts.simple;
+    case RecidivismKind::Neither: break;
+    }
+    return texts.neither;
+}

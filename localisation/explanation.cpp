@@ -1,0 +1,200 @@
+#include "localisation/explanation.h"
+
+#include "catalogue/uLocalize.h"
+#include "platform/shortdateformat.h"
+
+namespace {
+
+// The texts of the flags set, in the flags' order; a flag whose text is empty adds nothing.
+template<typename Flag, typename Flags>
+QStringList textsOf(const QMap<Flag, QString> &texts, Flags flags)
+{
+    QStringList chosen;
+    for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
+        if (flags.testFlag(text.key()) && !text.value().isEmpty())
+            chosen.append(text.value());
+    }
+    return chosen;
+}
+
+QString reasonsOf(const RowAssessment &row, const ExplanationTexts &texts)
+{
+    QStringList reasons = textsOf(texts.reasons, row.exclusions);
+    if (row.kindNeeded() && !texts.kindNotGiven.isEmpty())
+        reasons.append(texts.kindNotGiven);
+    return reasons.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+TextTable explanationTextTable(ExplanationTexts &t)
+{
+    TextTable table = {
+        {u"String.CountsUntil", into(t.countsUntil)},
+        {u"String.ExpungedOn", into(t.expungedOn)},
+        {u"String.NoExpungementTerm", into(t.noTerm)},
+        {u"String.RowCounted", into(t.counted)},
+        {u"String.RowCountedPart1", into(t.countedPart1)},
+        {u"String.RowNotCounted", into(t.notCounted)},
+        {u"String.ReasonReprieve", into(t.reasons[Exclusion::Reprieve])},
+        {u"String.ReasonNoCustody", into(t.reasons[Exclusion::NoActualCustody])},
+        {u"String.ReasonSmallGravity", into(t.reasons[Exclusion::SmallGravity])},
+        {u"String.ReasonUnknownCategory", into(t.reasons[Exclusion::UnknownSeverity])},
+        {u"String.ReasonMinor", into(t.reasons[Exclusion::CommittedAsMinor])},
+        {u"String.ReasonExpunged", into(t.reasons[Exclusion::Expunged])},
+        {u"String.ReasonAfterDate", into(t.reasons[Exclusion::AfterCalculationDate])},
+        {u"String.ReasonNegligent", into(t.reasons[Exclusion::Negligent])},
+        {u"String.ReasonConditional", into(t.reasons[Exclusion::ConditionalSentence])},
+        {u"String.ReasonKindNotGiven", into(t.kindNotGiven)},
+        {u"String.ClausePart2a", into(t.clauses[Article18Clause::Part2a])},
+        {u"String.ClausePart2b", into(t.clauses[Article18Clause::Part2b])},
+        {u"String.ClausePart3a", into(t.clauses[Article18Clause::Part3a])},
+        {u"String.ClausePart3b", into(t.clauses[Article18Clause::Part3b])},
+        {u"String.ClausePart1", into(t.clauses[Article18Clause::Part1])},
+        {u"String.Grounds", into(t.grounds)},
+        {u"String.NoGrounds", into(t.noGrounds)},
+        {u"String.NegligentNoGrounds", into(t.negligentCrime)},
+        {u"String.Term86a", into(t.termClauses[TermClause::Art86a])},
+        {u"String.Term86b", into(t.termClauses[TermClause::Art86b])},
+        {u"String.Term86c", into(t.termClauses[TermClause::Art86c])},
+        {u"String.Term86dBefore2013", into(t.termClauses[TermClause::Art86dBefore2013])},
+        {u"String.Term86d", into(t.termClauses[TermClause::Art86d])},
+        {u"String.Term86eBefore2013", into(t.termClauses[TermClause::Art86eBefore2013])},
+        {u"String.Term86e", into(t.termClauses[TermClause::Art86e])},
+        {u"String.Term95a", into(t.termClauses[TermClause::Art95a])},
+        {u"String.Term95b", into(t.termClauses[TermClause::Art95b])},
+        {u"String.Term95c", into(t.termClauses[TermClause::Art95c])},
+        {u"String.FromConviction", into(t.termStarts[TermStart::Conviction])},
+        {u"String.FromServed", into(t.termStarts[TermStart::Served])},
+        {u"String.FromProbationEnd", into(t.termStarts[TermStart::ProbationEnd])},
+        {u"String.Basis", into(t.basis)},
+        {u"String.AssumedConvictionStart", into(t.assumptions[Assumption::ConvictionStart])},
+        {u"String.AssumedBefore2013", into(t.assumptions[Assumption::TermsBefore2013])},
+        {u"String.Assumed", into(t.assumed)},
+        {u"String.HoldsUntil", into(t.holdsUntil)},
+        {u"String.HoldsNoEnd", into(t.holdsNoEnd)},
+        {u"String.FactsGiven", into(t.facts.given)},
+        {u"String.CrimeCommitted", intoLabel(t.facts.crimeCommitted)},
+        {u"String.SentenceServed", intoLabel(t.facts.served)},
+        {u"String.ProbationEnds", intoLabel(t.facts.probationEnds)},
+        {u"String.PunishmentNotGiven", into(t.facts.kinds[PunishmentKind::NotGiven])},
+        {u"String.PunishmentCustody", into(t.facts.kinds[PunishmentKind::Custody])},
+        {u"String.PunishmentConditional", into(t.facts.kinds[PunishmentKind::Conditional])},
+        {u"String.PunishmentDeferred", into(t.facts.kinds[PunishmentKind::Deferred])},
+        {u"String.PunishmentMilder", into(t.facts.kinds[PunishmentKind::Milder])},
+        {u"String.Revoked", into(t.facts.revoked)},
+        {u"String.Negligent", into(t.facts.negligent)},
+    };
+    table.append(resultTextTable(t.results));
+    return table;
+}
+
+ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue)
+{
+    ExplanationTexts texts;
+    applyTexts(catalogue, explanationTextTable(texts));
+    return texts;
+}
+
+QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
+                        const ShortDateFormat &dateFormat)
+{
+    if (!row.expungement.hasTerm())
+        return texts.noTerm;
+    if (row.expungement.inForce)
+        return filledText(texts.countsUntil, dateFormat.format(row.expungement.expiry.addDays(-1)));
+    return filledText(texts.expungedOn, dateFormat.format(row.expungement.expiry));
+}
+
+QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat)
+{
+    const FactTexts &words = texts.facts;
+    if (details.isEmpty() || words.given.isEmpty())
+        return {};
+    QStringList facts;
+    const auto dated = [&](const QString &label, QDate date) {
+        if (date.isValid())
+            facts.append(label + u' ' + dateFormat.format(date));
+    };
+    dated(words.crimeCommitted, details.crimeDate);
+    if (details.punishment != PunishmentKind::NotGiven)
+        facts.append(words.kinds[details.punishment]);
+    dated(words.served, details.served);
+    dated(words.probationEnds, details.probationEnd);
+    if (details.revoked)
+        facts.append(words.revoked);
+    if (details.negligent)
+        facts.append(words.negligent);
+    facts.removeAll(QString());
+    return filledText(words.given, facts.join(QStringLiteral("; ")));
+}
+
+QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat)
+{
+    const Expungement &term = row.expungement;
+    if (!term.hasTerm() || texts.basis.isEmpty())
+        return {};
+    const QString start =
+        filledText(texts.termStarts[term.start], dateFormat.format(term.startDate));
+    return filledText(texts.basis, texts.termClauses[term.clause], start);
+}
+
+QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts)
+{
+    if (!row.expungement.hasTerm())
+        return {};
+    const QStringList assumed = textsOf(texts.assumptions, row.expungement.assumed);
+    if (assumed.isEmpty() || texts.assumed.isEmpty())
+        return {};
+    return filledText(texts.assumed, assumed.join(QStringLiteral("; ")));
+}
+
+QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
+{
+    if (row.tallied())
+        return texts.counted;
+    if (row.countsForPart1() && !texts.countedPart1.isEmpty())
+        return filledText(texts.countedPart1, reasonsOf(row, texts));
+    return filledText(texts.notCounted, reasonsOf(row, texts));
+}
+
+QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
+                const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
+{
+    QStringList lines{expungementNote(row, texts, dateFormat),
+                      factsNote(details, texts, dateFormat), basisNote(row, texts, dateFormat),
+                      assumptionNote(row, texts), tallyNote(row, texts)};
+    lines.removeAll(QString());
+    return lines.join(u'\n');
+}
+
+QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
+{
+    if (assessment.negligentCrime && !texts.negligentCrime.isEmpty())
+        return texts.negligentCrime;
+    const QStringList clauses = textsOf(texts.clauses, assessment.clauses);
+    if (!assessment.clauses)
+        return texts.noGrounds;
+    // Under part 1 alone the rows counted are those part 1 counts.
+    const bool part1 = assessment.kind == RecidivismKind::Simple;
+    QStringList counted;
+    for (qsizetype row = 0; row < assessment.rows.size(); ++row) {
+        const RowAssessment &assessed = assessment.rows[row];
+        if (part1 ? assessed.countsForPart1() : assessed.tallied())
+            counted.append(QString::number(row + 1));
+    }
+    return filledText(texts.grounds, clauses.join(QStringLiteral(", ")),
+                      counted.join(QStringLiteral(", ")));
+}
+
+QString horizonLine(const ResultHorizon &horizon, const ExplanationTexts &texts,
+                    const ShortDateFormat &dateFormat)
+{
+    if (!horizon.lastDay)
+        return texts.holdsNoEnd;
+    return filledText(texts.holdsUntil, dateFormat.format(*horizon.lastDay),
+                      dateFormat.format(horizon.lastDay->addDays(1)),
+                      resultTextFor(texts.results, horizon.next));
+}

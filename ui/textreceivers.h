@@ -1,0 +1,44 @@
+// Receivers of interface texts for the kinds of element the windows hold: the
+// right-hand side of a window's text table.
+#pragma once
+
+#include "localisation/texttable.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QWidget>
+
+// An element with setText: a label, a button, a check box, an action.
+template<typename Element>
+std::function<void(const QString &)> textOf(Element *element)
+{
+    return [element](const QString &text) { element->setText(text); };
+}
+
+// A group box's or a menu's title.
+template<typename Element>
+std::function<void(const QString &)> titleOf(Element *element)
+{
+    return [element](const QString &text) { element->setTitle(text); };
+}
+
+inline std::function<void(const QString &)> windowTitleOf(QWidget *window)
+{
+    return [window](const QString &text) { window->setWindowTitle(text); };
+}
+
+// An item of a selector, written in place so that a selected item stays selected;
+// an item not there yet is added.
+inline std::function<void(const QString &)> itemOf(QComboBox *selector, int index)
+{
+    return [selector, index](const QString &text) {
+        const QSignalBlocker blocker(selector);
+        if (index < selector->count()) {
+            selector->setItemText(index, text);
+            return;
+        }
+        const int selected = selector->currentIndex();
+        selector->addItem(text);
+        selector->setCurrentIndex(selected);
+    };
+}
