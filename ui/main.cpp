@@ -233,7 +233,10 @@ void TForm1::buildConvictionsGroup()
     PageControl1 = named(new QTabWidget(GroupBox2), "PageControl1");
     PageControl1->setDocumentMode(true);
     PageControl1->addTab(ListView1, QString());
-    Timeline1 = named(new Timeline(*this, PageControl1), "Timeline1");
+    Timeline1 = named(
+        new Timeline(*m_records, *ListView1->selectionModel(), m_context.dateFormat, PageControl1),
+        "Timeline1");
+    connect(this, &TForm1::assessed, Timeline1, &Timeline::showAssessment);
     PageControl1->addTab(Timeline1, QString());
     layout->addWidget(PageControl1, 1);
     layout->addLayout(buttons);
@@ -583,7 +586,7 @@ void TForm1::showExplanation()
     for (QLabel *line : {Label5, Label6})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
-    emit assessed();
+    emit assessed(m_lastAssessment, crime.calculationDate);
 }
 
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,

@@ -153,8 +153,9 @@ public:
 
 signals:
     void statusBarDoubleClicked();
-    // A recomputation ran: lastAssessment() and the rows' notes are new.
-    void assessed();
+    // A recomputation ran: the assessment at the calculation date is new (it is
+    // lastAssessment()), and so are the rows' notes.
+    void assessed(const RecidivismAssessment &assessment, QDate calculationDate);
 
 protected:
     void showEvent(QShowEvent *event) override;

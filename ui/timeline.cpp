@@ -2,13 +2,12 @@
 #include "ui/timeline.h"
 
 #include "assessment/recordlist.h"
-#include "ui/main.h"
+#include "platform/shortdateformat.h"
 
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTableView>
 #include <QToolTip>
 
 #include <algorithm>
@@ -163,26 +162,28 @@ int yearLabelStep(qreal pixelsPerYear, qreal labelWidth)
     }
 }
 
-Timeline::Timeline(TForm1 &form, QWidget *parent)
+Timeline::Timeline(const RecordList &records, QItemSelectionModel &selection,
+                   const ShortDateFormat &dateFormat, QWidget *parent)
     : QFrame(parent)
-    , m_form(form)
+    , m_records(records)
+    , m_selection(selection)
+    , m_dateFormat(dateFormat)
 {
+    Q_ASSERT(selection.model() == &records);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setMouseTracking(true);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
-    connect(&form, &TForm1::assessed, this, &Timeline::refresh);
     // The selected row's bar is outlined.
-    connect(form.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(&selection, &QItemSelectionModel::selectionChanged, this,
             qOverload<>(&QWidget::update));
 }
 
-void Timeline::refresh()
+void Timeline::showAssessment(const RecidivismAssessment &assessment, QDate calculationDate)
 {
-    const RecidivismAssessment &assessment = m_form.lastAssessment();
     m_bars = timelineBars(assessment);
-    m_laneCount = std::max(m_form.records().count(), int(m_bars.size()));
-    m_calculationDate = m_form.currentCrime().calculationDate;
+    m_laneCount = std::max(m_records.count(), int(m_bars.size()));
+    m_calculationDate = calculationDate;
     update();
 }
 
@@ -230,7 +231,7 @@ std::optional<int> Timeline::rowAt(const QPointF &point) const
 
 int Timeline::selectedRow() const
 {
-    const QModelIndexList selected = m_form.ListView1->selectionModel()->selectedRows();
+    const QModelIndexList selected = m_selection.selectedRows();
     return selected.isEmpty() ? -1 : selected.first().row();
 }
 
@@ -260,7 +261,7 @@ bool Timeline::event(QEvent *event)
         // The note goes as soon as the pointer leaves the bar.
         const TimelineBar &bar = m_bars.at(*row);
         const QRect target = plotGeometry()->target(bar.row, bar.from, bar.to).toAlignedRect();
-        QToolTip::showText(help->globalPos(), m_form.records().rowToolTip(*row), this, target);
+        QToolTip::showText(help->globalPos(), m_records.rowToolTip(*row), this, target);
         return true;
     }
     return QFrame::event(event);
@@ -282,13 +283,12 @@ void Timeline::mousePressEvent(QMouseEvent *event)
         QFrame::mousePressEvent(event);
         return;
     }
-    QTableView *list = m_form.ListView1;
-    const QModelIndex index = list->model()->index(*row, 0);
+    const QModelIndex index = m_records.index(*row, 0);
     if (!index.isValid())
         return;
-    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                       QItemSelectionModel::Rows);
-    list->scrollTo(index);
+    // A view of the records scrolls to its new current row by itself.
+    m_selection.setCurrentIndex(index,
+                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void Timeline::paintEvent(QPaintEvent *event)
@@ -386,7 +386,7 @@ void Timeline::paintCalculationDate(QPainter &painter, const TimelineGeometry &g
     painter.setPen(QPen(CalculationDateColour, 2));
     painter.drawLine(QPointF(x, plot.top() - BandGap + 1), QPointF(x, plot.bottom() + BandGap));
     const QFontMetricsF metrics(font());
-    const QString date = m_form.context().dateFormat.format(m_calculationDate);
+    const QString date = m_dateFormat.format(m_calculationDate);
     painter.drawText(centredLabel(x, contentsRect().top(), metrics.horizontalAdvance(date) + 4,
                                   metrics.height(), contentsRect()),
                      Qt::AlignCenter, date);

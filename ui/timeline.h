@@ -13,7 +13,9 @@
 #include <array>
 #include <optional>
 
-class TForm1;
+class QItemSelectionModel;
+class RecordList;
+class ShortDateFormat;
 
 // What the assessment made of a row, as its bar shows it.
 enum class BarKind {
@@ -78,8 +80,11 @@ class Timeline : public QFrame
     Q_OBJECT
 
 public:
-    // Follows the form's assessments; a click on a bar selects its row in the list.
-    explicit Timeline(TForm1 &form, QWidget *parent = nullptr);
+    // The bars are of the records' rows; a click on a bar selects its row in the
+    // selection model, which must be on the records. The records, the selection
+    // model and the date format must outlive the timeline.
+    Timeline(const RecordList &records, QItemSelectionModel &selection,
+             const ShortDateFormat &dateFormat, QWidget *parent = nullptr);
 
     // The last assessment's bars, first row to last.
     const QList<TimelineBar> &bars() const { return m_bars; }
@@ -95,6 +100,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+public slots:
+    // Shows an assessment of the records at its calculation date.
+    void showAssessment(const RecidivismAssessment &assessment, QDate calculationDate);
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -102,7 +111,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    void refresh();
     QRectF plotRect() const;
     void paintAxis(QPainter &painter, const TimelineGeometry &geometry) const;
     void paintBars(QPainter &painter, const TimelineGeometry &geometry) const;
@@ -111,7 +119,9 @@ private:
     void paintLegend(QPainter &painter, const TimelineGeometry &geometry) const;
     int selectedRow() const;
 
-    TForm1 &m_form;
+    const RecordList &m_records;
+    QItemSelectionModel &m_selection;
+    const ShortDateFormat &m_dateFormat;
     QList<TimelineBar> m_bars;
     int m_laneCount = 0; // the list's rows when it was assessed
     QDate m_calculationDate;

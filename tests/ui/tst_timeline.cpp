@@ -1,6 +1,8 @@
 // The timeline of the main window: its bars against the rows' dates, the line of
-// the calculation date, a click on a bar selecting the row, a bar's tooltip, and
-// the timeline following every assessment.
+// the calculation date, a click on a bar selecting the row (and the list
+// scrolling to it), a bar's tooltip, and the timeline following every
+// assessment. Then a timeline on its own, over a list and a selection model.
+#include "assessment/recidivism.h"
 #include "assessment/recordlist.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"
@@ -77,8 +79,10 @@ private slots:
     void barsFollowTheDates();
     void clickOnABarSelectsItsRow_data();
     void clickOnABarSelectsItsRow();
+    void listScrollsToTheClickedRow();
     void barTooltipIsTheRowsNote();
     void followsEveryAssessment();
+    void standsWithoutAWindow();
     void yearLabelsDoNotCrowd_data();
     void yearLabelsDoNotCrowd();
 };
@@ -242,6 +246,31 @@ void TestTimeline::clickOnABarSelectsItsRow()
     QCOMPARE(fixture.errors, QStringList{});
 }
 
+void TestTimeline::listScrollsToTheClickedRow()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    QStringList dates;
+    for (int year = 2000; year < 2020; ++year)
+        dates << fixture.dateFormat().format(QDate(year, 3, 1));
+    const QStringList severities(dates.size(), QStringLiteral("String.SeriousCrime"));
+    Timeline &timeline = assessed(fixture, dates, severities, ProgramFixture::today());
+    const QTableView &list = *form.ListView1;
+    const int last = int(dates.size()) - 1;
+    const auto inView = [&] {
+        return list.viewport()->rect().contains(list.visualRect(list.model()->index(last, 0)));
+    };
+    QVERIFY(!inView());
+
+    const TimelineBar &bar = timeline.bars().at(last);
+    QTest::mouseClick(&timeline, Qt::LeftButton, {},
+                      timeline.plotGeometry()->bar(last, bar.from, bar.to).center().toPoint());
+    QCOMPARE(selectedRows(list), QList<int>{last});
+    form.PageControl1->setCurrentWidget(form.ListView1);
+    QCoreApplication::processEvents();
+    QVERIFY(inView());
+}
+
 void TestTimeline::barTooltipIsTheRowsNote()
 {
     ProgramFixture fixture;
@@ -296,6 +325,63 @@ void TestTimeline::followsEveryAssessment()
     QCOMPARE(timeline.bars().size(), 1);
     QCOMPARE(timeline.bars().at(0).from, QDate(2022, 6, 1));
     QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestTimeline::standsWithoutAWindow()
+{
+    const ShortDateFormat dateFormat = fixtureDateFormat();
+    RecordList records;
+    records.append(conviction("01.02.2022", "grave"));
+    records.append(conviction("15.05.2010", "medium"));
+    records.setRowNotes({"Counts until 01.02.2028", "Expunged on 15.05.2013"});
+    QItemSelectionModel selection(&records);
+    Timeline timeline(records, selection, dateFormat);
+    timeline.resize(500, 200);
+    timeline.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&timeline));
+
+    const QDate calculation(2026, 12, 9);
+    const CurrentCrime crime{"grave", true, calculation};
+    timeline.showAssessment(assessRecidivism(fixtureTexts(), crime, records.records(), dateFormat),
+                            calculation);
+    QCOMPARE(timeline.calculationDate(), calculation);
+    QCOMPARE(timeline.bars().size(), 2);
+    QCOMPARE(timeline.bars().at(0).from, QDate(2022, 2, 1));
+    QCOMPARE(timeline.bars().at(0).kind, BarKind::Counted);
+    QCOMPARE(timeline.bars().at(1).to, QDate(2013, 5, 15));
+    QCOMPARE(timeline.bars().at(1).kind, BarKind::Expunged);
+    const TimelineGeometry geometry = *timeline.plotGeometry();
+    const auto drawn = [&](int row) {
+        const TimelineBar &bar = timeline.bars().at(row);
+        return geometry.bar(row, bar.from, bar.to).toAlignedRect();
+    };
+
+    // A click selects the whole row through the selection model.
+    QTest::mouseClick(&timeline, Qt::LeftButton, {}, drawn(1).center());
+    QCOMPARE(selection.currentIndex().row(), 1);
+    QCOMPARE(selection.selectedIndexes().size(), records.columnCount());
+    QVERIFY(selection.isRowSelected(1));
+
+    // A selection made elsewhere moves the outline to its row's bar.
+    selection.select(records.index(0, 0),
+                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QImage image = timeline.grab().toImage();
+    const auto outlined = [&](int row) {
+        const QRect bar = drawn(row);
+        return image.pixelColor(bar.left() - 2, bar.center().y()) ==
+               timeline.palette().color(QPalette::Highlight);
+    };
+    QVERIFY(outlined(0));
+    QVERIFY(!outlined(1));
+
+    for (int row = 0; row < records.count(); ++row) {
+        const QPoint at = drawn(row).center();
+        QHelpEvent help(QEvent::ToolTip, at, timeline.mapToGlobal(at));
+        QCoreApplication::sendEvent(&timeline, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), records.rowToolTip(row));
+        QVERIFY(QToolTip::text().contains(records.rowNote(row)));
+    }
 }
 
 void TestTimeline::yearLabelsDoNotCrowd_data()
