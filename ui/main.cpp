@@ -105,7 +105,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connectCommands();
     FormCreate();
 
-    Edit_frm = new TEdit_frm(m_context.dateFormat, m_context.languageSetting, this);
+    Edit_frm = new TEdit_frm(m_context.dateFormat, this);
     AboutFrm = new TAboutFrm(m_context.programFolder, this);
     connect(Edit_frm, &TEdit_frm::activated, this, [this] { applyEnablingRule(false); });
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
@@ -527,31 +527,17 @@ void TForm1::setNegligent(bool negligent)
     CheckBox2->setChecked(negligent);
 }
 
-ConvictionRecord TForm1::recordFromDialog() const
+AnswerTexts TForm1::answerTexts() const
 {
-    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
-    const QString no = catalogue().Translate(QStringLiteral("String.No"));
-    const auto answer = [&](const QCheckBox *box) { return box->isChecked() ? yes : no; };
-    return ConvictionRecord{
-        m_context.dateFormat.format(Edit_frm->DateTimePicker1->date()),
-        Edit_frm->ComboBox1->currentIndex() >= 0 ? Edit_frm->ComboBox1->currentText() : QString(),
-        answer(Edit_frm->CheckBox1),
-        answer(Edit_frm->CheckBox2),
-        answer(Edit_frm->CheckBox3),
-        {},
-        Edit_frm->details()};
+    return AnswerTexts{catalogue().Translate(QStringLiteral("String.Yes")),
+                       catalogue().Translate(QStringLiteral("String.No"))};
 }
 
 void TForm1::Button1Click()
 {
-    Edit_frm->ComboBox1->setCurrentIndex(0);
-    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.today());
-    Edit_frm->CheckBox1->setChecked(true);
-    Edit_frm->CheckBox2->setChecked(false);
-    Edit_frm->CheckBox3->setChecked(false);
-    Edit_frm->resetDetails();
+    Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        m_records->append(recordFromDialog());
+        m_records->append(Edit_frm->record());
     calc_rec();
 }
 
@@ -564,21 +550,9 @@ void TForm1::Button2Click()
     const QModelIndex focus = ListView1->currentIndex();
     const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
 
-    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.parse(shown.Date));
-    // A severity that names no category selects nothing; OK then keeps the row's text.
-    Edit_frm->ComboBox1->setCurrentIndex(Edit_frm->ComboBox1->findText(shown.Severity));
-    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
-    Edit_frm->CheckBox1->setChecked(shown.Custody == yes);
-    Edit_frm->CheckBox2->setChecked(shown.Juvenile == yes);
-    Edit_frm->CheckBox3->setChecked(shown.Reprieve == yes);
-    Edit_frm->setDetails(shown.Details);
-
-    if (Edit_frm->exec() == QDialog::Accepted) {
-        ConvictionRecord fields = recordFromDialog();
-        if (Edit_frm->ComboBox1->currentIndex() < 0)
-            fields.Severity = shown.Severity;
-        m_records->replaceFields(row, fields);
-    }
+    Edit_frm->showRecord(shown, answerTexts());
+    if (Edit_frm->exec() == QDialog::Accepted)
+        m_records->replaceFields(row, Edit_frm->record());
     calc_rec();
 }
 
