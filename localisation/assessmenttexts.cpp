@@ -2,11 +2,16 @@
 
 #include "catalogue/uLocalize.h"
 
+AnswerTexts lookUpAnswerTexts(const LanguageCatalogue &catalogue)
+{
+    return AnswerTexts{catalogue.Translate(QStringLiteral("String.Yes")),
+                       catalogue.Translate(QStringLiteral("String.No"))};
+}
+
 RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
                                const CrimeCategories &categories)
 {
-    return RecordTexts{categories, AnswerTexts{catalogue.Translate(QStringLiteral("String.Yes")),
-                                               catalogue.Translate(QStringLiteral("String.No"))}};
+    return RecordTexts{categories, lookUpAnswerTexts(catalogue)};
 }
 
 TextTable resultTextTable(ResultTexts &texts)

@@ -10,6 +10,9 @@
 
 class LanguageCatalogue;
 
+// The current language's "String.Yes" and "String.No".
+AnswerTexts lookUpAnswerTexts(const LanguageCatalogue &catalogue);
+
 // The current language's answer texts with the category texts the interface
 // holds: what a record entered now is written in.
 RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,

@@ -2,7 +2,6 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/punishmentboxes.h"
-#include "platform/languagesetting.h"
 #include "platform/runtimeerror.h"
 #include "ui/datepicker.h"
 #include "ui/errorhandler.h"
@@ -74,8 +73,7 @@ void wrapText(QCheckBox *box, int width)
 
 } // namespace
 
-TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &setting,
-                     QWidget *parent)
+TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     : QDialog(parent)
     , Panel2(named(new QFrame(this), "Panel2"))
     , Label2(named(new QLabel(Panel2), "Label2"))
@@ -97,6 +95,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     , DetailsButton(named(new QToolButton(Panel1), "DetailsButton"))
     , Button1(named(new QPushButton(Panel1), "Button1"))
     , Button2(named(new QPushButton(Panel1), "Button2"))
+    , m_dateFormat(dateFormat)
 {
     setObjectName(QStringLiteral("Edit_frm"));
     setModal(true);
@@ -198,10 +197,46 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &s
     connect(CheckBox3, &QCheckBox::toggled, this,
             [this](bool checked) { showPunishment(withReprieveBox(punishment(), checked)); });
     applyEnablingRules();
-
-    // Creating the dialog opens the settings key, which creates it when missing.
-    setting.touch();
     resize(352, 209);
+}
+
+void TEdit_frm::showRecord(const ConvictionRecord &record, const AnswerTexts &answers)
+{
+    DateTimePicker1->setCheckedDate(m_dateFormat.parse(record.Date));
+    m_answers = answers;
+    m_shownSeverity = record.Severity;
+    ComboBox1->setCurrentIndex(ComboBox1->findText(record.Severity));
+    CheckBox1->setChecked(record.Custody == answers.yes);
+    CheckBox2->setChecked(record.Juvenile == answers.yes);
+    CheckBox3->setChecked(record.Reprieve == answers.yes);
+    setDetails(record.Details);
+}
+
+void TEdit_frm::showNewRecord(QDate today, const AnswerTexts &answers)
+{
+    ComboBox1->setCurrentIndex(0);
+    DateTimePicker1->setCheckedDate(today);
+    m_answers = answers;
+    m_shownSeverity.clear();
+    CheckBox1->setChecked(true);
+    CheckBox2->setChecked(false);
+    CheckBox3->setChecked(false);
+    resetDetails();
+}
+
+ConvictionRecord TEdit_frm::record() const
+{
+    const auto answer = [this](const QCheckBox *box) {
+        return box->isChecked() ? m_answers.yes : m_answers.no;
+    };
+    return ConvictionRecord{m_dateFormat.format(DateTimePicker1->date()),
+                            ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText()
+                                                           : m_shownSeverity,
+                            answer(CheckBox1),
+                            answer(CheckBox2),
+                            answer(CheckBox3),
+                            {},
+                            details()};
 }
 
 void TEdit_frm::Button1Click()

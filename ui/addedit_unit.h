@@ -1,7 +1,7 @@
 // The record dialog: one previous conviction entered or changed. The main window
-// fills it, shows it and reads it; the dialog never touches the list. Escape does
-// nothing, Enter presses only a focused button, and closing from the frame is
-// Cancel (QDialog's own close handling rejects).
+// gives it a record to show and takes the record back after OK; the dialog never
+// touches the list. Escape does nothing, Enter presses only a focused button, and
+// closing from the frame is Cancel (QDialog's own close handling rejects).
 //
 // Below the check boxes, a "Details" section collapsed by default holds what the
 // user may know beyond the list's columns. Its toggle sits at the left of the
@@ -12,8 +12,11 @@
 #pragma once
 
 #include "assessment/convictiondetails.h"
+#include "assessment/convictionrecord.h"
+#include "assessment/crimecategories.h"
 #include "assessment/detailsorder.h"
 #include "localisation/texttable.h"
+#include "platform/shortdateformat.h"
 
 #include <QDialog>
 #include <QSize>
@@ -21,7 +24,6 @@
 #include <array>
 
 class DatePicker;
-class LanguageSetting;
 class OptionalDatePicker;
 class QCheckBox;
 class QComboBox;
@@ -30,7 +32,6 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class ShortDateFormat;
 struct PunishmentBoxes;
 
 class TEdit_frm : public QDialog
@@ -38,8 +39,7 @@ class TEdit_frm : public QDialog
     Q_OBJECT
 
 public:
-    TEdit_frm(const ShortDateFormat &dateFormat, const LanguageSetting &setting,
-              QWidget *parent = nullptr);
+    explicit TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent = nullptr);
 
     QFrame *Panel2;
     QLabel *Label2;
@@ -61,6 +61,21 @@ public:
     QToolButton *DetailsButton; // shows and hides DetailsPanel
     QPushButton *Button1;       // OK
     QPushButton *Button2;       // Cancel
+
+    // Shows a record of the list, in this order: the date read in the short format,
+    // the category its severity names (none when it names no category), each box
+    // checked when its answer is answers.yes, then the details. An unreadable date
+    // raises "''%s'' is not a valid date", and one outside the picker's range
+    // "Failed to set calendar date or time", before anything changes; details that
+    // setDetails refuses raise its error after the rest has changed.
+    void showRecord(const ConvictionRecord &record, const AnswerTexts &answers);
+    // Shows a new record: the first category, the given day, custody only, no
+    // details and the section collapsed.
+    void showNewRecord(QDate today, const AnswerTexts &answers);
+    // The record as shown: the date in the short format, the selected category or,
+    // when none is, the severity text of the record shown, the boxes as the
+    // answers last given, and the details. InForce is left to the assessment.
+    ConvictionRecord record() const;
 
     // The details as shown: the dates as given, "revoked" only where it applies.
     ConvictionDetails details() const;
@@ -100,6 +115,9 @@ private:
     // it while it is shown; the columns of the dialog without it while hidden.
     void alignColumns();
 
+    ShortDateFormat m_dateFormat;
+    AnswerTexts m_answers;
+    QString m_shownSeverity; // kept when the record shown names no category
     QGridLayout *m_inputs = nullptr;
     QGridLayout *m_details = nullptr;
     QSize m_detailsGrowth; // what showing the section added to the dialog's size

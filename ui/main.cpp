@@ -105,7 +105,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connectCommands();
     FormCreate();
 
-    Edit_frm = new TEdit_frm(m_context.dateFormat, m_context.languageSetting, this);
+    Edit_frm = new TEdit_frm(m_context.dateFormat, this);
     AboutFrm = new TAboutFrm(m_context.programFolder, this);
     connect(Edit_frm, &TEdit_frm::activated, this, [this] { applyEnablingRule(false); });
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
@@ -566,6 +566,7 @@ void TForm1::calc_rec()
         m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
     Label2->setText(resultTextFor(results, m_lastAssessment.kind));
     showExplanation();
+    emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
 }
 
@@ -586,7 +587,6 @@ void TForm1::showExplanation()
     for (QLabel *line : {Label5, Label6})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
-    emit assessed(m_lastAssessment, crime.calculationDate);
 }
 
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
@@ -615,31 +615,16 @@ void TForm1::setNegligent(bool negligent)
     CheckBox2->setChecked(negligent);
 }
 
-ConvictionRecord TForm1::recordFromDialog() const
+AnswerTexts TForm1::answerTexts() const
 {
-    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
-    const QString no = catalogue().Translate(QStringLiteral("String.No"));
-    const auto answer = [&](const QCheckBox *box) { return box->isChecked() ? yes : no; };
-    return ConvictionRecord{
-        m_context.dateFormat.format(Edit_frm->DateTimePicker1->date()),
-        Edit_frm->ComboBox1->currentIndex() >= 0 ? Edit_frm->ComboBox1->currentText() : QString(),
-        answer(Edit_frm->CheckBox1),
-        answer(Edit_frm->CheckBox2),
-        answer(Edit_frm->CheckBox3),
-        {},
-        Edit_frm->details()};
+    return lookUpAnswerTexts(catalogue());
 }
 
 void TForm1::Button1Click()
 {
-    Edit_frm->ComboBox1->setCurrentIndex(0);
-    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.today());
-    Edit_frm->CheckBox1->setChecked(true);
-    Edit_frm->CheckBox2->setChecked(false);
-    Edit_frm->CheckBox3->setChecked(false);
-    Edit_frm->resetDetails();
+    Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        m_records->append(recordFromDialog());
+        m_records->append(Edit_frm->record());
     calc_rec();
 }
 
@@ -652,21 +637,9 @@ void TForm1::Button2Click()
     const QModelIndex focus = ListView1->currentIndex();
     const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
 
-    Edit_frm->DateTimePicker1->setCheckedDate(m_context.dateFormat.parse(shown.Date));
-    // A severity that names no category selects nothing; OK then keeps the row's text.
-    Edit_frm->ComboBox1->setCurrentIndex(Edit_frm->ComboBox1->findText(shown.Severity));
-    const QString yes = catalogue().Translate(QStringLiteral("String.Yes"));
-    Edit_frm->CheckBox1->setChecked(shown.Custody == yes);
-    Edit_frm->CheckBox2->setChecked(shown.Juvenile == yes);
-    Edit_frm->CheckBox3->setChecked(shown.Reprieve == yes);
-    Edit_frm->setDetails(shown.Details);
-
-    if (Edit_frm->exec() == QDialog::Accepted) {
-        ConvictionRecord fields = recordFromDialog();
-        if (Edit_frm->ComboBox1->currentIndex() < 0)
-            fields.Severity = shown.Severity;
-        m_records->replaceFields(row, fields);
-    }
+    Edit_frm->showRecord(shown, answerTexts());
+    if (Edit_frm->exec() == QDialog::Accepted)
+        m_records->replaceFields(row, Edit_frm->record());
     calc_rec();
 }
 
@@ -751,7 +724,7 @@ void TForm1::save_har(const QString &fileName)
 
 void TForm1::open_har(const QString &fileName)
 {
-    const AnswerTexts answers = currentRecordTexts(catalogue(), crimeCategories).answers;
+    const AnswerTexts answers = answerTexts();
     // The whole file is read before the list changes: a damaged file leaves it as it was.
     m_records->replaceAll(loadRecordFile(fileName, answers, m_context.dateFormat));
 }
@@ -822,7 +795,7 @@ void TForm1::N9Click()
     setNegligent(false);
     m_records->clear();
     setCalculationDate(m_context.dateFormat.today());
-    const AnswerTexts answers = currentRecordTexts(catalogue(), crimeCategories).answers;
+    const AnswerTexts answers = answerTexts();
     for (const ConvictionRecord &record :
          sampleRecords(crimeCategories, answers, m_context.dateFormat, DateTimePicker1->date()))
         m_records->append(record);

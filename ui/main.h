@@ -182,8 +182,8 @@ private:
     void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.
     void showExplanation();
-    // Reads the dialog's inputs as the fields of a record.
-    ConvictionRecord recordFromDialog() const;
+    // The current language's "String.Yes" and "String.No".
+    AnswerTexts answerTexts() const;
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
     void command(Command &&run);

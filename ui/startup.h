@@ -1,5 +1,6 @@
 // The entry sequence up to the message loop: the default language, the main
-// window with its creation step, the two dialogs, and the first localisation pass.
+// window with its creation step and the two dialogs, the settings key opened
+// (created when missing), and the first localisation pass.
 #pragma once
 
 #include <memory>

@@ -2,7 +2,8 @@
 // ignored, Enter pressing only a focused button, closing as Cancel, and the Tab order.
 // Its details section: collapsed without changing the dialog, growing and giving
 // back its height, the kind of punishment and the check boxes kept in agreement,
-// the details filled and read back, and its texts in every language.
+// the details filled and read back, and its texts in every language. A record
+// shown comes back as it was, and one the dialog cannot show changes nothing.
 #include "programfixture.h"
 
 #include "assessment/punishmentboxes.h"
@@ -110,22 +111,35 @@ static char *toString(const PunishmentBoxes &state)
                                .arg(state.reprieve));
 }
 
+static QString describe(const ConvictionDetails &details)
+{
+    return QStringLiteral("crime %1, kind %2, served %3, probation %4, "
+                          "revoked %5, negligent %6")
+        .arg(details.crimeDate.toString(Qt::ISODate))
+        .arg(int(details.punishment))
+        .arg(details.served.toString(Qt::ISODate), details.probationEnd.toString(Qt::ISODate))
+        .arg(details.revoked)
+        .arg(details.negligent);
+}
+
 static char *toString(const ConvictionDetails &details)
 {
-    return QTest::toString(
-        QStringLiteral("crime %1, kind %2, served %3, probation %4, "
-                       "revoked %5, negligent %6")
-            .arg(details.crimeDate.toString(Qt::ISODate))
-            .arg(int(details.punishment))
-            .arg(details.served.toString(Qt::ISODate), details.probationEnd.toString(Qt::ISODate))
-            .arg(details.revoked)
-            .arg(details.negligent));
+    return QTest::toString(describe(details));
+}
+
+static char *toString(const ConvictionRecord &record)
+{
+    return QTest::toString(QStringList{record.Date, record.Severity, record.Custody,
+                                       record.Juvenile, record.Reprieve, record.InForce,
+                                       describe(record.Details)}
+                               .join(QStringLiteral(" | ")));
 }
 
 Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(UserAction)
 Q_DECLARE_METATYPE(PunishmentKind)
 Q_DECLARE_METATYPE(ConvictionDetails)
+Q_DECLARE_METATYPE(ConvictionRecord)
 Q_DECLARE_METATYPE(PunishmentBoxes)
 
 class TestRecordDialog : public QObject
@@ -148,6 +162,8 @@ private slots:
     void detailsRoundTrip_data();
     void detailsRoundTrip();
     void detailsOutOfRangeChangeNothing();
+    void recordShownComesBackAsItWas_data();
+    void recordShownComesBackAsItWas();
     void datesOutOfOrderKeepTheDialogOpen_data();
     void datesOutOfOrderKeepTheDialogOpen();
     void sectionTextsFollowTheLanguage_data();
@@ -602,6 +618,85 @@ void TestRecordDialog::detailsOutOfRangeChangeNothing()
                                                              ServedDay, wrong, false, true)));
         QCOMPARE(dialog.details(), shown);
     }
+}
+
+void TestRecordDialog::recordShownComesBackAsItWas_data()
+{
+    QTest::addColumn<ConvictionRecord>("shown"); // the severity a key, or a text of its own
+    QTest::addColumn<QString>("error");          // empty: the record is shown
+
+    using K = PunishmentKind;
+    const QDate none;
+    // InForce is the assessment's: the dialog gives it back empty.
+    const auto record = [](const char *date, const char *severity, const char *custody,
+                           const char *minor, const char *reprieve,
+                           const ConvictionDetails &details = {}) {
+        return ConvictionRecord{date, severity, custody, minor, reprieve, "Yes", details};
+    };
+    QTest::newRow("custody only") << record("15.03.2022", "String.SeriousCrime", "Yes", "No", "No")
+                                  << "";
+    QTest::newRow("as a minor, deferred")
+        << record("01.06.2004", "String.SmallCrime", "No", "Yes", "Yes") << "";
+    QTest::newRow("every box") << record("31.12.2010", "String.ParticularlySeriousCrime", "Yes",
+                                         "Yes", "Yes")
+                               << "";
+    QTest::newRow("a conditional sentence, every detail")
+        << record("17.04.2019", "String.AverageCrime", "No", "No", "No",
+                  detailsOf(CrimeDay, K::Conditional, ServedDay, ProbationDay, true, true))
+        << "";
+    QTest::newRow("custody served as a minor")
+        << record("17.04.2019", "String.SeriousCrime", "Yes", "Yes", "No",
+                  detailsOf(CrimeDay, K::Custody, ServedDay, none, false, false))
+        << "";
+    QTest::newRow("a revoked deferral")
+        << record("17.04.2019", "String.SmallCrime", "Yes", "No", "Yes",
+                  detailsOf(none, K::Deferred, none, none, true, false))
+        << "";
+    QTest::newRow("a severity naming no category")
+        << record("15.03.2022", "Theft", "No", "No", "No") << "";
+    QTest::newRow("an unreadable date refused")
+        << record("31.02.2009", "Fraud", "No", "Yes", "No") << "''31.02.2009'' is not a valid date";
+    QTest::newRow("a date before the picker's range refused")
+        << record("01.01.1500", "Fraud", "No", "Yes", "No")
+        << "Failed to set calendar date or time";
+}
+
+void TestRecordDialog::recordShownComesBackAsItWas()
+{
+    QFETCH(ConvictionRecord, shown);
+    QFETCH(QString, error);
+
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    if (shown.Severity.startsWith(u"String."))
+        shown.Severity = fixture.text(qPrintable(shown.Severity));
+    // The answer texts are the ones given, not the catalogue's.
+    const AnswerTexts answers{"Yes", "No"};
+    if (error.isEmpty()) {
+        dialog.showRecord(shown, answers);
+        shown.InForce.clear();
+        QCOMPARE(dialog.record(), shown);
+        QCOMPARE(dialog.DetailsPanel->isHidden(), shown.Details.isEmpty());
+        return;
+    }
+
+    // A record shown before, naming no category and with its section expanded.
+    const ConvictionRecord earlier{"17.04.2019",
+                                   "Theft",
+                                   "Yes",
+                                   "No",
+                                   "Yes",
+                                   {},
+                                   detailsOf({}, PunishmentKind::Deferred, {}, {}, true, false)};
+    dialog.showRecord(earlier, answers);
+    try {
+        dialog.showRecord(shown, AnswerTexts{"Oui", "Non"});
+        QFAIL("the record was shown");
+    } catch (const RuntimeError &raised) {
+        QCOMPARE(raised.message(), error);
+    }
+    QCOMPARE(dialog.record(), earlier);
+    QVERIFY(!dialog.DetailsPanel->isHidden());
 }
 
 void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen_data()

@@ -341,7 +341,7 @@ void TestTimeline::standsWithoutAWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&timeline));
 
     const QDate calculation(2026, 12, 9);
-    const CurrentCrime crime{"grave", true, calculation};
+    const CurrentCrime crime = fixtureCrime("grave", true, calculation);
     timeline.showAssessment(assessRecidivism(fixtureTexts(), crime, records.records(), dateFormat),
                             calculation);
     QCOMPARE(timeline.calculationDate(), calculation);
