@@ -22,6 +22,11 @@ std::function<void(const QString &)> titleOf(Element *element)
     return [element](const QString &text) { element->setTitle(text); };
 }
 
+inline std::function<void(const QString &)> toolTipOf(QWidget *widget)
+{
+    return [widget](const QString &text) { widget->setToolTip(text); };
+}
+
 inline std::function<void(const QString &)> windowTitleOf(QWidget *window)
 {
     return [window](const QString &text) { window->setWindowTitle(text); };
