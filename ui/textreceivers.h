@@ -22,9 +22,13 @@ std::function<void(const QString &)> titleOf(Element *element)
     return [element](const QString &text) { element->setTitle(text); };
 }
 
+// A widget's tooltip, as rich text so that a long one wraps instead of running
+// across the screen.
 inline std::function<void(const QString &)> toolTipOf(QWidget *widget)
 {
-    return [widget](const QString &text) { widget->setToolTip(text); };
+    return [widget](const QString &text) {
+        widget->setToolTip(QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>"));
+    };
 }
 
 inline std::function<void(const QString &)> windowTitleOf(QWidget *window)
