@@ -458,6 +458,7 @@ TextTable TEdit_frm::textTable()
         {u"String.JuvenileCrime", textOf(CheckBox2)},
         {u"String.ReprieveExisted", textOf(CheckBox3)},
         {u"String.Details", textOf(DetailsButton)},
+        {u"String.DetailsHint", toolTipOf(DetailsButton)},
         {u"String.CrimeCommitted", textOf(CrimeDatePicker)},
         {u"String.Punishment", textOf(PunishmentLabel)},
         {u"String.PunishmentNotGiven", itemOf(PunishmentBox, int(PunishmentKind::NotGiven))},
