@@ -1,5 +1,6 @@
 #include "ui/about.h"
 
+#include "kovrantversion.h"
 #include "platform/textfile.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
@@ -60,7 +61,7 @@ TAboutFrm::TAboutFrm(QString programFolder, QWidget *parent)
     QFont bold = ProductName->font();
     bold.setBold(true);
     ProductName->setFont(bold);
-    Version->setText(QStringLiteral("1.3"));
+    Version->setText(KovrantVersion.toString());
 
     Panel1->setMinimumHeight(57);
     auto *top = new QGridLayout(Panel1);

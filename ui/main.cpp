@@ -16,6 +16,7 @@
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/report.h"
+#include "ui/resultpanel.h"
 #include "ui/textreceivers.h"
 #include "ui/timeline.h"
 
@@ -249,13 +250,10 @@ void TForm1::buildConvictionsGroup()
 
 void TForm1::buildResultPanel()
 {
-    Panel1 = named(new QFrame(centralWidget()), "Panel1");
+    // A gradient from the palette behind lines in the matching text colour.
+    Panel1 = named(new ResultPanel(centralWidget()), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMinimumHeight(49);
-    // The gradient of an inactive window caption.
-    Panel1->setStyleSheet(
-        QStringLiteral("QFrame#Panel1 { border: 1px inset #8a96a3; background: qlineargradient("
-                       "x1:0, y1:0, x2:1, y2:0, stop:0 #bfcddb, stop:1 #d7e4f2); }"));
     Label2 = named(new QLabel(Panel1), "Label2");
     QFont bold = Label2->font();
     bold.setBold(true);

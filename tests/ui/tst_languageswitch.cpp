@@ -4,6 +4,7 @@
 #include "programfixture.h"
 
 #include "assessment/recordlist.h"
+#include "kovrantversion.h"
 #include "support/assessmentfixture.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -118,7 +119,7 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
     QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
     QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
     QCOMPARE(form.AboutFrm->Comments->text(), texts("String.AuthorQuennard"));
-    QCOMPARE(form.AboutFrm->Version->text(), QStringLiteral("1.3"));
+    QCOMPARE(form.AboutFrm->Version->text(), KovrantVersion.toString());
     QCOMPARE(form.CmbBxLang->currentText(), chosen);
     QCOMPARE(fixture.storedLanguage(), QVariant(chosen));
     QCOMPARE(fixture.errors, QStringList{});
