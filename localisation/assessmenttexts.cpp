@@ -26,9 +26,7 @@ TextTable resultTextTable(ResultTexts &texts)
 
 ResultTexts lookUpResultTexts(const LanguageCatalogue &catalogue)
 {
-    ResultTexts texts;
-    applyTexts(catalogue, resultTextTable(texts));
-    return texts;
+    return textsFrom(catalogue, resultTextTable);
 }
 
 QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)

@@ -91,9 +91,7 @@ TextTable explanationTextTable(ExplanationTexts &t)
 
 ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue)
 {
-    ExplanationTexts texts;
-    applyTexts(catalogue, explanationTextTable(texts));
-    return texts;
+    return textsFrom(catalogue, explanationTextTable);
 }
 
 QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,

@@ -70,9 +70,7 @@ TextTable reportTextTable(ReportTexts &t)
 
 ReportTexts lookUpReportTexts(const LanguageCatalogue &catalogue)
 {
-    ReportTexts texts;
-    applyTexts(catalogue, reportTextTable(texts));
-    return texts;
+    return textsFrom(catalogue, reportTextTable);
 }
 
 ReportContent reportContent(const AssessedCase &subject, const ReportTexts &texts,

@@ -29,6 +29,15 @@ std::function<void(const QString &)> intoLabel(QString &target);
 // the table's order.
 void applyTexts(const LanguageCatalogue &catalogue, const TextTable &table);
 
+// A plain value of texts filled through its table.
+template<typename Texts>
+Texts textsFrom(const LanguageCatalogue &catalogue, TextTable (*table)(Texts &))
+{
+    Texts texts;
+    applyTexts(catalogue, table(texts));
+    return texts;
+}
+
 // The keys of a table, in its order: what tests and benchmarks look up.
 QStringList keysOf(const TextTable &table);
 
