@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class Part { Day, Month, Year };
+using Part = TypedDate::Part;
 
 std::array<Part, TypedDate::PartCount> partsInOrder(const ShortDateFormat &format)
 {
@@ -75,9 +75,14 @@ QList<TypedDate::Span> TypedDate::partSpans(QStringView text, const ShortDateFor
     return spans;
 }
 
-int TypedDate::partWidth(int part, const ShortDateFormat &format)
+TypedDate::Part TypedDate::partAt(int place, const ShortDateFormat &format)
 {
-    return partsInOrder(format)[std::size_t(part)] == Part::Year ? 4 : 2;
+    return partsInOrder(format)[std::size_t(place)];
+}
+
+int TypedDate::partWidth(int place, const ShortDateFormat &format)
+{
+    return partAt(place, format) == Part::Year ? 4 : 2;
 }
 
 TypedDate TypedDate::read(QStringView text, const ShortDateFormat &format)

@@ -38,8 +38,11 @@ struct TypedDate
         qsizetype size() const { return end - start; }
     };
     static QList<Span> partSpans(QStringView text, const ShortDateFormat &format);
+    // What the part at a place in the format's order holds.
+    enum class Part { Day, Month, Year };
+    static Part partAt(int place, const ShortDateFormat &format);
     // The longest a part may be, by its place in the format's order: 4 for the
     // year, 2 for the day and the month.
-    static int partWidth(int part, const ShortDateFormat &format);
+    static int partWidth(int place, const ShortDateFormat &format);
     static constexpr int PartCount = 3;
 };
