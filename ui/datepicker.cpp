@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 // The text of the field with its cursor and selection, as one key changes them.
@@ -112,6 +114,14 @@ Editing typedSeparator(Editing editing, const ShortDateFormat &format)
 bool isAsciiDigit(QChar character)
 {
     return character >= u'0' && character <= u'9';
+}
+
+// Digits, separators and blanks only: what a date field lets in.
+bool hasDateCharacters(QStringView text, const ShortDateFormat &format)
+{
+    return std::all_of(text.begin(), text.end(), [&format](QChar c) {
+        return isAsciiDigit(c) || c.isSpace() || TypedDate::isSeparator(c, format);
+    });
 }
 
 // The colours of a text that is not a date: dark red on pale red.
@@ -267,12 +277,11 @@ void DatePicker::typeCharacter(QChar character)
 
 void DatePicker::paste()
 {
+    // A pasted text replaces the whole date; one that is not even made of a
+    // date's characters is not taken.
     const QString text = QGuiApplication::clipboard()->text().trimmed();
-    if (TypedDate::read(text, m_format).state == TypedDate::State::NotADate &&
-        !std::all_of(text.begin(), text.end(), [this](QChar c) {
-            return isAsciiDigit(c) || TypedDate::isSeparator(c, m_format);
-        }))
-        return; // not even the shape of a date: the field keeps what it has
+    if (!hasDateCharacters(text, m_format))
+        return;
     keepText(text);
     m_leftUnfinished.clear();
     takeTypedDate();
@@ -382,10 +391,7 @@ QValidator::State DatePicker::validate(QString &input, int &) const
     const TypedDate typed = TypedDate::read(input, m_format);
     if (typed.state == TypedDate::State::Date && typed.date >= earliest() && typed.date <= latest())
         return QValidator::Acceptable;
-    const bool dateCharacters = std::all_of(input.begin(), input.end(), [this](QChar c) {
-        return isAsciiDigit(c) || c.isSpace() || TypedDate::isSeparator(c, m_format);
-    });
-    return dateCharacters ? QValidator::Intermediate : QValidator::Invalid;
+    return hasDateCharacters(input, m_format) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 void DatePicker::fixup(QString &) const {}
