@@ -11,6 +11,7 @@ set(KOVRANT_CORE_SOURCES
     platform/wholenumber.h platform/wholenumber.cpp
     platform/daycount.h platform/daycount.cpp
     platform/shortdateformat.h platform/shortdateformat.cpp
+    platform/typeddate.h platform/typeddate.cpp
     platform/languagesetting.h platform/languagesetting.cpp
     platform/programfolder.h platform/programfolder.cpp
     catalogue/uLocalize.h catalogue/uLocalize.cpp

@@ -93,15 +93,6 @@ std::optional<int> readNumber(QStringView text, int maxDigits)
     return value;
 }
 
-int windowedYear(int twoDigits, int currentYear)
-{
-    const int first = currentYear - 50;
-    int year = first - first % 100 + twoDigits;
-    if (year < first)
-        year += 100;
-    return year;
-}
-
 } // namespace
 
 ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
@@ -133,6 +124,11 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     m_order = first == u'd'   ? Order::DayMonthYear
               : first == u'M' ? Order::MonthDayYear
                               : Order::YearMonthDay;
+}
+
+int ShortDateFormat::expandedShortYear(int shortYear)
+{
+    return shortYear < 30 ? 2000 + shortYear : 1900 + shortYear;
 }
 
 QString ShortDateFormat::format(QDate date) const
@@ -181,7 +177,7 @@ std::optional<QDate> ShortDateFormat::parseNumbers(QStringView text) const
         b = readNumber(yearFirst ? parts[2] : parts[1], 2);
         if (!parsedYear || !a || !b)
             return std::nullopt;
-        year = yearText.size() <= 2 ? windowedYear(*parsedYear, currentYear) : *parsedYear;
+        year = yearText.size() <= 2 ? expandedShortYear(*parsedYear) : *parsedYear;
         const bool dayFirst = m_order == Order::DayMonthYear;
         day = dayFirst ? *a : *b;
         month = dayFirst ? *b : *a;

@@ -33,10 +33,15 @@ public:
 
     QString format(QDate date) const;
 
+    // The century of a year written with one or two digits, a window that fits
+    // convictions and does not move with the clock: 0-29 are 2000-2029, 30-99
+    // are 1930-1999.
+    static int expandedShortYear(int shortYear);
+
     // Lenient parsing of a typed date: three numbers separated by the separator in
     // the locale's order, or two numbers (day and month) in the current year;
-    // blanks around the text are allowed. A year of one or two digits falls in the
-    // window from 50 years before to 49 years after the current year.
+    // blanks around the text are allowed. A year of one or two digits is expanded
+    // by expandedShortYear.
     std::optional<QDate> tryParse(QStringView text) const;
     // As tryParse; raises "''%s'' is not a valid date" for text it cannot read.
     QDate parse(const QString &text) const;

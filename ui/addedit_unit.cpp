@@ -185,7 +185,8 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
         previous = next;
     }
 
-    connect(Button1, &QPushButton::clicked, this, &TEdit_frm::Button1Click);
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { runCommand(this, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(DetailsButton, &QToolButton::toggled, this, &TEdit_frm::showDetails);
     // Every change of the kind or of a box, the user's or the main window's, brings
@@ -241,6 +242,16 @@ ConvictionRecord TEdit_frm::record() const
 
 void TEdit_frm::Button1Click()
 {
+    // A date typed and not yet taken is taken now; a text that is not a date
+    // keeps the dialog open with the focus on it.
+    DateTimePicker1->acceptedDate();
+    for (OptionalDatePicker *picker : {CrimeDatePicker, ServedPicker, ProbationPicker}) {
+        if (!picker->isEnabled())
+            continue; // probation without a conditional sentence is not asked
+        if (picker->box()->isChecked() && !picker->picker()->typedDate())
+            showDetails(true);
+        picker->acceptedDate();
+    }
     // Dates out of order would move the expiry date: the dialog stays open on
     // the date to correct.
     const DatesOutOfOrder problem = datesOutOfOrder(DateTimePicker1->date(), details());

@@ -323,6 +323,9 @@ void TForm1::connectCommands()
         connect(box, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
     connect(DateTimePicker1, &QDateEdit::dateChanged, this,
             [this] { command([this] { calc_rec(); }); });
+    // A typed text that is not a date: the recomputation refuses it.
+    connect(DateTimePicker1, &DatePicker::invalidTextEntered, this,
+            [this] { command([this] { calc_rec(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
             [this] { command([this] { CmbBxLangChange(); }); });
 
@@ -555,6 +558,13 @@ CurrentCrime TForm1::currentCrime() const
 
 void TForm1::calc_rec()
 {
+    // The new crime's date as typed is taken first: a text that is not a date
+    // raises, and the result of the last date stays on screen. Taking it would
+    // report the change and recompute again; this recomputation is that one.
+    {
+        const QSignalBlocker blocker(DateTimePicker1);
+        DateTimePicker1->acceptedDate();
+    }
     const RecordTexts texts = currentRecordTexts(catalogue(), crimeCategories);
     const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();

@@ -35,6 +35,13 @@ std::optional<QDate> OptionalDatePicker::date() const
     return m_picker->date();
 }
 
+std::optional<QDate> OptionalDatePicker::acceptedDate()
+{
+    if (!m_box->isChecked())
+        return std::nullopt;
+    return m_picker->acceptedDate();
+}
+
 void OptionalDatePicker::setDate(std::optional<QDate> date)
 {
     m_picker->setCheckedDate(date.value_or(m_format.today()));

@@ -23,6 +23,9 @@ public:
 
     // The date shown, or nothing while the box is cleared.
     std::optional<QDate> date() const;
+    // As date(), a typed text taken first (DatePicker::acceptedDate) while the
+    // box is checked: one that is not a date raises "''%s'' is not a valid date".
+    std::optional<QDate> acceptedDate();
     // Nothing clears the box and shows today's date, the one offered when the user
     // checks it; a date checks the box and shows it. Raises "Failed to set calendar
     // date or time" for a date outside the picker's range, changing nothing.

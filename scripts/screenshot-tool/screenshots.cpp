@@ -1,11 +1,13 @@
 // Saves screenshots of Kovrant's windows in English, Russian and French into the
 // folder named on the command line: the main window with sample convictions, the
-// record dialog filled in, and the about box with its readme; then the main
+// record dialog filled in, the record dialog with a date typed and with a typed
+// text that is not a date, and the about box with its readme; then the main
 // window's timeline with one conviction, with ten, and with thirty years of them.
 #include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "platform/languagesetting.h"
 #include "platform/shortdateformat.h"
+#include "platform/typeddate.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
@@ -21,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -104,6 +107,36 @@ void fillDialog(TEdit_frm &dialog, const SampleConviction &sample)
     dialog.CheckBox2->setChecked(sample.minor);
     dialog.CheckBox3->setChecked(sample.deferred);
     dialog.setDetails(sample.details);
+}
+
+// Types over the whole text of a date field as a user does: Ctrl+A, then one
+// key event a character.
+void typeDate(DatePicker *picker, const QString &text)
+{
+    const auto press = [picker](int key, Qt::KeyboardModifiers modifiers, const QString &typed) {
+        QKeyEvent down(QEvent::KeyPress, key, modifiers, typed);
+        QCoreApplication::sendEvent(picker, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, typed);
+        QCoreApplication::sendEvent(picker, &up);
+    };
+    press(Qt::Key_A, Qt::ControlModifier, QString());
+    for (const QChar character : text)
+        press(character.unicode(), Qt::NoModifier, QString(character));
+}
+
+// A day, a month and a year in the order of the format, with its separator.
+QString inFormatOrder(const ShortDateFormat &format, const QString &day, const QString &month,
+                      const QString &year)
+{
+    QStringList parts;
+    for (int place = 0; place < TypedDate::PartCount; ++place) {
+        switch (TypedDate::partAt(place, format)) {
+        case TypedDate::Part::Day: parts.append(day); break;
+        case TypedDate::Part::Month: parts.append(month); break;
+        case TypedDate::Part::Year: parts.append(year); break;
+        }
+    }
+    return parts.join(format.separator());
 }
 
 bool save(QWidget &window, const QDir &folder, const QString &name)
@@ -220,6 +253,17 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     dialog.hide();
     runCommand(form.get(), [&] { dialog.resetDetails(); });
     saved = save(dialog, output, QStringLiteral("record_%1.png").arg(language.suffix)) && saved;
+    dialog.hide();
+
+    // 12 March 2019 typed without separators, then 31 February typed in full.
+    typeDate(dialog.DateTimePicker1, inFormatOrder(context.dateFormat, "12", "03", "2019")
+                                         .remove(context.dateFormat.separator()));
+    saved = save(dialog, output, QStringLiteral("typed_date_%1.png").arg(language.suffix)) && saved;
+    dialog.hide();
+    typeDate(dialog.DateTimePicker1, inFormatOrder(context.dateFormat, "31", "02", "2019"));
+    saved =
+        save(dialog, output, QStringLiteral("typed_date_invalid_%1.png").arg(language.suffix)) &&
+        saved;
     dialog.hide();
 
     TAboutFrm &about = *form->AboutFrm;

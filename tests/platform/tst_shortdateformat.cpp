@@ -92,8 +92,14 @@ void TestShortDateFormat::parses_data()
                                                          << "7.04.09" << april7;
     QTest::newRow("ru: 76 is 1976") << "ru_RU"
                                     << "1.1.76" << QDate(1976, 1, 1);
-    QTest::newRow("ru: 75 is 2075") << "ru_RU"
-                                    << "1.1.75" << QDate(2075, 1, 1);
+    QTest::newRow("ru: 75 is 1975, not a future year") << "ru_RU"
+                                                       << "1.1.75" << QDate(1975, 1, 1);
+    QTest::newRow("ru: 29 is 2029") << "ru_RU"
+                                    << "1.1.29" << QDate(2029, 1, 1);
+    QTest::newRow("ru: 30 is 1930") << "ru_RU"
+                                    << "1.1.30" << QDate(1930, 1, 1);
+    QTest::newRow("ru: 00 is 2000") << "ru_RU"
+                                    << "1.1.00" << QDate(2000, 1, 1);
     QTest::newRow("ru: one-digit year") << "ru_RU"
                                         << "1.1.9" << QDate(2009, 1, 1);
     QTest::newRow("ru: three-digit year as written") << "ru_RU"

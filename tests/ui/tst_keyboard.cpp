@@ -1,16 +1,28 @@
 // The keys and the mouse as people expect them: Insert adds, Enter or a
 // double-click modifies, Delete deletes, Ctrl+O loads, Ctrl+S saves, F1 opens
-// help, and a record file dropped on the window loads.
+// help, and a record file dropped on the window loads. A date is typed or pasted
+// whole into the record dialog and the new crime's date, in Russian, French and
+// American formats; one that is not a date is kept, marked and refused.
 #include "assessment/recordlist.h"
+#include "platform/runtimeerror.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
+#include "ui/errorhandler.h"
+#include "ui/optionaldatepicker.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -41,7 +53,66 @@ std::optional<QDate> dialogOpenedBy(TForm1 &form, const std::function<void()> &p
     return *ran ? shown : std::nullopt;
 }
 
+// How the user starts typing into a date field.
+enum class Start {
+    DoubleClickFirstPart,
+    TabIn,
+    ClickThenSelectAll,
+    ClickFirstPart,
+    Paste, // the text is set on the clipboard and pasted with Ctrl+V
+};
+
+QLineEdit *textOf(DatePicker *picker)
+{
+    return picker->findChild<QLineEdit *>();
+}
+
+// A mouse click (or double-click) at a character of the field's text.
+void clickAt(DatePicker *picker, int position, bool twice = false)
+{
+    QLineEdit *edit = textOf(picker);
+    edit->setCursorPosition(position);
+    const QPoint at =
+        edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center() + QPoint(2, 0);
+    if (twice)
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, at);
+    else
+        QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+}
+
+// Starts typing as the user would, from the control before the field for Tab,
+// then types the keys (all ASCII) one key event each.
+void typeInto(DatePicker *picker, QWidget *before, Start start, const QString &keys)
+{
+    switch (start) {
+    case Start::DoubleClickFirstPart: clickAt(picker, 1, true); break;
+    case Start::TabIn:
+        before->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QVERIFY(picker->hasFocus());
+        break;
+    case Start::ClickThenSelectAll:
+        clickAt(picker, 4);
+        QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
+        break;
+    case Start::ClickFirstPart: clickAt(picker, 1); break;
+    case Start::Paste:
+        clickAt(picker, 1);
+        QGuiApplication::clipboard()->setText(keys);
+        QTest::keyClick(picker, Qt::Key_V, Qt::ControlModifier);
+        return;
+    }
+    QTest::keyClicks(picker, keys);
+}
+
+QString refusal(const QString &text)
+{
+    return shownErrorText(invalidDateError(text).message());
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Start)
 
 class TestKeyboard : public QObject
 {
@@ -54,8 +125,17 @@ private slots:
     void fileAndHelpKeys();
     void droppedRecordFileLoads_data();
     void droppedRecordFileLoads();
+    void typedDates_data();
+    void typedDates();
+    void arrowsStepThePartUnderTheCursor_data();
+    void arrowsStepThePartUnderTheCursor();
+    void calendarReplacesARefusedText();
+    void okRefusesADetailsDateThatIsNone();
 
 private:
+    // A fresh program whose dates follow the locale.
+    TForm1 &startIn(const QString &locale);
+
     std::unique_ptr<ProgramFixture> m_fixture;
     TForm1 *m_form = nullptr;
 };
@@ -159,6 +239,231 @@ void TestKeyboard::droppedRecordFileLoads()
     QCOMPARE(m_fixture->errors.size(), errors);
     if (rows == 1)
         QVERIFY(!m_form->records().at(0).InForce.isEmpty());
+}
+
+TForm1 &TestKeyboard::startIn(const QString &locale)
+{
+    m_fixture.reset();
+    m_fixture = std::make_unique<ProgramFixture>();
+    m_fixture->setDateLocale(QLocale(locale));
+    m_form = &m_fixture->startShown();
+    m_form->activateWindow();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(m_form)); }();
+    return *m_form;
+}
+
+void TestKeyboard::typedDates_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("inDialog"); // the record dialog's date, or the new crime's
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QDate>("expected"); // invalid: the text is refused
+    const QDate march12(2019, 3, 12);
+    const QDate refused;
+    const auto row = [](const char *name, const char *locale, bool inDialog, Start start,
+                        const char *keys, QDate expected) {
+        QTest::newRow(name) << locale << inDialog << start << keys << expected;
+    };
+    // On 9 December 2026 the field shows 09.12.2026.
+    row("ru: double-click the day, type the date", "ru_RU", true, Start::DoubleClickFirstPart,
+        "12.03.2019", march12);
+    row("ru: Tab in, type the date", "ru_RU", true, Start::TabIn, "01.02.2018", QDate(2018, 2, 1));
+    row("ru: Ctrl+A, type the date", "ru_RU", true, Start::ClickThenSelectAll, "12.03.2019",
+        march12);
+    row("ru: one click, type the date", "ru_RU", true, Start::ClickFirstPart, "12.03.2019",
+        march12);
+    row("ru: no separators", "ru_RU", true, Start::TabIn, "12032019", march12);
+    row("ru: one-digit day and month", "ru_RU", true, Start::ClickThenSelectAll, "5.3.2019",
+        QDate(2019, 3, 5));
+    row("ru: slashes in a dotted locale", "ru_RU", true, Start::TabIn, "12/03/2019", march12);
+    row("ru: short year 19", "ru_RU", true, Start::TabIn, "12.03.19", march12);
+    row("ru: short year 29 is 2029", "ru_RU", true, Start::TabIn, "12.03.29", QDate(2029, 3, 12));
+    row("ru: short year 30 is 1930", "ru_RU", true, Start::TabIn, "12.03.30", QDate(1930, 3, 12));
+    row("ru: day only changes the day", "ru_RU", true, Start::DoubleClickFirstPart, "15",
+        QDate(2026, 12, 15));
+    row("ru: 31 February refused", "ru_RU", true, Start::TabIn, "31.02.2019", refused);
+    row("ru: month 13 refused", "ru_RU", true, Start::ClickThenSelectAll, "12.13.2019", refused);
+    row("ru: unfinished refused", "ru_RU", true, Start::ClickThenSelectAll, "12.3", refused);
+    row("ru: paste", "ru_RU", true, Start::Paste, "12.03.2019", march12);
+    row("ru: paste without separators", "ru_RU", true, Start::Paste, "12032019", march12);
+    row("ru: new crime, Tab in", "ru_RU", false, Start::TabIn, "12.03.2019", march12);
+    row("ru: new crime, 31 February refused", "ru_RU", false, Start::TabIn, "31.02.2019", refused);
+
+    row("fr: double-click the day, type the date", "fr_FR", true, Start::DoubleClickFirstPart,
+        "12/03/2019", march12);
+    row("fr: Tab in, dots", "fr_FR", true, Start::TabIn, "01.02.2018", QDate(2018, 2, 1));
+    row("fr: hyphens", "fr_FR", true, Start::ClickThenSelectAll, "12-03-2019", march12);
+    row("fr: short year", "fr_FR", true, Start::TabIn, "12/03/19", march12);
+    row("fr: 31 February refused", "fr_FR", true, Start::TabIn, "31/02/2019", refused);
+    row("fr: paste", "fr_FR", true, Start::Paste, "12/03/2019", march12);
+    row("fr: new crime, double-click", "fr_FR", false, Start::DoubleClickFirstPart, "12/03/2019",
+        march12);
+
+    row("en: Tab in, month first", "en_US", true, Start::TabIn, "3/12/2019", march12);
+    row("en: double-click the month", "en_US", true, Start::DoubleClickFirstPart, "3/12/2019",
+        march12);
+    row("en: no separators", "en_US", true, Start::ClickThenSelectAll, "03122019", march12);
+    row("en: short year", "en_US", true, Start::TabIn, "3/12/19", march12);
+    row("en: month 13 refused", "en_US", true, Start::TabIn, "13/12/2019", refused);
+    row("en: new crime, Ctrl+A", "en_US", false, Start::ClickThenSelectAll, "3/12/2019", march12);
+    row("en: new crime, 2/31 refused", "en_US", false, Start::TabIn, "2/31/2019", refused);
+}
+
+// The keys go to the field as key events; the user then leaves it with Tab (the
+// focus moves on) and, in the dialog, presses OK.
+void TestKeyboard::typedDates()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, inDialog);
+    QFETCH(Start, start);
+    QFETCH(QString, keys);
+    QFETCH(QDate, expected);
+    TForm1 &form = startIn(locale);
+    const ShortDateFormat format = m_fixture->dateFormat();
+    const QStringList noErrors;
+
+    if (!inDialog) {
+        const QString before = form.Label2->text();
+        typeInto(form.DateTimePicker1, form.CheckBox1, start, keys);
+        QTest::keyClick(form.DateTimePicker1, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        if (expected.isValid()) {
+            QCOMPARE(form.DateTimePicker1->date(), expected);
+            QCOMPARE(m_fixture->errors, noErrors);
+        } else {
+            // The last result stays, the text is kept and marked, and the field
+            // has the focus back.
+            QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
+            QCOMPARE(m_fixture->errors, QStringList{refusal(keys)});
+            QCOMPARE(form.Label2->text(), before);
+            QCOMPARE(textOf(form.DateTimePicker1)->text(), keys);
+            QVERIFY(form.DateTimePicker1->marksInvalidText());
+            QVERIFY(form.DateTimePicker1->hasFocus());
+        }
+        return;
+    }
+
+    struct Seen
+    {
+        QString text;
+        bool marked = false;
+        bool leftWithTab = false;
+        bool stayedOpen = false;
+        bool focusBack = false;
+    } seen;
+    const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        DatePicker *picker = dialog.DateTimePicker1;
+        typeInto(picker, dialog.ComboBox1, start, keys);
+        seen.text = textOf(picker)->text();
+        QTest::keyClick(picker, Qt::Key_Tab);
+        seen.leftWithTab = dialog.CheckBox1->hasFocus();
+        seen.marked = picker->marksInvalidText();
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        seen.stayedOpen = dialog.isVisible();
+        seen.focusBack = picker->hasFocus();
+    });
+    QTest::keyClick(form.ListView1, Qt::Key_Insert);
+    QVERIFY(*ran);
+    QVERIFY(seen.leftWithTab);
+    if (expected.isValid()) {
+        QCOMPARE(form.records().count(), 1);
+        QCOMPARE(form.records().at(0).Date, format.format(expected));
+        QCOMPARE(m_fixture->errors, noErrors);
+        QVERIFY(!seen.marked);
+    } else {
+        QCOMPARE(form.records().count(), 0);
+        QVERIFY(seen.stayedOpen);
+        QVERIFY(seen.focusBack);
+        QCOMPARE(seen.text, keys);
+        QVERIFY(seen.marked);
+        QCOMPARE(m_fixture->errors, QStringList{refusal(keys)});
+    }
+}
+
+void TestKeyboard::arrowsStepThePartUnderTheCursor_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("keys"); // typed first over the whole text; none: 9 December 2026
+    QTest::addColumn<int>("position"); // where the cursor is put with a click
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("ru: the day up") << "ru_RU"
+                                    << "" << 1 << int(Qt::Key_Up) << QDate(2026, 12, 10);
+    QTest::newRow("ru: the month down") << "ru_RU"
+                                        << "" << 4 << int(Qt::Key_Down) << QDate(2026, 11, 9);
+    QTest::newRow("fr: the year up") << "fr_FR"
+                                     << "" << 8 << int(Qt::Key_Up) << QDate(2027, 12, 9);
+    QTest::newRow("en: the month up, month first")
+        << "en_US"
+        << "" << 0 << int(Qt::Key_Up) << QDate(2027, 1, 9);
+    QTest::newRow("ru: a typed short year, then the year up")
+        << "ru_RU"
+        << "12.03.19" << 7 << int(Qt::Key_Up) << QDate(2020, 3, 12);
+    QTest::newRow("ru: nothing steps a text that is not a date")
+        << "ru_RU"
+        << "31.02.2019" << 1 << int(Qt::Key_Up) << QDate(2026, 12, 9);
+}
+
+void TestKeyboard::arrowsStepThePartUnderTheCursor()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, keys);
+    QFETCH(int, position);
+    QFETCH(int, key);
+    QFETCH(QDate, expected);
+    TForm1 &form = startIn(locale);
+    DatePicker *picker = form.DateTimePicker1;
+    if (!keys.isEmpty())
+        typeInto(picker, form.CheckBox1, Start::ClickThenSelectAll, keys);
+    clickAt(picker, position);
+    QTest::keyClick(picker, Qt::Key(key));
+    QCOMPARE(picker->date(), expected);
+    QCOMPARE(m_fixture->errors, QStringList{});
+}
+
+void TestKeyboard::calendarReplacesARefusedText()
+{
+    TForm1 &form = startIn("ru_RU");
+    DatePicker *picker = form.DateTimePicker1;
+    typeInto(picker, form.CheckBox1, Start::TabIn, "31.02.2019");
+    QVERIFY(picker->marksInvalidText());
+    // The pop-up's button is at the right end of the field.
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 6, picker->height() / 2));
+    QCalendarWidget *calendar = picker->calendarWidget();
+    QVERIFY(QTest::qWaitForWindowExposed(calendar->window()));
+    QCOMPARE(calendar->selectedDate(), ProgramFixture::today());
+    auto *days = calendar->findChild<QAbstractItemView *>();
+    QTest::keyClick(days, Qt::Key_Left);
+    QTest::keyClick(days, Qt::Key_Return);
+    QVERIFY(!calendar->window()->isVisible());
+    QCOMPARE(picker->date(), QDate(2026, 12, 8));
+    QCOMPARE(textOf(picker)->text(), QStringLiteral("08.12.2026"));
+    QVERIFY(!picker->marksInvalidText());
+}
+
+void TestKeyboard::okRefusesADetailsDateThatIsNone()
+{
+    TForm1 &form = *m_form;
+    bool stayedOpen = false;
+    bool focusBack = false;
+    const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
+        dialog.DetailsButton->click();
+        dialog.ServedPicker->box()->click();
+        DatePicker *served = dialog.ServedPicker->picker();
+        typeInto(served, dialog.ServedPicker->box(), Start::TabIn, "30.02.2020");
+        dialog.DetailsButton->click(); // collapsed again: OK shows it
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+        focusBack = served->hasFocus() && dialog.DetailsPanel->isVisible();
+    });
+    QTest::keyClick(form.ListView1, Qt::Key_Insert);
+    QVERIFY(*ran);
+    QVERIFY(stayedOpen);
+    QVERIFY(focusBack);
+    QCOMPARE(m_fixture->errors, QStringList{refusal("30.02.2020")});
+    QCOMPARE(form.records().count(), 2);
 }
 
 QTEST_MAIN(TestKeyboard)
