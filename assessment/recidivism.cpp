@@ -114,9 +114,17 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
         assessment.rows.append(std::move(row));
     }
     assessment.negligentCrime = crime.negligent;
+    assessment.categoryMissing = !crime.gravity;
     assessment.clauses = article18Clauses(crime, assessment.tallies);
     assessment.kind = recidivismKind(assessment.clauses);
     return assessment;
+}
+
+int RecidivismAssessment::countDatedAfterCrime() const
+{
+    return int(std::count_if(rows.cbegin(), rows.cend(), [](const RowAssessment &row) {
+        return row.exclusions.testFlag(Exclusion::AfterCalculationDate);
+    }));
 }
 
 RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
@@ -125,14 +133,18 @@ RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const Current
     RecidivismAssessment assessment = assessRecidivism(texts, crime, list.records(), dateFormat);
     QStringList answers;
     QList<QDate> expiries;
+    QList<bool> datedAfterCrime;
     answers.reserve(assessment.rows.size());
     expiries.reserve(assessment.rows.size());
+    datedAfterCrime.reserve(assessment.rows.size());
     for (const RowAssessment &row : std::as_const(assessment.rows)) {
         answers.append(row.inForceText);
         expiries.append(row.expungement.hasTerm() ? row.expungement.expiry : QDate());
+        datedAfterCrime.append(row.exclusions.testFlag(Exclusion::AfterCalculationDate));
     }
     list.setInForceTexts(answers);
     list.setExpiryDates(expiries, dateFormat);
+    list.setDatedAfterCrime(datedAfterCrime);
     return assessment;
 }
 

@@ -106,12 +106,18 @@ struct RecidivismAssessment
     Article18Clauses clauses;
     RecidivismKind kind = RecidivismKind::Neither;
     bool negligentCrime = false; // the current crime was negligent: no recidivism
+    // No category was chosen for the current crime: the rows are assessed, but the
+    // kind is no answer and must not be shown as one.
+    bool categoryMissing = false;
     // How long the result holds, when the caller that shows it has asked
     // (resultHorizon); never after a failure, whose result is partial.
     std::optional<ResultHorizon> horizon;
     // A row whose date text could not be read stops the pass there: the rows before
     // it are assessed and decide the result.
     std::optional<RuntimeError> failure;
+
+    // The rows excluded only by the calendar's order: dated after the current crime.
+    int countDatedAfterCrime() const;
 
     void throwIfFailed() const
     {
@@ -132,7 +138,8 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
                                       const QList<ConvictionRecord> &records,
                                       const ShortDateFormat &dateFormat);
 
-// The pass: assesses the list and writes each assessed row's InForce answer.
+// The pass: assesses the list and writes each assessed row's InForce answer, its
+// expiry date and whether it is dated after the current crime.
 // A failure is carried in the result for the caller to show after it has shown
 // the result text.
 RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,

@@ -74,6 +74,8 @@ void RecordList::remove(int row)
         m_notes.removeAt(row);
     if (row < m_expiries.size())
         m_expiries.removeAt(row);
+    if (row < m_datedAfterCrime.size())
+        m_datedAfterCrime.removeAt(row);
     endRemoveRows();
 }
 
@@ -88,6 +90,7 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
     m_records = std::move(records);
     m_notes.clear();
     m_expiries.clear();
+    m_datedAfterCrime.clear();
     endResetModel();
 }
 
@@ -104,6 +107,18 @@ void RecordList::setRowNotes(const QStringList &notes)
     m_notes = notes.mid(0, m_records.size());
     if (!m_records.isEmpty())
         emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {Qt::ToolTipRole});
+}
+
+void RecordList::setDatedAfterCrime(const QList<bool> &rows)
+{
+    const QList<bool> marked = rows.mid(0, m_records.size());
+    if (marked == m_datedAfterCrime)
+        return;
+    m_datedAfterCrime = marked;
+    if (m_records.isEmpty())
+        return;
+    emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {DatedAfterCrimeRole});
+    emit headerDataChanged(Qt::Vertical, 0, count() - 1);
 }
 
 void RecordList::setColumnTitles(const QStringList &titles)
@@ -141,6 +156,8 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
+    if (role == DatedAfterCrimeRole)
+        return datedAfterCrime(index.row());
     if (role == Qt::ToolTipRole) {
         const QString tip = rowToolTip(index.row());
         return tip.isEmpty() ? QVariant() : QVariant(tip);
@@ -154,6 +171,12 @@ QVariant RecordList::data(const QModelIndex &index, int role) const
 
 QVariant RecordList::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    // The rows' numbers follow their places, so a deletion renumbers the rows below.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 &&
+        section < count()) {
+        const QString number = QString::number(section + 1);
+        return datedAfterCrime(section) ? number + AfterCrimeMark : number;
+    }
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= m_columnTitles.size())
         return QAbstractTableModel::headerData(section, orientation, role);

@@ -39,6 +39,16 @@ public:
     // view's selection, stay. The list must keep its length.
     void rewriteAll(QList<ConvictionRecord> records);
 
+    // Which rows are dated after the current crime, by row (the others are not):
+    // the view marks them, as they never count. Their data answers
+    // DatedAfterCrimeRole with true, and their row number carries a mark.
+    void setDatedAfterCrime(const QList<bool> &rows);
+    bool datedAfterCrime(int row) const { return m_datedAfterCrime.value(row); }
+    static constexpr int DatedAfterCrimeRole = Qt::UserRole;
+    // What follows a row's number in the vertical header when it is dated after
+    // the current crime.
+    static constexpr QChar AfterCrimeMark = u'*';
+
     // The notes of the first notes.size() rows, shown as every cell's tooltip (as
     // rich text, so that long lines wrap); the other rows get none.
     void setRowNotes(const QStringList &notes);
@@ -47,7 +57,8 @@ public:
     // note's own lines stay lines; empty without a note.
     QString rowToolTip(int row) const;
 
-    // The list's columns: the six fields, then the expiry date.
+    // The list's columns: the six fields, then the expiry date. Its rows are
+    // numbered from 1 in the vertical header, as the result's grounds name them.
     static constexpr int ExpiryColumn = ConvictionRecord::FieldCount;
     static constexpr int ColumnCount = ExpiryColumn + 1;
 
@@ -65,8 +76,9 @@ private:
     void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
 
     QList<ConvictionRecord> m_records;
-    QStringList m_notes;     // by row; rewritten by every recomputation
-    QList<QDate> m_expiries; // likewise
+    QStringList m_notes;           // by row; rewritten by every recomputation
+    QList<QDate> m_expiries;       // likewise
+    QList<bool> m_datedAfterCrime; // likewise
     ShortDateFormat m_expiryFormat;
     QStringList m_columnTitles;
 };

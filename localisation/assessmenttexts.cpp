@@ -21,6 +21,7 @@ TextTable resultTextTable(ResultTexts &texts)
         {u"String.DangerRecidiv", into(texts.dangerous)},
         {u"String.EspeciallyDangerRecidiv", into(texts.especiallyDangerous)},
         {u"String.Recidiv", into(texts.simple)},
+        {u"String.ChooseCategory", into(texts.question)},
     };
 }
 
@@ -38,4 +39,9 @@ QString resultTextFor(const ResultTexts &texts, RecidivismKind kind)
     case RecidivismKind::Neither: break;
     }
     return texts.neither;
+}
+
+QString resultTextFor(const ResultTexts &texts, const RecidivismAssessment &assessment)
+{
+    return assessment.categoryMissing ? texts.question : resultTextFor(texts, assessment.kind);
 }

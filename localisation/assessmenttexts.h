@@ -25,9 +25,13 @@ struct ResultTexts
     QString dangerous;           // "String.DangerRecidiv"
     QString especiallyDangerous; // "String.EspeciallyDangerRecidiv"
     QString simple;              // "String.Recidiv": recidivism, neither dangerous kind
+    QString question;            // "String.ChooseCategory": no category, so no answer
 };
 
 TextTable resultTextTable(ResultTexts &texts);
 ResultTexts lookUpResultTexts(const LanguageCatalogue &catalogue);
 
 QString resultTextFor(const ResultTexts &texts, RecidivismKind kind);
+// The answer of an assessment, or the question for the current crime's category
+// when none was chosen.
+QString resultTextFor(const ResultTexts &texts, const RecidivismAssessment &assessment);

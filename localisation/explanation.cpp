@@ -52,6 +52,7 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.ClausePart3b", into(t.clauses[Article18Clause::Part3b])},
         {u"String.ClausePart1", into(t.clauses[Article18Clause::Part1])},
         {u"String.Grounds", into(t.grounds)},
+        {u"String.GroundsSeveral", into(t.groundsSeveral)},
         {u"String.NoGrounds", into(t.noGrounds)},
         {u"String.NegligentNoGrounds", into(t.negligentCrime)},
         {u"String.Term86a", into(t.termClauses[TermClause::Art86a])},
@@ -73,6 +74,9 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.Assumed", into(t.assumed)},
         {u"String.HoldsUntil", into(t.holdsUntil)},
         {u"String.HoldsNoEnd", into(t.holdsNoEnd)},
+        {u"String.DatedAfterCrimeOne", into(t.datedAfterCrimeOne)},
+        {u"String.DatedAfterCrimeSeveral", into(t.datedAfterCrimeSeveral)},
+        {u"String.FutureCrimeDate", into(t.futureCrimeDate)},
         {u"String.FactsGiven", into(t.facts.given)},
         {u"String.CrimeCommitted", intoLabel(t.facts.crimeCommitted)},
         {u"String.SentenceServed", intoLabel(t.facts.served)},
@@ -170,6 +174,8 @@ QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
 
 QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
 {
+    if (assessment.categoryMissing)
+        return {};
     if (assessment.negligentCrime && !texts.negligentCrime.isEmpty())
         return texts.negligentCrime;
     const QStringList clauses = textsOf(texts.clauses, assessment.clauses);
@@ -183,8 +189,34 @@ QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTex
         if (part1 ? assessed.countsForPart1() : assessed.tallied())
             counted.append(QString::number(row + 1));
     }
-    return filledText(texts.grounds, clauses.join(QStringLiteral(", ")),
-                      counted.join(QStringLiteral(", ")));
+    return filledText(counted.size() == 1 ? texts.grounds : texts.groundsSeveral,
+                      clauses.join(QStringLiteral(", ")), counted.join(QStringLiteral(", ")));
+}
+
+QString datedAfterCrimeLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
+{
+    const int later = assessment.countDatedAfterCrime();
+    if (later == 0)
+        return {};
+    return later == 1 ? filledText(texts.datedAfterCrimeOne, QString::number(later))
+                      : filledText(texts.datedAfterCrimeSeveral, QString::number(later));
+}
+
+QString futureCrimeDateLine(QDate calculationDate, const ExplanationTexts &texts,
+                            const ShortDateFormat &dateFormat)
+{
+    if (calculationDate <= dateFormat.today())
+        return {};
+    return filledText(texts.futureCrimeDate, dateFormat.format(calculationDate));
+}
+
+QString resultNotices(const RecidivismAssessment &assessment, QDate calculationDate,
+                      const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
+{
+    QStringList lines{datedAfterCrimeLine(assessment, texts),
+                      futureCrimeDateLine(calculationDate, texts, dateFormat)};
+    lines.removeAll(QString());
+    return lines.join(u'\n');
 }
 
 QString horizonLine(const ResultHorizon &horizon, const ExplanationTexts &texts,

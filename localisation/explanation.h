@@ -53,7 +53,8 @@ struct ExplanationTexts
     QMap<Exclusion, QString> reasons;
     QString kindNotGiven; // why a row without custody and without a kind is not counted
     QMap<Article18Clause, QString> clauses;
-    QString grounds; // %1: the clauses, %2: the counted rows
+    QString grounds;        // %1: the clauses, %2: the number of the one counted row
+    QString groundsSeveral; // %1: the clauses, %2: the numbers of the counted rows
     QString noGrounds;
     QString negligentCrime; // the grounds line of a negligent current crime
     EnumTexts<TermClause, TermClauseCount> termClauses; // each provision with its length
@@ -63,6 +64,9 @@ struct ExplanationTexts
     QString assumed;    // %1: the assumptions
     QString holdsUntil; // %1: last day, %2: next day, %3: what it becomes
     QString holdsNoEnd;
+    QString datedAfterCrimeOne;     // one conviction dated after the new crime, not counted
+    QString datedAfterCrimeSeveral; // %1: how many (two or more)
+    QString futureCrimeDate;        // %1: the new crime's date, after today
     ResultTexts results;
     FactTexts facts;
 };
@@ -91,7 +95,18 @@ QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts);
 // tooltip. The details are the row's own.
 QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
                 const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
-// The clauses that hold and the numbers (from 1) of the counted rows.
+// The clauses that hold and the numbers (from 1) of the counted rows, as the
+// list numbers them; empty when no category was chosen for the current crime.
 QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts);
+// How many convictions were left out as dated after the current crime; empty
+// when none was.
+QString datedAfterCrimeLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts);
+// That the current crime is dated after the format's today; empty when it is not.
+QString futureCrimeDateLine(QDate calculationDate, const ExplanationTexts &texts,
+                            const ShortDateFormat &dateFormat);
+// The lines under the result that qualify it, one per line: the convictions
+// dated after the current crime, then a date in the future; empty when neither.
+QString resultNotices(const RecidivismAssessment &assessment, QDate calculationDate,
+                      const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
 QString horizonLine(const ResultHorizon &horizon, const ExplanationTexts &texts,
                     const ShortDateFormat &dateFormat);

@@ -99,10 +99,11 @@ ReportContent reportContent(const AssessedCase &subject, const ReportTexts &text
     }
 
     content.resultHeading = texts.resultHeading;
-    content.result = resultTextFor(texts.results, assessment.kind);
+    content.result = resultTextFor(texts.results, assessment);
     content.grounds = groundsLine(assessment, words);
     if (assessment.horizon)
         content.horizon = horizonLine(*assessment.horizon, words, dateFormat);
+    content.notices = resultNotices(assessment, crime.calculationDate, words, dateFormat);
     content.assumptions = texts.assumptions;
     return content;
 }

@@ -52,6 +52,8 @@ struct ReportContent
     QString result;
     QString grounds;
     QString horizon; // empty when the assessment stopped at a row it could not read
+    // What qualifies the result, one per line (resultNotices); often empty.
+    QString notices;
     QString assumptions;
 };
 

@@ -15,6 +15,7 @@
 #include "ui/languageselector.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
+#include "ui/recordlistdelegate.h"
 #include "ui/report.h"
 #include "ui/resultpanel.h"
 #include "ui/textreceivers.h"
@@ -189,7 +190,9 @@ void TForm1::buildConvictionsGroup()
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setShowGrid(true);
     ListView1->setWordWrap(false);
-    ListView1->verticalHeader()->hide();
+    // The rows' numbers, as the result's grounds name the rows counted.
+    ListView1->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ListView1->setItemDelegate(new RecordListDelegate(ListView1));
     ListView1->horizontalHeader()->setHighlightSections(false);
     ListView1->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -262,8 +265,9 @@ void TForm1::buildResultPanel()
     // rather than widen the window.
     Label5 = named(new QLabel(Panel1), "Label5");
     Label6 = named(new QLabel(Panel1), "Label6");
+    Label7 = named(new QLabel(Panel1), "Label7");
     // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6}) {
+    for (QLabel *line : {Label5, Label6, Label7}) {
         line->setWordWrap(true);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
         line->hide();
@@ -276,6 +280,7 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label2, 0, 0);
     layout->addWidget(Label5, 1, 0);
     layout->addWidget(Label6, 2, 0);
+    layout->addWidget(Label7, 3, 0);
     Panel1->installEventFilter(this);
 }
 
@@ -569,10 +574,11 @@ void TForm1::calc_rec()
     const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();
     m_lastAssessment = recomputeRecidivism(texts, crime, *m_records, m_context.dateFormat);
-    // After a row that could not be read the result is partial: no horizon.
-    if (!m_lastAssessment.failure)
+    // After a row that could not be read the result is partial, and without a
+    // category there is no result: no horizon either way.
+    if (!m_lastAssessment.failure && !m_lastAssessment.categoryMissing)
         m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
-    Label2->setText(resultTextFor(results, m_lastAssessment.kind));
+    Label2->setText(resultTextFor(results, m_lastAssessment));
     showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
@@ -592,7 +598,9 @@ void TForm1::showExplanation()
     Label6->setText(m_lastAssessment.horizon
                         ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
                         : QString());
-    for (QLabel *line : {Label5, Label6})
+    Label7->setText(
+        resultNotices(m_lastAssessment, DateTimePicker1->date(), words, m_context.dateFormat));
+    for (QLabel *line : {Label5, Label6, Label7})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
 }

@@ -139,6 +139,7 @@ public:
     QLabel *Label2;
     QLabel *Label5; // the clauses of Article 18 the result rests on, and the counted rows
     QLabel *Label6; // until when the result holds
+    QLabel *Label7; // what qualifies the result: rows dated after the crime, a future date
 
     QStatusBar *StatusBar1;
     QLabel *StatusPanel0;

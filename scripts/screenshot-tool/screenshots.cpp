@@ -1,5 +1,6 @@
 // Saves screenshots of Kovrant's windows in English, Russian and French into the
-// folder named on the command line: the main window with sample convictions, the
+// folder named on the command line: the main window with sample convictions, first
+// before a category is chosen for the new crime (the result asks for it), the
 // record dialog filled in, the record dialog with a date typed and with a typed
 // text that is not a date, and the about box with its readme; then the main
 // window's timeline with one conviction, with ten, and with thirty years of them.
@@ -240,9 +241,10 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     QApplication::processEvents();
 
     enterRows(*form, Samples);
+    bool saved = save(*form, output, QStringLiteral("no_category_%1.png").arg(language.suffix));
     describeGraveCrime(*form);
 
-    bool saved = save(*form, output, QStringLiteral("main_%1.png").arg(language.suffix));
+    saved = save(*form, output, QStringLiteral("main_%1.png").arg(language.suffix)) && saved;
     saved = saveWithTooltip(*form, output, QStringLiteral("tooltip_%1.png").arg(language.suffix)) &&
             saved;
 

@@ -31,11 +31,16 @@ ExplanationTexts fixtureWords()
                      {C::Part3a, "3a"},
                      {C::Part3b, "3b"},
                      {C::Part1, "1"}};
-    words.grounds = "grounds %1; rows %2";
+    words.grounds = "grounds %1; no. %2";
+    words.groundsSeveral = "grounds %1; nos. %2";
     words.noGrounds = "no grounds";
     words.holdsUntil = "holds until %1; from %2: %3";
     words.holdsNoEnd = "holds for good";
-    words.results = ResultTexts{"neither", "dangerous", "especially dangerous", "recidivism"};
+    words.datedAfterCrimeOne = "%1 later row";
+    words.datedAfterCrimeSeveral = "%1 later rows";
+    words.futureCrimeDate = "%1 is ahead";
+    words.results = ResultTexts{"neither", "dangerous", "especially dangerous", "recidivism",
+                                "which category?"};
     return words;
 }
 
@@ -97,7 +102,11 @@ class TestExplanation : public QObject
 private slots:
     void rowNotes_data();
     void rowNotes();
+    void groundsNameClausesAndCountedRows_data();
     void groundsNameClausesAndCountedRows();
+    void noCategoryGivesNoAnswer();
+    void notices_data();
+    void notices();
     void detailNotes_data();
     void detailNotes();
     void horizon_data();
@@ -133,19 +142,82 @@ void TestExplanation::rowNotes()
              note);
 }
 
+void TestExplanation::groundsNameClausesAndCountedRows_data()
+{
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QString>("severity");
+    QTest::addColumn<bool>("negligent");
+    QTest::addColumn<QString>("line");
+    const Records three{conviction("07.04.2014", "grave"), conviction("07.04.2014", "small"),
+                        conviction("07.04.2015", "grave")};
+    QTest::newRow("several rows counted")
+        << three << "grave" << false << "grounds 2b, 3a; nos. 1, 3";
+    // A medium new crime is recidivism under part 1 only (it used to have no grounds).
+    QTest::newRow("part 1 only") << three << "medium" << false << "grounds 1; nos. 1, 3";
+    QTest::newRow("one row counted, the fourth")
+        << Records{conviction("07.04.2009", "grave"), conviction("07.04.2014", "small"),
+                   conviction("07.04.2014", "grave", "No"), conviction("07.04.2015", "grave")}
+        << "grave" << false << "grounds 2b; no. 4";
+    QTest::newRow("no clause") << three << "small" << true << "no grounds";
+}
+
 void TestExplanation::groundsNameClausesAndCountedRows()
 {
-    const Records records{conviction("07.04.2014", "grave"), conviction("07.04.2014", "small"),
-                          conviction("07.04.2015", "grave")};
+    QFETCH(Records, records);
+    QFETCH(QString, severity);
+    QFETCH(bool, negligent);
+    QFETCH(QString, line);
+    const CurrentCrime crime = fixtureCrime(severity, true, QDate(2016, 1, 10), negligent);
+    QCOMPARE(groundsLine(assess(records, crime), fixtureWords()), line);
+}
+
+// Without a category for the new crime there is no answer, however many priors
+// would count: the question instead of a result, and no grounds.
+void TestExplanation::noCategoryGivesNoAnswer()
+{
+    const Records priors(40, conviction("07.04.2014", "grave"));
     const ExplanationTexts words = fixtureWords();
-    QCOMPARE(groundsLine(assess(records, fixtureCrime("grave", true, QDate(2016, 1, 10))), words),
-             QStringLiteral("grounds 2b, 3a; rows 1, 3"));
-    // A medium new crime is recidivism under part 1 only (it used to have no grounds).
-    QCOMPARE(groundsLine(assess(records, fixtureCrime("medium", true, QDate(2016, 1, 10))), words),
-             QStringLiteral("grounds 1; rows 1, 3"));
-    QCOMPARE(
-        groundsLine(assess(records, fixtureCrime("small", true, QDate(2016, 1, 10), true)), words),
-        QStringLiteral("no grounds"));
+    for (const bool negligent : {false, true}) {
+        const RecidivismAssessment assessment =
+            assess(priors, fixtureCrime("", true, QDate(2016, 1, 10), negligent));
+        QVERIFY(assessment.categoryMissing);
+        QCOMPARE(resultTextFor(words.results, assessment), QStringLiteral("which category?"));
+        QCOMPARE(groundsLine(assessment, words), QString());
+        // The rows are assessed all the same.
+        QCOMPARE(tallyNote(assessment.rows.last(), words), QStringLiteral("counted"));
+    }
+    const RecidivismAssessment chosen =
+        assess(priors, fixtureCrime("grave", true, QDate(2016, 1, 10)));
+    QCOMPARE(resultTextFor(words.results, chosen), QStringLiteral("especially dangerous"));
+}
+
+// The lines under the result: convictions dated after the new crime, counted in
+// the one or the several form, then a date after today (9 December 2026).
+void TestExplanation::notices_data()
+{
+    QTest::addColumn<Records>("records");
+    QTest::addColumn<QDate>("calculationDate");
+    QTest::addColumn<QString>("notices");
+    const Records dated{conviction("07.04.2014", "grave"), conviction("10.06.2026", "grave"),
+                        conviction("01.09.2026", "medium"), conviction("09.12.2026", "grave")};
+    QTest::newRow("none later, today") << dated << QDate(2026, 12, 9) << "";
+    QTest::newRow("one later") << dated << QDate(2026, 12, 8) << "1 later row";
+    QTest::newRow("two later") << dated << QDate(2026, 8, 31) << "2 later rows";
+    QTest::newRow("three later") << dated << QDate(2026, 6, 9) << "3 later rows";
+    QTest::newRow("a day after today") << dated << QDate(2026, 12, 10) << "10.12.2026 is ahead";
+    QTest::newRow("both") << Records{conviction("01.01.2027", "grave")} << QDate(2026, 12, 20)
+                          << "1 later row\n20.12.2026 is ahead";
+}
+
+void TestExplanation::notices()
+{
+    QFETCH(Records, records);
+    QFETCH(QDate, calculationDate);
+    QFETCH(QString, notices);
+    const RecidivismAssessment assessment =
+        assess(records, fixtureCrime("grave", true, calculationDate));
+    QCOMPARE(resultNotices(assessment, calculationDate, fixtureWords(), fixtureDateFormat()),
+             notices);
 }
 
 void TestExplanation::detailNotes_data()

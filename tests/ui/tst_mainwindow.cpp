@@ -1,16 +1,20 @@
 // The main window's commands: Add, Modify and Delete through the record dialog,
-// Clear data, the enabling rule of Modify and Delete, and the result line
-// following the current crime's inputs.
+// Clear data, the enabling rule of Modify and Delete, the result line following
+// the current crime's inputs, the lines that qualify it, and the rows' numbers.
 #include "programfixture.h"
 
 #include "assessment/recordlist.h"
+#include "localisation/texttable.h"
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
 #include "ui/filechooser.h"
+#include "ui/languageselector.h"
+#include "ui/recordlistdelegate.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -57,6 +61,50 @@ QList<bool> editingEnabled(const TForm1 &form)
             form.N14->isEnabled()};
 }
 
+// Grave convictions with custody, no minor and no deferment, on the given dates.
+void appendGraveConvictions(const ProgramFixture &fixture, TForm1 &form, const QStringList &dates)
+{
+    for (const QString &date : dates)
+        form.records().append(conviction(date, fixture.text("String.SeriousCrime"),
+                                         fixture.text("String.Yes"), fixture.text("String.No"),
+                                         fixture.text("String.No")));
+}
+
+// The numbers the list's vertical header shows, first row to last.
+QStringList rowNumbers(const TForm1 &form)
+{
+    QStringList numbers;
+    for (int row = 0; row < form.records().count(); ++row)
+        numbers.append(form.records().headerData(row, Qt::Vertical).toString());
+    return numbers;
+}
+
+// A cell as the list will draw it.
+QStyleOptionViewItem cellLook(const TForm1 &form, int row)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(form.ListView1->viewport());
+    auto *delegate = static_cast<RecordListDelegate *>(form.ListView1->itemDelegate());
+    delegate->initStyleOption(&option, form.records().index(row, 0));
+    return option;
+}
+
+// The result panel's lines that show lie wholly inside it, each as tall as its
+// wrapped text needs.
+QStringList cutOffLines(const TForm1 &form)
+{
+    QStringList cut;
+    for (const QLabel *line : {form.Label2, form.Label5, form.Label6, form.Label7}) {
+        if (!line->isVisible())
+            continue;
+        const int needed = line->hasHeightForWidth() ? line->heightForWidth(line->width())
+                                                     : line->sizeHint().height();
+        if (!form.Panel1->contentsRect().contains(line->geometry()) || line->height() < needed)
+            cut.append(line->objectName());
+    }
+    return cut;
+}
+
 const QList<bool> AllEnabled{true, true, true, true};
 const QList<bool> AllDisabled{false, false, false, false};
 
@@ -78,6 +126,12 @@ private slots:
     void enablingRuleFollowsTheList();
     void resultFollowsTheInputs();
     void detailsTravelThroughListAndFile();
+    void noCategoryAsksForIt();
+    void laterConvictionsMarkedAndCounted_data();
+    void laterConvictionsMarkedAndCounted();
+    void futureDateIsSaid_data();
+    void futureDateIsSaid();
+    void rowNumbersFollowDeletion();
 };
 
 void TestMainWindow::addAppendsTheDialogsRecord_data()
@@ -151,9 +205,10 @@ void TestMainWindow::addAppendsTheDialogsRecord()
     QCOMPARE(form.records().count(), added.isEmpty() ? 1 : 2);
     if (!added.isEmpty())
         QCOMPARE(rowTexts(form.records(), 1), translated(fixture, added));
-    // Either way the list and the result line were recomputed.
+    // Either way the list and the result line were recomputed: with no category
+    // chosen for the new crime, the line asks for it.
     QCOMPARE(form.records().at(0).InForce, fixture.text("String.No"));
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
     QCOMPARE(editingEnabled(form), AllEnabled);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -240,7 +295,7 @@ void TestMainWindow::modifyEditsTheSelectedRow()
     QCOMPARE(rowTexts(form.records(), 1), translated(fixture, row));
     QCOMPARE(form.records().at(0).Severity, first.Severity);
     QCOMPARE(form.records().at(0).InForce, no);
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
     QCOMPARE(editingEnabled(form), AllEnabled);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -282,9 +337,10 @@ void TestMainWindow::deleteRemovesTheFocusedRow()
     for (const ConvictionRecord &record : list.records())
         dates.append(record.Date);
     QCOMPARE(dates, remaining);
+    QCOMPARE(rowNumbers(form), QStringList({"1", "2", "3"}).mid(0, remaining.size()));
     QVERIFY(!selection.hasSelection());
     QCOMPARE(inForceTexts(list), QStringList(remaining.size(), fixture.text("String.Yes")));
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
 
     // The view moved its focus mark to a neighbour, but nothing is selected: a
     // second Delete removes nothing.
@@ -453,6 +509,162 @@ void TestMainWindow::detailsTravelThroughListAndFile()
     QVERIFY(*modified);
     QCOMPARE(shown, std::optional(released));
     QVERIFY(expandedOnModify);
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// With no category chosen for the new crime there is no answer to show, however
+// many convictions the list holds: the panel asks for the category.
+void TestMainWindow::noCategoryAsksForIt()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    QStringList dates;
+    for (int row = 0; row < 40; ++row)
+        dates.append(QDate(2022, 1, 10).addDays(row * 7).toString("dd.MM.yyyy"));
+    appendGraveConvictions(fixture, form, dates);
+
+    form.CheckBox1->click(); // a recomputation, still without a category
+    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
+    QVERIFY(!form.Label5->isVisible());
+    QVERIFY(!form.Label6->isVisible());
+    QVERIFY(!form.lastAssessment().horizon);
+    // The rows are assessed all the same.
+    QCOMPARE(inForceTexts(form.records()), QStringList(40, fixture.text("String.Yes")));
+    QVERIFY(form.records().rowNote(39).contains(fixture.text("String.RowCounted")));
+
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    QVERIFY(form.Label5->isVisible());
+    QVERIFY(form.Label6->isVisible());
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::laterConvictionsMarkedAndCounted_data()
+{
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<QList<bool>>("later"); // by row
+    QTest::addColumn<QString>("line");      // the key of the result panel's line
+
+    // The new crime is dated 1 January 2024.
+    QTest::newRow("none") << QStringList{"01.06.2020", "01.06.2021"} << QList<bool>{false, false}
+                          << "";
+    QTest::newRow("one") << QStringList{"01.06.2020", "01.06.2024", "01.06.2021"}
+                         << QList<bool>{false, true, false} << "String.DatedAfterCrimeOne";
+    QTest::newRow("two") << QStringList{"01.06.2020", "02.01.2024", "01.06.2021", "01.03.2025"}
+                         << QList<bool>{false, true, false, true}
+                         << "String.DatedAfterCrimeSeveral";
+}
+
+void TestMainWindow::laterConvictionsMarkedAndCounted()
+{
+    QFETCH(QStringList, dates);
+    QFETCH(QList<bool>, later);
+    QFETCH(QString, line);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    appendGraveConvictions(fixture, form, dates);
+    form.DateTimePicker1->setDate(QDate(2024, 1, 1));
+
+    const QColor text = form.ListView1->palette().color(QPalette::Text);
+    const int count = int(later.count(true));
+    for (int row = 0; row < later.size(); ++row) {
+        const QString number = QString::number(row + 1);
+        QCOMPARE(form.records()
+                     .data(form.records().index(row, 0), RecordList::DatedAfterCrimeRole)
+                     .toBool(),
+                 later[row]);
+        QCOMPARE(rowNumbers(form)[row], later[row] ? number + RecordList::AfterCrimeMark : number);
+        const QStyleOptionViewItem look = cellLook(form, row);
+        QCOMPARE(look.font.italic(), later[row]);
+        QCOMPARE(look.palette.color(QPalette::Text) != text, later[row]);
+    }
+    QCOMPARE(form.Label7->isVisible(), count > 0);
+    if (count > 0)
+        QCOMPARE(form.Label7->text(),
+                 filledText(fixture.text(qPrintable(line)), QString::number(count)));
+
+    // On a date after every conviction none is marked or left out.
+    form.DateTimePicker1->setDate(QDate(2025, 6, 1));
+    QCOMPARE(rowNumbers(form), QStringList({"1", "2", "3", "4"}).mid(0, later.size()));
+    QVERIFY(!form.Label7->isVisible());
+    QVERIFY(!cellLook(form, 0).font.italic());
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::futureDateIsSaid_data()
+{
+    QTest::addColumn<int>("daysAhead"); // of today
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("yesterday") << -1 << "English" << false;
+    QTest::newRow("today") << 0 << "English" << false;
+    QTest::newRow("tomorrow") << 1 << "English" << true;
+    QTest::newRow("a year ahead, French") << 365 << "French" << true;
+    QTest::newRow("a year ahead, Russian") << 365 << "Russian" << true;
+}
+
+// A new crime dated after today is allowed, but the panel says so; with a later
+// conviction too, every line still fits the panel.
+void TestMainWindow::futureDateIsSaid()
+{
+    QFETCH(int, daysAhead);
+    QFETCH(QString, language);
+    QFETCH(bool, said);
+
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    const QDate date = ProgramFixture::today().addDays(daysAhead);
+    form.DateTimePicker1->setDate(date);
+    appendGraveConvictions(fixture, form,
+                           {"01.06.2022", "01.06.2023", date.addDays(1).toString("dd.MM.yyyy")});
+    form.CheckBox1->click(); // with custody, recomputed
+    QCoreApplication::processEvents();
+
+    const QStringList expected{filledText(fixture.text("String.DatedAfterCrimeOne"), "1"),
+                               said ? filledText(fixture.text("String.FutureCrimeDate"),
+                                                 form.context().dateFormat.format(date))
+                                    : QString()};
+    QCOMPARE(form.Label7->text(), expected.join(u'\n').trimmed());
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    const QStringList cut = cutOffLines(form);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// The list numbers its rows from 1, as the grounds name the rows counted; a
+// deletion renumbers the rows below it, and the grounds follow.
+void TestMainWindow::rowNumbersFollowDeletion()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    form.CheckBox1->click();
+    form.records().append(conviction("01.06.2022", fixture.text("String.SeriousCrime")));
+    form.records().append(conviction("01.06.2023", fixture.text("String.SmallCrime")));
+    form.records().append(conviction("01.06.2024", fixture.text("String.SeriousCrime")));
+    form.calc_rec();
+    QVERIFY(form.ListView1->verticalHeader()->isVisible());
+    QCOMPARE(rowNumbers(form), (QStringList{"1", "2", "3"}));
+    const QString clauses =
+        fixture.text("String.ClausePart2b") + ", " + fixture.text("String.ClausePart3a");
+    QCOMPARE(form.Label5->text(),
+             filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 3"));
+
+    form.ListView1->selectRow(1);
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QCOMPARE(rowNumbers(form), (QStringList{"1", "2"}));
+    QCOMPARE(form.Label5->text(),
+             filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 2"));
+
+    form.ListView1->selectRow(0);
+    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QCOMPARE(rowNumbers(form), QStringList{"1"});
+    QCOMPARE(form.Label5->text(),
+             filledText(fixture.text("String.Grounds"), fixture.text("String.ClausePart2b"), "1"));
     QCOMPARE(fixture.errors, QStringList{});
 }
 

@@ -2,6 +2,7 @@
 // shows, in the interface language, on as many pages as the list needs; nothing
 // is written when the export is cancelled or cannot go on.
 #include "assessment/recordlist.h"
+#include "localisation/texttable.h"
 #include "programfixture.h"
 #include "ui/datepicker.h"
 #include "ui/languageselector.h"
@@ -60,6 +61,8 @@ private slots:
     void reportHoldsTheAssessment();
     void reportNamesTheFactsUsed_data();
     void reportNamesTheFactsUsed();
+    void reportAsksAndQualifiesAsTheWindowDoes_data();
+    void reportAsksAndQualifiesAsTheWindowDoes();
     void longListFlowsOntoMorePages_data();
     void longListFlowsOntoMorePages();
     void nothingWrittenWhenCancelledOrFailing_data();
@@ -187,6 +190,56 @@ void TestReport::reportNamesTheFactsUsed()
         QVERIFY2(shows(part), qPrintable(part + "\nnot in:\n" + text));
     // The row without details names no provision of its own.
     QVERIFY(!shows(fixture.text("String.Term86dBefore2013")));
+}
+
+void TestReport::reportAsksAndQualifiesAsTheWindowDoes_data()
+{
+    reportHoldsTheAssessment_data();
+}
+
+// Without a category the report asks for it and gives no answer; a conviction
+// dated after the new crime and a new crime dated after today are said; with a
+// category, the grounds name the counted row by its number.
+void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
+{
+    QFETCH(QString, language);
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    const QString grave = form.crimeCategories[Gravity::Grave];
+    const QDate tomorrow = ProgramFixture::today().addDays(1);
+    form.DateTimePicker1->setDate(tomorrow);
+    form.records().append({"15.06.2021", grave, yes, no, no, {}});
+    form.records().append({"01.02.2027", grave, yes, no, no, {}});
+    const QString path = fixture.folder().programFolder() + "/report.pdf";
+    fixture.fileChooser.answer = path;
+    const auto exported = [&] {
+        form.N51->trigger();
+        return pdfText(path).simplified();
+    };
+
+    const QString asked = exported();
+    const QStringList notices{filledText(fixture.text("String.DatedAfterCrimeOne"), "1"),
+                              filledText(fixture.text("String.FutureCrimeDate"),
+                                         form.context().dateFormat.format(tomorrow))};
+    for (const QString &shown : QStringList{fixture.text("String.ChooseCategory")} + notices)
+        QVERIFY2(asked.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + asked));
+    QVERIFY2(!asked.contains(fixture.text("String.RecidivNo").simplified()), qPrintable(asked));
+
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    const QString grounds = filledText(fixture.text("String.Grounds"),
+                                       fixture.text("String.ClausePart2b"), QStringLiteral("1"));
+    QCOMPARE(form.Label5->text(), grounds);
+    const QString answered = exported();
+    for (const QString &shown :
+         QStringList{fixture.text("String.DangerRecidiv"), grounds, form.Label6->text()} + notices)
+        QVERIFY2(answered.contains(shown.simplified()),
+                 qPrintable(shown + "\nnot in:\n" + answered));
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
 }
 
 void TestReport::longListFlowsOntoMorePages_data()

@@ -1,7 +1,9 @@
 // The result panel under a light and a dark palette: the result line, as drawn,
 // stands out from the panel's background at both ends of it, when the window
-// starts under the palette and when the palette changes while it is up.
+// starts under the palette and when the palette changes while it is up. A row of
+// the list dated after the new crime stands back from the others yet still reads.
 #include "programfixture.h"
+#include "ui/recordlistdelegate.h"
 
 #include <QFrame>
 #include <QImage>
@@ -116,6 +118,8 @@ private slots:
     void cleanup();
     void resultReadsUnderEitherPalette_data();
     void resultReadsUnderEitherPalette();
+    void laterRowRecedesButReads_data();
+    void laterRowRecedesButReads();
 
 private:
     QPalette m_originalPalette;
@@ -160,6 +164,24 @@ void TestResultPanel::resultReadsUnderEitherPalette()
     QVERIFY2(after.leftEnd != before.leftEnd && after.text != before.text,
              qPrintable(after.described()));
     QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestResultPanel::laterRowRecedesButReads_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << lightPalette();
+    QTest::newRow("dark") << darkPalette();
+}
+
+void TestResultPanel::laterRowRecedesButReads()
+{
+    QFETCH(QPalette, palette);
+    const QRgb base = palette.color(QPalette::Base).rgb();
+    const QRgb text = palette.color(QPalette::Text).rgb();
+    const QRgb receded = RecordListDelegate::recededText(palette).rgb();
+    QVERIFY2(contrast(receded, base) >= 4.5, qPrintable(QColor(receded).name()));
+    QVERIFY2(contrast(receded, base) < contrast(text, base) - 3,
+             qPrintable(QColor(receded).name()));
 }
 
 QTEST_MAIN(TestResultPanel)
