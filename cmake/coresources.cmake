@@ -7,6 +7,7 @@ set(KOVRANT_CORE_SOURCES
     platform/textfile.h platform/textfile.cpp
     platform/inidocument.h platform/inidocument.cpp
     platform/profilefile.h platform/profilefile.cpp
+    platform/atomicwrite.h platform/atomicwrite.cpp
     platform/caseless.h platform/caseless.cpp
     platform/wholenumber.h platform/wholenumber.cpp
     platform/daycount.h platform/daycount.cpp

@@ -23,7 +23,8 @@ public:
     // Empty when the value is absent; raises "Invalid data type for 'Lang'" when the
     // stored value is not a string.
     QString read() const;
-    // Raises "Failed to set data for 'Lang'" when the value cannot be stored.
+    // Raises "Failed to set data for 'Lang'" when the value cannot be stored; the
+    // store then holds what it held (a store's file byte for byte).
     void write(const QString &name) const;
     // Opens and closes the key, which creates it when it is missing.
     void touch() const;

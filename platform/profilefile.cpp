@@ -1,10 +1,9 @@
 #include "platform/profilefile.h"
 
+#include "platform/atomicwrite.h"
 #include "platform/codepage.h"
-#include "platform/runtimeerror.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -68,9 +67,6 @@ void ProfileFile::setValues(const QString &section,
 
 void ProfileFile::save() const
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw unableToWriteError(m_path);
     const QString text = m_document.toText();
     QByteArray bytes = encodeText(text, m_encoding);
     // Such a file keeps its texts, written with the UTF-8 mark.
@@ -78,6 +74,5 @@ void ProfileFile::save() const
         m_encoding == TextEncoding::Windows1251 || m_encoding == TextEncoding::Windows1252;
     if (codePage && readsBackAsUtf8(bytes))
         bytes = encodeText(text, TextEncoding::Utf8WithMark);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw unableToWriteError(m_path);
+    replaceFileAtomically(m_path, bytes);
 }

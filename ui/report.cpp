@@ -1,12 +1,14 @@
-// The report of an assessment laid out with QTextDocument and written as a PDF
-// through QPdfWriter and QSaveFile.
+// The report of an assessment laid out with QTextDocument, drawn as a PDF by
+// QPdfWriter in memory, then written over the file in one step.
 #include "ui/report.h"
 
 #include "catalogue/uLocalize.h"
+#include "platform/atomicwrite.h"
 #include "platform/runtimeerror.h"
 #include "ui/errorhandler.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -14,7 +16,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -231,11 +232,13 @@ FileDialogSetup reportFileDialogSetup(const LanguageCatalogue &catalogue)
 
 void writeReport(const QString &path, const ReportContent &content)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw unableToWriteError(path);
+    // Drawn into memory: QPdfWriter does not say when a write to its device
+    // fails, and the file is replaced only once the whole document is there.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setTitle(content.title);
         writer.setCreator(ApplicationTitle);
         writer.setPageLayout(PageLayout);
@@ -268,6 +271,5 @@ void writeReport(const QString &path, const ReportContent &content)
                    footerHeight, footerFont);
         painter.end();
     }
-    if (!file.commit())
-        throw unableToWriteError(path);
+    replaceFileAtomically(path, pdf);
 }

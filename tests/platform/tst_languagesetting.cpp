@@ -1,7 +1,9 @@
 // The settings layer: "Lang" of group "Settings" read as text, a value of another
-// type refused, and a write that cannot reach the store reported.
+// type refused, and a write that cannot reach the store reported, the stored
+// value kept.
 #include "platform/languagesetting.h"
 #include "platform/runtimeerror.h"
+#include "support/fullfilesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,8 @@ private slots:
     void readsStoredValue();
     void writtenValueReadsBackInAFreshStore();
     void unwritableStoreIsReported();
+    void fullDiskKeepsTheStoredLanguage_data();
+    void fullDiskKeepsTheStoredLanguage();
 
 private:
     SettingsOpener openerFor(const QString &path) const;
@@ -101,6 +105,40 @@ void TestLanguageSetting::unwritableStoreIsReported()
     } catch (const RuntimeError &raised) {
         QCOMPARE(raised.message(), QStringLiteral("Failed to set data for 'Lang'"));
     }
+}
+
+void TestLanguageSetting::fullDiskKeepsTheStoredLanguage_data()
+{
+    QTest::addColumn<qint64>("room"); // bytes left free once the file system is full
+    QTest::newRow("no room at all") << qint64(0);
+    // The store's lock file fits, its new content does not.
+    QTest::newRow("room for one page") << qint64(4096);
+}
+
+void TestLanguageSetting::fullDiskKeepsTheStoredLanguage()
+{
+    QFETCH(qint64, room);
+    const FullFileSystem disk;
+    SKIP_UNLESS_MOUNTED(disk);
+    const QString path = disk.path(QStringLiteral("settings.ini"));
+    LanguageSetting(openerFor(path)).write(QStringLiteral("English"));
+    QFile stored(path);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray before = stored.readAll();
+    stored.close();
+    QVERIFY(disk.fill(room));
+
+    try {
+        LanguageSetting(openerFor(path)).write(QString::fromUtf8("Русский"));
+        QFAIL("no error raised");
+    } catch (const RuntimeError &raised) {
+        QCOMPARE(raised.message(), QStringLiteral("Failed to set data for 'Lang'"));
+    }
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), before);
+    QCOMPARE(disk.filesOtherThanFiller(), QStringList{QStringLiteral("settings.ini")});
+    // The next start reads what was stored before.
+    QCOMPARE(LanguageSetting(openerFor(path)).read(), QStringLiteral("English"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguageSetting)

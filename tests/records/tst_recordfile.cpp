@@ -5,6 +5,7 @@
 #include "platform/shortdateformat.h"
 #include "records/recordfile.h"
 #include "support/assessmentfixture.h"
+#include "support/fullfilesystem.h"
 #include "support/languagefolder.h"
 
 #include <QFile>
@@ -58,6 +59,7 @@ private slots:
     void readsDetailsCautiously_data();
     void readsDetailsCautiously();
     void unwritableTargetKeepsOldFile();
+    void fullDiskKeepsOldFile();
 };
 
 void TestRecordFile::roundTripRestoresFiveFields_data()
@@ -330,6 +332,29 @@ void TestRecordFile::unwritableTargetKeepsOldFile()
     QVERIFY_THROWS_EXCEPTION(RuntimeError, saveRecordFile(path, {conviction("07.04.2009", "grave")},
                                                           "Yes", fixtureDateFormat()));
     QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestRecordFile::fullDiskKeepsOldFile()
+{
+    const FullFileSystem disk;
+    SKIP_UNLESS_MOUNTED(disk);
+    const QString path = disk.path("list.har");
+    const Records saved{conviction("07.04.2009", "grave"), conviction("15.06.2021", "small")};
+    saveRecordFile(path, saved, "Yes", fixtureDateFormat());
+    const QByteArray before = readAll(path);
+    QVERIFY(disk.fill());
+
+    Records more = saved;
+    more.append(conviction("03.03.2022", "especially grave"));
+    try {
+        saveRecordFile(path, more, "Yes", fixtureDateFormat());
+        QFAIL("a save on a full disk raised no error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.message(), "Unable to write to " + QDir::toNativeSeparators(path));
+    }
+    QCOMPARE(readAll(path), before);
+    QCOMPARE(disk.filesOtherThanFiller(), QStringList{"list.har"});
+    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).size(), saved.size());
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

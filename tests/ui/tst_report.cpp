@@ -4,12 +4,14 @@
 #include "assessment/recordlist.h"
 #include "localisation/texttable.h"
 #include "programfixture.h"
+#include "support/fullfilesystem.h"
 #include "ui/datepicker.h"
 #include "ui/languageselector.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
@@ -67,6 +69,8 @@ private slots:
     void longListFlowsOntoMorePages();
     void nothingWrittenWhenCancelledOrFailing_data();
     void nothingWrittenWhenCancelledOrFailing();
+    void fullDiskKeepsTheEarlierReport_data();
+    void fullDiskKeepsTheEarlierReport();
 
 private:
     // The text of a PDF, its pages separated by form feeds.
@@ -339,6 +343,44 @@ void TestReport::nothingWrittenWhenCancelledOrFailing()
     form.N51->trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     QCOMPARE(fileStart(folder + "/sample.pdf"), QByteArray("%PDF-"));
+}
+
+void TestReport::fullDiskKeepsTheEarlierReport_data()
+{
+    QTest::addColumn<bool>("roomForMost");
+    QTest::newRow("no room at all") << false;
+    // The first writes fit, a later one does not.
+    QTest::newRow("room for most of it") << true;
+}
+
+void TestReport::fullDiskKeepsTheEarlierReport()
+{
+    QFETCH(bool, roomForMost);
+    const FullFileSystem disk;
+    SKIP_UNLESS_MOUNTED(disk);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    form.N9->trigger();
+    const QString elsewhere = fixture.folder().programFolder() + "/sized.pdf";
+    fixture.fileChooser.answer = elsewhere;
+    form.N51->trigger();
+    const qint64 size = QFileInfo(elsewhere).size();
+    QVERIFY(size > 0);
+    // The chooser confirmed replacing an earlier report.
+    const QByteArray earlier = "%PDF-1.4 an earlier report";
+    QVERIFY(disk.write("report.pdf", earlier));
+    constexpr qint64 Page = 4096;
+    QVERIFY(disk.fill(roomForMost ? (size - 1) / Page * Page : 0));
+
+    const QString path = disk.path("report.pdf");
+    fixture.fileChooser.answer = path;
+    form.N51->trigger();
+    QCOMPARE(fixture.errors,
+             QStringList{"Unable to write to " + QDir::toNativeSeparators(path) + "."});
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), earlier);
+    QCOMPARE(disk.filesOtherThanFiller(), QStringList{"report.pdf"});
 }
 
 QTEST_MAIN(TestReport)
