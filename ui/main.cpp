@@ -262,8 +262,9 @@ void TForm1::buildResultPanel()
     // rather than widen the window.
     Label5 = named(new QLabel(Panel1), "Label5");
     Label6 = named(new QLabel(Panel1), "Label6");
+    FileNotesLine = named(new QLabel(Panel1), "FileNotesLine");
     // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6}) {
+    for (QLabel *line : {Label5, Label6, FileNotesLine}) {
         line->setWordWrap(true);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
         line->hide();
@@ -276,6 +277,7 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label2, 0, 0);
     layout->addWidget(Label5, 1, 0);
     layout->addWidget(Label6, 2, 0);
+    layout->addWidget(FileNotesLine, 3, 0);
     Panel1->installEventFilter(this);
 }
 
@@ -474,7 +476,7 @@ TextTable TForm1::textTable()
     const auto legend = [this](int entry) {
         return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
     };
-    return {
+    TextTable texts{
         {u"Caption.Kovrant_MainForm", windowTitleOf(this)},
         {u"Menu.Files", titleOf(N1)},
         {u"Menu.Exit", textOf(N2)},
@@ -529,6 +531,8 @@ TextTable TForm1::textTable()
         {u"String.TimelineInForce", legend(1)},
         {u"String.TimelineExpunged", legend(2)},
     };
+    texts.append(fileNoteTextTable(m_fileNoteTexts));
+    return texts;
 }
 
 TextTable TForm1::interfaceTextTable()
@@ -562,7 +566,11 @@ void TForm1::calc_rec()
     // After a row that could not be read the result is partial: no horizon.
     if (!m_lastAssessment.failure)
         m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
-    Label2->setText(resultTextFor(results, m_lastAssessment.kind));
+    // A row of unknown category is left out of the tally: the result says so.
+    const QString unknown = unknownCategoryText(m_lastAssessment, m_fileNoteTexts);
+    Label2->setText(resultTextFor(results, m_lastAssessment.kind) +
+                    (unknown.isEmpty() ? QString() : u'\n' + unknown));
+    FileNotesLine->setText(fileNotesText(m_fileNotes, m_fileNoteTexts, m_context.dateFormat));
     showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
@@ -582,7 +590,7 @@ void TForm1::showExplanation()
     Label6->setText(m_lastAssessment.horizon
                         ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
                         : QString());
-    for (QLabel *line : {Label5, Label6})
+    for (QLabel *line : {Label5, Label6, FileNotesLine})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
 }
@@ -611,6 +619,21 @@ void TForm1::setNegligent(bool negligent)
 {
     const QSignalBlocker blocker(CheckBox2);
     CheckBox2->setChecked(negligent);
+}
+
+void TForm1::setNewCrime(const CurrentCrime &crime)
+{
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(crime.gravity ? int(*crime.gravity) : -1);
+    }
+    {
+        const QSignalBlocker blocker(CheckBox1);
+        CheckBox1->setChecked(crime.actualCustody);
+    }
+    setNegligent(crime.negligent);
+    if (crime.calculationDate.isValid())
+        setCalculationDate(crime.calculationDate);
 }
 
 AnswerTexts TForm1::answerTexts() const
@@ -658,6 +681,7 @@ void TForm1::Button3Click()
 
 void TForm1::N11Click()
 {
+    m_fileNotes = {};
     ComboBox1->setCurrentIndex(0);
     setNegligent(false);
     m_records->clear();
@@ -716,15 +740,20 @@ FileChooser &TForm1::fileChooser() const
 
 void TForm1::save_har(const QString &fileName)
 {
-    saveRecordFile(fileName, m_records->records(),
-                   catalogue().Translate(QStringLiteral("String.Yes")), m_context.dateFormat);
+    saveRecordFile(fileName, m_records->records(), currentCrime(),
+                   currentRecordTexts(catalogue(), crimeCategories), m_context.dateFormat);
 }
 
 void TForm1::open_har(const QString &fileName)
 {
-    const AnswerTexts answers = answerTexts();
     // The whole file is read before the list changes: a damaged file leaves it as it was.
-    m_records->replaceAll(loadRecordFile(fileName, answers, m_context.dateFormat));
+    const LoadedRecordFile loaded =
+        loadRecordFile(fileName, currentRecordTexts(catalogue(), crimeCategories),
+                       installedCategories(catalogue()), m_context.dateFormat);
+    m_records->replaceAll(loaded.records);
+    if (loaded.newCrime)
+        setNewCrime(*loaded.newCrime);
+    m_fileNotes = FileNotes{loaded.datesNote, !loaded.newCrime};
 }
 
 void TForm1::N50Click()
@@ -789,6 +818,7 @@ void TForm1::N17Click()
 
 void TForm1::N9Click()
 {
+    m_fileNotes = {};
     ComboBox1->setCurrentIndex(int(Gravity::Grave));
     setNegligent(false);
     m_records->clear();
