@@ -26,6 +26,8 @@ struct CurrentCrime
     bool actualCustody = false;     // punished by actual deprivation of liberty
     QDate calculationDate;          // the day the current crime was committed
     bool negligent = false;         // committed through negligence: never recidivism
+
+    friend bool operator==(const CurrentCrime &, const CurrentCrime &) = default;
 };
 
 // Why a previous conviction was not counted towards recidivism.

@@ -50,7 +50,7 @@ void BM_LargeRecordFile(benchmark::State &state)
     const ShortDateFormat dateFormat = benchmarkDateFormat();
     const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadRecordFile(path, answers, dateFormat));
+        benchmark::DoNotOptimize(loadRecordFile(path, RecordTexts{{}, answers}, {}, dateFormat));
     g_peakAfterRecordFile = peakMegabytes();
     state.counters["peak_MB"] = g_peakAfterRecordFile;
 }

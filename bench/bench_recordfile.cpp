@@ -27,8 +27,9 @@ void BM_SaveThenLoad(benchmark::State &state)
     for (auto _ : state) {
         // A new file each time: saving over an old one would measure a merge.
         const QString path = folder.filePath(QStringLiteral("list%1.har").arg(state.iterations()));
-        saveRecordFile(path, records, answers.yes, dateFormat);
-        benchmark::DoNotOptimize(loadRecordFile(path, answers, dateFormat));
+        saveRecordFile(path, records, CurrentCrime{}, RecordTexts{categories, answers}, dateFormat);
+        benchmark::DoNotOptimize(
+            loadRecordFile(path, RecordTexts{categories, answers}, {categories}, dateFormat));
         QFile::remove(path);
     }
 }

@@ -21,6 +21,17 @@ IniDocument readLanguageFile(const QString &path, const QLocale &locale)
     return IniDocument::parse(readTextFile(path, LanguageFileMaxBytes, locale));
 }
 
+// "Section.Name" as the section and the name; a section "LOCxxx" is "xxx".
+std::pair<QStringView, QStringView> splitKey(const QString &key)
+{
+    const qsizetype dot = key.indexOf(u'.');
+    QStringView section = dot < 0 ? QStringView() : QStringView(key).first(dot);
+    if (section.startsWith(u"LOC"))
+        section = section.sliced(3);
+    const QStringView name = dot < 0 ? QStringView(key) : QStringView(key).sliced(dot + 1);
+    return {section, name};
+}
+
 } // namespace
 
 LanguageCatalogue::LanguageCatalogue(QString programFolder, QLocale locale)
@@ -48,12 +59,7 @@ QString LanguageCatalogue::slotFilePath(const LanguageSlot &slot) const
 
 QString LanguageCatalogue::Translate(const QString &key) const
 {
-    const qsizetype dot = key.indexOf(u'.');
-    QStringView section = dot < 0 ? QStringView() : QStringView(key).first(dot);
-    if (section.startsWith(u"LOC"))
-        section = section.sliced(3);
-    const QStringView name = dot < 0 ? QStringView(key) : QStringView(key).sliced(dot + 1);
-
+    const auto [section, name] = splitKey(key);
     const QString defaultPath = slotFilePath(m_default);
     const QString currentPath = slotFilePath(m_current);
     const IniDocument defaults = readLanguageFile(defaultPath, m_locale);
@@ -62,6 +68,18 @@ QString LanguageCatalogue::Translate(const QString &key) const
     if (currentPath == defaultPath)
         return defaults.value(section, name, fallback);
     return readLanguageFile(currentPath, m_locale).value(section, name, fallback);
+}
+
+QStringList LanguageCatalogue::textsIn(const TLangItemRec &language, const QStringList &keys) const
+{
+    const IniDocument file = readLanguageFile(slotFilePath(language), m_locale);
+    QStringList texts;
+    texts.reserve(keys.size());
+    for (const QString &key : keys) {
+        const auto [section, name] = splitKey(key);
+        texts.append(file.value(section, name, QString()));
+    }
+    return texts;
 }
 
 void LanguageCatalogue::LoadLanguageList()

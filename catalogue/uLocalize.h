@@ -47,6 +47,10 @@ public:
     bool SelectDefaultLanguage(const QString &fileBase);
 
     const QList<TLangItemRec> &LanguageList() const { return m_languages; }
+    // The texts of the keys ("Section.Name") in one listed language's own file, in
+    // the keys' order; empty for a key the file does not give. Raises the error
+    // of a file that cannot be read.
+    QStringList textsIn(const TLangItemRec &language, const QStringList &keys) const;
     const LanguageSlot &CurrentLanguage() const { return m_current; }
     const LanguageSlot &DefaultLanguage() const { return m_default; }
 

@@ -26,6 +26,7 @@ set(KOVRANT_CORE_SOURCES
     assessment/sentence.h assessment/sentence.cpp
     assessment/expungement.h assessment/expungement.cpp
     assessment/recidivism.h assessment/recidivism.cpp
+    records/filedates.h records/filedates.cpp
     records/recordfile.h records/recordfile.cpp
     assessment/sampledata.h assessment/sampledata.cpp
     platform/shell.h

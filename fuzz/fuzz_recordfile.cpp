@@ -38,15 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     const ShortDateFormat format(russian, [] { return QDate(2026, 12, 9); });
     const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
-    QList<ConvictionRecord> records;
+    const RecordTexts texts{CrimeCategories{{QStringLiteral("Преступление небольшой тяжести"),
+                                             QStringLiteral("Преступление средней тяжести"),
+                                             QStringLiteral("Тяжкое преступление"),
+                                             QStringLiteral("Особо тяжкое преступление")}},
+                            answers};
+    const QList<CrimeCategories> languages{
+        texts.categories,
+        CrimeCategories{{QStringLiteral("Crime of small gravity"),
+                         QStringLiteral("Crime of medium gravity"), QStringLiteral("Grave crime"),
+                         QStringLiteral("Especially grave crime")}}};
+    LoadedRecordFile loaded;
     try {
-        records = loadRecordFile(path, answers, format);
+        loaded = loadRecordFile(path, texts, languages, format);
     } catch (const RuntimeError &) {
         // The file stays as it was.
         QFile file(path);
         FUZZ_CHECK(file.open(QIODevice::ReadOnly) && file.readAll() == bytes);
         return 0;
     }
+    const QList<ConvictionRecord> &records = loaded.records;
     const DecodedText decoded = decodeTextWithEncoding(bytes, russian);
     const IniDocument document = IniDocument::parse(decoded.text);
     FUZZ_CHECK(records.size() <= document.keyCount(RecordSection));
@@ -62,9 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                            record.Reprieve == answers.yes}));
     }
 
-    // Saved to a new file.
-    saveRecordFile(copy, records, answers.yes, format);
-    FUZZ_CHECK(loadRecordFile(copy, answers, format) == records);
+    // Saved to a new file, with the new crime it gave (or none chosen): both read
+    // back the same, the dates in the pattern the file names.
+    const CurrentCrime crime = loaded.newCrime.value_or(CurrentCrime{});
+    const auto readsBack = [&](const QString &file) {
+        const LoadedRecordFile again = loadRecordFile(file, texts, languages, format);
+        return again.records == records && again.newCrime == crime && !again.datesNote;
+    };
+    saveRecordFile(copy, records, crime, texts, format);
+    FUZZ_CHECK(readsBack(copy));
 
     // Saved over the file it came from, which keeps the rest of its content. A
     // byte the code page leaves undefined cannot be written back as it was read.
@@ -72,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                         decoded.encoding == TextEncoding::Windows1252) &&
                        decoded.text.contains(QChar(0xFFFD));
     if (!lossy) {
-        saveRecordFile(path, records, answers.yes, format);
-        FUZZ_CHECK(loadRecordFile(path, answers, format) == records);
+        saveRecordFile(path, records, crime, texts, format);
+        FUZZ_CHECK(readsBack(path));
     }
     return 0;
 }

@@ -100,15 +100,27 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     , m_today(std::move(today))
     , m_longTimeFormat(longTimeFormat(locale))
 {
-    const std::optional<NumericPattern> shape =
-        numericShape(locale.dateFormat(QLocale::ShortFormat));
-    if (!shape) {
+    if (!usePattern(locale.dateFormat(QLocale::ShortFormat))) {
         m_pattern = QStringLiteral("yyyy-MM-dd");
         m_separator = QStringLiteral("-");
         m_order = Order::YearMonthDay;
         m_padDay = m_padMonth = true;
-        return;
     }
+}
+
+std::optional<ShortDateFormat> ShortDateFormat::withPattern(const QString &pattern) const
+{
+    ShortDateFormat format = *this;
+    if (!format.usePattern(pattern))
+        return std::nullopt;
+    return format;
+}
+
+bool ShortDateFormat::usePattern(const QString &pattern)
+{
+    const std::optional<NumericPattern> shape = numericShape(pattern);
+    if (!shape)
+        return false;
     m_separator = shape->separator;
     QStringList parts;
     for (const Field &field : shape->fields) {
@@ -124,6 +136,7 @@ ShortDateFormat::ShortDateFormat(const QLocale &locale, TodayFunction today)
     m_order = first == u'd'   ? Order::DayMonthYear
               : first == u'M' ? Order::MonthDayYear
                               : Order::YearMonthDay;
+    return true;
 }
 
 int ShortDateFormat::expandedShortYear(int shortYear)

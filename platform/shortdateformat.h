@@ -31,6 +31,11 @@ public:
     QDate today() const { return m_today(); }
     const QLocale &locale() const { return m_locale; }
 
+    // The same format with another numeric pattern of d, M and y ("dd.MM.yyyy",
+    // "M/d/yyyy", "yyyy-MM-dd"), as a file names the pattern it was written
+    // with; none for any other pattern.
+    std::optional<ShortDateFormat> withPattern(const QString &pattern) const;
+
     QString format(QDate date) const;
 
     // The century of a year written with one or two digits, a window that fits
@@ -52,6 +57,8 @@ public:
     std::optional<DayCount> tryParseDateTime(QStringView text) const;
 
 private:
+    // Takes the pattern's order, separator and padding; false when it is not numeric.
+    bool usePattern(const QString &pattern);
     std::optional<QDate> parseNumbers(QStringView text) const;
 
     QLocale m_locale;

@@ -8,6 +8,7 @@
 #include "platform/shortdateformat.h"
 #include "platform/wholenumber.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 #include <array>
@@ -18,9 +19,10 @@ namespace {
 // The keys of one record, in the order they are written: name + record number.
 // The first five are the list's columns, which every reader of these files knows;
 // the details follow, and a reader that does not know them passes them over.
-// The last names the record the details were written for (its date and
+// "detailsof" names the record the details were written for (its date and
 // severity): a reader that knows only the columns may save over the file and
-// move or delete records, leaving details behind that belong to another.
+// move or delete records, leaving details behind that belong to another. The
+// category number last; the checksum tells whether it still belongs to its record.
 enum RecordKey {
     DateKey,
     HeavinessKey,
@@ -34,12 +36,25 @@ enum RecordKey {
     RevokedKey,
     NegligentKey,
     DetailsOfKey,
+    CategoryKey,
     RecordKeyCount
 };
 constexpr std::array<QStringView, RecordKeyCount> RecordKeyNames = {
-    u"date",       u"heaviness", u"deprivation", u"infancy", u"respite",   u"crimedate",
-    u"punishment", u"served",    u"probation",   u"revoked", u"negligent", u"detailsof"};
+    u"date",      u"heaviness",  u"deprivation", u"infancy",   u"respite",
+    u"crimedate", u"punishment", u"served",      u"probation", u"revoked",
+    u"negligent", u"detailsof",  u"category"};
+// The keys past the columns, each optional: one bit each in a record's held keys.
+constexpr int OptionalKeyCount = RecordKeyCount - CrimeDateKey;
+static_assert(OptionalKeyCount <= 8);
+
 constexpr QStringView CountKey = u"count";
+constexpr QStringView DateFormatKey = u"dateformat";
+constexpr QStringView ChecksumKey = u"checksum";
+// The new crime's keys, beside its own "dateformat".
+constexpr QStringView CrimeCategoryKey = u"category";
+constexpr QStringView CrimeDayKey = u"date";
+constexpr QStringView CustodyKey = u"custody";
+constexpr QStringView NegligenceKey = u"negligent";
 
 // The record the details belong to, as "detailsof" names it.
 QString detailsOwner(QDate date, const QString &severity)
@@ -64,10 +79,133 @@ std::optional<std::pair<RecordKey, qint64>> recordKey(QStringView key)
     return std::nullopt;
 }
 
+using Values = std::optional<QStringView>;
+
+// The keys of the records' section that are not a record's.
+struct ListHead
+{
+    qsizetype keys = 0; // every key line of the section
+    QStringView count;
+    Values dateFormat;
+    Values checksum;
+};
+
+ListHead readListHead(const ProfileFile &file)
+{
+    ListHead head;
+    file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
+        ++head.keys;
+        if (equalsCaseless(key, CountKey))
+            head.count = value;
+        else if (equalsCaseless(key, DateFormatKey))
+            head.dateFormat = value;
+        else if (equalsCaseless(key, ChecksumKey))
+            head.checksum = value;
+    });
+    return head;
+}
+
+// The values of the first `count` records; a key given twice counts with its
+// later value. The optional keys' values are gathered only once a file turns out
+// to hold any, so that a list of columns alone takes no more memory than it
+// ever did.
+class ListValues
+{
+public:
+    ListValues(const ProfileFile &file, qint32 count)
+        : m_columns(std::size_t(std::max(count, 0)))
+    {
+        file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
+            const auto named = recordKey(key);
+            if (!named || named->second >= count)
+                return;
+            const auto record = std::size_t(named->second);
+            if (named->first < CrimeDateKey) {
+                m_columns[record][named->first] = value;
+                return;
+            }
+            if (m_optional.empty())
+                m_optional.resize(m_columns.size());
+            m_optional[record][named->first - CrimeDateKey] = value;
+        });
+    }
+
+    const Values &value(std::size_t record, RecordKey name) const
+    {
+        static const Values absent;
+        if (name < CrimeDateKey)
+            return m_columns[record][name];
+        return m_optional.empty() ? absent : m_optional[record][name - CrimeDateKey];
+    }
+
+private:
+    std::vector<std::array<Values, CrimeDateKey>> m_columns;
+    std::vector<std::array<Values, OptionalKeyCount>> m_optional;
+};
+
+// The digest of the list as written: the count, the date pattern and every key
+// of the counted records, each as "name=value" on a line of its own, in record
+// and key order.
+QString listChecksum(qint32 count, const Values &dateFormat, const ListValues &values)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const auto line = [&](const QString &name, QStringView value) {
+        hash.addData(QString(name + u'=' + value.toString() + u'\n').toUtf8());
+    };
+    line(CountKey.toString(), QString::number(count));
+    line(DateFormatKey.toString(), dateFormat.value_or(QStringView()));
+    for (qint32 i = 0; i < count; ++i) {
+        const QString number = QString::number(i);
+        for (int name = 0; name < RecordKeyCount; ++name) {
+            if (const Values &value = values.value(std::size_t(i), RecordKey(name)))
+                line(RecordKeyNames[name].toString() + number, *value);
+        }
+    }
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+// The current language's text for a severity given by text alone: a current
+// category text stays; a text of another language's category becomes that
+// category's current text; anything else stays as it is.
+QString currentSeverity(const QString &text, const CrimeCategories &current,
+                        const QList<CrimeCategories> &languages)
+{
+    if (current.gravityOf(text))
+        return text;
+    std::optional<int> named;
+    for (const CrimeCategories &language : languages) {
+        for (int index = 0; index < int(language.texts.size()); ++index) {
+            if (!language[index].isEmpty() && language[index] == text)
+                named = std::max(named.value_or(index), index);
+        }
+    }
+    return named && !current[*named].isEmpty() ? current[*named] : text;
+}
+
+// A category number: 0 small gravity to 3 especially grave, or none when empty.
+std::optional<Gravity> readGravity(QStringView text, const QString &path, const QString &whose)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    const std::optional<qint32> number = parseWholeNumber(text);
+    if (!number || *number < 0 || *number > int(Gravity::EspeciallyGrave)) {
+        throw damagedRecordFileError(
+            path, QStringLiteral("the category of %1, \"%2\", is not one of 0 to 3")
+                      .arg(whose, text.toString()));
+    }
+    return Gravity(*number);
+}
+
+bool readFlag(const Values &text)
+{
+    return (text ? parseWholeNumber(*text).value_or(0) : 0) != 0;
+}
+
 } // namespace
 
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
-                    const QString &yesText, const ShortDateFormat &dateFormat)
+                    const CurrentCrime &newCrime, const RecordTexts &texts,
+                    const ShortDateFormat &dateFormat)
 {
     QList<QDate> dates;
     dates.reserve(records.size());
@@ -75,27 +213,30 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
         dates.append(dateFormat.parse(record.Date));
 
     ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, dateFormat.locale());
-    // The detail keys the file already holds for these records: a detail no
-    // longer given is written empty over its old value; one never given is not
-    // written, so a list without details saves as it always has.
-    std::vector<std::uint8_t> heldDetails(std::size_t(records.size()), 0);
+    // The optional keys the file already holds for these records: one no longer
+    // given is written empty over its old value; one never given is not written,
+    // so a list without details saves as it always has.
+    std::vector<std::uint8_t> heldKeys(std::size_t(records.size()), 0);
     file.forEachKey(RecordSection, [&](QStringView key, QStringView) {
         if (const auto named = recordKey(key);
             named && named->first >= CrimeDateKey && named->second < records.size())
-            heldDetails[std::size_t(named->second)] |=
+            heldKeys[std::size_t(named->second)] |=
                 std::uint8_t(1u << (named->first - CrimeDateKey));
     });
 
     const QString one = QStringLiteral("1");
     const QString zero = QStringLiteral("0");
-    const auto flag = [&](const QString &answer) { return answer == yesText ? one : zero; };
+    const auto flag = [&](const QString &answer) {
+        return answer == texts.answers.yes ? one : zero;
+    };
     const auto bit = [&](bool set) { return set ? one : zero; };
     const auto day = [&](QDate date) {
         return date.isValid() ? dateFormat.formatDateTime(DayCount::fromDate(date)) : QString();
     };
     QList<std::pair<QString, QString>> values;
-    values.reserve(1 + records.size() * CrimeDateKey);
+    values.reserve(2 + records.size() * (CrimeDateKey + 1));
     values.append({CountKey.toString(), QString::number(records.size())});
+    values.append({DateFormatKey.toString(), dateFormat.pattern()});
     for (qsizetype i = 0; i < records.size(); ++i) {
         const ConvictionRecord &record = records[i];
         const QString number = QString::number(i);
@@ -104,13 +245,16 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                                                flag(record.Juvenile), flag(record.Reprieve)};
         for (int name = 0; name < CrimeDateKey; ++name)
             values.append({RecordKeyNames[name].toString() + number, columns[name]});
-        const std::uint8_t held = heldDetails[std::size_t(i)];
+        const std::uint8_t held = heldKeys[std::size_t(i)];
+        const auto optional = [&](RecordKey name, bool given, const auto &value) {
+            if (!given && !((held >> (name - CrimeDateKey)) & 1u))
+                return false;
+            values.append({RecordKeyNames[name].toString() + number, value()});
+            return true;
+        };
         bool anyDetail = false;
         const auto detail = [&](RecordKey name, bool given, const auto &value) {
-            if (given || (held >> (name - CrimeDateKey)) & 1u) {
-                values.append({RecordKeyNames[name].toString() + number, value()});
-                anyDetail = true;
-            }
+            anyDetail = optional(name, given, value) || anyDetail;
         };
         detail(CrimeDateKey, details.crimeDate.isValid(), [&] { return day(details.crimeDate); });
         detail(PunishmentKey, details.punishment != PunishmentKind::NotGiven,
@@ -121,13 +265,30 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
         detail(RevokedKey, details.revoked, [&] { return bit(details.revoked); });
         detail(NegligentKey, details.negligent, [&] { return bit(details.negligent); });
         detail(DetailsOfKey, anyDetail, [&] { return detailsOwner(dates[i], record.Severity); });
+        const std::optional<Gravity> gravity = texts.categories.gravityOf(record.Severity);
+        optional(CategoryKey, gravity.has_value(),
+                 [&] { return gravity ? QString::number(int(*gravity)) : QString(); });
     }
     file.setValues(RecordSection, values);
+    // The digest of the list as a reader will find it in the file.
+    const qint32 count = qint32(records.size());
+    const QString checksum =
+        listChecksum(count, readListHead(file).dateFormat, ListValues(file, count));
+    file.setValue(RecordSection, ChecksumKey.toString(), checksum);
+
+    file.setValues(NewCrimeSection,
+                   {{DateFormatKey.toString(), dateFormat.pattern()},
+                    {CrimeCategoryKey.toString(),
+                     newCrime.gravity ? QString::number(int(*newCrime.gravity)) : QString()},
+                    {CrimeDayKey.toString(), day(newCrime.calculationDate)},
+                    {CustodyKey.toString(), bit(newCrime.actualCustody)},
+                    {NegligenceKey.toString(), bit(newCrime.negligent)}});
     file.save();
 }
 
-QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &answers,
-                                       const ShortDateFormat &dateFormat)
+LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
+                                const QList<CrimeCategories> &languages,
+                                const ShortDateFormat &dateFormat)
 {
     // The open dialog takes only existing files: a missing one is an error here,
     // not an empty list.
@@ -140,75 +301,63 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
     if (!file.document().hasSection(RecordSection))
         throw damagedRecordFileError(path, QStringLiteral("it holds no list of convictions"));
 
-    // One pass finds the count, a second collects the records' values; a key
-    // given twice counts with its later value.
-    QStringView countText;
-    qsizetype keys = 0;
-    file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
-        ++keys;
-        if (equalsCaseless(key, CountKey))
-            countText = value;
-    });
-    const qint32 count = parseWholeNumber(countText).value_or(0);
-    if (count > keys) {
+    const ListHead head = readListHead(file);
+    const qint32 count = parseWholeNumber(head.count).value_or(0);
+    if (count > head.keys) {
         throw damagedRecordFileError(
             path,
-            QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(keys));
+            QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(head.keys));
     }
-    // The details' values are gathered only once a file turns out to hold any,
-    // so that a list of columns alone takes no more memory than it ever did.
-    using Values = std::optional<QStringView>;
-    using ColumnValues = std::array<Values, CrimeDateKey>;
-    using DetailValues = std::array<Values, RecordKeyCount - CrimeDateKey>;
-    const std::size_t recordCount = std::size_t(std::max(count, 0));
-    std::vector<ColumnValues> columns(recordCount);
-    std::vector<DetailValues> details;
-    file.forEachKey(RecordSection, [&](QStringView key, QStringView value) {
-        const auto named = recordKey(key);
-        if (!named || named->second >= count)
-            return;
-        const auto record = std::size_t(named->second);
-        if (named->first < CrimeDateKey) {
-            columns[record][named->first] = value;
-            return;
-        }
-        if (details.empty())
-            details.resize(recordCount);
-        details[record][named->first - CrimeDateKey] = value;
-    });
-    const auto detailValue = [&](std::size_t record, RecordKey name) -> const Values & {
-        static const Values absent;
-        return details.empty() ? absent : details[record][name - CrimeDateKey];
-    };
+    const ListValues values(file, count);
+    // Whether the list is as the writer of its checksum left it.
+    const bool intact =
+        head.checksum && *head.checksum == listChecksum(count, head.dateFormat, values);
 
-    // Files written under a bare locale carry ISO dates: read those too.
-    const ShortDateFormat iso(QLocale::c(), [&] { return dateFormat.today(); });
-    const auto readDate = [&](const std::optional<QStringView> &text, qint32 index) {
+    const auto namedReader = [&](QStringView pattern) {
+        std::optional<FileDateReader> reader =
+            FileDateReader::named(pattern.toString(), dateFormat);
+        if (!reader) {
+            throw damagedRecordFileError(
+                path, QStringLiteral("its date format, \"%1\", is not one of day, month and year")
+                          .arg(pattern.toString()));
+        }
+        return *reader;
+    };
+    const auto fittingReader = [&] {
+        QList<QStringView> dateTexts;
+        for (qint32 i = 0; i < count; ++i) {
+            for (const RecordKey name : {DateKey, CrimeDateKey, ServedKey, ProbationKey}) {
+                const Values &text = values.value(std::size_t(i), name);
+                if (text && !text->trimmed().isEmpty())
+                    dateTexts.append(*text);
+            }
+        }
+        return FileDateReader::fitting(dateTexts, dateFormat);
+    };
+    const FileDateReader dates =
+        intact && head.dateFormat ? namedReader(*head.dateFormat) : fittingReader();
+
+    const auto readDate = [&](const Values &text, const QString &whose) {
         if (!text)
             return DayCount(0).date();
-        std::optional<DayCount> moment = dateFormat.tryParseDateTime(*text);
-        if (!moment)
-            moment = iso.tryParseDateTime(*text);
+        const std::optional<DayCount> moment = dates.read(*text);
         if (!moment) {
-            throw damagedRecordFileError(
-                path, QStringLiteral("the date of record %1, \"%2\", cannot be read")
-                          .arg(QString::number(index + 1), text->toString()));
+            throw damagedRecordFileError(path,
+                                         QStringLiteral("the date of %1, \"%2\", cannot be read")
+                                             .arg(whose, text->toString()));
         }
         return moment->date();
     };
-    const auto readFlag = [&](const std::optional<QStringView> &text) {
-        return (text ? parseWholeNumber(*text).value_or(0) : 0) != 0;
-    };
-    const auto readAnswer = [&](const std::optional<QStringView> &text) {
-        return readFlag(text) ? answers.yes : answers.no;
+    const auto readAnswer = [&](const Values &text) {
+        return readFlag(text) ? texts.answers.yes : texts.answers.no;
     };
     // A detail's date: absent or empty is not given.
-    const auto readDetailDate = [&](const std::optional<QStringView> &text, qint32 index) {
+    const auto readDetailDate = [&](const Values &text, const QString &whose) {
         if (!text || text->trimmed().isEmpty())
             return QDate();
-        return readDate(text, index);
+        return readDate(text, whose);
     };
-    const auto readPunishment = [&](const std::optional<QStringView> &text, qint32 index) {
+    const auto readPunishment = [&](const Values &text, qint32 index) {
         if (!text || text->trimmed().isEmpty())
             return PunishmentKind::NotGiven;
         const std::optional<qint32> number = parseWholeNumber(*text);
@@ -220,40 +369,80 @@ QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &a
         return PunishmentKind(*number);
     };
 
-    QList<ConvictionRecord> records;
+    LoadedRecordFile loaded;
+    QList<ConvictionRecord> &records = loaded.records;
     records.reserve(count > 0 ? count : 0);
     for (qint32 i = 0; i < count; ++i) {
-        const ColumnValues &values = columns[std::size_t(i)];
         const auto given = [&](RecordKey name) -> const Values & {
-            return detailValue(std::size_t(i), name);
+            return values.value(std::size_t(i), name);
         };
-        const QDate date = readDate(values[DateKey], i);
+        const QString whose = QStringLiteral("record %1").arg(i + 1);
+        const QDate date = readDate(given(DateKey), whose);
+        // The severity as written: the details name their record by it.
+        const QString written =
+            given(HeavinessKey) ? given(HeavinessKey)->toString() : QString::number(i);
+        const std::optional<Gravity> gravity = intact && given(CategoryKey)
+                                                   ? readGravity(*given(CategoryKey), path, whose)
+                                                   : std::nullopt;
         ConvictionRecord record{dateFormat.format(date),
-                                values[HeavinessKey] ? values[HeavinessKey]->toString()
-                                                     : QString::number(i),
-                                readAnswer(values[DeprivationKey]),
-                                readAnswer(values[InfancyKey]),
-                                readAnswer(values[RespiteKey]),
+                                gravity && !texts.categories[*gravity].isEmpty()
+                                    ? texts.categories[*gravity]
+                                    : currentSeverity(written, texts.categories, languages),
+                                readAnswer(given(DeprivationKey)),
+                                readAnswer(given(InfancyKey)),
+                                readAnswer(given(RespiteKey)),
                                 {},
                                 {}};
         // Details written for another record are not this one's.
         const Values &owner = given(DetailsOfKey);
-        if (owner && *owner != detailsOwner(date, record.Severity)) {
+        if (owner && *owner != detailsOwner(date, written)) {
             records.append(std::move(record));
             continue;
         }
         ConvictionDetails &facts = record.Details;
-        facts.crimeDate = readDetailDate(given(CrimeDateKey), i);
+        facts.crimeDate = readDetailDate(given(CrimeDateKey), whose);
         // Where the kind and the boxes differ, the boxes hold, as they do for a
         // reader that knows only them.
         facts.punishment =
             kindAgreeingWithBoxes({readPunishment(given(PunishmentKey), i),
-                                   readFlag(values[DeprivationKey]), readFlag(values[RespiteKey])});
-        facts.served = readDetailDate(given(ServedKey), i);
-        facts.probationEnd = readDetailDate(given(ProbationKey), i);
+                                   readFlag(given(DeprivationKey)), readFlag(given(RespiteKey))});
+        facts.served = readDetailDate(given(ServedKey), whose);
+        facts.probationEnd = readDetailDate(given(ProbationKey), whose);
         facts.revoked = readFlag(given(RevokedKey));
         facts.negligent = readFlag(given(NegligentKey));
         records.append(std::move(record));
     }
-    return records;
+    if (!(intact && head.dateFormat))
+        loaded.datesNote = dates.note();
+
+    // The new crime, when it was saved with this list.
+    if (intact && file.document().hasSection(NewCrimeSection)) {
+        Values pattern, category, day, custody, negligent;
+        file.forEachKey(NewCrimeSection, [&](QStringView key, QStringView value) {
+            for (auto [name, target] :
+                 {std::pair{DateFormatKey, &pattern}, std::pair{CrimeCategoryKey, &category},
+                  std::pair{CrimeDayKey, &day}, std::pair{CustodyKey, &custody},
+                  std::pair{NegligenceKey, &negligent}}) {
+                if (equalsCaseless(key, name))
+                    *target = value;
+            }
+        });
+        const QString whose = QStringLiteral("the new crime");
+        const FileDateReader crimeDates = pattern ? namedReader(*pattern) : dates;
+        CurrentCrime crime;
+        crime.gravity = category ? readGravity(*category, path, whose) : std::nullopt;
+        crime.actualCustody = readFlag(custody);
+        crime.negligent = readFlag(negligent);
+        if (day && !day->trimmed().isEmpty()) {
+            const std::optional<DayCount> moment = crimeDates.read(*day);
+            if (!moment) {
+                throw damagedRecordFileError(
+                    path, QStringLiteral("the date of the new crime, \"%1\", cannot be read")
+                              .arg(day->toString()));
+            }
+            crime.calculationDate = moment->date();
+        }
+        loaded.newCrime = crime;
+    }
+    return loaded;
 }

@@ -1,12 +1,17 @@
-// The record file (".har"): a list of previous convictions in one INI section,
-// saved in one atomic step and loaded only when the whole file reads correctly.
+// The record file (".har"): a list of previous convictions in one INI section
+// and the new crime in another, saved in one atomic step and loaded only when
+// the whole file reads correctly.
 #pragma once
 
 #include "assessment/convictionrecord.h"
 #include "assessment/crimecategories.h"
+#include "assessment/recidivism.h"
+#include "records/filedates.h"
 
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 class ShortDateFormat;
 
@@ -15,26 +20,55 @@ inline constexpr qint64 RecordFileMaxBytes = 64 * 1024 * 1024;
 // memory with default records.
 inline constexpr qint32 RecordFileMaxRecords = 1'000'000;
 inline const QString RecordSection = QStringLiteral("previous_conviction");
+inline const QString NewCrimeSection = QStringLiteral("new_crime");
 
-// Writes "count" and each record's keys: its five columns, then the details
-// given (or cleared since the file last held them) and the record they belong
-// to. Every date is checked before anything is written ("''%s'' is not a valid
+// What a record file gave.
+struct LoadedRecordFile
+{
+    QList<ConvictionRecord> records;
+    // None when the file holds no new crime, or one saved with another list.
+    std::optional<CurrentCrime> newCrime;
+    // Set when the file names no date pattern and its dates could be meant
+    // otherwise than they were read.
+    std::optional<FileDatesNote> datesNote;
+};
+
+// Writes, in the records' section, "count", "dateformat" (the pattern of every
+// date written) and each record's keys: its five columns, then the details given
+// (or cleared since the file last held them) and the record they belong to, and
+// "category" with the number of the category its severity names (0 small to 3
+// especially grave, in texts.categories), empty where it names none and the file
+// held one. "checksum" last: a digest of the count, the pattern and every record
+// key, which tells a later reader whether a writer that knows none of these keys
+// has saved over the list since. The new crime's section holds "dateformat",
+// "category" (empty with no category chosen), "date", "custody" and "negligent".
+// Every date is checked before anything is written ("''%s'' is not a valid
 // date"); the file is then replaced in one step ("Unable to write to %s"), so on
 // any error it stays exactly as it was. Other content of an existing file, keys
-// of higher record numbers included, stays.
+// of higher record numbers and unknown keys of the new crime included, stays.
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
-                    const QString &yesText, const ShortDateFormat &dateFormat);
+                    const CurrentCrime &newCrime, const RecordTexts &texts,
+                    const ShortDateFormat &dateFormat);
 
-// Reads the records of a file. A missing or unreadable file, one larger than
-// RecordFileMaxBytes, one without the records' section, a count larger than
-// the keys the section holds or than RecordFileMaxRecords, or a date that reads
-// neither in the locale's format nor as ISO raises an error naming the file. A
+// Reads the records and the new crime of a file. A missing or unreadable file,
+// one larger than RecordFileMaxBytes, one without the records' section, a count
+// larger than the keys the section holds or than RecordFileMaxRecords, or a date
+// that cannot be read raises an error naming the file. A file whose checksum
+// holds is read with its date pattern (one that is no pattern of numbers raises
+// the error) and its category numbers (one outside 0 to 3 too); otherwise its
+// dates are read as FileDateReader::fitting says, and the new crime section, left
+// from another list, is passed over. A severity given by number becomes the
+// current language's text; one given by text alone that is no current category
+// text becomes the current text of the category it names in any language of
+// `languages` (the more serious where they differ); any other text stays. A
 // missing date gives 30 December 1899; a missing severity the record's number;
 // the yes/no fields are whole numbers, any but 0 meaning yes. Details are
 // optional: a missing or empty one is not given, an unreadable date or a
 // punishment number that names no kind raises the same error; a punishment kind
 // that contradicts the custody or reprieve value reads as not given; details that
 // name another record (date and severity) than the one now at their number, as
-// an older reader's save leaves them, are not read.
-QList<ConvictionRecord> loadRecordFile(const QString &path, const AnswerTexts &answers,
-                                       const ShortDateFormat &dateFormat);
+// an older reader's save leaves them, are not read. In the new crime, an empty
+// category is none chosen and an empty date none given.
+LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
+                                const QList<CrimeCategories> &languages,
+                                const ShortDateFormat &dateFormat);

@@ -266,8 +266,9 @@ void TForm1::buildResultPanel()
     Label5 = named(new QLabel(Panel1), "Label5");
     Label6 = named(new QLabel(Panel1), "Label6");
     Label7 = named(new QLabel(Panel1), "Label7");
+    FileNotesLine = named(new QLabel(Panel1), "FileNotesLine");
     // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6, Label7}) {
+    for (QLabel *line : {Label5, Label6, Label7, FileNotesLine}) {
         line->setWordWrap(true);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
         line->hide();
@@ -281,6 +282,7 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label5, 1, 0);
     layout->addWidget(Label6, 2, 0);
     layout->addWidget(Label7, 3, 0);
+    layout->addWidget(FileNotesLine, 4, 0);
     Panel1->installEventFilter(this);
 }
 
@@ -482,7 +484,7 @@ TextTable TForm1::textTable()
     const auto legend = [this](int entry) {
         return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
     };
-    return {
+    TextTable texts{
         {u"Caption.Kovrant_MainForm", windowTitleOf(this)},
         {u"Menu.Files", titleOf(N1)},
         {u"Menu.Exit", textOf(N2)},
@@ -537,6 +539,8 @@ TextTable TForm1::textTable()
         {u"String.TimelineInForce", legend(1)},
         {u"String.TimelineExpunged", legend(2)},
     };
+    texts.append(fileNoteTextTable(m_fileNoteTexts));
+    return texts;
 }
 
 TextTable TForm1::interfaceTextTable()
@@ -578,7 +582,13 @@ void TForm1::calc_rec()
     // category there is no result: no horizon either way.
     if (!m_lastAssessment.failure && !m_lastAssessment.categoryMissing)
         m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
-    Label2->setText(resultTextFor(results, m_lastAssessment));
+    // A row of unknown category is left out of the tally: a result says so.
+    const QString unknown = m_lastAssessment.categoryMissing
+                                ? QString()
+                                : unknownCategoryText(m_lastAssessment, m_fileNoteTexts);
+    Label2->setText(resultTextFor(results, m_lastAssessment) +
+                    (unknown.isEmpty() ? QString() : u'\n' + unknown));
+    FileNotesLine->setText(fileNotesText(m_fileNotes, m_fileNoteTexts, m_context.dateFormat));
     showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
@@ -600,7 +610,7 @@ void TForm1::showExplanation()
                         : QString());
     Label7->setText(
         resultNotices(m_lastAssessment, DateTimePicker1->date(), words, m_context.dateFormat));
-    for (QLabel *line : {Label5, Label6, Label7})
+    for (QLabel *line : {Label5, Label6, Label7, FileNotesLine})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
 }
@@ -629,6 +639,21 @@ void TForm1::setNegligent(bool negligent)
 {
     const QSignalBlocker blocker(CheckBox2);
     CheckBox2->setChecked(negligent);
+}
+
+void TForm1::setNewCrime(const CurrentCrime &crime)
+{
+    {
+        const QSignalBlocker blocker(ComboBox1);
+        ComboBox1->setCurrentIndex(crime.gravity ? int(*crime.gravity) : -1);
+    }
+    {
+        const QSignalBlocker blocker(CheckBox1);
+        CheckBox1->setChecked(crime.actualCustody);
+    }
+    setNegligent(crime.negligent);
+    if (crime.calculationDate.isValid())
+        setCalculationDate(crime.calculationDate);
 }
 
 AnswerTexts TForm1::answerTexts() const
@@ -676,6 +701,7 @@ void TForm1::Button3Click()
 
 void TForm1::N11Click()
 {
+    m_fileNotes = {};
     ComboBox1->setCurrentIndex(0);
     setNegligent(false);
     m_records->clear();
@@ -734,15 +760,20 @@ FileChooser &TForm1::fileChooser() const
 
 void TForm1::save_har(const QString &fileName)
 {
-    saveRecordFile(fileName, m_records->records(),
-                   catalogue().Translate(QStringLiteral("String.Yes")), m_context.dateFormat);
+    saveRecordFile(fileName, m_records->records(), currentCrime(),
+                   currentRecordTexts(catalogue(), crimeCategories), m_context.dateFormat);
 }
 
 void TForm1::open_har(const QString &fileName)
 {
-    const AnswerTexts answers = answerTexts();
     // The whole file is read before the list changes: a damaged file leaves it as it was.
-    m_records->replaceAll(loadRecordFile(fileName, answers, m_context.dateFormat));
+    const LoadedRecordFile loaded =
+        loadRecordFile(fileName, currentRecordTexts(catalogue(), crimeCategories),
+                       installedCategories(catalogue()), m_context.dateFormat);
+    m_records->replaceAll(loaded.records);
+    if (loaded.newCrime)
+        setNewCrime(*loaded.newCrime);
+    m_fileNotes = FileNotes{loaded.datesNote, !loaded.newCrime};
 }
 
 void TForm1::N50Click()
@@ -807,6 +838,7 @@ void TForm1::N17Click()
 
 void TForm1::N9Click()
 {
+    m_fileNotes = {};
     ComboBox1->setCurrentIndex(int(Gravity::Grave));
     setNegligent(false);
     m_records->clear();

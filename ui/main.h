@@ -5,6 +5,7 @@
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
 #include "localisation/explanation.h"
+#include "localisation/filenotes.h"
 #include "localisation/texttable.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
@@ -64,7 +65,9 @@ public:
     // The expungement check of one conviction at the calculation date.
     QString calc_sud(const QString &severity, const QString &juvenile, QDate convictionDate) const;
 
-    // Writes the list to a record file / replaces the list with a file's records.
+    // Writes the list and the new crime to a record file / replaces the list with
+    // a file's records, and the new crime with the file's where it has one; what
+    // the file leaves to say shows under the result until the list is replaced.
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
 
@@ -137,9 +140,10 @@ public:
 
     QFrame *Panel1;
     QLabel *Label2;
-    QLabel *Label5; // the clauses of Article 18 the result rests on, and the counted rows
-    QLabel *Label6; // until when the result holds
-    QLabel *Label7; // what qualifies the result: rows dated after the crime, a future date
+    QLabel *Label5;        // the clauses of Article 18 the result rests on, and the counted rows
+    QLabel *Label6;        // until when the result holds
+    QLabel *Label7;        // what qualifies the result: rows dated after the crime, a future date
+    QLabel *FileNotesLine; // what the record file last opened left to say
 
     QStatusBar *StatusBar1;
     QLabel *StatusPanel0;
@@ -179,6 +183,9 @@ private:
     void setCalculationDate(QDate date);
     // Sets the new crime's negligence box without a recomputation of its own.
     void setNegligent(bool negligent);
+    // Shows a saved new crime without a recomputation of its own; a crime without
+    // a date leaves the date as it is.
+    void setNewCrime(const CurrentCrime &crime);
     // Gives the result panel the height its wrapped lines need at its width.
     void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.
@@ -198,5 +205,7 @@ private:
     RecordList *m_records;
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
+    FileNoteTexts m_fileNoteTexts; // written by the localisation pass
+    FileNotes m_fileNotes;
     bool m_shownBefore = false;
 };

@@ -219,6 +219,39 @@ bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samp
     return saved;
 }
 
+// A list saved by an older program in the Russian interface (category texts
+// alone, no new crime, one row of a text that is no category), opened in the
+// window's language.
+bool shootRussianFile(TForm1 &form, const QDir &output, const QString &name)
+{
+    runCommand(&form, [&] { form.N11Click(); });
+    describeGraveCrime(form);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("list.har"));
+    QByteArray bytes = "\xEF\xBB\xBF[previous_conviction]\r\ncount=3\r\n";
+    const std::array<std::pair<const char *, const char *>, 3> rows = {
+        std::pair{"14.09.2021", "Тяжкое преступление"},
+        std::pair{"03.04.2018", "Преступление средней тяжести"},
+        std::pair{"05.06.2023", "Кража"},
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QByteArray n = QByteArray::number(qulonglong(i));
+        bytes += "date" + n + "=" + rows[i].first + "\r\nheaviness" + n + "=" + rows[i].second +
+                 "\r\ndeprivation" + n + "=1\r\ninfancy" + n + "=0\r\nrespite" + n + "=0\r\n";
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    file.close();
+    runCommand(&form, [&] {
+        form.open_har(path);
+        form.calc_rec();
+    });
+    return save(form, output, name);
+}
+
 bool shootLanguage(const Language &language, const QDir &output, const QString &settingsFile)
 {
     QLocale::setDefault(language.locale);
@@ -282,6 +315,10 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
             saved;
     saved = shootTimeline(*form, ThirtyYears, output,
                           QStringLiteral("timeline_thirty_%1.png").arg(suffix)) &&
+            saved;
+    if (suffix != u"ru")
+        saved =
+            shootRussianFile(*form, output, QStringLiteral("russian_file_%1.png").arg(suffix)) &&
             saved;
     return saved;
 }

@@ -32,6 +32,8 @@ private slots:
     void dayCountMatchesCalendar();
     void dateTimeText_data();
     void dateTimeText();
+    void namedPatternReplacesTheLocales_data();
+    void namedPatternReplacesTheLocales();
 };
 
 void TestShortDateFormat::patternAlwaysHasFourDigitYear_data()
@@ -239,6 +241,47 @@ void TestShortDateFormat::dateTimeText()
     QVERIFY(back.has_value());
     QCOMPARE(back->value(), days);
     QVERIFY(!format.tryParseDateTime(QString(text.section(u' ', 0, 0) + " 25:00:00")));
+}
+
+void TestShortDateFormat::namedPatternReplacesTheLocales_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("normalised"); // empty: refused
+    QTest::addColumn<QString>("text");       // 12 March 2019 in the pattern
+    QTest::newRow("month first") << "M/d/yyyy"
+                                 << "M/d/yyyy"
+                                 << "3/12/2019";
+    QTest::newRow("day first, two-digit year widened") << "dd.MM.yy"
+                                                       << "dd.MM.yyyy"
+                                                       << "12.03.2019";
+    QTest::newRow("ISO") << "yyyy-MM-dd"
+                         << "yyyy-MM-dd"
+                         << "2019-03-12";
+    QTest::newRow("month name") << "d MMM yyyy"
+                                << ""
+                                << "";
+    QTest::newRow("two separators") << "d.M/yyyy"
+                                    << ""
+                                    << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+}
+
+// A pattern named apart from the locale (as a file names the one it was written
+// with) decides order, separator and padding; the locale's own is not used.
+void TestShortDateFormat::namedPatternReplacesTheLocales()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, normalised);
+    QFETCH(QString, text);
+    const std::optional<ShortDateFormat> format = formatFor("fr_FR").withPattern(pattern);
+    QCOMPARE(format.has_value(), !normalised.isEmpty());
+    if (!format)
+        return;
+    QCOMPARE(format->pattern(), normalised);
+    QCOMPARE(format->format(QDate(2019, 3, 12)), text);
+    QCOMPARE(format->tryParse(text), std::optional(QDate(2019, 3, 12)));
 }
 
 QTEST_GUILESS_MAIN(TestShortDateFormat)

@@ -14,7 +14,6 @@
 
 namespace {
 
-const AnswerTexts Answers{"Yes", "No"};
 const QByteArray Header = "[previous_conviction]\r\n";
 
 // A literal's bytes, NUL bytes inside included.
@@ -108,7 +107,9 @@ void TestHostileFiles::recordFiles()
     const LanguageFolder folder;
     folder.writeBytes("list.har", bytes);
     const QString path = folder.langPath("list.har");
-    QCOMPARE(outcome([&] { return loadRecordFile(path, Answers, fixtureDateFormat()); }),
+    QCOMPARE(outcome([&] {
+                 return loadRecordFile(path, fixtureTexts(), {}, fixtureDateFormat()).records;
+             }),
              QString(expected).replace("%1", QDir::toNativeSeparators(path)));
 }
 
@@ -117,15 +118,20 @@ void TestHostileFiles::recordFileThatIsAFolderOrUnreachable()
     const LanguageFolder folder;
     QVERIFY(QDir(folder.langFolder()).mkdir("folder.har"));
     const QString inFolder = folder.langPath("folder.har");
-    QCOMPARE(outcome([&] { return loadRecordFile(inFolder, Answers, fixtureDateFormat()); }),
+    QCOMPARE(outcome([&] {
+                 return loadRecordFile(inFolder, fixtureTexts(), {}, fixtureDateFormat()).records;
+             }),
              "error: Cannot open file \"" + QDir::toNativeSeparators(inFolder) +
                  "\". It is not a regular file.");
     // Root reads any file: an unreachable one is a path under a regular file.
     folder.writeBytes("plain.txt", "x");
     const QString unreachable = folder.langPath("plain.txt") + "/list.har";
-    QCOMPARE(outcome([&] { return loadRecordFile(unreachable, Answers, fixtureDateFormat()); }),
-             "error: Cannot open file \"" + QDir::toNativeSeparators(unreachable) +
-                 "\". No such file or directory");
+    QCOMPARE(
+        outcome([&] {
+            return loadRecordFile(unreachable, fixtureTexts(), {}, fixtureDateFormat()).records;
+        }),
+        "error: Cannot open file \"" + QDir::toNativeSeparators(unreachable) +
+            "\". No such file or directory");
 }
 
 void TestHostileFiles::languageFiles_data()

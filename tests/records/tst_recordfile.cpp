@@ -1,5 +1,7 @@
 // Record files: round trips under one language and locale, files of other
 // languages and locales, damaged and hostile files, and saves that fail.
+#include "catalogue/interfacekeys.h"
+#include "catalogue/uLocalize.h"
 #include "platform/profilefile.h"
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
@@ -13,12 +15,24 @@
 #include <QtTest>
 
 using Records = QList<ConvictionRecord>;
+using Dates = QList<QDate>;
 Q_DECLARE_METATYPE(Records)
 Q_DECLARE_METATYPE(ConvictionDetails)
+Q_DECLARE_METATYPE(std::optional<FileDatesNote>)
 
 namespace {
 
-const AnswerTexts Answers{"Yes", "No"};
+// The fixture's texts, as in an interface of one language.
+Records load(const QString &path, const ShortDateFormat &format = fixtureDateFormat())
+{
+    return loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, format).records;
+}
+
+void save(const QString &path, const Records &records,
+          const ShortDateFormat &format = fixtureDateFormat())
+{
+    saveRecordFile(path, records, CurrentCrime{}, fixtureTexts(), format);
+}
 
 ShortDateFormat formatFor(const char *locale)
 {
@@ -34,6 +48,66 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The category and answer texts of the shipped languages, by file base.
+class ShippedTexts
+{
+public:
+    ShippedTexts()
+    {
+        m_folder.copyShippedLanguages();
+        LanguageCatalogue catalogue(m_folder.programFolder());
+        catalogue.LoadLanguageList();
+        QStringList keys;
+        for (const char16_t *key : CategoryTextKeys)
+            keys.append(QString::fromUtf16(key));
+        keys << "String.Yes"
+             << "String.No";
+        for (const TLangItemRec &language : catalogue.LanguageList()) {
+            const QStringList texts = catalogue.textsIn(language, keys);
+            RecordTexts record{{{texts[0], texts[1], texts[2], texts[3]}}, {texts[4], texts[5]}};
+            m_texts.insert(language.FileBase, record);
+            m_categories.append(record.categories);
+        }
+    }
+    RecordTexts operator[](const QString &language) const { return m_texts.value(language); }
+    const QList<CrimeCategories> &everyLanguage() const { return m_categories; }
+
+private:
+    LanguageFolder m_folder;
+    QMap<QString, RecordTexts> m_texts;
+    QList<CrimeCategories> m_categories;
+};
+
+const ShippedTexts &shipped()
+{
+    static const ShippedTexts texts;
+    return texts;
+}
+
+// A list of every category, with a detail date, in one language's texts.
+Records everyCategory(const RecordTexts &texts, const ShortDateFormat &format)
+{
+    const AnswerTexts &a = texts.answers;
+    return {
+        {format.format(QDate(2019, 3, 12)), texts.categories[0], a.yes, a.no, a.no, {}, {}},
+        withDetails(
+            {format.format(QDate(2020, 12, 25)), texts.categories[1], a.no, a.no, a.no, {}, {}},
+            {.crimeDate = QDate(2019, 5, 3), .punishment = PunishmentKind::Milder}),
+        {format.format(QDate(2021, 1, 2)), texts.categories[2], a.yes, a.yes, a.no, {}, {}},
+        {format.format(QDate(2022, 11, 4)), texts.categories[3], a.yes, a.no, a.yes, {}, {}},
+    };
+}
+
+const CurrentCrime GraveCrime{Gravity::Grave, true, QDate(2024, 3, 5), false};
+
+// The file's text without the lines of the keys named.
+QByteArray withoutKeys(const QByteArray &bytes, const QString &keys)
+{
+    QString text = QString::fromUtf8(bytes);
+    text.remove(QRegularExpression("(?m)^(" + keys + ")\\d*=[^\r\n]*\r\n"));
+    return text.toUtf8();
 }
 
 } // namespace
@@ -60,6 +134,16 @@ private slots:
     void readsDetailsCautiously();
     void unwritableTargetKeepsOldFile();
     void fullDiskKeepsOldFile();
+    void roundTripInEachLanguage_data();
+    void roundTripInEachLanguage();
+    void sameMeaningUnderAnotherLocale_data();
+    void sameMeaningUnderAnotherLocale();
+    void categoriesOpenInEveryLanguage_data();
+    void categoriesOpenInEveryLanguage();
+    void oldFileReadsAsBefore();
+    void oldFileDatesFitTheirOrder_data();
+    void oldFileDatesFitTheirOrder();
+    void keysLeftByAnOlderWriterAreNotTrusted();
 };
 
 void TestRecordFile::roundTripRestoresFiveFields_data()
@@ -80,8 +164,8 @@ void TestRecordFile::roundTripRestoresFiveFields()
     };
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, "Yes", format);
-    const Records loaded = loadRecordFile(path, Answers, format);
+    save(path, records, format);
+    const Records loaded = load(path, format);
     QCOMPARE(loaded.size(), 2);
     for (int i = 0; i < 2; ++i) {
         ConvictionRecord expected = records[i];
@@ -97,12 +181,18 @@ void TestRecordFile::writesTheDocumentedKeys()
     Records records;
     for (int i = 0; i < 11; ++i)
         records.append(conviction("07.04.2009", "grave", i == 10 ? "Yes" : "Да"));
-    saveRecordFile(path, records, "Yes", fixtureDateFormat());
+    save(path, records);
     const QString text = QString::fromUtf8(readAll(path));
-    QVERIFY(text.startsWith("[previous_conviction]\r\ncount=11\r\ndate0=07.04.2009\r\n"
-                            "heaviness0=grave\r\ndeprivation0=0\r\ninfancy0=0\r\nrespite0=0\r\n"));
-    QVERIFY(text.endsWith("date10=07.04.2009\r\nheaviness10=grave\r\ndeprivation10=1\r\n"
-                          "infancy10=0\r\nrespite10=0\r\n"));
+    QVERIFY2(text.startsWith("[previous_conviction]\r\ncount=11\r\ndateformat=dd.MM.yyyy\r\n"
+                             "date0=07.04.2009\r\nheaviness0=grave\r\ndeprivation0=0\r\n"
+                             "infancy0=0\r\nrespite0=0\r\ncategory0=2\r\n"),
+             qPrintable(text));
+    static const QRegularExpression end(
+        "date10=07\\.04\\.2009\r\nheaviness10=grave\r\ndeprivation10=1\r\ninfancy10=0\r\n"
+        "respite10=0\r\ncategory10=2\r\nchecksum=[0-9a-f]{40}\r\n"
+        "\\[new_crime\\]\r\ndateformat=dd\\.MM\\.yyyy\r\ncategory=\r\ndate=\r\n"
+        "custody=0\r\nnegligent=0\r\n$");
+    QVERIFY2(end.match(text).hasMatch(), qPrintable(text));
 }
 
 void TestRecordFile::shorterSaveLeavesHigherKeysIgnored()
@@ -111,11 +201,11 @@ void TestRecordFile::shorterSaveLeavesHigherKeysIgnored()
     const QString path = folder.langPath("list.har");
     folder.writeBytes("list.har", "; kept\r\n[previous_conviction]\r\ncount=3\r\n"
                                   "date2=01.01.2001\r\nheaviness2=small\r\n[other]\r\nx=1\r\n");
-    saveRecordFile(path, {conviction("07.04.2009", "grave")}, "Yes", fixtureDateFormat());
+    save(path, {conviction("07.04.2009", "grave")});
     const QString text = QString::fromUtf8(readAll(path));
     QVERIFY(text.contains("; kept") && text.contains("[other]\r\nx=1") &&
             text.contains("date2=01.01.2001"));
-    const Records loaded = loadRecordFile(path, Answers, fixtureDateFormat());
+    const Records loaded = load(path);
     QCOMPARE(loaded.size(), 1);
     QCOMPARE(loaded.first().Severity, QStringLiteral("grave"));
 }
@@ -144,7 +234,7 @@ void TestRecordFile::loadsTolerableFiles()
 {
     QFETCH(QString, file);
     QFETCH(Records, expected);
-    QCOMPARE(loadRecordFile(fixture(file), Answers, fixtureDateFormat()), expected);
+    QCOMPARE(load(fixture(file)), expected);
 }
 
 void TestRecordFile::refusesDamagedFiles_data()
@@ -166,7 +256,7 @@ void TestRecordFile::refusesDamagedFiles()
     QFETCH(QString, file);
     QFETCH(QString, reason);
     try {
-        loadRecordFile(fixture(file), Answers, fixtureDateFormat());
+        load(fixture(file));
         QFAIL("a damaged file was loaded");
     } catch (const RuntimeError &error) {
         QVERIFY2(error.message().contains(QDir::toNativeSeparators(fixture(file))),
@@ -184,7 +274,7 @@ void TestRecordFile::failingDateWritesNothing()
     const Records records{conviction("07.04.2009", "grave"), conviction("4/7/2009", "grave"),
                           conviction("08.04.2009", "grave")};
     try {
-        saveRecordFile(path, records, "Yes", fixtureDateFormat());
+        save(path, records);
         QFAIL("a list with an unreadable date was saved");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.message(), QStringLiteral("''4/7/2009'' is not a valid date"));
@@ -219,8 +309,8 @@ void TestRecordFile::roundTripKeepsDetails()
     };
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, "Yes", format);
-    QCOMPARE(loadRecordFile(path, Answers, format), records);
+    save(path, records, format);
+    QCOMPARE(load(path, format), records);
 
     QString text = QString::fromUtf8(readAll(path));
     QVERIFY(text.contains("punishment0=1\r\n") && text.contains("negligent1=1\r\n"));
@@ -230,8 +320,7 @@ void TestRecordFile::roundTripKeepsDetails()
     text.remove(detailLines);
     QVERIFY(!text.contains("served"));
     folder.writeBytes("columns-only.har", text.toUtf8());
-    const Records columnsOnly =
-        loadRecordFile(folder.langPath("columns-only.har"), Answers, format);
+    const Records columnsOnly = load(folder.langPath("columns-only.har"), format);
     for (ConvictionRecord &record : records)
         record.Details = {};
     QCOMPARE(columnsOnly, records);
@@ -242,11 +331,9 @@ void TestRecordFile::clearedDetailsReplaceSavedOnes()
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
     const ConvictionRecord plain = conviction("07.04.2009", "grave");
-    saveRecordFile(path,
-                   {withDetails(plain, {.crimeDate = QDate(2008, 1, 1), .negligent = true}), plain},
-                   "Yes", fixtureDateFormat());
-    saveRecordFile(path, {plain, plain}, "Yes", fixtureDateFormat());
-    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()), (Records{plain, plain}));
+    save(path, {withDetails(plain, {.crimeDate = QDate(2008, 1, 1), .negligent = true}), plain});
+    save(path, {plain, plain});
+    QCOMPARE(load(path), (Records{plain, plain}));
     const QString text = QString::fromUtf8(readAll(path));
     QVERIFY(text.contains("crimedate0=\r\n") && text.contains("negligent0=0\r\n"));
     QVERIFY(!text.contains("served0") && !text.contains("crimedate1"));
@@ -263,7 +350,7 @@ void TestRecordFile::detailsLeftByAnOlderSaveAreDropped()
         conviction("07.04.2009", "grave"),
         {.punishment = PunishmentKind::Custody, .served = QDate(2012, 1, 1), .negligent = true});
     const ConvictionRecord plain = conviction("08.05.2010", "medium");
-    saveRecordFile(path, {detailed, plain}, "Yes", fixtureDateFormat());
+    save(path, {detailed, plain});
 
     ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, fixtureDateFormat().locale());
     file.setValues(RecordSection, {{"count", "1"},
@@ -273,13 +360,13 @@ void TestRecordFile::detailsLeftByAnOlderSaveAreDropped()
                                    {"infancy0", "0"},
                                    {"respite0", "0"}});
     file.save();
-    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()), Records{plain});
+    QCOMPARE(load(path), Records{plain});
 
     // Changing the boxes alone leaves the details with their record.
     file.setValues(RecordSection,
                    {{"count", "2"}, {"date0", "07.04.2009"}, {"heaviness0", "grave"}});
     file.save();
-    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).first(), detailed);
+    QCOMPARE(load(path).first(), detailed);
 }
 
 void TestRecordFile::readsDetailsCautiously_data()
@@ -312,11 +399,11 @@ void TestRecordFile::readsDetailsCautiously()
                                       details);
     const QString path = folder.langPath("list.har");
     if (refusal.isEmpty()) {
-        QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).first().Details, loaded);
+        QCOMPARE(load(path).first().Details, loaded);
         return;
     }
     try {
-        loadRecordFile(path, Answers, fixtureDateFormat());
+        load(path);
         QFAIL("a damaged file was loaded");
     } catch (const RuntimeError &error) {
         QVERIFY2(error.message().contains(refusal), qPrintable(error.message()));
@@ -329,8 +416,7 @@ void TestRecordFile::unwritableTargetKeepsOldFile()
     // A folder in place of the file: nobody, root included, can replace it.
     QVERIFY(QDir(folder.langFolder()).mkdir("list.har"));
     const QString path = folder.langPath("list.har");
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, saveRecordFile(path, {conviction("07.04.2009", "grave")},
-                                                          "Yes", fixtureDateFormat()));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, save(path, {conviction("07.04.2009", "grave")}));
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -340,21 +426,262 @@ void TestRecordFile::fullDiskKeepsOldFile()
     SKIP_UNLESS_MOUNTED(disk);
     const QString path = disk.path("list.har");
     const Records saved{conviction("07.04.2009", "grave"), conviction("15.06.2021", "small")};
-    saveRecordFile(path, saved, "Yes", fixtureDateFormat());
+    save(path, saved);
     const QByteArray before = readAll(path);
     QVERIFY(disk.fill());
 
     Records more = saved;
     more.append(conviction("03.03.2022", "especially grave"));
     try {
-        saveRecordFile(path, more, "Yes", fixtureDateFormat());
+        save(path, more);
         QFAIL("a save on a full disk raised no error");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.message(), "Unable to write to " + QDir::toNativeSeparators(path));
     }
     QCOMPARE(readAll(path), before);
     QCOMPARE(disk.filesOtherThanFiller(), QStringList{"list.har"});
-    QCOMPARE(loadRecordFile(path, Answers, fixtureDateFormat()).size(), saved.size());
+    QCOMPARE(load(path).size(), saved.size());
+}
+
+void TestRecordFile::roundTripInEachLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("English, en_US") << "English"
+                                    << "en_US";
+    QTest::newRow("Russian, ru_RU") << "Russian"
+                                    << "ru_RU";
+    QTest::newRow("French, fr_FR") << "French"
+                                   << "fr_FR";
+}
+
+// The list and the new crime come back as they were, with no note: the file
+// names its date pattern and its categories by number.
+void TestRecordFile::roundTripInEachLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, locale);
+    const ShortDateFormat format = formatFor(locale.toLatin1().constData());
+    const RecordTexts texts = shipped()[language];
+    const Records records = everyCategory(texts, format);
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, GraveCrime, texts, format);
+    const LoadedRecordFile loaded = loadRecordFile(path, texts, shipped().everyLanguage(), format);
+    QCOMPARE(loaded.records, records);
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+
+    const QString text = QString::fromUtf8(readAll(path));
+    QVERIFY2(text.contains("dateformat=" + format.pattern() + "\r\n"), qPrintable(text));
+    QVERIFY(text.contains("category0=0\r\n") && text.contains("category3=3\r\n"));
+    QVERIFY(text.contains("[new_crime]\r\ndateformat=" + format.pattern() +
+                          "\r\ncategory=2\r\ndate=" + format.format(GraveCrime.calculationDate) +
+                          "\r\ncustody=1\r\nnegligent=0\r\n"));
+
+    // A crime with no category chosen and no date keeps both empty.
+    saveRecordFile(path, records, CurrentCrime{}, texts, format);
+    QCOMPARE(loadRecordFile(path, texts, shipped().everyLanguage(), format).newCrime,
+             std::optional(CurrentCrime{}));
+}
+
+void TestRecordFile::sameMeaningUnderAnotherLocale_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("reader");
+    QTest::newRow("en_US read under fr_FR") << "en_US"
+                                            << "fr_FR";
+    QTest::newRow("en_US read under ru_RU") << "en_US"
+                                            << "ru_RU";
+    QTest::newRow("ru_RU read under fr_FR") << "ru_RU"
+                                            << "fr_FR";
+    QTest::newRow("fr_FR read under en_US") << "fr_FR"
+                                            << "en_US";
+    QTest::newRow("de_DE read under C") << "de_DE"
+                                        << "C";
+}
+
+// 12 March 2019 written as "3/12/2019" stays 12 March wherever it is opened.
+void TestRecordFile::sameMeaningUnderAnotherLocale()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, reader);
+    const ShortDateFormat written = formatFor(writer.toLatin1().constData());
+    const ShortDateFormat read = formatFor(reader.toLatin1().constData());
+    const RecordTexts texts = shipped()["English"];
+    const Records records = everyCategory(texts, written);
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, GraveCrime, texts, written);
+
+    const LoadedRecordFile loaded = loadRecordFile(path, texts, shipped().everyLanguage(), read);
+    QCOMPARE(loaded.records.size(), records.size());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        QCOMPARE(read.parse(loaded.records[i].Date), written.parse(records[i].Date));
+        QCOMPARE(loaded.records[i].Details, records[i].Details);
+    }
+    QCOMPARE(loaded.records.first().Date, read.format(QDate(2019, 3, 12)));
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+}
+
+void TestRecordFile::categoriesOpenInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("read");
+    QTest::addColumn<bool>("withNumbers");
+    for (const char *language : {"English", "French"}) {
+        QTest::addRow("Russian in %s, by number", language) << "Russian" << language << true;
+        QTest::addRow("Russian in %s, by text alone", language) << "Russian" << language << false;
+    }
+    QTest::newRow("French in Russian, by text alone") << "French"
+                                                      << "Russian" << false;
+    QTest::newRow("English in French, by number") << "English"
+                                                  << "French" << true;
+}
+
+// Every category shows in the reader's language; a text that is no category of
+// any language stays as it was.
+void TestRecordFile::categoriesOpenInEveryLanguage()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, read);
+    QFETCH(bool, withNumbers);
+    const ShortDateFormat format = fixtureDateFormat();
+    const RecordTexts writer = shipped()[written];
+    const RecordTexts reader = shipped()[read];
+    Records records = everyCategory(writer, format);
+    records.append(conviction(format.format(QDate(2018, 1, 1)), "Кража", writer.answers.yes));
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, GraveCrime, writer, format);
+    if (!withNumbers)
+        folder.writeBytes("list.har", withoutKeys(readAll(path), "category|checksum"));
+
+    const LoadedRecordFile loaded = loadRecordFile(path, reader, shipped().everyLanguage(), format);
+    QCOMPARE(loaded.records.size(), 5);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(loaded.records[i].Severity, reader.categories[i]);
+    QCOMPARE(loaded.records[4].Severity, QStringLiteral("Кража"));
+    // The details still know their record by the text it was written with.
+    QCOMPARE(loaded.records[1].Details, records[1].Details);
+    QCOMPARE(loaded.records[0].Custody, reader.answers.yes);
+}
+
+// A list saved before these keys: the same records as ever, no new crime.
+void TestRecordFile::oldFileReadsAsBefore()
+{
+    const Records expected{
+        {"07.04.2009", "grave", "Yes", "No", "No", {}, {}},
+        withDetails({"30.11.2015", "medium", "No", "No", "Yes", {}, {}},
+                    {.crimeDate = QDate(2015, 1, 2), .punishment = PunishmentKind::Deferred})};
+    const LoadedRecordFile loaded = loadRecordFile(
+        fixture("old-list.har"), fixtureTexts(), {fixtureTexts().categories}, fixtureDateFormat());
+    QCOMPARE(loaded.records, expected);
+    QCOMPARE(loaded.newCrime, std::optional<CurrentCrime>());
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+    // Under a French locale, refused before, it reads the same.
+    const ShortDateFormat french = formatFor("fr_FR");
+    const Records inFrench =
+        loadRecordFile(fixture("old-list.har"), fixtureTexts(), {}, french).records;
+    QCOMPARE(french.parse(inFrench[1].Date), QDate(2015, 11, 30));
+}
+
+void TestRecordFile::oldFileDatesFitTheirOrder_data()
+{
+    using Kind = FileDatesNote::Kind;
+    using Order = ShortDateFormat::Order;
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<Dates>("dates"); // empty: refused
+    QTest::addColumn<std::optional<FileDatesNote>>("note");
+    const std::optional<FileDatesNote> none;
+    QTest::newRow("month first under fr_FR: one date shows it")
+        << "fr_FR" << QStringList{"3/12/2019", "3/25/2019"}
+        << Dates{QDate(2019, 3, 12), QDate(2019, 3, 25)}
+        << std::optional(FileDatesNote{Kind::OtherOrder, Order::MonthDayYear, "3/25/2019",
+                                       QDate(2019, 3, 25)});
+    QTest::newRow("day first under en_US: one date shows it")
+        << "en_US" << QStringList{"03/12/2019", "25/03/2019"}
+        << Dates{QDate(2019, 12, 3), QDate(2019, 3, 25)}
+        << std::optional(FileDatesNote{Kind::OtherOrder, Order::DayMonthYear, "25/03/2019",
+                                       QDate(2019, 3, 25)});
+    QTest::newRow("dots under en_US: day first")
+        << "en_US" << QStringList{"07.04.2009"} << Dates{QDate(2009, 4, 7)}
+        << std::optional(FileDatesNote{Kind::OtherOrder, Order::DayMonthYear, "07.04.2009",
+                                       QDate(2009, 4, 7)});
+    QTest::newRow("every date ambiguous under fr_FR: the locale's order, noted")
+        << "fr_FR" << QStringList{"5/5/2019", "3/12/2019", "4/1/2020"}
+        << Dates{QDate(2019, 5, 5), QDate(2019, 12, 3), QDate(2020, 1, 4)}
+        << std::optional(FileDatesNote{Kind::EveryDateAmbiguous, Order::DayMonthYear, "3/12/2019",
+                                       QDate(2019, 12, 3)});
+    QTest::newRow("every date ambiguous under en_US")
+        << "en_US" << QStringList{"3/12/2019"} << Dates{QDate(2019, 3, 12)}
+        << std::optional(FileDatesNote{Kind::EveryDateAmbiguous, Order::MonthDayYear, "3/12/2019",
+                                       QDate(2019, 3, 12)});
+    QTest::newRow("the locale's own dots: as before, no note")
+        << "ru_RU" << QStringList{"07.04.2009", "30.11.2015"}
+        << Dates{QDate(2009, 4, 7), QDate(2015, 11, 30)} << none;
+    QTest::newRow("ambiguous dates with one that shows the locale's order: no note")
+        << "fr_FR" << QStringList{"03/12/2019", "25/03/2019"}
+        << Dates{QDate(2019, 12, 3), QDate(2019, 3, 25)} << none;
+    QTest::newRow("same day and month either way: no note")
+        << "fr_FR" << QStringList{"5/5/2019", "2009-04-07"}
+        << Dates{QDate(2019, 5, 5), QDate(2009, 4, 7)} << none;
+    QTest::newRow("orders mixed: refused")
+        << "fr_FR" << QStringList{"3/25/2019", "25/03/2019"} << Dates{} << none;
+}
+
+void TestRecordFile::oldFileDatesFitTheirOrder()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QFETCH(Dates, dates);
+    QFETCH(std::optional<FileDatesNote>, note);
+    QByteArray bytes =
+        "[previous_conviction]\r\ncount=" + QByteArray::number(texts.size()) + "\r\n";
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        bytes += "date" + QByteArray::number(i) + "=" + texts[i].toLatin1() + "\r\nheaviness" +
+                 QByteArray::number(i) + "=grave\r\n";
+    const LanguageFolder folder;
+    folder.writeBytes("old.har", bytes);
+    const ShortDateFormat format = formatFor(locale.toLatin1().constData());
+    if (dates.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, load(folder.langPath("old.har"), format));
+        return;
+    }
+    const LoadedRecordFile loaded =
+        loadRecordFile(folder.langPath("old.har"), fixtureTexts(), {}, format);
+    Dates read;
+    for (const ConvictionRecord &record : loaded.records)
+        read.append(format.parse(record.Date));
+    QCOMPARE(read, dates);
+    QCOMPARE(loaded.datesNote, note);
+}
+
+// A reader that knows none of the new keys saves over a new file under another
+// locale: the date pattern, the category numbers and the new crime left in the
+// file belong to the list it replaced, and are not read.
+void TestRecordFile::keysLeftByAnOlderWriterAreNotTrusted()
+{
+    const ShortDateFormat french = formatFor("fr_FR");
+    const ShortDateFormat american = formatFor("en_US");
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, {conviction(french.format(QDate(2019, 3, 12)), "grave")}, GraveCrime,
+                   fixtureTexts(), french);
+
+    ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, american.locale());
+    file.setValues(
+        RecordSection,
+        {{"count", "1"}, {"date0", "3/12/2019"}, {"heaviness0", "small"}, {"deprivation0", "1"}});
+    file.save();
+    QVERIFY(QString::fromUtf8(readAll(path)).contains("dateformat=dd/MM/yyyy"));
+    const LoadedRecordFile loaded =
+        loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, american);
+    QCOMPARE(loaded.records, Records{conviction("3/12/2019", "small")});
+    QCOMPARE(loaded.newCrime, std::optional<CurrentCrime>());
+    QVERIFY(loaded.datesNote.has_value());
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

@@ -5,6 +5,7 @@
 
 #include "assessment/recordlist.h"
 #include "kovrantversion.h"
+#include "localisation/texttable.h"
 #include "support/assessmentfixture.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -42,6 +43,12 @@ void fillEnglishList(TForm1 &form)
     for (int i = 0; i < 2; ++i)
         form.records().append(conviction("09.12.2023", "Grave crime", "Yes", "No", "No"));
     form.records().append(conviction("01.06.2015", "Theft", "No", "Yes", "No"));
+}
+
+// The line under the result that names the third row, of no category.
+QString unknownThird(const LanguageTexts &texts)
+{
+    return u'\n' + filledText(texts("String.UnknownCategoryRows"), QStringLiteral("3"));
 }
 
 } // namespace
@@ -89,7 +96,10 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
     form.CheckBox1->click();
     form.Edit_frm->ComboBox1->setCurrentIndex(3);
     form.ListView1->selectRow(1);
-    QCOMPARE(form.Label2->text(), QStringLiteral("Especially dangerous recidivism"));
+    // The row of no category is named under the result.
+    QCOMPARE(form.Label2->text(),
+             QStringLiteral("Especially dangerous recidivism\nThe category of no. 3 is unknown: "
+                            "the answer may be incomplete."));
 
     chooseLanguage(form, chosen, way);
 
@@ -110,7 +120,7 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
     QCOMPARE(form.Edit_frm->ComboBox1->currentIndex(), 3);
     QCOMPARE(form.Edit_frm->ComboBox1->currentText(), texts("String.ParticularlySeriousCrime"));
     QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
-    QCOMPARE(form.Label2->text(), texts("String.EspeciallyDangerRecidiv"));
+    QCOMPARE(form.Label2->text(), texts("String.EspeciallyDangerRecidiv") + unknownThird(texts));
     // The words of the notes and the grounds follow the language too.
     QVERIFY2(form.Label5->text().contains(texts("String.ClausePart3a")),
              qPrintable(form.Label5->text()));
@@ -126,7 +136,7 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
 
     // The result keeps working in the new language.
     form.CheckBox1->click();
-    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv"));
+    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv") + unknownThird(texts));
 }
 
 void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
@@ -152,7 +162,7 @@ void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
     QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
     QCOMPARE(form.records().at(0).Severity, texts("String.SeriousCrime"));
     QCOMPARE(form.records().at(0).Custody, texts("String.Yes"));
-    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv"));
+    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv") + unknownThird(texts));
     QVERIFY(!QFile::exists(path));
 }
 

@@ -132,6 +132,8 @@ private slots:
     void futureDateIsSaid_data();
     void futureDateIsSaid();
     void rowNumbersFollowDeletion();
+    void fileCarriesTheNewCrime();
+    void russianListOpensInTheFrenchInterface();
 };
 
 void TestMainWindow::addAppendsTheDialogsRecord_data()
@@ -665,6 +667,90 @@ void TestMainWindow::rowNumbersFollowDeletion()
     QCOMPARE(rowNumbers(form), QStringList{"1"});
     QCOMPARE(form.Label5->text(),
              filledText(fixture.text("String.Grounds"), fixture.text("String.ClausePart2b"), "1"));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// Saving keeps the new crime with the list and opening restores it; a file
+// without one leaves the new crime on screen, and a line under the result says
+// so until the list is cleared.
+void TestMainWindow::fileCarriesTheNewCrime()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.ComboBox1, 2);
+    form.CheckBox1->click();
+    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    form.records().append(conviction("09.12.2020", fixture.text("String.SeriousCrime"),
+                                     fixture.text("String.Yes"), fixture.text("String.No"),
+                                     fixture.text("String.No")));
+    const QString path = fixture.folder().programFolder() + "/crime.har";
+    fixture.fileChooser.answer = path;
+    form.N50->trigger();
+    form.N11->trigger();
+    QCOMPARE(form.ComboBox1->currentIndex(), 0);
+
+    form.N3->trigger();
+    QCOMPARE(form.ComboBox1->currentIndex(), 2);
+    QVERIFY(form.CheckBox1->isChecked());
+    QVERIFY(!form.CheckBox2->isChecked());
+    QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 1));
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QVERIFY(form.FileNotesLine->isHidden());
+
+    // The same list as an older program saved it: no new crime.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    fixture.folder().writeBytes("../crime.har", bytes.left(bytes.indexOf("[new_crime]")));
+    pickEntry(form.ComboBox1, 1);
+    form.N3->trigger();
+    QCOMPARE(form.ComboBox1->currentIndex(), 1);
+    QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 1));
+    QVERIFY(form.FileNotesLine->isVisible());
+    QCOMPARE(form.FileNotesLine->text(), fixture.text("String.FileWithoutNewCrime"));
+    form.N11->trigger();
+    QVERIFY(form.FileNotesLine->isHidden());
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// A list saved in the Russian interface by an older program (category texts
+// alone) opens in the French one with French categories and counts; a row whose
+// text is no category in any language is named on the result line.
+void TestMainWindow::russianListOpensInTheFrenchInterface()
+{
+    ProgramFixture fixture;
+    fixture.storeLanguage("French");
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.ComboBox1, 2);
+    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    QByteArray russian = "\xEF\xBB\xBF[previous_conviction]\r\ncount=3\r\n";
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        russian +=
+            "date" + n + "=09.12.2023\r\nheaviness" + n + "=" +
+            (i < 2 ? QStringLiteral("Тяжкое преступление") : QStringLiteral("Кража")).toUtf8() +
+            "\r\ndeprivation" + n + "=1\r\ninfancy" + n + "=0\r\nrespite" + n + "=0\r\n";
+    }
+    fixture.folder().writeBytes("../russian.har", russian);
+    fixture.fileChooser.answer = fixture.folder().programFolder() + "/russian.har";
+    form.N3->trigger();
+
+    QCOMPARE(form.records().count(), 3);
+    QCOMPARE(form.records().at(0).Severity, fixture.text("String.SeriousCrime"));
+    QCOMPARE(form.records().at(0).Severity, QStringLiteral("Infraction grave"));
+    QCOMPARE(form.records().at(2).Severity, QStringLiteral("Кража"));
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv") + "\n" +
+                                      filledText(fixture.text("String.UnknownCategoryRows"), "3"));
+    QCOMPARE(form.ComboBox1->currentIndex(), 2);
+    QCOMPARE(form.FileNotesLine->text(), fixture.text("String.FileWithoutNewCrime"));
+
+    // Without the unknown row the result line is the bare result.
+    form.ListView1->selectRow(2);
+    form.ListView1->setCurrentIndex(form.records().index(2, 0));
+    form.Button3->click();
+    QCOMPARE(form.records().count(), 2);
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
     QCOMPARE(fixture.errors, QStringList{});
 }
 
