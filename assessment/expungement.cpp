@@ -28,8 +28,13 @@ Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDa
     result.clause = clause;
     result.start = start;
     result.startDate = startDate;
-    // 29 February falls back to the last day of February in a common year.
-    result.expiry = startDate.addMonths(termMonths(clause));
+    // A conditional sentence is expunged "on the expiry of the probation period"
+    // (Article 86 part 3 (a)): the start is the probation's last day, still within
+    // it, so the first day without the conviction is the day after. Other terms
+    // run whole months from their start; 29 February falls back to the last day
+    // of February in a common year.
+    result.expiry = clause == TermClause::Art86a ? startDate.addDays(1)
+                                                 : startDate.addMonths(termMonths(clause));
     result.inForce = calculationDate < result.expiry;
     result.assumed = assumed;
     return result;

@@ -24,7 +24,7 @@ int expungementTerm(const CrimeCategories &categories, const QString &yesText,
 // The provision a term rests on, each with its length.
 enum class TermClause {
     None,             // the severity names no category
-    Art86a,           // conditional sentence: the end of probation
+    Art86a,           // conditional sentence: the day after probation's last day
     Art86b,           // milder than deprivation of liberty: 1 year
     Art86c,           // small or medium gravity: 3 years
     Art86dBefore2013, // grave, committed before 3 August 2013: 6 years

@@ -99,9 +99,17 @@ void TestLegalCases::assesses_data()
     const ConvictionDetails conditional{.crimeDate = QDate(2016, 3, 1),
                                         .punishment = P::Conditional,
                                         .probationEnd = QDate(2019, 12, 31)};
+    // Art. 86 part 3 (a): expunged "on the expiry of" probation, so its last day
+    // (31 December 2019) still has the conviction, and 1 January 2020 does not.
     QTest::newRow("conditional, during probation: in force but not counted")
         << Records{prior("01.01.2017", "grave", conditional, "No")}
-        << crime("grave", QDate(2019, 6, 1)) << K::Neither << Dates{QDate(2019, 12, 31)};
+        << crime("grave", QDate(2019, 6, 1)) << K::Neither << Dates{QDate(2020, 1, 1)};
+    QTest::newRow("conditional, probation's last day: still in force")
+        << Records{prior("01.01.2017", "grave", conditional, "No")}
+        << crime("grave", QDate(2019, 12, 31)) << K::Neither << Dates{QDate(2020, 1, 1)};
+    QTest::newRow("conditional, the day after probation: expunged")
+        << Records{prior("01.01.2017", "grave", conditional, "No")}
+        << crime("grave", QDate(2020, 1, 1)) << K::Neither << Dates{QDate(2020, 1, 1)};
     ConvictionDetails revoked = conditional;
     revoked.revoked = true;
     revoked.served = QDate(2021, 5, 1);

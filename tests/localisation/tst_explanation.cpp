@@ -246,7 +246,7 @@ void TestExplanation::detailNotes_data()
     QTest::newRow("conditional: probation end, not counted")
         << withDetails(conviction("07.04.2014", "medium", "No"),
                        {.punishment = P::Conditional, .probationEnd = QDate(2016, 4, 7)})
-        << "counts until 06.04.2016\ngiven: conditional; probation 07.04.2016\n"
+        << "counts until 07.04.2016\ngiven: conditional; probation 07.04.2016\n"
            "86a, at probation end 07.04.2016\n"
            "not counted: no custody; conditional";
     QTest::newRow("custody cleared, kind not given: the kind is asked for")
