@@ -42,6 +42,15 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
     return exclusions;
 }
 
+// The priors part 3 (b) counts, whatever their punishment.
+void tallyForPart3b(Tallies &tallies, std::optional<Gravity> gravity, int step)
+{
+    if (gravity == Gravity::Grave)
+        tallies.part3bGrave += step;
+    else if (gravity == Gravity::EspeciallyGrave)
+        tallies.part3bEspeciallyGrave += step;
+}
+
 // Priors of small gravity are never tallied.
 void tally(Tallies &tallies, std::optional<Gravity> gravity, int step)
 {
@@ -70,7 +79,7 @@ Article18Clauses article18Clauses(const CurrentCrime &crime, const Tallies &tall
         clauses |= Article18Clause::Part2b;
     if (grave && crime.actualCustody && tallies.grave >= 2)
         clauses |= Article18Clause::Part3a;
-    if (especiallyGrave && (tallies.grave >= 2 || tallies.especiallyGrave >= 1))
+    if (especiallyGrave && (tallies.part3bGrave >= 2 || tallies.part3bEspeciallyGrave >= 1))
         clauses |= Article18Clause::Part3b;
     if (!clauses && crime.gravity && tallies.part1 > 0)
         clauses |= Article18Clause::Part1;
@@ -111,6 +120,10 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
             tally(assessment.tallies, row.gravity, +1);
         if (row.countsForPart1())
             ++assessment.tallies.part1;
+        if (row.countsForPart3b())
+            tallyForPart3b(assessment.tallies, row.gravity, +1);
+        row.countedForPart3bOnly =
+            crime.gravity == Gravity::EspeciallyGrave && row.countsForPart3b() && !row.tallied();
         assessment.rows.append(std::move(row));
     }
     assessment.negligentCrime = crime.negligent;
@@ -160,17 +173,19 @@ ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessmen
         std::optional<Gravity> gravity;
         int step;
         bool dangerous; // counts towards dangerous recidivism as well as part 1
+        bool part3b;    // counts under part 3 (b)
     };
     QList<Change> changes;
     for (const RowAssessment &row : assessment.rows) {
         if (!row.countsForPart1Besides(Timed))
             continue;
         const bool dangerous = !(row.exclusions & ~Timed);
+        const bool part3b = row.countsForPart3bBesides(Timed);
         if (row.convictionDate > crime.calculationDate)
-            changes.append({row.convictionDate, row.gravity, +1, dangerous});
+            changes.append({row.convictionDate, row.gravity, +1, dangerous, part3b});
         if (row.expungement.expiry > crime.calculationDate &&
             row.expungement.expiry > row.convictionDate)
-            changes.append({row.expungement.expiry, row.gravity, -1, dangerous});
+            changes.append({row.expungement.expiry, row.gravity, -1, dangerous, part3b});
     }
     std::sort(changes.begin(), changes.end(),
               [](const Change &a, const Change &b) { return a.day < b.day; });
@@ -181,6 +196,8 @@ ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessmen
         for (; i < changes.size() && changes[i].day == day; ++i) {
             if (changes[i].dangerous)
                 tally(tallies, changes[i].gravity, changes[i].step);
+            if (changes[i].part3b)
+                tallyForPart3b(tallies, changes[i].gravity, changes[i].step);
             tallies.part1 += changes[i].step;
         }
         const RecidivismKind kind = recidivismKind(article18Clauses(crime, tallies));

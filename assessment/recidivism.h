@@ -51,7 +51,7 @@ enum class Article18Clause {
     Part2a = 0x1, // grave crime with custody; two or more medium-gravity priors with custody
     Part2b = 0x2, // grave crime; a grave or especially grave prior with custody
     Part3a = 0x4, // grave crime with custody; two or more grave priors with custody
-    Part3b = 0x8, // especially grave crime; two grave or one especially grave prior
+    Part3b = 0x8, // especially grave crime; two grave or one especially grave prior, any punishment
     Part1 = 0x10, // intentional crime; an intentional prior of medium gravity or more
 };
 Q_DECLARE_FLAGS(Article18Clauses, Article18Clause)
@@ -80,16 +80,31 @@ struct RowAssessment
         return !(exclusions & ~(timed | Exclusion::NoActualCustody)) && !kindNeeded();
     }
     bool countsForPart1() const { return countsForPart1Besides({}); }
+    // Part 3 (b) asks no deprivation of liberty of its grave and especially grave
+    // priors: part 4's exclusions hold (a conditional sentence or deferral not
+    // revoked, a minor's crime, small gravity, expiry), custody is not asked.
+    bool countsForPart3bBesides(Exclusions timed) const
+    {
+        return countsForPart1Besides(timed) &&
+               (gravity == Gravity::Grave || gravity == Gravity::EspeciallyGrave);
+    }
+    bool countsForPart3b() const { return countsForPart3bBesides({}); }
+    // Counted only because the new crime is especially grave and part 3 (b) asks
+    // no custody: counted, but not towards part 2 or 3 (a).
+    bool countedForPart3bOnly = false;
 };
 
-// Counted priors by category, with custody and without reprieve; and the priors
-// that count under part 1.
+// Counted priors by category, with custody and without reprieve; the priors that
+// count under part 1; and the grave and especially grave priors part 3 (b)
+// counts, with whatever punishment.
 struct Tallies
 {
     int medium = 0;
     int grave = 0;
     int especiallyGrave = 0;
     int part1 = 0;
+    int part3bGrave = 0;
+    int part3bEspeciallyGrave = 0;
 };
 
 // How long a result holds as the calculation date moves on: the last day before

@@ -35,6 +35,7 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.NoExpungementTerm", into(t.noTerm)},
         {u"String.RowCounted", into(t.counted)},
         {u"String.RowCountedPart1", into(t.countedPart1)},
+        {u"String.RowCountedPart3b", into(t.countedPart3b)},
         {u"String.RowNotCounted", into(t.notCounted)},
         {u"String.ReasonReprieve", into(t.reasons[Exclusion::Reprieve])},
         {u"String.ReasonNoCustody", into(t.reasons[Exclusion::NoActualCustody])},
@@ -157,6 +158,8 @@ QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
 {
     if (row.tallied())
         return texts.counted;
+    if (row.countedForPart3bOnly && !texts.countedPart3b.isEmpty())
+        return filledText(texts.countedPart3b, reasonsOf(row, texts));
     if (row.countsForPart1() && !texts.countedPart1.isEmpty())
         return filledText(texts.countedPart1, reasonsOf(row, texts));
     return filledText(texts.notCounted, reasonsOf(row, texts));
@@ -186,7 +189,7 @@ QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTex
     QStringList counted;
     for (qsizetype row = 0; row < assessment.rows.size(); ++row) {
         const RowAssessment &assessed = assessment.rows[row];
-        if (part1 ? assessed.countsForPart1() : assessed.tallied())
+        if (part1 ? assessed.countsForPart1() : assessed.tallied() || assessed.countedForPart3bOnly)
             counted.append(QString::number(row + 1));
     }
     return filledText(counted.size() == 1 ? texts.grounds : texts.groundsSeveral,

@@ -48,8 +48,9 @@ struct ExplanationTexts
     QString expungedOn;  // %1: the expiry date
     QString noTerm;      // a severity that matches no category
     QString counted;
-    QString countedPart1; // %1: why only under part 1
-    QString notCounted;   // %1: the reasons
+    QString countedPart1;  // %1: why only under part 1
+    QString countedPart3b; // %1: why not under part 2 or 3 (a)
+    QString notCounted;    // %1: the reasons
     QMap<Exclusion, QString> reasons;
     QString kindNotGiven; // why a row without custody and without a kind is not counted
     QMap<Article18Clause, QString> clauses;

@@ -127,6 +127,39 @@ void TestLegalCases::assesses_data()
                          "No", "Yes")}
         << crime("grave", QDate(2018, 1, 1)) << K::Dangerous << Dates{QDate(2023, 1, 1)};
 
+    // Art. 18 part 3 (b) asks no deprivation of liberty of its priors ("ранее ... два
+    // раза было осуждено за тяжкое преступление или ранее осуждалось за особо
+    // тяжкое"), unlike parts 2 and 3 (a); part 4's exclusions still apply. A fine
+    // paid on 1 June 2023 keeps the conviction a year (art. 86 part 3 (b)).
+    const ConvictionDetails fined{
+        .crimeDate = QDate(2022, 10, 1), .punishment = P::Milder, .served = QDate(2023, 6, 1)};
+    const ConvictionRecord finedGrave = prior("01.03.2023", "grave", fined, "No");
+    QTest::newRow("3(b): especially grave, two grave priors fined: especially dangerous")
+        << Records{finedGrave, finedGrave} << crime("especially grave", QDate(2024, 5, 31))
+        << K::EspeciallyDangerous << Dates{QDate(2024, 6, 1), QDate(2024, 6, 1)};
+    QTest::newRow("3(b): the fines' year over on 1 June 2024: no recidivism")
+        << Records{finedGrave, finedGrave} << crime("especially grave", QDate(2024, 6, 1))
+        << K::Neither << Dates{QDate(2024, 6, 1), QDate(2024, 6, 1)};
+    QTest::newRow("3(b): especially grave, one especially grave prior fined")
+        << Records{prior("01.03.2023", "especially grave", fined, "No")}
+        << crime("especially grave", QDate(2024, 1, 1)) << K::EspeciallyDangerous
+        << Dates{QDate(2024, 6, 1)};
+    QTest::newRow("3(b): one grave prior fined is not two: part 1")
+        << Records{finedGrave} << crime("especially grave", QDate(2024, 1, 1)) << K::Simple
+        << Dates{QDate(2024, 6, 1)};
+    QTest::newRow("grave new crime, two grave priors fined: 2(b) and 3(a) ask custody, part 1")
+        << Records{finedGrave, finedGrave} << crime("grave", QDate(2024, 1, 1)) << K::Simple
+        << Dates{QDate(2024, 6, 1), QDate(2024, 6, 1)};
+    const ConvictionRecord conditionalGrave = prior("01.03.2023", "grave",
+                                                    {.crimeDate = QDate(2022, 10, 1),
+                                                     .punishment = P::Conditional,
+                                                     .probationEnd = QDate(2025, 2, 28)},
+                                                    "No");
+    QTest::newRow("3(b): two grave conditional sentences not revoked: art. 18 part 4 (c)")
+        << Records{conditionalGrave, conditionalGrave}
+        << crime("especially grave", QDate(2024, 1, 1)) << K::Neither
+        << Dates{QDate(2025, 3, 1), QDate(2025, 3, 1)};
+
     // A milder punishment: one year after it was served; it counts under part 1.
     const ConvictionDetails milder{.punishment = P::Milder, .served = QDate(2022, 3, 1)};
     QTest::newRow("milder, day before its year ends: recidivism under part 1")

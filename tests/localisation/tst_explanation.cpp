@@ -52,6 +52,7 @@ ExplanationTexts detailWords()
     using T = TermClause;
     using P = PunishmentKind;
     words.countedPart1 = "part 1 only: %1";
+    words.countedPart3b = "3b and part 1: %1";
     words.reasons[Exclusion::Negligent] = "negligent";
     words.reasons[Exclusion::ConditionalSentence] = "conditional";
     words.kindNotGiven = "kind needed";
@@ -109,6 +110,7 @@ private slots:
     void notices();
     void detailNotes_data();
     void detailNotes();
+    void part3bCountsPriorsWithoutCustody();
     void horizon_data();
     void horizon();
     void horizonAgreesWithTheDayItNames_data();
@@ -274,6 +276,26 @@ void TestExplanation::detailNotes()
              QStringLiteral("negligent new crime"));
 }
 
+// An especially grave new crime: a fined grave prior counts under part 3 (b),
+// which asks no custody, and its note and the grounds say so.
+void TestExplanation::part3bCountsPriorsWithoutCustody()
+{
+    const Records fined(
+        2, withDetails(conviction("01.03.2015", "grave", "No"),
+                       {.punishment = PunishmentKind::Milder, .served = QDate(2015, 6, 1)}));
+    const RecidivismAssessment assessment =
+        assess(fined, fixtureCrime("especially grave", false, QDate(2016, 1, 10)));
+    QCOMPARE(assessment.kind, RecidivismKind::EspeciallyDangerous);
+    QCOMPARE(tallyNote(assessment.rows.first(), detailWords()),
+             QStringLiteral("3b and part 1: no custody"));
+    QCOMPARE(groundsLine(assessment, detailWords()), QStringLiteral("grounds 3b; nos. 1, 2"));
+    // Under a grave new crime the same prior counts under part 1 only.
+    const RecidivismAssessment grave =
+        assess(fined, fixtureCrime("grave", true, QDate(2016, 1, 10)));
+    QCOMPARE(tallyNote(grave.rows.first(), detailWords()),
+             QStringLiteral("part 1 only: no custody"));
+}
+
 void TestExplanation::horizon_data()
 {
     QTest::addColumn<Records>("records");
@@ -333,6 +355,15 @@ void TestExplanation::horizonAgreesWithTheDayItNames_data()
                    withDetails(conviction("01.03.2016", "grave"), {.negligent = true}),
                    conviction("01.05.2016", "medium", "No"), conviction("01.06.2016", "medium")}
         << "medium";
+    // Part 3 (b) counts grave priors whatever their punishment: two fined, one in
+    // custody, starting and stopping on other days.
+    QTest::newRow("part 3 (b)")
+        << Records{withDetails(conviction("01.03.2015", "grave", "No"),
+                               {.punishment = P::Milder, .served = QDate(2016, 3, 1)}),
+                   withDetails(conviction("01.09.2015", "grave", "No"),
+                               {.punishment = P::Milder, .served = QDate(2016, 9, 1)}),
+                   conviction("01.02.2016", "grave"), conviction("01.05.2016", "grave", "No")}
+        << "especially grave";
 }
 
 void TestExplanation::horizonAgreesWithTheDayItNames()
