@@ -1,5 +1,7 @@
 #include "assessment/recordlist.h"
 
+#include <algorithm>
+
 RecordList::RecordList(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -112,7 +114,10 @@ void RecordList::setRowNotes(const QStringList &notes)
 void RecordList::setDatedAfterCrime(const QList<bool> &rows)
 {
     const QList<bool> marked = rows.mid(0, m_records.size());
-    if (marked == m_datedAfterCrime)
+    // std::equal rather than QList's ==, which hands memcmp the null data of an
+    // empty list (undefined behaviour, reported by the sanitizer).
+    if (std::equal(marked.cbegin(), marked.cend(), m_datedAfterCrime.cbegin(),
+                   m_datedAfterCrime.cend()))
         return;
     m_datedAfterCrime = marked;
     if (m_records.isEmpty())
