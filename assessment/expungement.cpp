@@ -81,6 +81,72 @@ Expungement checkExpungement(const CrimeCategories &categories, const QString &y
                             convictionDate, calculationDate);
 }
 
+namespace {
+
+// The term of the sentence alone, before the removal and the 2013 doubt.
+Expungement termOfSentence(const RecordTexts &texts, const ConvictionRecord &record,
+                           Gravity gravity, QDate convictionDate, QDate calculationDate)
+{
+    const ConvictionDetails &details = record.Details;
+    const bool minor = record.Juvenile == texts.answers.yes;
+    const auto [custodyClause, crimeDateAssumed] = custodyTerm(gravity, minor, details.crimeDate);
+    // The term runs from the later of the main and the additional punishment's
+    // end (Article 86 part 3).
+    const auto fromLaterEnd = [&](TermClause clause, QDate mainEnd, Assumptions assumed) {
+        if (details.additionalEnd.isValid() && details.additionalEnd > mainEnd)
+            return runningFrom(clause, TermStart::AdditionalEnd, details.additionalEnd,
+                               calculationDate, assumed);
+        return runningFrom(clause, TermStart::Served, mainEnd, calculationDate, assumed);
+    };
+
+    switch (sentenceOf(record, texts.answers)) {
+    case Sentence::Custody:
+        if (details.served.isValid())
+            return fromLaterEnd(custodyClause, details.served, crimeDateAssumed);
+        break;
+    case Sentence::Conditional:
+        if (details.probationEnd.isValid()) {
+            // A conditional sentence is expunged when probation expires (Article 86
+            // part 3 (a)), even while an additional punishment still runs: so the
+            // Supreme Court held (ruling 42-UD25-1-K4 of 8 April 2025); courts have
+            // differed.
+            Expungement term = runningFrom(TermClause::Art86a, TermStart::ProbationEnd,
+                                           details.probationEnd, calculationDate, {});
+            term.additionalOutlastedProbation =
+                details.additionalEnd.isValid() && details.additionalEnd > details.probationEnd;
+            return term;
+        }
+        break;
+    case Sentence::Milder:
+        if (details.served.isValid())
+            return fromLaterEnd(minor ? TermClause::Art95a : TermClause::Art86b, details.served,
+                                {});
+        break;
+    case Sentence::Deferred:
+    case Sentence::Unspecified: break;
+    }
+    // Without the day it was served, the term of a custodial sentence runs from
+    // the conviction date, or from the additional punishment's end when that is
+    // given and later.
+    if (details.additionalEnd.isValid() && details.additionalEnd > convictionDate)
+        return runningFrom(custodyClause, TermStart::AdditionalEnd, details.additionalEnd,
+                           calculationDate, crimeDateAssumed);
+    return runningFrom(custodyClause, TermStart::Conviction, convictionDate, calculationDate,
+                       crimeDateAssumed | Assumption::ConvictionStart);
+}
+
+// The longer term of the same provision, from 3 August 2013.
+TermClause longerTermOf(TermClause clause)
+{
+    switch (clause) {
+    case TermClause::Art86dBefore2013: return TermClause::Art86d;
+    case TermClause::Art86eBefore2013: return TermClause::Art86e;
+    default: return clause;
+    }
+}
+
+} // namespace
+
 Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &record,
                              QDate convictionDate, QDate calculationDate)
 {
@@ -90,33 +156,22 @@ Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &r
         return runningFrom(TermClause::None, TermStart::Conviction, convictionDate, calculationDate,
                            {});
     }
-    const ConvictionDetails &details = record.Details;
-    const bool minor = record.Juvenile == texts.answers.yes;
-    const auto [custodyClause, crimeDateAssumed] = custodyTerm(*gravity, minor, details.crimeDate);
-
-    switch (sentenceOf(record, texts.answers)) {
-    case Sentence::Custody:
-        if (details.served.isValid())
-            return runningFrom(custodyClause, TermStart::Served, details.served, calculationDate,
-                               crimeDateAssumed);
-        break;
-    case Sentence::Conditional:
-        if (details.probationEnd.isValid())
-            return runningFrom(TermClause::Art86a, TermStart::ProbationEnd, details.probationEnd,
-                               calculationDate, {});
-        break;
-    case Sentence::Milder:
-        if (details.served.isValid())
-            return runningFrom(minor ? TermClause::Art95a : TermClause::Art86b, TermStart::Served,
-                               details.served, calculationDate, {});
-        break;
-    case Sentence::Deferred:
-    case Sentence::Unspecified: break;
+    Expungement term = termOfSentence(texts, record, *gravity, convictionDate, calculationDate);
+    // A crime whose date is not given but whose conviction came from 3 August 2013
+    // on may have been committed under the longer terms.
+    if (term.assumed.testFlag(Assumption::TermsBefore2013) && convictionDate >= LongerTermsFrom)
+        term.longerTermsExpiry = term.startDate.addMonths(termMonths(longerTermOf(term.clause)));
+    // A removed conviction no longer counts from the day it was removed
+    // (Article 86 part 6).
+    const QDate removed = record.Details.removed;
+    if (removed.isValid() && removed < term.expiry) {
+        term.removed = removed;
+        term.expiry = removed;
+        term.inForce = calculationDate < removed;
+        if (term.longerTermsExpiry)
+            term.longerTermsExpiry = std::min(*term.longerTermsExpiry, removed);
     }
-    // Without the day it was served, the term of a custodial sentence runs from
-    // the conviction date.
-    return runningFrom(custodyClause, TermStart::Conviction, convictionDate, calculationDate,
-                       crimeDateAssumed | Assumption::ConvictionStart);
+    return term;
 }
 
 QString expungementAnswer(const RecordTexts &texts, const QString &severity,

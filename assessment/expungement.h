@@ -7,7 +7,9 @@
 // the sentence was served, a conditional sentence expires with its probation, a
 // milder punishment one year after it was served (six months for a minor), and
 // grave and especially grave crimes committed from 3 August 2013 keep their
-// conviction 8 and 10 years.
+// conviction 8 and 10 years. The term runs from the later of the main
+// punishment's end and the additional punishment's end, and a conviction removed
+// before its term ends no longer counts from the day it was removed.
 #pragma once
 
 #include "assessment/convictionrecord.h"
@@ -15,6 +17,8 @@
 
 #include <QDate>
 #include <QFlags>
+
+#include <optional>
 
 // The term in whole years of the columns alone; 0 for a severity text that names
 // no category.
@@ -41,12 +45,14 @@ inline constexpr int TermClauseCount = 11;
 int termMonths(TermClause clause);
 
 // The day a term runs from.
-enum class TermStart { Conviction, Served, ProbationEnd };
+enum class TermStart { Conviction, Served, ProbationEnd, AdditionalEnd };
+inline constexpr int TermStartCount = 4;
 
 // What the assessment assumed for a fact the record does not give.
 enum class Assumption {
     ConvictionStart = 0x1, // the term runs from the conviction date: no served day or probation end
     TermsBefore2013 = 0x2, // the crime predates 3 August 2013: its date is not given
+    RevokedBeforeCrime = 0x4, // revoked with no day given: before the new crime
 };
 Q_DECLARE_FLAGS(Assumptions, Assumption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Assumptions)
@@ -59,6 +65,16 @@ struct Expungement
     QDate expiry;         // the first day the conviction no longer counts
     bool inForce = false; // the calculation date is before the expiry date
     Assumptions assumed;
+    // The day the conviction was removed, when that came before its term ended:
+    // the expiry is that day.
+    QDate removed;
+    // When the crime's date was not given and the longer terms from 3 August 2013
+    // may apply: the expiry they would give.
+    std::optional<QDate> longerTermsExpiry;
+    // A conditional sentence whose additional punishment ended after probation:
+    // the conviction is expunged with probation, as the Supreme Court has held,
+    // though courts have differed.
+    bool additionalOutlastedProbation = false;
 
     bool hasTerm() const { return clause != TermClause::None; }
 };

@@ -4,9 +4,23 @@
 #include "assessment/sentence.h"
 #include "platform/shortdateformat.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <array>
 
 namespace {
+
+// A conditional sentence or deferral that a revocation made deprivation of liberty.
+bool madeCustodyByRevocation(const ConvictionRecord &record, const AnswerTexts &answers,
+                             Sentence sentence)
+{
+    if (sentence != Sentence::Custody || !record.Details.revoked)
+        return false;
+    ConvictionRecord unrevoked = record;
+    unrevoked.Details.revoked = false;
+    return sentenceOf(unrevoked, answers) != Sentence::Custody;
+}
 
 Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record,
                         const RowAssessment &row, QDate calculationDate)
@@ -17,7 +31,7 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
     else if (*row.gravity == Gravity::Small)
         exclusions |= Exclusion::SmallGravity;
     // A revoked conditional sentence or deferral counts as deprivation of liberty,
-    // whatever the boxes say.
+    // whatever the boxes say, once it was revoked before the new crime.
     switch (row.sentence) {
     case Sentence::Custody: break;
     case Sentence::Conditional:
@@ -31,7 +45,11 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
     case Sentence::Milder:
     case Sentence::Unspecified: exclusions |= Exclusion::NoActualCustody; break;
     }
-    if (record.Details.negligent)
+    const ConvictionDetails &details = record.Details;
+    if (madeCustodyByRevocation(record, texts.answers, row.sentence) &&
+        details.revokedOn.isValid() && details.revokedOn >= calculationDate)
+        exclusions |= Exclusion::RevokedAfterCrime;
+    if (details.negligent)
         exclusions |= Exclusion::Negligent;
     if (record.Juvenile == texts.answers.yes)
         exclusions |= Exclusion::CommittedAsMinor;
@@ -39,32 +57,225 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
         exclusions |= Exclusion::Expunged;
     if (row.convictionDate > calculationDate)
         exclusions |= Exclusion::AfterCalculationDate;
+    if (details.inForce.isValid() && details.inForce > calculationDate)
+        exclusions |= Exclusion::NotYetInForce;
     return exclusions;
 }
 
-// The priors part 3 (b) counts, whatever their punishment.
-void tallyForPart3b(Tallies &tallies, std::optional<Gravity> gravity, int step)
+// The first day a conviction can count.
+QDate countsFromOf(const ConvictionRecord &record, const AnswerTexts &answers,
+                   const RowAssessment &row)
 {
-    if (gravity == Gravity::Grave)
-        tallies.part3bGrave += step;
-    else if (gravity == Gravity::EspeciallyGrave)
-        tallies.part3bEspeciallyGrave += step;
+    const ConvictionDetails &details = record.Details;
+    QDate from = row.convictionDate;
+    if (details.inForce.isValid())
+        from = std::max(from, details.inForce);
+    if (madeCustodyByRevocation(record, answers, row.sentence) && details.revokedOn.isValid())
+        from = std::max(from, details.revokedOn.addDays(1));
+    return from;
 }
 
-// Priors of small gravity are never tallied.
-void tally(Tallies &tallies, std::optional<Gravity> gravity, int step)
+// How a row counts: towards dangerous recidivism, under part 3 (b), under part 1.
+struct Counting
 {
-    if (!gravity)
-        return;
-    switch (*gravity) {
-    case Gravity::Small: break;
-    case Gravity::Medium: tallies.medium += step; break;
-    case Gravity::Grave: tallies.grave += step; break;
-    case Gravity::EspeciallyGrave: tallies.especiallyGrave += step; break;
+    bool dangerous = false;
+    bool part3b = false;
+    bool part1 = false;
+};
+
+// The tallies, by sentence: the rows of one sentence count once, with their most
+// serious counted crime. A row without a sentence number is a sentence of its own.
+class SentenceTallies
+{
+public:
+    void change(int sentence, std::optional<Gravity> gravity, Counting counting, int step)
+    {
+        Counts &counts = m_sentences[sentence];
+        contribute(counts, -1);
+        if (gravity && counting.dangerous)
+            counts.dangerous[std::size_t(*gravity)] += step;
+        if (gravity && counting.part3b)
+            counts.part3b[std::size_t(*gravity)] += step;
+        if (counting.part1)
+            counts.part1 += step;
+        contribute(counts, +1);
+    }
+
+    const Tallies &tallies() const { return m_tallies; }
+
+private:
+    struct Counts
+    {
+        std::array<int, 4> dangerous{};
+        std::array<int, 4> part3b{};
+        int part1 = 0;
+    };
+
+    static std::optional<Gravity> mostSerious(const std::array<int, 4> &counts)
+    {
+        for (std::size_t index = counts.size(); index-- > 0;) {
+            if (counts[index] > 0)
+                return Gravity(index);
+        }
+        return std::nullopt;
+    }
+
+    void contribute(const Counts &counts, int step)
+    {
+        switch (mostSerious(counts.dangerous).value_or(Gravity::Small)) {
+        case Gravity::Small: break; // never tallied
+        case Gravity::Medium: m_tallies.medium += step; break;
+        case Gravity::Grave: m_tallies.grave += step; break;
+        case Gravity::EspeciallyGrave: m_tallies.especiallyGrave += step; break;
+        }
+        const std::optional<Gravity> part3b = mostSerious(counts.part3b);
+        if (part3b == Gravity::EspeciallyGrave)
+            m_tallies.part3bEspeciallyGrave += step;
+        else if (part3b == Gravity::Grave)
+            m_tallies.part3bGrave += step;
+        if (counts.part1 > 0)
+            m_tallies.part1 += step;
+    }
+
+    QHash<int, Counts> m_sentences;
+    Tallies m_tallies;
+};
+
+// The key of a row's sentence: its number, or a key of its own.
+int sentenceKey(const RowAssessment &row, qsizetype index)
+{
+    return row.sentenceNumber > 0 ? row.sentenceNumber : -int(index) - 1;
+}
+
+// The rows of each numbered sentence with two rows or more, by number.
+QHash<int, QList<int>> sharedSentences(const QList<RowAssessment> &rows)
+{
+    QHash<int, QList<int>> sentences;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        if (rows[index].sentenceNumber > 0)
+            sentences[rows[index].sentenceNumber].append(int(index));
+    }
+    sentences.removeIf([](const auto &sentence) { return sentence.value().size() < 2; });
+    return sentences;
+}
+
+// The rows of one sentence served one punishment: its end is the latest end
+// given for any of them, and without one the term runs from the last of their
+// conviction dates, the day of the final sentence.
+struct SharedSentence
+{
+    QDate served;
+    QDate additionalEnd;
+    QDate finalConviction;
+};
+
+QHash<int, SharedSentence> sharedEnds(const QList<RowAssessment> &rows,
+                                      const QList<ConvictionRecord> &records,
+                                      const QHash<int, QList<int>> &sentences)
+{
+    const auto later = [](QDate &kept, QDate date) {
+        if (date.isValid() && (!kept.isValid() || date > kept))
+            kept = date;
+    };
+    QHash<int, SharedSentence> ends;
+    for (auto sentence = sentences.cbegin(); sentence != sentences.cend(); ++sentence) {
+        SharedSentence &end = ends[sentence.key()];
+        for (const int member : sentence.value()) {
+            later(end.served, records[member].Details.served);
+            later(end.additionalEnd, records[member].Details.additionalEnd);
+            later(end.finalConviction, rows[member].convictionDate);
+        }
+    }
+    return ends;
+}
+
+// The more serious of two rows for counting: tallied first, then by gravity.
+int countingRank(const RowAssessment &row)
+{
+    const int gravity = row.gravity ? int(*row.gravity) : -1;
+    if (row.tallied())
+        return 20 + gravity;
+    if (row.countedForPart3bOnly)
+        return 10 + gravity;
+    return row.countsForPart1() ? gravity : -10;
+}
+
+// Each counted row of a shared sentence but its most serious one is counted with it.
+void markCountedWith(QList<RowAssessment> &rows, const QHash<int, QList<int>> &sentences)
+{
+    for (const QList<int> &members : sentences) {
+        QList<int> counted;
+        for (const int member : members) {
+            if (rows[member].counts())
+                counted.append(member);
+        }
+        if (counted.size() < 2)
+            continue;
+        const int first = *std::max_element(counted.cbegin(), counted.cend(), [&](int a, int b) {
+            return countingRank(rows[a]) < countingRank(rows[b]);
+        });
+        for (const int member : counted) {
+            if (member != first)
+                rows[member].countedWithRow = first;
+        }
     }
 }
 
+Counting countingOf(const RowAssessment &row, Exclusions besides)
+{
+    return Counting{!(row.exclusions & ~besides), row.countsForPart3bBesides(besides),
+                    row.countsForPart1Besides(besides)};
+}
+
+// What the answer of a row rests on that the record does not settle.
+Doubts rowDoubts(const RowAssessment &row, const ConvictionRecord &record, QDate calculationDate)
+{
+    Doubts doubts;
+    const Expungement &term = row.expungement;
+    if (term.longerTermsExpiry && (calculationDate < *term.longerTermsExpiry) != term.inForce)
+        doubts |= Doubt::CrimeDateDecides;
+    if (term.hasTerm() && !term.removed.isValid() && calculationDate == term.expiry &&
+        row.convictionDate <= calculationDate)
+        doubts |= Doubt::BoundaryDay;
+    if (term.additionalOutlastedProbation && calculationDate >= term.expiry &&
+        calculationDate <= record.Details.additionalEnd)
+        doubts |= Doubt::AdditionalOutlastedProbation;
+    // A sentence enters into force once its appeal term has run (Article 390
+    // part 1 of the Code of Criminal Procedure): a crime within that term most
+    // likely came before the conviction existed.
+    if (!record.Details.inForce.isValid() && row.counts() &&
+        calculationDate >= row.convictionDate &&
+        calculationDate <= row.convictionDate.addDays(appealTermDays(row.convictionDate)))
+        doubts |= Doubt::AppealPeriod;
+    return doubts;
+}
+
+// Where courts differ on the clause the tallies meet.
+Doubts resultDoubts(const CurrentCrime &crime, const Tallies &tallies, RecidivismKind kind)
+{
+    Doubts doubts;
+    if (crime.negligent)
+        return doubts;
+    const bool grave = crime.gravity == Gravity::Grave;
+    const bool especiallyGrave = crime.gravity == Gravity::EspeciallyGrave;
+    if (especiallyGrave && crime.actualCustody && tallies.medium >= 2 &&
+        kind < RecidivismKind::Dangerous)
+        doubts |= Doubt::Part2aEspeciallyGrave;
+    if (grave && crime.actualCustody && tallies.grave < 2 &&
+        tallies.grave + tallies.especiallyGrave >= 2 && kind < RecidivismKind::EspeciallyDangerous)
+        doubts |= Doubt::Part3aEspeciallyGravePrior;
+    return doubts;
+}
+
 } // namespace
+
+// Article 389.4 part 1 of the Code of Criminal Procedure: ten days, fifteen for
+// sentences pronounced from 9 January 2023 (Federal Law No. 608-FZ of 29 December
+// 2022).
+int appealTermDays(QDate pronounced)
+{
+    return pronounced >= QDate(2023, 1, 9) ? 15 : 10;
+}
 
 Article18Clauses article18Clauses(const CurrentCrime &crime, const Tallies &tallies)
 {
@@ -81,6 +292,10 @@ Article18Clauses article18Clauses(const CurrentCrime &crime, const Tallies &tall
         clauses |= Article18Clause::Part3a;
     if (especiallyGrave && (tallies.part3bGrave >= 2 || tallies.part3bEspeciallyGrave >= 1))
         clauses |= Article18Clause::Part3b;
+    // Courts read part 2 (b) a fortiori for an especially grave crime; part 3 (b)
+    // makes that reading needless when it holds.
+    if (especiallyGrave && tallies.grave >= 1 && !(clauses & Article18Clause::Part3b))
+        clauses |= Article18Clause::Part2bEspeciallyGrave;
     if (!clauses && crime.gravity && tallies.part1 > 0)
         clauses |= Article18Clause::Part1;
     return clauses;
@@ -90,7 +305,8 @@ RecidivismKind recidivismKind(Article18Clauses clauses)
 {
     if (clauses & (Article18Clause::Part3a | Article18Clause::Part3b))
         return RecidivismKind::EspeciallyDangerous;
-    if (clauses & (Article18Clause::Part2a | Article18Clause::Part2b))
+    if (clauses & (Article18Clause::Part2a | Article18Clause::Part2b |
+                   Article18Clause::Part2bEspeciallyGrave))
         return RecidivismKind::Dangerous;
     if (clauses & Article18Clause::Part1)
         return RecidivismKind::Simple;
@@ -102,7 +318,8 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
                                       const ShortDateFormat &dateFormat)
 {
     RecidivismAssessment assessment;
-    assessment.rows.reserve(records.size());
+    QList<RowAssessment> &rows = assessment.rows;
+    rows.reserve(records.size());
     for (const ConvictionRecord &record : records) {
         const std::optional<QDate> date = dateFormat.tryParse(record.Date);
         if (!date) {
@@ -112,25 +329,62 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
         RowAssessment row;
         row.convictionDate = *date;
         row.gravity = texts.categories.gravityOf(record.Severity);
-        row.expungement = checkExpungement(texts, record, *date, crime.calculationDate);
-        row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
         row.sentence = sentenceOf(record, texts.answers);
+        row.sentenceNumber = record.Details.sentence;
+        row.countsFrom = countsFromOf(record, texts.answers, row);
+        rows.append(std::move(row));
+    }
+    const QHash<int, QList<int>> sentences = sharedSentences(rows);
+    const QHash<int, SharedSentence> ends = sharedEnds(rows, records, sentences);
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        RowAssessment &row = rows[index];
+        ConvictionRecord record = records[index];
+        QDate termDate = row.convictionDate;
+        if (const auto end = ends.constFind(row.sentenceNumber); end != ends.cend()) {
+            record.Details.served = end->served;
+            record.Details.additionalEnd = end->additionalEnd;
+            termDate = end->finalConviction;
+            for (const int member : sentences.value(row.sentenceNumber)) {
+                if (member != index)
+                    row.sameSentence.append(member);
+            }
+        }
+        row.expungement = checkExpungement(texts, record, termDate, crime.calculationDate);
+        if (madeCustodyByRevocation(record, texts.answers, row.sentence) &&
+            !record.Details.revokedOn.isValid())
+            row.expungement.assumed |= Assumption::RevokedBeforeCrime;
+    }
+
+    SentenceTallies tallies;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        RowAssessment &row = rows[index];
+        const ConvictionRecord &record = records[index];
+        row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
         row.exclusions = exclusionsOf(texts, record, row, crime.calculationDate);
-        if (row.tallied())
-            tally(assessment.tallies, row.gravity, +1);
-        if (row.countsForPart1())
-            ++assessment.tallies.part1;
-        if (row.countsForPart3b())
-            tallyForPart3b(assessment.tallies, row.gravity, +1);
         row.countedForPart3bOnly =
             crime.gravity == Gravity::EspeciallyGrave && row.countsForPart3b() && !row.tallied();
-        assessment.rows.append(std::move(row));
+        tallies.change(sentenceKey(row, index), row.gravity, countingOf(row, {}), +1);
+        row.doubts = rowDoubts(row, record, crime.calculationDate);
+        assessment.doubts |= row.doubts;
     }
+    markCountedWith(rows, sentences);
+    assessment.tallies = tallies.tallies();
     assessment.negligentCrime = crime.negligent;
     assessment.categoryMissing = !crime.gravity;
     assessment.clauses = article18Clauses(crime, assessment.tallies);
     assessment.kind = recidivismKind(assessment.clauses);
+    assessment.doubts |= resultDoubts(crime, assessment.tallies, assessment.kind);
     return assessment;
+}
+
+QList<int> RecidivismAssessment::rowsInDoubt(Doubt doubt) const
+{
+    QList<int> inDoubt;
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        if (rows[index].doubts.testFlag(doubt))
+            inDoubt.append(int(index));
+    }
+    return inDoubt;
 }
 
 int RecidivismAssessment::countDatedAfterCrime() const
@@ -163,44 +417,43 @@ RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const Current
 
 ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessment &assessment)
 {
-    // A row counts while the calculation date lies in [conviction date, expiry
-    // date), when nothing else excludes it. Walking the days on which rows start
-    // or stop counting, in order, finds the first day the result changes.
-    constexpr Exclusions Timed = Exclusion::Expunged | Exclusion::AfterCalculationDate;
+    // A row counts while the calculation date lies in [the first day it can count,
+    // expiry date), when nothing else excludes it. Walking the days on which rows
+    // start or stop counting, in order, finds the first day the result changes.
+    constexpr Exclusions Timed = Exclusion::Expunged | Exclusion::AfterCalculationDate |
+                                 Exclusion::NotYetInForce | Exclusion::RevokedAfterCrime;
     struct Change
     {
         QDate day;
+        int sentence;
         std::optional<Gravity> gravity;
+        Counting counting;
         int step;
-        bool dangerous; // counts towards dangerous recidivism as well as part 1
-        bool part3b;    // counts under part 3 (b)
     };
+    SentenceTallies tallies;
     QList<Change> changes;
-    for (const RowAssessment &row : assessment.rows) {
+    for (qsizetype index = 0; index < assessment.rows.size(); ++index) {
+        const RowAssessment &row = assessment.rows[index];
+        const int sentence = sentenceKey(row, index);
+        tallies.change(sentence, row.gravity, countingOf(row, {}), +1);
         if (!row.countsForPart1Besides(Timed))
             continue;
-        const bool dangerous = !(row.exclusions & ~Timed);
-        const bool part3b = row.countsForPart3bBesides(Timed);
-        if (row.convictionDate > crime.calculationDate)
-            changes.append({row.convictionDate, row.gravity, +1, dangerous, part3b});
-        if (row.expungement.expiry > crime.calculationDate &&
-            row.expungement.expiry > row.convictionDate)
-            changes.append({row.expungement.expiry, row.gravity, -1, dangerous, part3b});
+        const Counting counting = countingOf(row, Timed);
+        const QDate expiry = row.expungement.expiry;
+        if (row.countsFrom > crime.calculationDate && expiry > row.countsFrom)
+            changes.append({row.countsFrom, sentence, row.gravity, counting, +1});
+        if (expiry > crime.calculationDate && expiry > row.countsFrom)
+            changes.append({expiry, sentence, row.gravity, counting, -1});
     }
     std::sort(changes.begin(), changes.end(),
               [](const Change &a, const Change &b) { return a.day < b.day; });
 
-    Tallies tallies = assessment.tallies;
     for (qsizetype i = 0; i < changes.size();) {
         const QDate day = changes[i].day;
-        for (; i < changes.size() && changes[i].day == day; ++i) {
-            if (changes[i].dangerous)
-                tally(tallies, changes[i].gravity, changes[i].step);
-            if (changes[i].part3b)
-                tallyForPart3b(tallies, changes[i].gravity, changes[i].step);
-            tallies.part1 += changes[i].step;
-        }
-        const RecidivismKind kind = recidivismKind(article18Clauses(crime, tallies));
+        for (; i < changes.size() && changes[i].day == day; ++i)
+            tallies.change(changes[i].sentence, changes[i].gravity, changes[i].counting,
+                           changes[i].step);
+        const RecidivismKind kind = recidivismKind(article18Clauses(crime, tallies.tallies()));
         if (kind != assessment.kind)
             return ResultHorizon{day.addDays(-1), kind};
     }

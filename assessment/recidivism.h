@@ -41,6 +41,8 @@ enum class Exclusion {
     AfterCalculationDate = 0x40, // no previous conviction yet when the crime was committed
     Negligent = 0x80,            // Article 18 part 1: only intentional crimes count
     ConditionalSentence = 0x100, // Article 18 part 4 (c): conditional, not revoked
+    RevokedAfterCrime = 0x200,   // Article 18 part 4 (c): revoked only on or after the crime's day
+    NotYetInForce = 0x400, // Article 86 part 1: the sentence entered into force after the crime
 };
 Q_DECLARE_FLAGS(Exclusions, Exclusion)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Exclusions)
@@ -53,9 +55,29 @@ enum class Article18Clause {
     Part3a = 0x4, // grave crime with custody; two or more grave priors with custody
     Part3b = 0x8, // especially grave crime; two grave or one especially grave prior, any punishment
     Part1 = 0x10, // intentional crime; an intentional prior of medium gravity or more
+    // Part 2 (b) as courts apply it to an especially grave crime (its letter names
+    // a grave one): a grave prior with custody.
+    Part2bEspeciallyGrave = 0x20,
 };
 Q_DECLARE_FLAGS(Article18Clauses, Article18Clause)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Article18Clauses)
+
+// Where an answer rests on a fact not given or on a point where courts differ.
+// The first four belong to rows, the last two to the result.
+enum class Doubt {
+    CrimeDateDecides = 0x1, // the terms from 3 August 2013 would give another answer
+    BoundaryDay = 0x2,      // the new crime falls on the day the conviction is expunged
+    AppealPeriod = 0x4,     // the new crime falls within the appeal term; no entry into force given
+    AdditionalOutlastedProbation = 0x8, // conditional; the additional punishment ran on
+    Part2aEspeciallyGrave = 0x10,       // part 2 (a) read a fortiori for an especially grave crime
+    Part3aEspeciallyGravePrior = 0x20,  // part 3 (a) read to count an especially grave prior
+};
+Q_DECLARE_FLAGS(Doubts, Doubt)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Doubts)
+
+// The appeal term in days of a sentence pronounced on the given day, under
+// Article 389.4 part 1 of the Code of Criminal Procedure as it then stood.
+int appealTermDays(QDate pronounced);
 
 // From the least to the most serious.
 enum class RecidivismKind { Neither, Simple, Dangerous, EspeciallyDangerous };
@@ -68,6 +90,18 @@ struct RowAssessment
     QString inForceText; // the answer written into the row
     Exclusions exclusions;
     Sentence sentence = Sentence::Custody;
+    // The first day the conviction can count: its date, the day the sentence
+    // entered into force, the day after a revocation.
+    QDate countsFrom;
+    int sentenceNumber = 0; // shared by the rows of one sentence; 0 when not given
+    // One sentence for several crimes: the other rows (from 0) of the sentence.
+    // Each crime keeps the term of its own category, run from the end of the
+    // sentence's whole punishment.
+    QList<int> sameSentence;
+    // One sentence counts once: the row (from 0) it is counted with, when it is
+    // another row.
+    std::optional<int> countedWithRow;
+    Doubts doubts;
 
     // Counted towards dangerous recidivism (and so towards recidivism too).
     bool tallied() const { return !exclusions; }
@@ -92,11 +126,14 @@ struct RowAssessment
     // Counted only because the new crime is especially grave and part 3 (b) asks
     // no custody: counted, but not towards part 2 or 3 (a).
     bool countedForPart3bOnly = false;
+    // Counted towards the result in any way.
+    bool counts() const { return tallied() || countedForPart3bOnly || countsForPart1(); }
 };
 
 // Counted priors by category, with custody and without reprieve; the priors that
 // count under part 1; and the grave and especially grave priors part 3 (b)
-// counts, with whatever punishment.
+// counts, with whatever punishment. A sentence for several crimes counts once,
+// with its most serious crime counted.
 struct Tallies
 {
     int medium = 0;
@@ -122,6 +159,8 @@ struct RecidivismAssessment
     Tallies tallies;
     Article18Clauses clauses;
     RecidivismKind kind = RecidivismKind::Neither;
+    // The rows' doubts, and the result's own.
+    Doubts doubts;
     bool negligentCrime = false; // the current crime was negligent: no recidivism
     // No category was chosen for the current crime: the rows are assessed, but the
     // kind is no answer and must not be shown as one.
@@ -135,6 +174,8 @@ struct RecidivismAssessment
 
     // The rows excluded only by the calendar's order: dated after the current crime.
     int countDatedAfterCrime() const;
+    // The rows (from 0) with the given doubt.
+    QList<int> rowsInDoubt(Doubt doubt) const;
 
     void throwIfFailed() const
     {

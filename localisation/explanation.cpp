@@ -78,6 +78,26 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.DatedAfterCrimeOne", into(t.datedAfterCrimeOne)},
         {u"String.DatedAfterCrimeSeveral", into(t.datedAfterCrimeSeveral)},
         {u"String.FutureCrimeDate", into(t.futureCrimeDate)},
+        {u"String.ReasonRevokedAfterCrime", into(t.reasons[Exclusion::RevokedAfterCrime])},
+        {u"String.ReasonNotYetInForce", into(t.reasons[Exclusion::NotYetInForce])},
+        {u"String.ClausePart2bEspeciallyGrave",
+         into(t.clauses[Article18Clause::Part2bEspeciallyGrave])},
+        {u"String.Part2bPractice", into(t.part2bPractice)},
+        {u"String.FromAdditionalEnd", into(t.termStarts[TermStart::AdditionalEnd])},
+        {u"String.AssumedRevokedBeforeCrime", into(t.assumptions[Assumption::RevokedBeforeCrime])},
+        {u"String.RemovedOn", into(t.removedOn)},
+        {u"String.SharedSentenceTerm", into(t.sharedTerm)},
+        {u"String.CountedWithRow", into(t.countedWith)},
+        {u"String.RowDoubtCrimeDate", into(t.rowDoubts[Doubt::CrimeDateDecides])},
+        {u"String.RowDoubtBoundaryDay", into(t.rowDoubts[Doubt::BoundaryDay])},
+        {u"String.RowDoubtAppealPeriod", into(t.rowDoubts[Doubt::AppealPeriod])},
+        {u"String.RowDoubtAdditional", into(t.rowDoubts[Doubt::AdditionalOutlastedProbation])},
+        {u"String.DoubtCrimeDate", into(t.doubtLines[Doubt::CrimeDateDecides])},
+        {u"String.DoubtBoundaryDay", into(t.doubtLines[Doubt::BoundaryDay])},
+        {u"String.DoubtAppealPeriod", into(t.doubtLines[Doubt::AppealPeriod])},
+        {u"String.DoubtAdditional", into(t.doubtLines[Doubt::AdditionalOutlastedProbation])},
+        {u"String.DoubtPart2a", into(t.doubtLines[Doubt::Part2aEspeciallyGrave])},
+        {u"String.DoubtPart3a", into(t.doubtLines[Doubt::Part3aEspeciallyGravePrior])},
         {u"String.FactsGiven", into(t.facts.given)},
         {u"String.CrimeCommitted", intoLabel(t.facts.crimeCommitted)},
         {u"String.SentenceServed", intoLabel(t.facts.served)},
@@ -104,6 +124,8 @@ QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
 {
     if (!row.expungement.hasTerm())
         return texts.noTerm;
+    if (row.expungement.removed.isValid() && !row.expungement.inForce)
+        return filledText(texts.removedOn, dateFormat.format(row.expungement.removed));
     if (row.expungement.inForce)
         return filledText(texts.countsUntil, dateFormat.format(row.expungement.expiry.addDays(-1)));
     return filledText(texts.expungedOn, dateFormat.format(row.expungement.expiry));
@@ -141,7 +163,13 @@ QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
         return {};
     const QString start =
         filledText(texts.termStarts[term.start], dateFormat.format(term.startDate));
-    return filledText(texts.basis, texts.termClauses[term.clause], start);
+    const QString basis = filledText(texts.basis, texts.termClauses[term.clause], start);
+    if (row.sameSentence.isEmpty() || texts.sharedTerm.isEmpty())
+        return basis;
+    QStringList numbers;
+    for (const int other : row.sameSentence)
+        numbers.append(QString::number(other + 1));
+    return basis + u'\n' + filledText(texts.sharedTerm, numbers.join(QStringLiteral(", ")));
 }
 
 QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts)
@@ -156,6 +184,8 @@ QString assumptionNote(const RowAssessment &row, const ExplanationTexts &texts)
 
 QString tallyNote(const RowAssessment &row, const ExplanationTexts &texts)
 {
+    if (row.countedWithRow && !texts.countedWith.isEmpty())
+        return filledText(texts.countedWith, QString::number(*row.countedWithRow + 1));
     if (row.tallied())
         return texts.counted;
     if (row.countedForPart3bOnly && !texts.countedPart3b.isEmpty())
@@ -169,8 +199,11 @@ QString rowNote(const RowAssessment &row, const ConvictionDetails &details,
                 const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
 {
     QStringList lines{expungementNote(row, texts, dateFormat),
-                      factsNote(details, texts, dateFormat), basisNote(row, texts, dateFormat),
-                      assumptionNote(row, texts), tallyNote(row, texts)};
+                      factsNote(details, texts, dateFormat),
+                      basisNote(row, texts, dateFormat),
+                      assumptionNote(row, texts),
+                      tallyNote(row, texts),
+                      doubtNote(row, details, texts, dateFormat)};
     lines.removeAll(QString());
     return lines.join(u'\n');
 }
@@ -192,8 +225,14 @@ QString groundsLine(const RecidivismAssessment &assessment, const ExplanationTex
         if (part1 ? assessed.countsForPart1() : assessed.tallied() || assessed.countedForPart3bOnly)
             counted.append(QString::number(row + 1));
     }
-    return filledText(counted.size() == 1 ? texts.grounds : texts.groundsSeveral,
-                      clauses.join(QStringLiteral(", ")), counted.join(QStringLiteral(", ")));
+    const QString grounds =
+        filledText(counted.size() == 1 ? texts.grounds : texts.groundsSeveral,
+                   clauses.join(QStringLiteral(", ")), counted.join(QStringLiteral(", ")));
+    // Part 2 (b) names a grave crime; courts apply it to an especially grave one.
+    if (assessment.clauses.testFlag(Article18Clause::Part2bEspeciallyGrave) &&
+        !texts.part2bPractice.isEmpty())
+        return grounds + u'\n' + texts.part2bPractice;
+    return grounds;
 }
 
 QString datedAfterCrimeLine(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
@@ -213,11 +252,55 @@ QString futureCrimeDateLine(QDate calculationDate, const ExplanationTexts &texts
     return filledText(texts.futureCrimeDate, dateFormat.format(calculationDate));
 }
 
+QString doubtNote(const RowAssessment &row, const ConvictionDetails &details,
+                  const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
+{
+    QStringList lines;
+    for (auto text = texts.rowDoubts.cbegin(); text != texts.rowDoubts.cend(); ++text) {
+        if (!row.doubts.testFlag(text.key()))
+            continue;
+        switch (text.key()) {
+        case Doubt::CrimeDateDecides:
+            lines.append(
+                filledText(text.value(),
+                           dateFormat.format(row.expungement.longerTermsExpiry.value_or(QDate()))));
+            break;
+        case Doubt::AppealPeriod: {
+            const int days = appealTermDays(row.convictionDate);
+            lines.append(filledText(text.value(), QString::number(days),
+                                    dateFormat.format(row.convictionDate.addDays(days))));
+            break;
+        }
+        case Doubt::AdditionalOutlastedProbation:
+            lines.append(filledText(text.value(), dateFormat.format(details.additionalEnd)));
+            break;
+        default: lines.append(text.value()); break;
+        }
+    }
+    lines.removeAll(QString());
+    return lines.join(u'\n');
+}
+
+QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
+{
+    QStringList lines;
+    for (auto text = texts.doubtLines.cbegin(); text != texts.doubtLines.cend(); ++text) {
+        if (!assessment.doubts.testFlag(text.key()) || text.value().isEmpty())
+            continue;
+        QStringList numbers;
+        for (const int row : assessment.rowsInDoubt(text.key()))
+            numbers.append(QString::number(row + 1));
+        lines.append(filledText(text.value(), numbers.join(QStringLiteral(", "))));
+    }
+    return lines.join(u'\n');
+}
+
 QString resultNotices(const RecidivismAssessment &assessment, QDate calculationDate,
                       const ExplanationTexts &texts, const ShortDateFormat &dateFormat)
 {
     QStringList lines{datedAfterCrimeLine(assessment, texts),
-                      futureCrimeDateLine(calculationDate, texts, dateFormat)};
+                      futureCrimeDateLine(calculationDate, texts, dateFormat),
+                      doubtLines(assessment, texts)};
     lines.removeAll(QString());
     return lines.join(u'\n');
 }

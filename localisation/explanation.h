@@ -59,7 +59,7 @@ struct ExplanationTexts
     QString noGrounds;
     QString negligentCrime; // the grounds line of a negligent current crime
     EnumTexts<TermClause, TermClauseCount> termClauses; // each provision with its length
-    EnumTexts<TermStart, 3> termStarts;                 // %1: the day
+    EnumTexts<TermStart, TermStartCount> termStarts;    // %1: the day
     QString basis;                                      // %1: the provision, %2: the start
     QMap<Assumption, QString> assumptions;
     QString assumed;    // %1: the assumptions
@@ -68,6 +68,16 @@ struct ExplanationTexts
     QString datedAfterCrimeOne;     // one conviction dated after the new crime, not counted
     QString datedAfterCrimeSeveral; // %1: how many (two or more)
     QString futureCrimeDate;        // %1: the new crime's date, after today
+    QString removedOn;              // %1: the day the conviction was removed
+    QString sharedTerm;             // %1: the numbers of the other rows of the sentence
+    QString countedWith;            // %1: the number of the row the sentence is counted with
+    QString part2bPractice;         // why part 2 (b) is applied to an especially grave crime
+    // A row's doubt: what would settle it. CrimeDateDecides: %1 the expiry under
+    // the longer terms; AppealPeriod: %1 the appeal term in days, %2 its last day;
+    // AdditionalOutlastedProbation: %1 the additional punishment's end.
+    QMap<Doubt, QString> rowDoubts;
+    // The result's warning lines; a row's doubt names the rows: %1 their numbers.
+    QMap<Doubt, QString> doubtLines;
     ResultTexts results;
     FactTexts facts;
 };
@@ -105,8 +115,15 @@ QString datedAfterCrimeLine(const RecidivismAssessment &assessment, const Explan
 // That the current crime is dated after the format's today; empty when it is not.
 QString futureCrimeDateLine(QDate calculationDate, const ExplanationTexts &texts,
                             const ShortDateFormat &dateFormat);
+// What would settle each doubt of a row, one per line; empty when it has none.
+QString doubtNote(const RowAssessment &row, const ConvictionDetails &details,
+                  const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
+// The warnings that the answer rests on a fact not given or on a point where
+// courts differ, one per line; empty when there is none.
+QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts);
 // The lines under the result that qualify it, one per line: the convictions
-// dated after the current crime, then a date in the future; empty when neither.
+// dated after the current crime, a date in the future, then the doubts; empty
+// when there is none.
 QString resultNotices(const RecidivismAssessment &assessment, QDate calculationDate,
                       const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
 QString horizonLine(const ResultHorizon &horizon, const ExplanationTexts &texts,

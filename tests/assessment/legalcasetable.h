@@ -23,6 +23,7 @@ struct LegalCase
     CurrentCrime crime;
     RecidivismKind kind;           // the expected outcome
     QList<QDate> expiries;         // each record's expected expiry date, in the list's order
+    Doubts doubts{};               // what the answer is expected to flag as resting on doubt
     const char *russianTitle = ""; // the Russian casebook's title; none when empty
 };
 
@@ -378,6 +379,337 @@ inline QList<LegalCaseGroup> legalCaseGroups()
                              "отбытия"},
         }};
 
-    return {servedDay, terms2013, conditionalAndDeferred, part3b, milderPunishment, negligence,
-            part1,     minors};
+    // Article 18 part 4 (c): a conditional sentence counts only when it was revoked
+    // and the person sent to serve it before the new crime. Conditional sentence
+    // of 1 March 2019 for a grave crime of 1 October 2018 (so the 8-year term of
+    // Article 86 part 3 (d) applies), probation to 28 February 2022.
+    const auto revokedOn = [](QDate day, QDate served = {}) {
+        return ConvictionDetails{.crimeDate = QDate(2018, 10, 1),
+                                 .punishment = P::Conditional,
+                                 .served = served,
+                                 .probationEnd = QDate(2022, 2, 28),
+                                 .revoked = true,
+                                 .revokedOn = day};
+    };
+    const LegalCaseGroup revocation{
+        "The day of revocation",
+        "День отмены условного осуждения",
+        {
+            {.title = "revoked in 2020 and served to 2023: counted, dangerous in 2024",
+             .records = {prior("01.03.2019", "grave",
+                               revokedOn(QDate(2020, 6, 15), QDate(2023, 6, 15)), "No")},
+             .crime = crime("grave", QDate(2024, 1, 10)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2031, 6, 15)},
+             .russianTitle = "отменено в 2020 г., наказание отбыто в 2023 г.: учитывается, "
+                             "в 2024 г. опасный рецидив"},
+            {.title = "revoked by the new crime's sentence: not counted",
+             .records = {prior("01.03.2019", "grave", revokedOn(QDate(2020, 9, 1)), "No")},
+             .crime = crime("grave", QDate(2020, 5, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2027, 3, 1)},
+             .russianTitle = "отменено приговором за новое преступление: не учитывается"},
+            {.title = "revoked on the day of the new crime: not before it, not counted",
+             .records = {prior("01.03.2019", "grave", revokedOn(QDate(2020, 5, 1)), "No")},
+             .crime = crime("grave", QDate(2020, 5, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2027, 3, 1)},
+             .russianTitle = "отменено в день нового преступления: не до него, не учитывается"},
+            {.title = "revoked the day before the new crime: counted",
+             .records = {prior("01.03.2019", "grave", revokedOn(QDate(2020, 4, 30)), "No")},
+             .crime = crime("grave", QDate(2020, 5, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2027, 3, 1)},
+             .russianTitle = "отменено накануне нового преступления: учитывается"},
+        }};
+
+    // Article 86 part 1: a conviction exists from the day the sentence enters into
+    // force. A sentence enters into force when its appeal term has run (Code of
+    // Criminal Procedure, Art. 390 part 1): 10 days, 15 for sentences from
+    // 9 January 2023 (Art. 389.4 part 1, Federal Law No. 608-FZ of 29 December 2022).
+    const auto sentencedIn2024 = [](QDate inForce) {
+        return ConvictionDetails{.crimeDate = QDate(2023, 5, 1), .inForce = inForce};
+    };
+    const LegalCaseGroup entryIntoForce{
+        "Entry into force",
+        "Вступление приговора в законную силу",
+        {
+            {.title = "in force after the new crime (appealed): no conviction yet",
+             .records = {prior("10.01.2024", "grave", sentencedIn2024(QDate(2024, 3, 20)))},
+             .crime = crime("grave", QDate(2024, 3, 19)),
+             .kind = K::Neither,
+             .expiries = {QDate(2032, 1, 10)},
+             .russianTitle = "вступил в силу после нового преступления (обжалован): "
+                             "судимости ещё не было"},
+            {.title = "in force on the day of the new crime: counted",
+             .records = {prior("10.01.2024", "grave", sentencedIn2024(QDate(2024, 3, 20)))},
+             .crime = crime("grave", QDate(2024, 3, 20)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2032, 1, 10)},
+             .russianTitle = "вступил в силу в день нового преступления: учитывается"},
+            {.title = "no entry into force given, crime on the 15th day of the appeal term: "
+                      "counted, flagged",
+             .records = {prior("10.01.2024", "grave", sentencedIn2024({}))},
+             .crime = crime("grave", QDate(2024, 1, 25)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2032, 1, 10)},
+             .doubts = Doubt::AppealPeriod,
+             .russianTitle = "день вступления в силу не указан, преступление на 15-й день "
+                             "срока обжалования: учитывается, с предупреждением"},
+            {.title = "no entry into force given, crime after the 15-day appeal term: "
+                      "counted",
+             .records = {prior("10.01.2024", "grave", sentencedIn2024({}))},
+             .crime = crime("grave", QDate(2024, 1, 26)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2032, 1, 10)},
+             .russianTitle = "день вступления в силу не указан, преступление после "
+                             "15-дневного срока обжалования: учитывается"},
+            {.title = "sentence of 2022: the appeal term was 10 days, crime on the 11th",
+             .records = {prior("10.06.2022", "grave", {.crimeDate = QDate(2021, 5, 1)})},
+             .crime = crime("grave", QDate(2022, 6, 21)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2030, 6, 10)},
+             .russianTitle = "приговор 2022 г.: срок обжалования 10 суток, преступление "
+                             "на 11-е сутки"},
+            {.title = "sentence of 2022: crime on the 10th day of its appeal term, flagged",
+             .records = {prior("10.06.2022", "grave", {.crimeDate = QDate(2021, 5, 1)})},
+             .crime = crime("grave", QDate(2022, 6, 20)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2030, 6, 10)},
+             .doubts = Doubt::AppealPeriod,
+             .russianTitle = "приговор 2022 г.: преступление на 10-е сутки срока "
+                             "обжалования, с предупреждением"},
+        }};
+
+    // Article 18 part 2 (a), 3 (a): "два или более раза было осуждено". Crimes
+    // sentenced together (Art. 69 parts 3 and 5, Art. 70) make one conviction:
+    // the sentence counts once, with its most serious crime. Each crime keeps the
+    // term of its own category (Art. 86 part 3), from the end of the whole
+    // sentence.
+    const ConvictionDetails firstOfSentence{.crimeDate = QDate(2014, 3, 1),
+                                            .punishment = P::Custody,
+                                            .served = QDate(2020, 6, 1),
+                                            .sentence = 1};
+    ConvictionDetails secondOfSentence = firstOfSentence;
+    secondOfSentence.crimeDate = QDate(2014, 9, 1);
+    const LegalCaseGroup oneSentence{
+        "One sentence for several crimes",
+        "Один приговор за несколько преступлений",
+        {
+            {.title = "two grave crimes in one sentence and a new grave crime: dangerous, "
+                      "not especially dangerous",
+             .records = {prior("01.06.2015", "grave", firstOfSentence),
+                         prior("01.06.2015", "grave", secondOfSentence)},
+             .crime = crime("grave", QDate(2024, 5, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2028, 6, 1), QDate(2028, 6, 1)},
+             .russianTitle = "два тяжких преступления по одному приговору и новое тяжкое: "
+                             "опасный, а не особо опасный рецидив"},
+            {.title = "the same two crimes in two sentences: especially dangerous",
+             .records = {prior("01.06.2015", "grave",
+                               {.crimeDate = QDate(2014, 3, 1),
+                                .punishment = P::Custody,
+                                .served = QDate(2020, 6, 1)}),
+                         prior("01.06.2015", "grave",
+                               {.crimeDate = QDate(2014, 9, 1),
+                                .punishment = P::Custody,
+                                .served = QDate(2020, 6, 1)})},
+             .crime = crime("grave", QDate(2024, 5, 1)),
+             .kind = K::EspeciallyDangerous,
+             .expiries = {QDate(2028, 6, 1), QDate(2028, 6, 1)},
+             .russianTitle = "те же преступления по двум приговорам: особо опасный рецидив"},
+            {.title = "medium and grave in one sentence: each its own term from the release",
+             .records = {prior("01.06.2015", "medium", {.punishment = P::Custody, .sentence = 1}),
+                         prior("01.06.2015", "grave", firstOfSentence)},
+             .crime = crime("grave", QDate(2024, 5, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2023, 6, 1), QDate(2028, 6, 1)},
+             .russianTitle = "средней тяжести и тяжкое по одному приговору: у каждого свой "
+                             "срок со дня освобождения"},
+            {.title = "two medium crimes in one sentence: part 2 (a) needs two convictions",
+             .records =
+                 {prior("01.06.2015", "medium",
+                        {.punishment = P::Custody, .served = QDate(2022, 6, 1), .sentence = 2}),
+                  prior("01.06.2015", "medium", {.punishment = P::Custody, .sentence = 2})},
+             .crime = crime("grave", QDate(2024, 5, 1)),
+             .kind = K::Simple,
+             .expiries = {QDate(2025, 6, 1), QDate(2025, 6, 1)},
+             .russianTitle = "два преступления средней тяжести по одному приговору: для "
+                             "п. «а» ч. 2 нужны две судимости"},
+        }};
+
+    // Article 86 part 3: the term runs from the end of the main and the additional
+    // punishment, whichever is later.
+    const LegalCaseGroup additionalPunishment{
+        "Additional punishment",
+        "Дополнительное наказание",
+        {
+            {.title = "restriction of liberty after prison: 8 years from its end",
+             .records = {prior("01.06.2015", "grave",
+                               {.crimeDate = QDate(2014, 11, 10),
+                                .punishment = P::Custody,
+                                .served = QDate(2020, 6, 1),
+                                .additionalEnd = QDate(2021, 6, 1)})},
+             .crime = crime("grave", QDate(2028, 12, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2029, 6, 1)},
+             .russianTitle = "ограничение свободы после лишения свободы: 8 лет с его "
+                             "окончания"},
+            {.title = "compulsory work and a driving ban: a year from the ban's end",
+             .records = {prior("01.09.2021", "medium",
+                               {.punishment = P::Milder,
+                                .served = QDate(2022, 3, 1),
+                                .additionalEnd = QDate(2024, 9, 1)},
+                               "No")},
+             .crime = crime("medium", QDate(2025, 6, 1)),
+             .kind = K::Simple,
+             .expiries = {QDate(2025, 9, 1)},
+             .russianTitle = "обязательные работы и лишение права управлять: год с "
+                             "окончания лишения права"},
+            // Supreme Court ruling 42-UD25-1-K4 of 8 April 2025: expunged with
+            // probation while the driving ban still ran; courts have differed.
+            {.title = "conditional with a driving ban that outlasts probation: expunged with "
+                      "probation, flagged",
+             .records = {prior("21.01.2021", "small",
+                               {.punishment = P::Conditional,
+                                .probationEnd = QDate(2023, 1, 21),
+                                .additionalEnd = QDate(2023, 8, 2)},
+                               "No")},
+             .crime = crime("small", QDate(2023, 5, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2023, 1, 22)},
+             .doubts = Doubt::AdditionalOutlastedProbation,
+             .russianTitle = "условное осуждение с лишением права управлять дольше "
+                             "испытательного срока: погашена с его истечением, с "
+                             "предупреждением"},
+            {.title = "the same after the ban ended: no doubt",
+             .records = {prior("21.01.2021", "small",
+                               {.punishment = P::Conditional,
+                                .probationEnd = QDate(2023, 1, 21),
+                                .additionalEnd = QDate(2023, 8, 2)},
+                               "No")},
+             .crime = crime("small", QDate(2023, 8, 3)),
+             .kind = K::Neither,
+             .expiries = {QDate(2023, 1, 22)},
+             .russianTitle = "то же после окончания лишения права: без сомнений"},
+        }};
+
+    // Article 86 parts 5 and 6: a removed conviction no longer counts from the day
+    // it was removed.
+    const ConvictionDetails removedEarly{.crimeDate = QDate(2014, 11, 10),
+                                         .punishment = P::Custody,
+                                         .served = QDate(2020, 6, 1),
+                                         .removed = QDate(2023, 2, 1)};
+    const LegalCaseGroup removal{"Removed convictions",
+                                 "Снятая судимость",
+                                 {
+                                     {.title = "the day before its removal: counted",
+                                      .records = {prior("01.06.2015", "grave", removedEarly)},
+                                      .crime = crime("grave", QDate(2023, 1, 31)),
+                                      .kind = K::Dangerous,
+                                      .expiries = {QDate(2023, 2, 1)},
+                                      .russianTitle = "накануне снятия: учитывается"},
+                                     {.title = "on the day of its removal: no longer counted",
+                                      .records = {prior("01.06.2015", "grave", removedEarly)},
+                                      .crime = crime("grave", QDate(2023, 2, 1)),
+                                      .kind = K::Neither,
+                                      .expiries = {QDate(2023, 2, 1)},
+                                      .russianTitle = "в день снятия: уже не учитывается"},
+                                 }};
+
+    // Article 86 part 4: after parole, or once the rest was replaced by a milder
+    // punishment (Art. 80), the term of the crime's category runs from the day
+    // the whole punishment ended.
+    const LegalCaseGroup earlyRelease{
+        "Parole and replacement by a milder punishment",
+        "Условно-досрочное освобождение и замена более мягким наказанием",
+        {
+            {.title = "paroled in 2019: 8 years from the release",
+             .records = {prior("01.06.2016", "grave",
+                               {.crimeDate = QDate(2015, 5, 1),
+                                .punishment = P::Custody,
+                                .served = QDate(2019, 3, 1)})},
+             .crime = crime("grave", QDate(2027, 2, 28)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2027, 3, 1)},
+             .russianTitle = "освобождён условно-досрочно в 2019 г.: 8 лет с освобождения"},
+            {.title = "rest replaced by forced labour ended 2021: 8 years, not one",
+             .records = {prior("01.06.2016", "grave",
+                               {.crimeDate = QDate(2015, 5, 1),
+                                .punishment = P::Custody,
+                                .served = QDate(2021, 3, 1)})},
+             .crime = crime("grave", QDate(2023, 1, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2029, 3, 1)},
+             .russianTitle = "неотбытая часть заменена принудительными работами, "
+                             "оконченными в 2021 г.: 8 лет, а не один год"},
+        }};
+
+    // Where the letter of Article 18 and the courts part ways, or a fact not given
+    // would change the answer.
+    const LegalCaseGroup doubts{
+        "Court practice and doubts",
+        "Судебная практика и сомнения",
+        {
+            {.title = "especially grave new crime, one grave prior with custody: dangerous "
+                      "under part 2 (b) as courts apply it",
+             .records = {prior("01.06.2015", "grave", released)},
+             .crime = crime("especially grave", QDate(2024, 5, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2028, 6, 1)},
+             .russianTitle = "новое особо тяжкое, одна судимость за тяжкое с лишением "
+                             "свободы: опасный рецидив по п. «б» ч. 2, как применяют суды"},
+            {.title = "especially grave new crime, two medium priors: part 1 by the letter, "
+                      "courts differ",
+             .records = {conviction("01.06.2022", "medium"), conviction("01.07.2022", "medium")},
+             .crime = crime("especially grave", QDate(2024, 5, 1)),
+             .kind = K::Simple,
+             .expiries = {QDate(2025, 6, 1), QDate(2025, 7, 1)},
+             .doubts = Doubt::Part2aEspeciallyGrave,
+             .russianTitle = "новое особо тяжкое, две судимости средней тяжести: по букве "
+                             "ч. 1, практика расходится"},
+            {.title = "grave new crime with custody, one grave and one especially grave "
+                      "prior: dangerous by the letter, courts differ",
+             .records = {prior("01.06.2015", "grave", released),
+                         prior("01.07.2015", "especially grave",
+                               {.crimeDate = QDate(2014, 11, 10),
+                                .punishment = P::Custody,
+                                .served = QDate(2020, 6, 1)})},
+             .crime = crime("grave", QDate(2024, 5, 1)),
+             .kind = K::Dangerous,
+             .expiries = {QDate(2028, 6, 1), QDate(2030, 6, 1)},
+             .doubts = Doubt::Part3aEspeciallyGravePrior,
+             .russianTitle = "новое тяжкое с лишением свободы, судимости за тяжкое и особо "
+                             "тяжкое: по букве опасный рецидив, практика расходится"},
+            {.title = "crime date not given, convicted after 3 August 2013: the 6-year "
+                      "term, the 8-year term would differ",
+             .records = {prior("01.12.2013", "grave", {.served = QDate(2015, 1, 1)})},
+             .crime = crime("grave", QDate(2022, 1, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2021, 1, 1)},
+             .doubts = Doubt::CrimeDateDecides,
+             .russianTitle = "дата преступления не указана, осуждён после 3 августа 2013 г.: "
+                             "срок 6 лет, при 8 годах вывод иной"},
+            {.title = "crime date not given, both terms over: no doubt",
+             .records = {prior("01.12.2013", "grave", {.served = QDate(2015, 1, 1)})},
+             .crime = crime("grave", QDate(2023, 1, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2021, 1, 1)},
+             .russianTitle = "дата преступления не указана, оба срока истекли: без "
+                             "сомнений"},
+            {.title = "new crime on the day the conviction is expunged: expunged, flagged",
+             .records = {prior("01.06.2015", "grave", released)},
+             .crime = crime("grave", QDate(2028, 6, 1)),
+             .kind = K::Neither,
+             .expiries = {QDate(2028, 6, 1)},
+             .doubts = Doubt::BoundaryDay,
+             .russianTitle = "новое преступление в день погашения судимости: погашена, с "
+                             "предупреждением"},
+        }};
+
+    return {servedDay,      terms2013,        conditionalAndDeferred,
+            part3b,         milderPunishment, negligence,
+            part1,          minors,           revocation,
+            entryIntoForce, oneSentence,      additionalPunishment,
+            removal,        earlyRelease,     doubts};
 }

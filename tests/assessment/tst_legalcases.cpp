@@ -12,6 +12,7 @@ using Records = QList<ConvictionRecord>;
 using Dates = QList<QDate>;
 Q_DECLARE_METATYPE(Records)
 Q_DECLARE_METATYPE(Dates)
+Q_DECLARE_METATYPE(Doubts)
 Q_DECLARE_METATYPE(RecidivismKind)
 Q_DECLARE_METATYPE(CurrentCrime)
 Q_DECLARE_METATYPE(PunishmentBoxes)
@@ -41,11 +42,12 @@ void TestLegalCases::assesses_data()
     QTest::addColumn<CurrentCrime>("current");
     QTest::addColumn<RecidivismKind>("kind");
     QTest::addColumn<Dates>("expiries");
+    QTest::addColumn<Doubts>("doubts");
 
     for (const LegalCaseGroup &group : legalCaseGroups()) {
         for (const LegalCase &legalCase : group.cases) {
-            QTest::newRow(legalCase.title)
-                << legalCase.records << legalCase.crime << legalCase.kind << legalCase.expiries;
+            QTest::newRow(legalCase.title) << legalCase.records << legalCase.crime << legalCase.kind
+                                           << legalCase.expiries << legalCase.doubts;
         }
     }
 }
@@ -56,10 +58,12 @@ void TestLegalCases::assesses()
     QFETCH(CurrentCrime, current);
     QFETCH(RecidivismKind, kind);
     QFETCH(Dates, expiries);
+    QFETCH(Doubts, doubts);
     const RecidivismAssessment assessment =
         assessRecidivism(fixtureTexts(), current, records, fixtureDateFormat());
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
+    QCOMPARE(assessment.doubts, doubts);
     QCOMPARE(assessment.rows.size(), expiries.size());
     for (qsizetype row = 0; row < expiries.size(); ++row) {
         const Expungement &term = assessment.rows[row].expungement;

@@ -68,8 +68,11 @@ void TestRecidivism::classifies_data()
     QTest::newRow("3(b): especially grave, two grave priors")
         << "especially grave" << false << Records{grave, grave} << K::EspeciallyDangerous
         << Article18Clauses(C::Part3b);
-    QTest::newRow("especially grave, one grave prior only: part 1 recidivism")
-        << "especially grave" << true << Records{grave} << K::Simple << Article18Clauses(C::Part1);
+    // Part 2 (b) names a grave new crime; courts apply it a fortiori to an
+    // especially grave one.
+    QTest::newRow("especially grave, one grave prior with custody: part 2 (b) as courts apply it")
+        << "especially grave" << true << Records{grave} << K::Dangerous
+        << Article18Clauses(C::Part2bEspeciallyGrave);
     QTest::newRow("especially grave, medium priors never dangerous: part 1 recidivism")
         << "especially grave" << true << Records{medium, medium, medium} << K::Simple
         << Article18Clauses(C::Part1);
