@@ -1,4 +1,4 @@
-// File, Export report through the main window: the PDF holds what the window
+// File, Export calculation through the main window: the PDF holds what the window
 // shows, in the interface language, on as many pages as the list needs; nothing
 // is written when the export is cancelled or cannot go on.
 #include "assessment/recordlist.h"
@@ -359,7 +359,7 @@ void TestReport::nothingWrittenWhenCancelledOrFailing()
                                  : QStringList{error.arg(QDir::toNativeSeparators(target))});
     QCOMPARE(fixture.fileChooser.lastSetup.title.isEmpty(), !asked);
     if (asked) {
-        QCOMPARE(fixture.fileChooser.lastSetup.title, QStringLiteral("Export report"));
+        QCOMPARE(fixture.fileChooser.lastSetup.title, QStringLiteral("Export calculation"));
         QCOMPARE(fixture.fileChooser.lastSetup.filter, fixture.text("String.ReportFileFilter"));
         QCOMPARE(fixture.fileChooser.lastSetup.defaultSuffix, QStringLiteral("pdf"));
     }
