@@ -45,7 +45,7 @@ void TestCommands::filterTextBecomesDialogFilters_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("filters");
     QTest::newRow("description already names its pattern")
-        << "Файлы характеристики (*.har)|*.har" << QStringList{"Файлы характеристики (*.har)"};
+        << "Списки судимостей (*.har)|*.har" << QStringList{"Списки судимостей (*.har)"};
     QTest::newRow("pattern added in brackets") << "Lists|*.har" << QStringList{"Lists (*.har)"};
     QTest::newRow("two pairs, ; becomes a blank")
         << "Lists|*.har;*.HAR|All files|*.*"
