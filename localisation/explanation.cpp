@@ -109,6 +109,11 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.PunishmentMilder", into(t.facts.kinds[PunishmentKind::Milder])},
         {u"String.Revoked", into(t.facts.revoked)},
         {u"String.Negligent", into(t.facts.negligent)},
+        {u"String.InForce", intoLabel(t.facts.inForce)},
+        {u"String.RevokedOn", intoLabel(t.facts.revokedOn)},
+        {u"String.SentenceNumber", intoLabel(t.facts.sentence)},
+        {u"String.AdditionalEnds", intoLabel(t.facts.additionalEnd)},
+        {u"String.Removed", intoLabel(t.facts.removed)},
     };
     table.append(resultTextTable(t.results));
     return table;
@@ -143,12 +148,18 @@ QString factsNote(const ConvictionDetails &details, const ExplanationTexts &text
             facts.append(label + u' ' + dateFormat.format(date));
     };
     dated(words.crimeCommitted, details.crimeDate);
+    dated(words.inForce, details.inForce);
+    if (details.sentence > 0)
+        facts.append(words.sentence + u' ' + QString::number(details.sentence));
     if (details.punishment != PunishmentKind::NotGiven)
         facts.append(words.kinds[details.punishment]);
     dated(words.served, details.served);
+    dated(words.additionalEnd, details.additionalEnd);
     dated(words.probationEnds, details.probationEnd);
     if (details.revoked)
         facts.append(words.revoked);
+    dated(words.revokedOn, details.revokedOn);
+    dated(words.removed, details.removed);
     if (details.negligent)
         facts.append(words.negligent);
     facts.removeAll(QString());

@@ -39,6 +39,11 @@ struct FactTexts
     EnumTexts<PunishmentKind, PunishmentKindCount> kinds;
     QString revoked;
     QString negligent;
+    QString inForce; // the dialog's labels, their colons dropped
+    QString revokedOn;
+    QString sentence;
+    QString additionalEnd;
+    QString removed;
 };
 
 // Texts that name the flags of a set are listed in the flags' order.
@@ -91,7 +96,8 @@ ExplanationTexts lookUpExplanationTexts(const LanguageCatalogue &catalogue);
 QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
                         const ShortDateFormat &dateFormat);
 // The details given for a row: "Facts given: Crime committed on 10.11.2014; real
-// deprivation of liberty"; empty when none is.
+// deprivation of liberty; Sentence No. 2", in the record dialog's order; empty
+// when none is.
 QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
                   const ShortDateFormat &dateFormat);
 // The provision the term rests on and the day it runs from; empty without a term.

@@ -22,7 +22,10 @@ namespace {
 // "detailsof" names the record the details were written for (its date and
 // severity): a reader that knows only the columns may save over the file and
 // move or delete records, leaving details behind that belong to another. The
-// category number last; the checksum tells whether it still belongs to its record.
+// category number next; the checksum tells whether it still belongs to its record.
+// The later details last (from the entry into force on): a writer that knows the
+// keys before them rewrites "detailsof" for the record now at each number, so
+// only the checksum tells whether they are still their record's.
 enum RecordKey {
     DateKey,
     HeavinessKey,
@@ -37,15 +40,26 @@ enum RecordKey {
     NegligentKey,
     DetailsOfKey,
     CategoryKey,
+    InForceKey,
+    RevokedOnKey,
+    SentenceKey,
+    AdditionalEndKey,
+    RemovedKey,
     RecordKeyCount
 };
 constexpr std::array<QStringView, RecordKeyCount> RecordKeyNames = {
-    u"date",      u"heaviness",  u"deprivation", u"infancy",   u"respite",
-    u"crimedate", u"punishment", u"served",      u"probation", u"revoked",
-    u"negligent", u"detailsof",  u"category"};
+    u"date",       u"heaviness", u"deprivation", u"infancy",  u"respite",       u"crimedate",
+    u"punishment", u"served",    u"probation",   u"revoked",  u"negligent",     u"detailsof",
+    u"category",   u"inforce",   u"revokedon",   u"sentence", u"additionalend", u"removed"};
 // The keys past the columns, each optional: one bit each in a record's held keys.
 constexpr int OptionalKeyCount = RecordKeyCount - CrimeDateKey;
-static_assert(OptionalKeyCount <= 8);
+using HeldKeys = std::uint16_t;
+static_assert(OptionalKeyCount <= 16);
+// The first of the later details.
+constexpr RecordKey LaterDetailsKey = InForceKey;
+// The details' dates, which also show how a file that names no pattern writes them.
+constexpr std::array DateKeys = {DateKey,    CrimeDateKey, ServedKey,        ProbationKey,
+                                 InForceKey, RevokedOnKey, AdditionalEndKey, RemovedKey};
 
 constexpr QStringView CountKey = u"count";
 constexpr QStringView DateFormatKey = u"dateformat";
@@ -144,9 +158,11 @@ private:
 };
 
 // The digest of the list as written: the count, the date pattern and every key
-// of the counted records, each as "name=value" on a line of its own, in record
-// and key order.
-QString listChecksum(qint32 count, const Values &dateFormat, const ListValues &values)
+// of the counted records before `end`, each as "name=value" on a line of its own,
+// in record and key order. A writer that knows the keys before the later details
+// wrote the digest of those keys alone.
+QString listChecksum(qint32 count, const Values &dateFormat, const ListValues &values,
+                     RecordKey end = RecordKeyCount)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     const auto line = [&](const QString &name, QStringView value) {
@@ -156,7 +172,7 @@ QString listChecksum(qint32 count, const Values &dateFormat, const ListValues &v
     line(DateFormatKey.toString(), dateFormat.value_or(QStringView()));
     for (qint32 i = 0; i < count; ++i) {
         const QString number = QString::number(i);
-        for (int name = 0; name < RecordKeyCount; ++name) {
+        for (int name = 0; name < end; ++name) {
             if (const Values &value = values.value(std::size_t(i), RecordKey(name)))
                 line(RecordKeyNames[name].toString() + number, *value);
         }
@@ -216,12 +232,11 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
     // The optional keys the file already holds for these records: one no longer
     // given is written empty over its old value; one never given is not written,
     // so a list without details saves as it always has.
-    std::vector<std::uint8_t> heldKeys(std::size_t(records.size()), 0);
+    std::vector<HeldKeys> heldKeys(std::size_t(records.size()), 0);
     file.forEachKey(RecordSection, [&](QStringView key, QStringView) {
         if (const auto named = recordKey(key);
             named && named->first >= CrimeDateKey && named->second < records.size())
-            heldKeys[std::size_t(named->second)] |=
-                std::uint8_t(1u << (named->first - CrimeDateKey));
+            heldKeys[std::size_t(named->second)] |= HeldKeys(1u << (named->first - CrimeDateKey));
     });
 
     const QString one = QStringLiteral("1");
@@ -245,29 +260,56 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                                                flag(record.Juvenile), flag(record.Reprieve)};
         for (int name = 0; name < CrimeDateKey; ++name)
             values.append({RecordKeyNames[name].toString() + number, columns[name]});
-        const std::uint8_t held = heldKeys[std::size_t(i)];
-        const auto optional = [&](RecordKey name, bool given, const auto &value) {
-            if (!given && !((held >> (name - CrimeDateKey)) & 1u))
-                return false;
-            values.append({RecordKeyNames[name].toString() + number, value()});
-            return true;
+        const std::optional<Gravity> gravity = texts.categories.gravityOf(record.Severity);
+
+        // Which optional keys are given; a key is written when given or held.
+        std::array<bool, RecordKeyCount> given{};
+        given[CrimeDateKey] = details.crimeDate.isValid();
+        given[PunishmentKey] = details.punishment != PunishmentKind::NotGiven;
+        given[ServedKey] = details.served.isValid();
+        given[ProbationKey] = details.probationEnd.isValid();
+        given[RevokedKey] = details.revoked;
+        given[NegligentKey] = details.negligent;
+        given[InForceKey] = details.inForce.isValid();
+        given[RevokedOnKey] = details.revokedOn.isValid();
+        given[SentenceKey] = details.sentence > 0;
+        given[AdditionalEndKey] = details.additionalEnd.isValid();
+        given[RemovedKey] = details.removed.isValid();
+        const HeldKeys held = heldKeys[std::size_t(i)];
+        const auto written = [&](int name) {
+            return given[std::size_t(name)] || ((held >> (name - CrimeDateKey)) & 1u);
         };
         bool anyDetail = false;
-        const auto detail = [&](RecordKey name, bool given, const auto &value) {
-            anyDetail = optional(name, given, value) || anyDetail;
+        for (int name = CrimeDateKey; name < RecordKeyCount; ++name) {
+            if (name != DetailsOfKey && name != CategoryKey)
+                anyDetail = anyDetail || written(name);
+        }
+        given[DetailsOfKey] = anyDetail;
+        given[CategoryKey] = gravity.has_value();
+
+        const auto text = [&](RecordKey name) -> QString {
+            switch (name) {
+            case CrimeDateKey: return day(details.crimeDate);
+            case PunishmentKey: return QString::number(int(details.punishment));
+            case ServedKey: return day(details.served);
+            case ProbationKey: return day(details.probationEnd);
+            case RevokedKey: return bit(details.revoked);
+            case NegligentKey: return bit(details.negligent);
+            case DetailsOfKey: return detailsOwner(dates[i], record.Severity);
+            case CategoryKey: return gravity ? QString::number(int(*gravity)) : QString();
+            case InForceKey: return day(details.inForce);
+            case RevokedOnKey: return day(details.revokedOn);
+            case SentenceKey:
+                return details.sentence > 0 ? QString::number(details.sentence) : QString();
+            case AdditionalEndKey: return day(details.additionalEnd);
+            case RemovedKey: return day(details.removed);
+            default: return {};
+            }
         };
-        detail(CrimeDateKey, details.crimeDate.isValid(), [&] { return day(details.crimeDate); });
-        detail(PunishmentKey, details.punishment != PunishmentKind::NotGiven,
-               [&] { return QString::number(int(details.punishment)); });
-        detail(ServedKey, details.served.isValid(), [&] { return day(details.served); });
-        detail(ProbationKey, details.probationEnd.isValid(),
-               [&] { return day(details.probationEnd); });
-        detail(RevokedKey, details.revoked, [&] { return bit(details.revoked); });
-        detail(NegligentKey, details.negligent, [&] { return bit(details.negligent); });
-        detail(DetailsOfKey, anyDetail, [&] { return detailsOwner(dates[i], record.Severity); });
-        const std::optional<Gravity> gravity = texts.categories.gravityOf(record.Severity);
-        optional(CategoryKey, gravity.has_value(),
-                 [&] { return gravity ? QString::number(int(*gravity)) : QString(); });
+        for (int name = CrimeDateKey; name < RecordKeyCount; ++name) {
+            if (written(name))
+                values.append({RecordKeyNames[name].toString() + number, text(RecordKey(name))});
+        }
     }
     file.setValues(RecordSection, values);
     // The digest of the list as a reader will find it in the file.
@@ -309,9 +351,16 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
             QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(head.keys));
     }
     const ListValues values(file, count);
-    // Whether the list is as the writer of its checksum left it.
-    const bool intact =
+    // Whether the list is as the writer of its checksum left it: one that knows
+    // every key, or one that knows the keys before the later details. The second
+    // left any later details in the file as they were while it moved, deleted or
+    // changed the records they belong to: they are not read.
+    const bool whole =
         head.checksum && *head.checksum == listChecksum(count, head.dateFormat, values);
+    const bool laterDetailsLeft =
+        !whole && head.checksum &&
+        *head.checksum == listChecksum(count, head.dateFormat, values, LaterDetailsKey);
+    const bool intact = whole || laterDetailsLeft;
 
     const auto namedReader = [&](QStringView pattern) {
         std::optional<FileDateReader> reader =
@@ -326,7 +375,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
     const auto fittingReader = [&] {
         QList<QStringView> dateTexts;
         for (qint32 i = 0; i < count; ++i) {
-            for (const RecordKey name : {DateKey, CrimeDateKey, ServedKey, ProbationKey}) {
+            for (const RecordKey name : DateKeys) {
                 const Values &text = values.value(std::size_t(i), name);
                 if (text && !text->trimmed().isEmpty())
                     dateTexts.append(*text);
@@ -367,6 +416,18 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
                           .arg(QString::number(index + 1), text->toString()));
         }
         return PunishmentKind(*number);
+    };
+    const auto readSentence = [&](const Values &text, qint32 index) {
+        if (!text || text->trimmed().isEmpty())
+            return 0;
+        const std::optional<qint32> number = parseWholeNumber(*text);
+        if (!number || *number <= 0) {
+            throw damagedRecordFileError(
+                path,
+                QStringLiteral("the sentence of record %1, \"%2\", is not a positive whole number")
+                    .arg(QString::number(index + 1), text->toString()));
+        }
+        return int(*number);
     };
 
     LoadedRecordFile loaded;
@@ -410,6 +471,13 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
         facts.probationEnd = readDetailDate(given(ProbationKey), whose);
         facts.revoked = readFlag(given(RevokedKey));
         facts.negligent = readFlag(given(NegligentKey));
+        if (!laterDetailsLeft) {
+            facts.inForce = readDetailDate(given(InForceKey), whose);
+            facts.revokedOn = readDetailDate(given(RevokedOnKey), whose);
+            facts.sentence = readSentence(given(SentenceKey), i);
+            facts.additionalEnd = readDetailDate(given(AdditionalEndKey), whose);
+            facts.removed = readDetailDate(given(RemovedKey), whose);
+        }
         records.append(std::move(record));
     }
     if (!(intact && head.dateFormat))

@@ -38,9 +38,11 @@ struct LoadedRecordFile
 // (or cleared since the file last held them) and the record they belong to, and
 // "category" with the number of the category its severity names (0 small to 3
 // especially grave, in texts.categories), empty where it names none and the file
-// held one. "checksum" last: a digest of the count, the pattern and every record
-// key, which tells a later reader whether a writer that knows none of these keys
-// has saved over the list since. The new crime's section holds "dateformat",
+// held one; then, each once given, "inforce", "revokedon", "sentence" (a positive
+// whole number), "additionalend" and "removed". "checksum" last: a digest of the
+// count, the pattern and every record key, which tells a later reader whether a
+// writer that knows none of these keys, or none from "inforce" on, has saved over
+// the list since. The new crime's section holds "dateformat",
 // "category" (empty with no category chosen), "date", "custody" and "negligent".
 // Every date is checked before anything is written ("''%s'' is not a valid
 // date"); the file is then replaced in one step ("Unable to write to %s"), so on
@@ -63,12 +65,14 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
 // `languages` (the more serious where they differ); any other text stays. A
 // missing date gives 30 December 1899; a missing severity the record's number;
 // the yes/no fields are whole numbers, any but 0 meaning yes. Details are
-// optional: a missing or empty one is not given, an unreadable date or a
-// punishment number that names no kind raises the same error; a punishment kind
-// that contradicts the custody or reprieve value reads as not given; details that
-// name another record (date and severity) than the one now at their number, as
-// an older reader's save leaves them, are not read. In the new crime, an empty
-// category is none chosen and an empty date none given.
+// optional: a missing or empty one is not given, an unreadable date, a
+// punishment number that names no kind or a sentence number that is not a
+// positive whole number raises the same error; a punishment kind that contradicts
+// the custody or reprieve value reads as not given; details that name another
+// record (date and severity) than the one now at their number, as an older
+// reader's save leaves them, are not read, nor are the details from "inforce" on
+// where the checksum is that of a writer that knew only the keys before them. In
+// the new crime, an empty category is none chosen and an empty date none given.
 LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
                                 const QList<CrimeCategories> &languages,
                                 const ShortDateFormat &dateFormat);

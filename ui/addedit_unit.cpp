@@ -19,10 +19,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -85,11 +87,18 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     , CheckBox3(named(new QCheckBox(Panel2), "CheckBox3"))
     , DetailsPanel(named(new QWidget(Panel2), "DetailsPanel"))
     , CrimeDatePicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "CrimeDatePicker"))
+    , InForcePicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "InForcePicker"))
+    , SentenceLabel(named(new QLabel(DetailsPanel), "SentenceLabel"))
+    , SentenceBox(named(new QSpinBox(DetailsPanel), "SentenceBox"))
     , PunishmentLabel(named(new QLabel(DetailsPanel), "PunishmentLabel"))
     , PunishmentBox(named(new QComboBox(DetailsPanel), "PunishmentBox"))
     , ServedPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "ServedPicker"))
+    , AdditionalEndPicker(
+          named(new OptionalDatePicker(dateFormat, DetailsPanel), "AdditionalEndPicker"))
     , ProbationPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "ProbationPicker"))
     , RevokedBox(named(new QCheckBox(DetailsPanel), "RevokedBox"))
+    , RevokedOnPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "RevokedOnPicker"))
+    , RemovedPicker(named(new OptionalDatePicker(dateFormat, DetailsPanel), "RemovedPicker"))
     , NegligentBox(named(new QCheckBox(DetailsPanel), "NegligentBox"))
     , Panel1(named(new QFrame(this), "Panel1"))
     , DetailsButton(named(new QToolButton(Panel1), "DetailsButton"))
@@ -129,19 +138,37 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     for (int kind = 0; kind < PunishmentKindCount; ++kind)
         PunishmentBox->addItem(QString());
     PunishmentLabel->setBuddy(PunishmentBox);
+    // 0, shown as a dash, is none; any number a file may hold shows as it is.
+    SentenceBox->setRange(0, std::numeric_limits<int>::max());
+    SentenceBox->setSpecialValueText(QStringLiteral("\u2014"));
+    SentenceLabel->setBuddy(SentenceBox);
     m_details = new QGridLayout(DetailsPanel);
     m_details->setContentsMargins(0, 6, 0, 0);
     m_details->setHorizontalSpacing(ColumnSpacing);
-    m_details->addWidget(CrimeDatePicker, 0, 0, 1, 2);
-    m_details->addWidget(PunishmentLabel, 1, 0);
-    m_details->addWidget(PunishmentBox, 1, 1);
-    m_details->addWidget(ServedPicker, 2, 0, 1, 2);
-    m_details->addWidget(ProbationPicker, 3, 0, 1, 2);
-    auto *detailBoxes = new QVBoxLayout;
-    detailBoxes->setContentsMargins(BoxIndent, 6, 0, 0);
-    for (QCheckBox *box : {RevokedBox, NegligentBox})
-        detailBoxes->addWidget(box);
-    m_details->addLayout(detailBoxes, 4, 0, 1, 2);
+    int row = 0;
+    const auto wholeRow = [this, &row](QWidget *widget) {
+        m_details->addWidget(widget, row++, 0, 1, 2);
+    };
+    // An indented check box, as those above the section.
+    const auto boxRow = [this, &row](QCheckBox *box) {
+        auto *indented = new QVBoxLayout;
+        indented->setContentsMargins(BoxIndent, 0, 0, 0);
+        indented->addWidget(box);
+        m_details->addLayout(indented, row++, 0, 1, 2);
+    };
+    wholeRow(CrimeDatePicker);
+    wholeRow(InForcePicker);
+    m_details->addWidget(SentenceLabel, row, 0);
+    m_details->addWidget(SentenceBox, row++, 1, Qt::AlignLeft);
+    m_details->addWidget(PunishmentLabel, row, 0);
+    m_details->addWidget(PunishmentBox, row++, 1);
+    wholeRow(ServedPicker);
+    wholeRow(AdditionalEndPicker);
+    wholeRow(ProbationPicker);
+    boxRow(RevokedBox);
+    wholeRow(RevokedOnPicker);
+    wholeRow(RemovedPicker);
+    boxRow(NegligentBox);
     DetailsPanel->hide();
     alignColumns();
 
@@ -178,9 +205,12 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     setTabOrder(CheckBox2, CheckBox3);
     QWidget *previous = CheckBox3;
     for (QWidget *next : std::initializer_list<QWidget *>{
-             DetailsButton, CrimeDatePicker->box(), CrimeDatePicker->picker(), PunishmentBox,
-             ServedPicker->box(), ServedPicker->picker(), ProbationPicker->box(),
-             ProbationPicker->picker(), RevokedBox, NegligentBox}) {
+             DetailsButton, CrimeDatePicker->box(), CrimeDatePicker->picker(), InForcePicker->box(),
+             InForcePicker->picker(), SentenceBox, PunishmentBox, ServedPicker->box(),
+             ServedPicker->picker(), AdditionalEndPicker->box(), AdditionalEndPicker->picker(),
+             ProbationPicker->box(), ProbationPicker->picker(), RevokedBox, RevokedOnPicker->box(),
+             RevokedOnPicker->picker(), RemovedPicker->box(), RemovedPicker->picker(),
+             NegligentBox}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -197,6 +227,8 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
             [this](bool checked) { showPunishment(withCustodyBox(punishment(), checked)); });
     connect(CheckBox3, &QCheckBox::toggled, this,
             [this](bool checked) { showPunishment(withReprieveBox(punishment(), checked)); });
+    connect(RevokedBox, &QCheckBox::toggled, this, &TEdit_frm::applyEnablingRules);
+    connect(RevokedOnPicker->box(), &QCheckBox::toggled, this, &TEdit_frm::applyEnablingRules);
     applyEnablingRules();
     resize(352, 209);
 }
@@ -245,7 +277,7 @@ void TEdit_frm::Button1Click()
     // A date typed and not yet taken is taken now; a text that is not a date
     // keeps the dialog open with the focus on it.
     DateTimePicker1->acceptedDate();
-    for (OptionalDatePicker *picker : {CrimeDatePicker, ServedPicker, ProbationPicker}) {
+    for (OptionalDatePicker *picker : datePickers()) {
         if (!picker->isEnabled())
             continue; // probation without a conditional sentence is not asked
         if (picker->box()->isChecked() && !picker->picker()->typedDate())
@@ -257,9 +289,7 @@ void TEdit_frm::Button1Click()
     const DatesOutOfOrder problem = datesOutOfOrder(DateTimePicker1->date(), details());
     if (problem != DatesOutOfOrder::None) {
         showDetails(true);
-        const std::array<OptionalDatePicker *, DatesOutOfOrderCount> culprits = {
-            nullptr, CrimeDatePicker, ServedPicker, ProbationPicker};
-        culprits[std::size_t(problem)]->picker()->setFocus(Qt::OtherFocusReason);
+        culprit(problem)->setFocus(Qt::OtherFocusReason);
         showError(this, m_outOfOrderTexts[std::size_t(problem)]);
         return;
     }
@@ -267,9 +297,33 @@ void TEdit_frm::Button1Click()
     accept();
 }
 
+QWidget *TEdit_frm::culprit(DatesOutOfOrder problem) const
+{
+    switch (problem) {
+    case DatesOutOfOrder::CrimeAfterConviction: return CrimeDatePicker->picker();
+    case DatesOutOfOrder::InForceBeforeConviction: return InForcePicker->picker();
+    case DatesOutOfOrder::ServedBeforeConviction: return ServedPicker->picker();
+    case DatesOutOfOrder::AdditionalEndBeforeConviction: return AdditionalEndPicker->picker();
+    case DatesOutOfOrder::ProbationEndBeforeConviction: return ProbationPicker->picker();
+    case DatesOutOfOrder::RevokedBeforeConviction: return RevokedOnPicker->picker();
+    // The day's own box, which stays enabled while a day is given: clear it, or
+    // check "revoked" above it.
+    case DatesOutOfOrder::RevokedOnWithoutRevocation: return RevokedOnPicker->box();
+    case DatesOutOfOrder::RemovedBeforeConviction: return RemovedPicker->picker();
+    case DatesOutOfOrder::None: break;
+    }
+    return Button1;
+}
+
 void TEdit_frm::setOutOfOrderText(DatesOutOfOrder problem, const QString &text)
 {
     m_outOfOrderTexts[std::size_t(problem)] = text;
+}
+
+std::array<OptionalDatePicker *, TEdit_frm::DatePickerCount> TEdit_frm::datePickers() const
+{
+    return {CrimeDatePicker, InForcePicker,   ServedPicker, AdditionalEndPicker,
+            ProbationPicker, RevokedOnPicker, RemovedPicker};
 }
 
 ConvictionDetails TEdit_frm::details() const
@@ -281,20 +335,29 @@ ConvictionDetails TEdit_frm::details() const
     // Probation belongs to a conditional sentence only.
     if (details.punishment == PunishmentKind::Conditional)
         details.probationEnd = ProbationPicker->date().value_or(QDate());
-    details.revoked = revokedApplies() && RevokedBox->isChecked();
+    details.revoked = revokedGiven();
     details.negligent = NegligentBox->isChecked();
+    details.inForce = InForcePicker->date().value_or(QDate());
+    details.revokedOn = RevokedOnPicker->date().value_or(QDate());
+    details.sentence = SentenceBox->value();
+    details.additionalEnd = AdditionalEndPicker->date().value_or(QDate());
+    details.removed = RemovedPicker->date().value_or(QDate());
     return details;
 }
 
 void TEdit_frm::setDetails(const ConvictionDetails &details)
 {
-    for (const QDate date : {details.crimeDate, details.served, details.probationEnd}) {
+    const std::array<QDate, DatePickerCount> dates = {
+        details.crimeDate,    details.inForce,   details.served, details.additionalEnd,
+        details.probationEnd, details.revokedOn, details.removed};
+    for (const QDate date : dates) {
         if (date.isValid() && (date < DatePicker::earliest() || date > DatePicker::latest()))
             throw failedToSetCalendarDateError();
     }
-    CrimeDatePicker->setDate(given(details.crimeDate));
-    ServedPicker->setDate(given(details.served));
-    ProbationPicker->setDate(given(details.probationEnd));
+    const std::array<OptionalDatePicker *, DatePickerCount> pickers = datePickers();
+    for (std::size_t index = 0; index < pickers.size(); ++index)
+        pickers[index]->setDate(given(dates[index]));
+    SentenceBox->setValue(std::max(details.sentence, 0));
     const int index = int(details.punishment);
     const PunishmentKind wanted =
         index >= 0 && index < PunishmentKindCount ? details.punishment : PunishmentKind::NotGiven;
@@ -309,8 +372,9 @@ void TEdit_frm::setDetails(const ConvictionDetails &details)
 
 void TEdit_frm::resetDetails()
 {
-    for (OptionalDatePicker *picker : {CrimeDatePicker, ServedPicker, ProbationPicker})
+    for (OptionalDatePicker *picker : datePickers())
         picker->setDate(std::nullopt);
+    SentenceBox->setValue(0);
     PunishmentBoxes state = punishment();
     state.kind = PunishmentKind::NotGiven;
     showPunishment(state);
@@ -349,10 +413,16 @@ bool TEdit_frm::revokedApplies() const
            CheckBox3->isChecked();
 }
 
+bool TEdit_frm::revokedGiven() const
+{
+    return revokedApplies() && RevokedBox->isChecked();
+}
+
 void TEdit_frm::applyEnablingRules()
 {
     ProbationPicker->setEnabled(kind() == PunishmentKind::Conditional);
     RevokedBox->setEnabled(revokedApplies());
+    RevokedOnPicker->setEnabled(revokedGiven() || RevokedOnPicker->box()->isChecked());
 }
 
 void TEdit_frm::showDetails(bool shown)
@@ -388,11 +458,10 @@ void TEdit_frm::alignColumns()
 {
     int labels = LabelColumnWidth;
     int inputs = InputColumnWidth;
-    const std::initializer_list<OptionalDatePicker *> pickers{CrimeDatePicker, ServedPicker,
-                                                              ProbationPicker};
+    const std::array<OptionalDatePicker *, DatePickerCount> pickers = datePickers();
     if (!DetailsPanel->isHidden()) {
         labels = std::max({labels, Label2->sizeHint().width(), Label1->sizeHint().width(),
-                           PunishmentLabel->sizeHint().width()});
+                           PunishmentLabel->sizeHint().width(), SentenceLabel->sizeHint().width()});
         inputs = std::max({inputs, DateTimePicker1->sizeHint().width(),
                            ComboBox1->sizeHint().width(), PunishmentBox->sizeHint().width()});
         for (const OptionalDatePicker *picker : pickers) {
@@ -481,9 +550,31 @@ TextTable TEdit_frm::textTable()
         {u"String.ProbationEnds", textOf(ProbationPicker)},
         {u"String.Revoked", textOf(RevokedBox)},
         {u"String.Negligent", textOf(NegligentBox)},
+        {u"String.SentenceServedHint", toolTipOf(ServedPicker)},
+        {u"String.InForce", textOf(InForcePicker)},
+        {u"String.InForceHint", toolTipOf(InForcePicker)},
+        {u"String.SentenceNumber", textOf(SentenceLabel)},
+        {u"String.SentenceNumberHint",
+         [this](const QString &text) {
+             toolTipOf(SentenceLabel)(text);
+             toolTipOf(SentenceBox)(text);
+         }},
+        {u"String.AdditionalEnds", textOf(AdditionalEndPicker)},
+        {u"String.AdditionalEndsHint", toolTipOf(AdditionalEndPicker)},
+        {u"String.RevokedOn", textOf(RevokedOnPicker)},
+        {u"String.RevokedOnHint", toolTipOf(RevokedOnPicker)},
+        {u"String.Removed", textOf(RemovedPicker)},
+        {u"String.RemovedHint", toolTipOf(RemovedPicker)},
         {u"String.CrimeAfterConviction", outOfOrder(DatesOutOfOrder::CrimeAfterConviction)},
+        {u"String.InForceBeforeConviction", outOfOrder(DatesOutOfOrder::InForceBeforeConviction)},
         {u"String.ServedBeforeConviction", outOfOrder(DatesOutOfOrder::ServedBeforeConviction)},
+        {u"String.AdditionalEndBeforeConviction",
+         outOfOrder(DatesOutOfOrder::AdditionalEndBeforeConviction)},
         {u"String.ProbationBeforeConviction",
          outOfOrder(DatesOutOfOrder::ProbationEndBeforeConviction)},
+        {u"String.RevokedBeforeConviction", outOfOrder(DatesOutOfOrder::RevokedBeforeConviction)},
+        {u"String.RevokedOnWithoutRevocation",
+         outOfOrder(DatesOutOfOrder::RevokedOnWithoutRevocation)},
+        {u"String.RemovedBeforeConviction", outOfOrder(DatesOutOfOrder::RemovedBeforeConviction)},
     };
 }

@@ -9,6 +9,8 @@
 // sizes as without the section; expanding grows the dialog by the section, and
 // collapsing gives the size back. The kind of punishment and the custody and
 // reprieve boxes never disagree: whichever the user changes, the other follows.
+// The day of revocation is asked only with "revoked" checked; a day given stays
+// open to clearing, and OK refuses it without "revoked".
 #pragma once
 
 #include "assessment/convictiondetails.h"
@@ -31,6 +33,7 @@ class QFrame;
 class QGridLayout;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QToolButton;
 struct PunishmentBoxes;
 
@@ -51,11 +54,17 @@ public:
     QCheckBox *CheckBox3; // execution of the sentence was deferred
     QWidget *DetailsPanel;
     OptionalDatePicker *CrimeDatePicker;
+    OptionalDatePicker *InForcePicker; // the sentence entered into legal force
+    QLabel *SentenceLabel;
+    QSpinBox *SentenceBox; // the number rows of one sentence share; 0, shown "—", none
     QLabel *PunishmentLabel;
     QComboBox *PunishmentBox; // the kinds in the order of PunishmentKind
     OptionalDatePicker *ServedPicker;
-    OptionalDatePicker *ProbationPicker; // only for a conditional sentence
+    OptionalDatePicker *AdditionalEndPicker; // the additional punishment ended
+    OptionalDatePicker *ProbationPicker;     // only for a conditional sentence
     QCheckBox *RevokedBox; // only for a conditional sentence, a deferral or a reprieve
+    OptionalDatePicker *RevokedOnPicker; // with RevokedBox checked, or a day given
+    OptionalDatePicker *RemovedPicker;   // the conviction was removed
     QCheckBox *NegligentBox;
     QFrame *Panel1;
     QToolButton *DetailsButton; // shows and hides DetailsPanel
@@ -77,17 +86,23 @@ public:
     // answers last given, and the details. InForce is left to the assessment.
     ConvictionRecord record() const;
 
-    // The details as shown: the dates as given, "revoked" only where it applies.
+    // The details as shown: the dates as given, "revoked" only where it applies
+    // (the day of revocation as given, so that OK can refuse one without it).
     ConvictionDetails details() const;
     // Fills the section for a record whose check boxes are already set, and
     // expands it when anything is given. A kind the boxes contradict gives way to
-    // "not given"; the boxes are left alone. Raises "Failed to set calendar date
-    // or time" for a date outside the pickers' range, changing nothing.
+    // "not given"; the boxes are left alone; a sentence number below 0 shows as
+    // none. Raises "Failed to set calendar date or time" for a date outside the
+    // pickers' range, changing nothing.
     void setDetails(const ConvictionDetails &details);
     // Nothing given, collapsed: the section for a new record.
     void resetDetails();
     // The message OK shows, and stays open, when the dates are in this wrong order.
     void setOutOfOrderText(DatesOutOfOrder problem, const QString &text);
+
+    // The section's optional dates, in the order the dialog shows them.
+    static constexpr std::size_t DatePickerCount = 7;
+    std::array<OptionalDatePicker *, DatePickerCount> datePickers() const;
 
     // Every text of the dialog by its key.
     TextTable textTable();
@@ -109,6 +124,10 @@ private:
     PunishmentBoxes punishment() const;
     PunishmentKind kind() const;
     bool revokedApplies() const;
+    // "Revoked" checked where it applies.
+    bool revokedGiven() const;
+    // The control OK puts the focus on for the problem.
+    QWidget *culprit(DatesOutOfOrder problem) const;
     void applyEnablingRules();
     void showDetails(bool shown);
     // One label column and one input column for the rows above the section and in

@@ -1,7 +1,8 @@
 // Saves screenshots of Kovrant's windows in English, Russian and French into the
 // folder named on the command line: the main window with sample convictions, first
 // before a category is chosen for the new crime (the result asks for it), the
-// record dialog filled in, the record dialog with a date typed and with a typed
+// record dialog filled in, then with every fact given, the record dialog with a
+// date typed and with a typed
 // text that is not a date, and the about box with its readme; then the main
 // window's timeline with one conviction, with ten, and with thirty years of them.
 #include "assessment/recordlist.h"
@@ -72,6 +73,26 @@ const std::array Samples = {
     SampleConviction{3, QDate(2016, 11, 22), true, true, false},
     SampleConviction{0, QDate(2023, 6, 5), false, false, true},
 };
+
+// Every fact the record dialog asks, for the dialog alone: a negligent crime of
+// medium gravity, a conditional sentence with a driving ban, revoked, served in
+// custody, one of the rows of sentence no. 1, and removed by a court.
+const SampleConviction EveryFact{1,
+                                 QDate(2017, 5, 23),
+                                 false,
+                                 false,
+                                 false,
+                                 ConvictionDetails{.crimeDate = QDate(2016, 12, 4),
+                                                   .punishment = PunishmentKind::Conditional,
+                                                   .served = QDate(2020, 2, 18),
+                                                   .probationEnd = QDate(2020, 5, 22),
+                                                   .revoked = true,
+                                                   .negligent = true,
+                                                   .inForce = QDate(2017, 6, 6),
+                                                   .revokedOn = QDate(2018, 8, 20),
+                                                   .sentence = 1,
+                                                   .additionalEnd = QDate(2022, 2, 18),
+                                                   .removed = QDate(2023, 9, 12)}};
 
 // The timeline's cases: one grave conviction in force; ten, some overlapping,
 // of every kind of bar (counted, excluded, expunged, one after the new crime);
@@ -286,6 +307,11 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     saved =
         save(dialog, output, QStringLiteral("record_details_%1.png").arg(language.suffix)) && saved;
     dialog.hide();
+    runCommand(form.get(), [&] { fillDialog(dialog, EveryFact); });
+    saved = save(dialog, output, QStringLiteral("record_every_fact_%1.png").arg(language.suffix)) &&
+            saved;
+    dialog.hide();
+    runCommand(form.get(), [&] { fillDialog(dialog, Samples.front()); });
     runCommand(form.get(), [&] { dialog.resetDetails(); });
     saved = save(dialog, output, QStringLiteral("record_%1.png").arg(language.suffix)) && saved;
     dialog.hide();

@@ -9,6 +9,7 @@
 using Records = QList<ConvictionRecord>;
 Q_DECLARE_METATYPE(Records)
 Q_DECLARE_METATYPE(RecidivismKind)
+Q_DECLARE_METATYPE(ConvictionDetails)
 
 namespace {
 
@@ -115,6 +116,8 @@ private slots:
     void horizon();
     void horizonAgreesWithTheDayItNames_data();
     void horizonAgreesWithTheDayItNames();
+    void factsNoteNamesEveryFact_data();
+    void factsNoteNamesEveryFact();
 };
 
 void TestExplanation::rowNotes_data()
@@ -381,6 +384,46 @@ void TestExplanation::horizonAgreesWithTheDayItNames()
         crime.calculationDate = horizon.lastDay->addDays(1);
         QCOMPARE(assess(records, crime).kind, horizon.next);
     }
+}
+
+void TestExplanation::factsNoteNamesEveryFact_data()
+{
+    QTest::addColumn<ConvictionDetails>("details");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("nothing given") << ConvictionDetails{} << "";
+    QTest::newRow("every fact, in the record dialog's order")
+        << ConvictionDetails{.crimeDate = QDate(2016, 3, 2),
+                             .punishment = PunishmentKind::Conditional,
+                             .served = QDate(2019, 8, 30),
+                             .probationEnd = QDate(2020, 1, 15),
+                             .revoked = true,
+                             .negligent = true,
+                             .inForce = QDate(2016, 4, 20),
+                             .revokedOn = QDate(2018, 3, 1),
+                             .sentence = 2,
+                             .additionalEnd = QDate(2020, 1, 31),
+                             .removed = QDate(2021, 5, 20)}
+        << "given: crime 02.03.2016; in force 20.04.2016; sentence 2; conditional; "
+           "served 30.08.2019; additional 31.01.2020; probation 15.01.2020; revoked; "
+           "revoked on 01.03.2018; removed 20.05.2021; negligent";
+    QTest::newRow("the sentence alone")
+        << ConvictionDetails{.sentence = 14} << "given: sentence 14";
+    QTest::newRow("a revocation day and a removal")
+        << ConvictionDetails{.revokedOn = QDate(2018, 3, 1), .removed = QDate(2021, 5, 20)}
+        << "given: revoked on 01.03.2018; removed 20.05.2021";
+}
+
+void TestExplanation::factsNoteNamesEveryFact()
+{
+    QFETCH(ConvictionDetails, details);
+    QFETCH(QString, note);
+    ExplanationTexts words = detailWords();
+    words.facts.inForce = "in force";
+    words.facts.revokedOn = "revoked on";
+    words.facts.sentence = "sentence";
+    words.facts.additionalEnd = "additional";
+    words.facts.removed = "removed";
+    QCOMPARE(factsNote(details, words, fixtureDateFormat()), note);
 }
 
 QTEST_GUILESS_MAIN(TestExplanation)

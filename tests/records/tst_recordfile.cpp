@@ -132,6 +132,8 @@ private slots:
     void detailsLeftByAnOlderSaveAreDropped();
     void readsDetailsCautiously_data();
     void readsDetailsCautiously();
+    void roundTripKeepsLaterDetails_data();
+    void roundTripKeepsLaterDetails();
     void unwritableTargetKeepsOldFile();
     void fullDiskKeepsOldFile();
     void roundTripInEachLanguage_data();
@@ -144,6 +146,8 @@ private slots:
     void oldFileDatesFitTheirOrder_data();
     void oldFileDatesFitTheirOrder();
     void keysLeftByAnOlderWriterAreNotTrusted();
+    void fileWithDetailsReadsAsBefore();
+    void laterDetailsLeftByAnEarlierWriterAreDropped();
 };
 
 void TestRecordFile::roundTripRestoresFiveFields_data()
@@ -386,6 +390,21 @@ void TestRecordFile::readsDetailsCautiously_data()
     QTest::newRow("punishment that names no kind")
         << QByteArray("punishment0=5\r\n") << "punishment of record 1, \"5\""
         << ConvictionDetails{};
+    QTest::newRow("later details: ISO date, a sentence in hexadecimal")
+        << QByteArray("inforce0=2009-04-20\r\nsentence0=$2\r\n") << ""
+        << ConvictionDetails{.inForce = QDate(2009, 4, 20), .sentence = 2};
+    QTest::newRow("later details empty: not given")
+        << QByteArray("revokedon0=\r\nsentence0= \r\nremoved0=\r\n") << "" << ConvictionDetails{};
+    const std::pair<const char *, const char *> damaged[] = {
+        {"inforce", "31.02.2010"}, {"revokedon", "2010-13-01"}, {"additionalend", "soon"},
+        {"removed", "31.04.2020"}, {"sentence", "0"},           {"sentence", "-2"},
+        {"sentence", "two"},       {"sentence", "1.5"},         {"sentence", "99999999999"},
+    };
+    for (const auto &[key, value] : damaged) {
+        QTest::addRow("%s0=%s refused", key, value)
+            << QByteArray(key) + "0=" + value + "\r\n"
+            << QStringLiteral("record 1, \"%1\"").arg(value) << ConvictionDetails{};
+    }
 }
 
 void TestRecordFile::readsDetailsCautiously()
@@ -408,6 +427,72 @@ void TestRecordFile::readsDetailsCautiously()
     } catch (const RuntimeError &error) {
         QVERIFY2(error.message().contains(refusal), qPrintable(error.message()));
     }
+}
+
+void TestRecordFile::roundTripKeepsLaterDetails_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("ru_RU") << "ru_RU";
+    QTest::newRow("en_US") << "en_US";
+}
+
+// The entry into force, the revocation day, the sentence, the end of the
+// additional punishment and the removal come back as they were, written after
+// the record's other keys; cleared, they are written empty and read as not given.
+void TestRecordFile::roundTripKeepsLaterDetails()
+{
+    QFETCH(QString, locale);
+    const ShortDateFormat format = formatFor(locale.toLatin1().constData());
+    const ConvictionRecord revoked = conviction(format.format(QDate(2015, 6, 15)), "grave", "No");
+    const ConvictionRecord joined = conviction(format.format(QDate(2015, 6, 15)), "medium", "No");
+    const Records records{withDetails(revoked, {.punishment = PunishmentKind::Conditional,
+                                                .probationEnd = QDate(2018, 6, 14),
+                                                .revoked = true,
+                                                .inForce = QDate(2015, 7, 1),
+                                                .revokedOn = QDate(2016, 3, 1),
+                                                .sentence = 7,
+                                                .additionalEnd = QDate(2019, 1, 31),
+                                                .removed = QDate(2020, 5, 20)}),
+                          withDetails(joined, {.sentence = 7})};
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    saveRecordFile(path, records, GraveCrime, fixtureTexts(), format);
+    const LoadedRecordFile loaded =
+        loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, format);
+    QCOMPARE(loaded.records, records);
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+
+    const QString text = QString::fromUtf8(readAll(path));
+    const auto day = [&format](int year, int month, int day) {
+        return format.format(QDate(year, month, day));
+    };
+    const QString first =
+        "detailsof0=2015-06-15|grave\r\ncategory0=2\r\ninforce0=" + day(2015, 7, 1) +
+        "\r\nrevokedon0=" + day(2016, 3, 1) +
+        "\r\nsentence0=7\r\nadditionalend0=" + day(2019, 1, 31) +
+        "\r\nremoved0=" + day(2020, 5, 20) + "\r\ndate1=";
+    QVERIFY2(text.contains(first), qPrintable(text));
+    QVERIFY2(text.contains("detailsof1=2015-06-15|medium\r\ncategory1=1\r\nsentence1=7\r\n"
+                           "checksum="),
+             qPrintable(text));
+
+    // Read with only the five column keys, as a reader that knows no details.
+    QString columns = text;
+    columns.remove(QRegularExpression("(crimedate|punishment|served|probation|revoked|negligent|"
+                                      "detailsof|inforce|revokedon|sentence|additionalend|"
+                                      "removed)\\d+=[^\r]*\r\n"));
+    folder.writeBytes("columns-only.har", columns.toUtf8());
+    const Records columnsOnly = load(folder.langPath("columns-only.har"), format);
+    QCOMPARE(columnsOnly, (Records{revoked, joined}));
+
+    saveRecordFile(path, {revoked, joined}, GraveCrime, fixtureTexts(), format);
+    QCOMPARE(load(path, format), (Records{revoked, joined}));
+    const QString cleared = QString::fromUtf8(readAll(path));
+    QVERIFY2(cleared.contains("category0=2\r\ninforce0=\r\nrevokedon0=\r\nsentence0=\r\n"
+                              "additionalend0=\r\nremoved0=\r\n"),
+             qPrintable(cleared));
+    QVERIFY2(cleared.contains("category1=1\r\nsentence1=\r\n"), qPrintable(cleared));
 }
 
 void TestRecordFile::unwritableTargetKeepsOldFile()
@@ -682,6 +767,59 @@ void TestRecordFile::keysLeftByAnOlderWriterAreNotTrusted()
     QCOMPARE(loaded.records, Records{conviction("3/12/2019", "small")});
     QCOMPARE(loaded.newCrime, std::optional<CurrentCrime>());
     QVERIFY(loaded.datesNote.has_value());
+}
+
+// The earlier writer's records as details-list.har holds them, with the new
+// crime saved with them.
+Records earlierWritersRecords()
+{
+    return {{"07.04.2009", "grave", "Yes", "No", "No", {}, {}},
+            withDetails({"30.11.2015", "medium", "No", "No", "No", {}, {}},
+                        {.crimeDate = QDate(2015, 1, 2),
+                         .punishment = PunishmentKind::Conditional,
+                         .probationEnd = QDate(2017, 11, 30),
+                         .revoked = true})};
+}
+
+// A list a writer that knew the details up to "category" saved: its date
+// pattern, its category numbers and its new crime are trusted, as before.
+void TestRecordFile::fileWithDetailsReadsAsBefore()
+{
+    const LoadedRecordFile loaded =
+        loadRecordFile(fixture("details-list.har"), fixtureTexts(), {fixtureTexts().categories},
+                       fixtureDateFormat());
+    QCOMPARE(loaded.records, earlierWritersRecords());
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+}
+
+// That writer passes over the later details it does not know and rewrites
+// "detailsof" for whichever record it saves at each number: the later details it
+// leaves behind may be another record's, so they are not read (nor checked). Once
+// its checksum no longer holds, they are read as other details are, guarded by
+// "detailsof".
+void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreDropped()
+{
+    QByteArray bytes = readAll(fixture("details-list.har"));
+    const QByteArray leftBehind = "category1=1\r\nremoved1=1/1/2020\r\nsentence1=0\r\n";
+    bytes.replace("category1=1\r\n", leftBehind);
+    QVERIFY(bytes.contains(leftBehind));
+    const LanguageFolder folder;
+    folder.writeBytes("list.har", bytes);
+    const QString path = folder.langPath("list.har");
+    const LoadedRecordFile loaded =
+        loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, fixtureDateFormat());
+    QCOMPARE(loaded.records, earlierWritersRecords());
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+
+    bytes.replace("sentence1=0", "sentence1=3");
+    folder.writeBytes("list.har", withoutKeys(bytes, "checksum"));
+    const Records read = load(path);
+    ConvictionDetails expected = earlierWritersRecords()[1].Details;
+    expected.removed = QDate(2020, 1, 1);
+    expected.sentence = 3;
+    QCOMPARE(read[1].Details, expected);
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

@@ -2,8 +2,9 @@
 // ignored, Enter pressing only a focused button, closing as Cancel, and the Tab order.
 // Its details section: collapsed without changing the dialog, growing and giving
 // back its height, the kind of punishment and the check boxes kept in agreement,
-// the details filled and read back, and its texts in every language. A record
-// shown comes back as it was, and one the dialog cannot show changes nothing.
+// the details filled and read back, facts that disagree refused on OK, and its
+// texts and tooltips in every language. A record shown comes back as it was, and
+// one the dialog cannot show changes nothing.
 #include "programfixture.h"
 
 #include "assessment/punishmentboxes.h"
@@ -16,8 +17,10 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 
@@ -62,6 +65,8 @@ int xInDialog(const QWidget *widget)
 }
 
 enum class UserAction { PickKind, ClickCustody, ClickReprieve };
+// What the user does after giving a date.
+enum class Afterwards { Nothing, ClearRevoked, PickCustody };
 
 const QDate CrimeDay(2016, 3, 2);
 const QDate ServedDay(2019, 8, 30);
@@ -71,6 +76,41 @@ ConvictionDetails detailsOf(QDate crimeDate, PunishmentKind kind, QDate served, 
                             bool revoked, bool negligent)
 {
     return ConvictionDetails{crimeDate, kind, served, probationEnd, revoked, negligent};
+}
+
+// A revoked conditional sentence with every fact given, for a conviction of
+// 17 April 2019 or earlier.
+ConvictionDetails everyFact()
+{
+    return ConvictionDetails{.crimeDate = CrimeDay,
+                             .punishment = PunishmentKind::Conditional,
+                             .served = ServedDay,
+                             .probationEnd = ProbationDay,
+                             .revoked = true,
+                             .negligent = true,
+                             .inForce = QDate(2019, 5, 6),
+                             .revokedOn = QDate(2019, 6, 3),
+                             .sentence = 3,
+                             .additionalEnd = QDate(2021, 2, 28),
+                             .removed = QDate(2022, 10, 11)};
+}
+
+// A click on a check box's box itself, not its text: the boxes are wider than
+// their texts.
+void clickBox(QCheckBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+}
+
+// The user gives an optional date: a click on its box, a click in the field,
+// Ctrl+A, and the date typed over the whole text, one key event a character.
+void giveDate(OptionalDatePicker *picker, const QString &typed)
+{
+    clickBox(picker->box());
+    QLineEdit *text = picker->picker()->findChild<QLineEdit *>();
+    QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
+    QTest::keyClick(picker->picker(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(picker->picker(), typed);
 }
 
 // The section's keys, in the order the localisation pass writes them.
@@ -85,7 +125,12 @@ const char *const SectionKeys[] = {"String.Details",
                                    "String.SentenceServed",
                                    "String.ProbationEnds",
                                    "String.Revoked",
-                                   "String.Negligent"};
+                                   "String.Negligent",
+                                   "String.InForce",
+                                   "String.SentenceNumber",
+                                   "String.AdditionalEnds",
+                                   "String.RevokedOn",
+                                   "String.Removed"};
 
 // The section's texts as shown, in the order of SectionKeys; a text broken into
 // lines to fit is joined again.
@@ -96,8 +141,23 @@ QStringList sectionTexts(const TEdit_frm &dialog)
     for (int index = 0; index < dialog.PunishmentBox->count(); ++index)
         texts.append(dialog.PunishmentBox->itemText(index));
     texts << dialog.ServedPicker->text() << dialog.ProbationPicker->text()
-          << dialog.RevokedBox->text() << dialog.NegligentBox->text();
+          << dialog.RevokedBox->text() << dialog.NegligentBox->text()
+          << dialog.InForcePicker->text() << dialog.SentenceLabel->text()
+          << dialog.AdditionalEndPicker->text() << dialog.RevokedOnPicker->text()
+          << dialog.RemovedPicker->text();
     return texts.replaceInStrings(QStringLiteral("\n"), QStringLiteral(" "));
+}
+
+// The tooltips that say what each fact means in law, by key.
+QList<std::pair<const char *, const QWidget *>> sectionHints(const TEdit_frm &dialog)
+{
+    return {{"String.SentenceServedHint", dialog.ServedPicker},
+            {"String.InForceHint", dialog.InForcePicker},
+            {"String.SentenceNumberHint", dialog.SentenceLabel},
+            {"String.SentenceNumberHint", dialog.SentenceBox},
+            {"String.AdditionalEndsHint", dialog.AdditionalEndPicker},
+            {"String.RevokedOnHint", dialog.RevokedOnPicker},
+            {"String.RemovedHint", dialog.RemovedPicker}};
 }
 
 } // namespace
@@ -137,6 +197,7 @@ static char *toString(const ConvictionRecord &record)
 
 Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(UserAction)
+Q_DECLARE_METATYPE(Afterwards)
 Q_DECLARE_METATYPE(PunishmentKind)
 Q_DECLARE_METATYPE(ConvictionDetails)
 Q_DECLARE_METATYPE(ConvictionRecord)
@@ -166,6 +227,10 @@ private slots:
     void recordShownComesBackAsItWas();
     void datesOutOfOrderKeepTheDialogOpen_data();
     void datesOutOfOrderKeepTheDialogOpen();
+    void factsThatDisagreeKeepTheDialogOpen_data();
+    void factsThatDisagreeKeepTheDialogOpen();
+    void openWithEveryFactFitsASmallScreen_data();
+    void openWithEveryFactFitsASmallScreen();
     void sectionTextsFollowTheLanguage_data();
     void sectionTextsFollowTheLanguage();
     void optionalDatePicker();
@@ -275,13 +340,28 @@ void TestRecordDialog::tabOrder_data()
     const QStringList above{"Button2",   "Button1",   "ComboBox1", "DateTimePicker1",
                             "CheckBox1", "CheckBox2", "CheckBox3", "DetailsButton"};
     QTest::newRow("collapsed") << false << above + QStringList{"Button2"};
-    // Every input of the section enabled: a conditional sentence with every date.
+    // Every input of the section enabled: a revoked conditional sentence with
+    // every date.
     QTest::newRow("expanded") << true
-                              << above + QStringList{"CrimeDatePickerBox",  "CrimeDatePickerEdit",
-                                                     "PunishmentBox",       "ServedPickerBox",
-                                                     "ServedPickerEdit",    "ProbationPickerBox",
-                                                     "ProbationPickerEdit", "RevokedBox",
-                                                     "NegligentBox",        "Button2"};
+                              << above + QStringList{"CrimeDatePickerBox",
+                                                     "CrimeDatePickerEdit",
+                                                     "InForcePickerBox",
+                                                     "InForcePickerEdit",
+                                                     "SentenceBox",
+                                                     "PunishmentBox",
+                                                     "ServedPickerBox",
+                                                     "ServedPickerEdit",
+                                                     "AdditionalEndPickerBox",
+                                                     "AdditionalEndPickerEdit",
+                                                     "ProbationPickerBox",
+                                                     "ProbationPickerEdit",
+                                                     "RevokedBox",
+                                                     "RevokedOnPickerBox",
+                                                     "RevokedOnPickerEdit",
+                                                     "RemovedPickerBox",
+                                                     "RemovedPickerEdit",
+                                                     "NegligentBox",
+                                                     "Button2"};
 }
 
 void TestRecordDialog::tabOrder()
@@ -292,8 +372,8 @@ void TestRecordDialog::tabOrder()
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     if (expanded) {
-        dialog.setDetails(detailsOf(CrimeDay, PunishmentKind::Conditional, ServedDay, ProbationDay,
-                                    false, false));
+        dialog.CheckBox1->setChecked(false);
+        dialog.setDetails(everyFact());
     }
     QStringList forward;
     QStringList backward;
@@ -415,11 +495,12 @@ void TestRecordDialog::expandingGrowsAndCollapsingGivesBack()
     const int labels = xInDialog(dialog.Label2);
     QCOMPARE(xInDialog(dialog.PunishmentBox), inputs);
     QCOMPARE(xInDialog(dialog.PunishmentLabel), labels);
-    for (const OptionalDatePicker *picker :
-         {dialog.CrimeDatePicker, dialog.ServedPicker, dialog.ProbationPicker}) {
+    for (const OptionalDatePicker *picker : dialog.datePickers()) {
         QCOMPARE(xInDialog(picker->picker()), inputs);
         QCOMPARE(xInDialog(picker->box()), labels);
     }
+    QCOMPARE(xInDialog(dialog.SentenceBox), inputs);
+    QCOMPARE(xInDialog(dialog.SentenceLabel), labels);
     const QSize expanded = dialog.size();
 
     QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
@@ -515,10 +596,6 @@ void TestRecordDialog::userChangesKeepKindAndBoxesInLine()
     showDialog(dialog);
     QCOMPARE(shownPunishment(dialog), start);
 
-    // A click on the box itself, not its text: the boxes are wider than their texts.
-    const auto clickBox = [](QCheckBox *box) {
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-    };
     switch (action) {
     case UserAction::PickKind: pickEntry(dialog.PunishmentBox, int(picked)); break;
     case UserAction::ClickCustody: clickBox(dialog.CheckBox1); break;
@@ -569,6 +646,22 @@ void TestRecordDialog::detailsRoundTrip_data()
     QTest::newRow("revoked under the reprieve box alone")
         << false << true << detailsOf(none, K::NotGiven, none, none, true, false)
         << detailsOf(none, K::NotGiven, none, none, true, false);
+    QTest::newRow("every fact") << false << false << everyFact() << everyFact();
+    QTest::newRow("the later facts alone") << true << false
+                                           << ConvictionDetails{.inForce = QDate(2019, 5, 6),
+                                                                .sentence = 1,
+                                                                .additionalEnd = QDate(2021, 2, 28),
+                                                                .removed = QDate(2022, 10, 11)}
+                                           << ConvictionDetails{.inForce = QDate(2019, 5, 6),
+                                                                .sentence = 1,
+                                                                .additionalEnd = QDate(2021, 2, 28),
+                                                                .removed = QDate(2022, 10, 11)};
+    // Shown as given, for OK to refuse: the day cannot be dropped unseen.
+    QTest::newRow("a revocation day where nothing was revoked")
+        << true << false << ConvictionDetails{.punishment = K::Custody, .revokedOn = ProbationDay}
+        << ConvictionDetails{.punishment = K::Custody, .revokedOn = ProbationDay};
+    QTest::newRow("a sentence number below 0 shows as none")
+        << true << false << ConvictionDetails{.sentence = -4} << ConvictionDetails{};
 }
 
 void TestRecordDialog::detailsRoundTrip()
@@ -581,8 +674,14 @@ void TestRecordDialog::detailsRoundTrip()
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     // What the previous record left behind must not show through.
-    dialog.setDetails(detailsOf(QDate(2001, 1, 1), PunishmentKind::Milder, QDate(2002, 2, 2),
-                                QDate(2003, 3, 3), true, true));
+    ConvictionDetails previous = detailsOf(QDate(2001, 1, 1), PunishmentKind::Milder,
+                                           QDate(2002, 2, 2), QDate(2003, 3, 3), true, true);
+    previous.inForce = QDate(2001, 2, 1);
+    previous.revokedOn = QDate(2001, 3, 1);
+    previous.sentence = 9;
+    previous.additionalEnd = QDate(2004, 4, 4);
+    previous.removed = QDate(2005, 5, 5);
+    dialog.setDetails(previous);
     dialog.CheckBox1->setChecked(custody);
     dialog.CheckBox2->setChecked(true);
     dialog.CheckBox3->setChecked(reprieve);
@@ -617,6 +716,14 @@ void TestRecordDialog::detailsOutOfRangeChangeNothing()
                                  dialog.setDetails(detailsOf(CrimeDay, PunishmentKind::Milder,
                                                              ServedDay, wrong, false, true)));
         QCOMPARE(dialog.details(), shown);
+        for (QDate ConvictionDetails::*date :
+             {&ConvictionDetails::inForce, &ConvictionDetails::revokedOn,
+              &ConvictionDetails::additionalEnd, &ConvictionDetails::removed}) {
+            ConvictionDetails refused{.sentence = 5};
+            refused.*date = wrong;
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, dialog.setDetails(refused));
+            QCOMPARE(dialog.details(), shown);
+        }
     }
 }
 
@@ -651,6 +758,12 @@ void TestRecordDialog::recordShownComesBackAsItWas_data()
     QTest::newRow("a revoked deferral")
         << record("17.04.2019", "String.SmallCrime", "Yes", "No", "Yes",
                   detailsOf(none, K::Deferred, none, none, true, false))
+        << "";
+    QTest::newRow("a revoked conditional sentence, every fact")
+        << record("17.04.2019", "String.SeriousCrime", "No", "No", "No", everyFact()) << "";
+    QTest::newRow("one of a sentence's rows, removed")
+        << record("17.04.2019", "String.AverageCrime", "Yes", "No", "No",
+                  ConvictionDetails{.sentence = 12, .removed = QDate(2021, 4, 17)})
         << "";
     QTest::newRow("a severity naming no category")
         << record("15.03.2022", "Theft", "No", "No", "No") << "";
@@ -758,6 +871,151 @@ void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen()
     dialog.hide();
 }
 
+void TestRecordDialog::factsThatDisagreeKeepTheDialogOpen_data()
+{
+    using K = PunishmentKind;
+    using A = Afterwards;
+    QTest::addColumn<PunishmentKind>("kind"); // picked first
+    QTest::addColumn<bool>("revoked");        // "revoked" clicked before the date is given
+    QTest::addColumn<QString>("picker");      // the date given
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Afterwards>("afterwards");
+    QTest::addColumn<QString>("message"); // empty: OK closes the dialog
+    QTest::addColumn<QString>("culprit");
+    // The conviction is dated 17 April 2019.
+    QTest::newRow("in force on the conviction day") << K::NotGiven << false << "InForcePicker"
+                                                    << "17.04.2019" << A::Nothing << ""
+                                                    << "";
+    QTest::newRow("in force before the conviction")
+        << K::NotGiven << false << "InForcePicker"
+        << "16.04.2019" << A::Nothing << "String.InForceBeforeConviction"
+        << "InForcePickerEdit";
+    QTest::newRow("additional punishment ended before the conviction")
+        << K::Milder << false << "AdditionalEndPicker"
+        << "31.12.2018" << A::Nothing << "String.AdditionalEndBeforeConviction"
+        << "AdditionalEndPickerEdit";
+    QTest::newRow("removed before the conviction")
+        << K::NotGiven << false << "RemovedPicker"
+        << "01.04.2019" << A::Nothing << "String.RemovedBeforeConviction"
+        << "RemovedPickerEdit";
+    QTest::newRow("removed after the conviction") << K::Custody << false << "RemovedPicker"
+                                                  << "18.04.2019" << A::Nothing << ""
+                                                  << "";
+    QTest::newRow("a conditional sentence revoked after the conviction")
+        << K::Conditional << true << "RevokedOnPicker"
+        << "03.06.2019" << A::Nothing << ""
+        << "";
+    QTest::newRow("a deferral revoked before the conviction")
+        << K::Deferred << true << "RevokedOnPicker"
+        << "16.04.2019" << A::Nothing << "String.RevokedBeforeConviction"
+        << "RevokedOnPickerEdit";
+    QTest::newRow("a revocation day, then revoked cleared")
+        << K::Conditional << true << "RevokedOnPicker"
+        << "03.06.2019" << A::ClearRevoked << "String.RevokedOnWithoutRevocation"
+        << "RevokedOnPickerBox";
+    QTest::newRow("a revocation day, then custody picked")
+        << K::Conditional << true << "RevokedOnPicker"
+        << "03.06.2019" << A::PickCustody << "String.RevokedOnWithoutRevocation"
+        << "RevokedOnPickerBox";
+}
+
+// The user gives a date with the mouse and the keyboard, changes what it
+// depends on, and presses OK.
+void TestRecordDialog::factsThatDisagreeKeepTheDialogOpen()
+{
+    QFETCH(PunishmentKind, kind);
+    QFETCH(bool, revoked);
+    QFETCH(QString, picker);
+    QFETCH(QString, typed);
+    QFETCH(Afterwards, afterwards);
+    QFETCH(QString, message);
+    QFETCH(QString, culprit);
+    ProgramFixture fixture;
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    dialog.showRecord(
+        ConvictionRecord{
+            "17.04.2019", fixture.text("String.SeriousCrime"), "No", "No", "No", {}, {}},
+        AnswerTexts{"Yes", "No"});
+    showDialog(dialog);
+    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+    pickEntry(dialog.PunishmentBox, int(kind));
+    // The day of revocation waits for "revoked".
+    QVERIFY(!dialog.RevokedOnPicker->isEnabled());
+    if (revoked) {
+        clickBox(dialog.RevokedBox);
+        QVERIFY(dialog.RevokedOnPicker->isEnabled());
+    }
+    OptionalDatePicker *given = dialog.findChild<OptionalDatePicker *>(picker);
+    QVERIFY(given != nullptr);
+    giveDate(given, typed);
+    switch (afterwards) {
+    case Afterwards::Nothing: break;
+    case Afterwards::ClearRevoked: clickBox(dialog.RevokedBox); break;
+    case Afterwards::PickCustody:
+        pickEntry(dialog.PunishmentBox, int(PunishmentKind::Custody));
+        break;
+    }
+    // A day given can always be cleared.
+    QVERIFY(given->isEnabled());
+
+    QSignalSpy pressed(&dialog, &TEdit_frm::okPressed);
+    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    if (message.isEmpty()) {
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(pressed.size(), 1);
+        QCOMPARE(fixture.errors, QStringList{});
+        QCOMPARE(given->date(), std::optional(fixture.dateFormat().parse(typed)));
+        return;
+    }
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(pressed.size(), 0);
+    QCOMPARE(fixture.errors, QStringList{fixture.text(qPrintable(message))});
+    QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
+             culprit);
+    dialog.hide();
+}
+
+void TestRecordDialog::openWithEveryFactFitsASmallScreen_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("French") << "French";
+}
+
+// Every fact given, the section open: the dialog, with a title bar and a
+// taskbar, fits a screen of 1366 x 768, and every text shows in full.
+void TestRecordDialog::openWithEveryFactFitsASmallScreen()
+{
+    QFETCH(QString, language);
+    ProgramFixture fixture;
+    fixture.storeLanguage(language);
+    TEdit_frm &dialog = *fixture.start().Edit_frm;
+    dialog.showRecord(ConvictionRecord{"17.04.2019",
+                                       fixture.text("String.ParticularlySeriousCrime"),
+                                       "No",
+                                       "Yes",
+                                       "No",
+                                       {},
+                                       everyFact()},
+                      AnswerTexts{"Yes", "No"});
+    showDialog(dialog);
+    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY2(dialog.width() <= 1366 && dialog.height() <= 768 - 70,
+             qPrintable(QStringLiteral("%1x%2").arg(dialog.width()).arg(dialog.height())));
+    QStringList narrow;
+    for (const QWidget *control : dialog.findChildren<QWidget *>()) {
+        const bool hasText = qobject_cast<const QLabel *>(control) != nullptr ||
+                             qobject_cast<const QAbstractButton *>(control) != nullptr ||
+                             qobject_cast<const QComboBox *>(control) != nullptr;
+        if (hasText && control->isVisible() && control->width() < control->sizeHint().width())
+            narrow.append(control->objectName());
+    }
+    QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u", ")));
+    QVERIFY(dialog.SentenceBox->width() >= dialog.SentenceBox->sizeHint().width());
+    dialog.hide();
+}
+
 void TestRecordDialog::sectionTextsFollowTheLanguage_data()
 {
     QTest::addColumn<QString>("from");
@@ -798,6 +1056,12 @@ void TestRecordDialog::sectionTextsFollowTheLanguage()
             QVERIFY2(texts(key) != english(key), key);
     }
     QCOMPARE(sectionTexts(dialog), expected);
+    for (const auto &[key, widget] : sectionHints(dialog)) {
+        QVERIFY2(!texts(key).startsWith(u"NoTranslate:"), key);
+        if (to != u"English")
+            QVERIFY2(texts(key) != english(key), key);
+        QCOMPARE(widget->toolTip(), "<p>" + texts(key).toHtmlEscaped() + "</p>");
+    }
     // Written in place: the kind stays, and the boxes did not react.
     QCOMPARE(shownPunishment(dialog), (PunishmentBoxes{PunishmentKind::Conditional, false, false}));
     dialog.hide();
