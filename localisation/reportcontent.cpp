@@ -65,6 +65,7 @@ TextTable reportTextTable(ReportTexts &t)
         {u"String.ReportAssumptions", into(t.assumptions)},
     };
     table.append(resultTextTable(t.results));
+    table.append(consequenceTextTable(t.consequences));
     return table;
 }
 
@@ -104,6 +105,7 @@ ReportContent reportContent(const AssessedCase &subject, const ReportTexts &text
     if (assessment.horizon)
         content.horizon = horizonLine(*assessment.horizon, words, dateFormat);
     content.notices = resultNotices(assessment, crime.calculationDate, words, dateFormat);
+    content.consequences = consequencesLine(assessment, texts.consequences);
     content.assumptions = texts.assumptions;
     return content;
 }

@@ -6,6 +6,7 @@
 #include "assessment/convictionrecord.h"
 #include "assessment/recidivism.h"
 #include "localisation/assessmenttexts.h"
+#include "localisation/consequences.h"
 #include "localisation/texttable.h"
 
 #include <QList>
@@ -54,6 +55,7 @@ struct ReportContent
     QString horizon; // empty when the assessment stopped at a row it could not read
     // What qualifies the result, one per line (resultNotices); often empty.
     QString notices;
+    QString consequences; // what the result entails; empty when it entails nothing
     QString assumptions;
 };
 
@@ -72,6 +74,7 @@ struct ReportTexts
     std::array<QString, ReportContent::ColumnCount> columnTitles;
     QString resultHeading;
     ResultTexts results;
+    ConsequenceTexts consequences;
     QString assumptions;
 };
 

@@ -266,9 +266,10 @@ void TForm1::buildResultPanel()
     Label5 = named(new QLabel(Panel1), "Label5");
     Label6 = named(new QLabel(Panel1), "Label6");
     Label7 = named(new QLabel(Panel1), "Label7");
+    ConsequencesLine = named(new QLabel(Panel1), "ConsequencesLine");
     FileNotesLine = named(new QLabel(Panel1), "FileNotesLine");
     // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6, Label7, FileNotesLine}) {
+    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine}) {
         line->setWordWrap(true);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
         line->hide();
@@ -282,7 +283,8 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label5, 1, 0);
     layout->addWidget(Label6, 2, 0);
     layout->addWidget(Label7, 3, 0);
-    layout->addWidget(FileNotesLine, 4, 0);
+    layout->addWidget(ConsequencesLine, 4, 0);
+    layout->addWidget(FileNotesLine, 5, 0);
     Panel1->installEventFilter(this);
 }
 
@@ -540,6 +542,7 @@ TextTable TForm1::textTable()
         {u"String.TimelineExpunged", legend(2)},
     };
     texts.append(fileNoteTextTable(m_fileNoteTexts));
+    texts.append(consequenceTextTable(m_consequenceTexts));
     return texts;
 }
 
@@ -610,7 +613,8 @@ void TForm1::showExplanation()
                         : QString());
     Label7->setText(
         resultNotices(m_lastAssessment, DateTimePicker1->date(), words, m_context.dateFormat));
-    for (QLabel *line : {Label5, Label6, Label7, FileNotesLine})
+    ConsequencesLine->setText(consequencesLine(m_lastAssessment, m_consequenceTexts));
+    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
 }

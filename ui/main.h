@@ -4,6 +4,7 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
+#include "localisation/consequences.h"
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
 #include "localisation/texttable.h"
@@ -144,6 +145,8 @@ public:
     QLabel *Label6;        // until when the result holds
     QLabel *Label7;        // what qualifies the result: rows dated after the crime, a future date
     QLabel *FileNotesLine; // what the record file last opened left to say
+    // What the result entails: the least term, the colony, supervision.
+    QLabel *ConsequencesLine;
 
     QStatusBar *StatusBar1;
     QLabel *StatusPanel0;
@@ -206,6 +209,8 @@ private:
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
     FileNoteTexts m_fileNoteTexts; // written by the localisation pass
+    // The texts of what a result entails, written by the localisation pass.
+    ConsequenceTexts m_consequenceTexts;
     FileNotes m_fileNotes;
     bool m_shownBefore = false;
 };

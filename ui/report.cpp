@@ -173,11 +173,12 @@ QString reportHtml(const ReportContent &content, const QList<TableRow> &table,
     html += QStringLiteral("<p style=\"font-size: 11pt; font-weight: bold; margin-bottom: 3pt\">"
                            "%1</p>")
                 .arg(escaped(content.result));
-    // The grounds, the horizon and the notices as lines of one paragraph: a
-    // paragraph's top margin is lost after another block, so the gap is this one's
-    // bottom margin.
+    // The grounds, the horizon, the notices and the consequences as lines of one
+    // paragraph: a paragraph's top margin is lost after another block, so the gap
+    // is this one's bottom margin.
     QStringList lines;
-    for (const QString &text : {content.grounds, content.horizon, content.notices}) {
+    for (const QString &text :
+         {content.grounds, content.horizon, content.notices, content.consequences}) {
         for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts))
             lines.append(escaped(line));
     }

@@ -1,6 +1,7 @@
 // The main window's commands: Add, Modify and Delete through the record dialog,
 // Clear data, the enabling rule of Modify and Delete, the result line following
-// the current crime's inputs, the lines that qualify it, and the rows' numbers.
+// the current crime's inputs, the lines that qualify it and what it entails, and
+// the rows' numbers.
 #include "programfixture.h"
 
 #include "assessment/recordlist.h"
@@ -94,7 +95,8 @@ QStyleOptionViewItem cellLook(const TForm1 &form, int row)
 QStringList cutOffLines(const TForm1 &form)
 {
     QStringList cut;
-    for (const QLabel *line : {form.Label2, form.Label5, form.Label6, form.Label7}) {
+    for (const QLabel *line :
+         {form.Label2, form.Label5, form.Label6, form.Label7, form.ConsequencesLine}) {
         if (!line->isVisible())
             continue;
         const int needed = line->hasHeightForWidth() ? line->heightForWidth(line->width())
@@ -131,6 +133,8 @@ private slots:
     void laterConvictionsMarkedAndCounted();
     void futureDateIsSaid_data();
     void futureDateIsSaid();
+    void consequencesFollowTheResult_data();
+    void consequencesFollowTheResult();
     void rowNumbersFollowDeletion();
     void fileCarriesTheNewCrime();
     void russianListOpensInTheFrenchInterface();
@@ -634,6 +638,57 @@ void TestMainWindow::futureDateIsSaid()
     QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
     const QStringList cut = cutOffLines(form);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::consequencesFollowTheResult_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "English";
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("French") << "French";
+}
+
+// Under a result, what it entails: with dangerous recidivism the least term, no
+// conditional sentence, the strict-regime colony and supervision; with especially
+// dangerous recidivism the special-regime colony instead; with recidivism under
+// part 1 the least term only; nothing once the new crime is negligent. The line
+// fits the panel.
+void TestMainWindow::consequencesFollowTheResult()
+{
+    QFETCH(QString, language);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    appendGraveConvictions(fixture, form, {"01.06.2023"});
+    const QLabel *line = form.ConsequencesLine;
+    QVERIFY(!line->isVisible());
+    const auto names = [&](const char *key) { return line->text().contains(fixture.text(key)); };
+
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    QCoreApplication::processEvents();
+    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QVERIFY(line->isVisible());
+    for (const char *key : {"String.ConsequenceLeastTerm", "String.ConsequenceNoConditional",
+                            "String.ConsequenceColonyDangerous", "String.ConsequenceSupervision"})
+        QVERIFY2(names(key), key);
+    QVERIFY(!names("String.ConsequenceColonyEspeciallyDangerous"));
+    QStringList cut = cutOffLines(form);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+
+    appendGraveConvictions(fixture, form, {"01.06.2024"});
+    form.CheckBox1->click(); // with custody, recomputed
+    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    QVERIFY(names("String.ConsequenceColonyEspeciallyDangerous"));
+    QVERIFY(!names("String.ConsequenceColonyDangerous"));
+
+    pickEntry(form.ComboBox1, int(Gravity::Medium));
+    QCOMPARE(form.Label2->text(), fixture.text("String.Recidiv"));
+    QCOMPARE(line->text(), filledText(fixture.text("String.Consequences"),
+                                      fixture.text("String.ConsequenceLeastTerm")));
+
+    form.CheckBox2->click(); // through negligence
+    QVERIFY(!line->isVisible());
     QCOMPARE(fixture.errors, QStringList{});
 }
 

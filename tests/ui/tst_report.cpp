@@ -174,6 +174,9 @@ void TestReport::reportHoldsTheAssessment()
         form.Label2->text(),
         form.Label5->text(),
         form.Label6->text(),
+        // What the result entails, as under the result.
+        fixture.text("String.ConsequenceColonyEspeciallyDangerous"),
+        form.ConsequencesLine->text(),
     };
     for (const QString &shown : expected)
         QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
@@ -231,9 +234,10 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes_data()
     reportHoldsTheAssessment_data();
 }
 
-// Without a category the report asks for it and gives no answer; a conviction
-// dated after the new crime and a new crime dated after today are said; with a
-// category, the grounds name the counted row by its number.
+// Without a category the report asks for it and gives no answer, and so no
+// consequences; a conviction dated after the new crime and a new crime dated
+// after today are said; with a category, the grounds name the counted row by its
+// number, and what the result entails follows.
 void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
 {
     QFETCH(QString, language);
@@ -263,14 +267,18 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
     for (const QString &shown : QStringList{fixture.text("String.ChooseCategory")} + notices)
         QVERIFY2(asked.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + asked));
     QVERIFY2(!asked.contains(fixture.text("String.RecidivNo").simplified()), qPrintable(asked));
+    QVERIFY2(!asked.contains(fixture.text("String.ConsequenceLeastTerm").simplified()),
+             qPrintable(asked));
 
     pickEntry(form.ComboBox1, int(Gravity::Grave));
     const QString grounds = filledText(fixture.text("String.Grounds"),
                                        fixture.text("String.ClausePart2b"), QStringLiteral("1"));
     QCOMPARE(form.Label5->text(), grounds);
     const QString answered = exported();
-    for (const QString &shown :
-         QStringList{fixture.text("String.DangerRecidiv"), grounds, form.Label6->text()} + notices)
+    for (const QString &shown : QStringList{fixture.text("String.DangerRecidiv"), grounds,
+                                            form.Label6->text(), form.ConsequencesLine->text(),
+                                            fixture.text("String.ConsequenceColonyDangerous")} +
+                                    notices)
         QVERIFY2(answered.contains(shown.simplified()),
                  qPrintable(shown + "\nnot in:\n" + answered));
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
