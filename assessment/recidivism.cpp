@@ -234,8 +234,10 @@ Doubts rowDoubts(const RowAssessment &row, const ConvictionRecord &record, QDate
     const Expungement &term = row.expungement;
     if (term.longerTermsExpiry && (calculationDate < *term.longerTermsExpiry) != term.inForce)
         doubts |= Doubt::CrimeDateDecides;
-    if (term.hasTerm() && !term.removed.isValid() && calculationDate == term.expiry &&
-        row.convictionDate <= calculationDate)
+    // A conditional sentence's expiry is the day after probation's last day: no
+    // doubt falls on it.
+    if (term.hasTerm() && term.clause != TermClause::Art86a && !term.removed.isValid() &&
+        calculationDate == term.expiry && row.convictionDate <= calculationDate)
         doubts |= Doubt::BoundaryDay;
     if (term.additionalOutlastedProbation && calculationDate >= term.expiry &&
         calculationDate <= record.Details.additionalEnd)

@@ -228,6 +228,7 @@ inline QList<LegalCaseGroup> legalCaseGroups()
              .crime = crime("especially grave", QDate(2024, 6, 1)),
              .kind = K::Neither,
              .expiries = {QDate(2024, 6, 1), QDate(2024, 6, 1)},
+             .doubts = Doubt::BoundaryDay,
              .russianTitle = "п. «б» ч. 3: год после уплаты штрафов истёк 1 июня 2024 г.: "
                              "рецидива нет"},
             {.title = "3(b): especially grave, one especially grave prior fined",
@@ -276,6 +277,7 @@ inline QList<LegalCaseGroup> legalCaseGroups()
              .crime = crime("medium", QDate(2023, 3, 1)),
              .kind = K::Neither,
              .expiries = {QDate(2023, 3, 1)},
+             .doubts = Doubt::BoundaryDay,
              .russianTitle = "более мягкое наказание, в день истечения года: погашена"},
             {.title = "milder never makes recidivism dangerous",
              .records = {prior("01.09.2021", "grave", milder, "No")},
