@@ -403,6 +403,8 @@ RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const Current
     QStringList answers;
     QList<QDate> expiries;
     QList<bool> datedAfterCrime;
+    QList<bool> inDoubt;
+    inDoubt.reserve(assessment.rows.size());
     answers.reserve(assessment.rows.size());
     expiries.reserve(assessment.rows.size());
     datedAfterCrime.reserve(assessment.rows.size());
@@ -410,10 +412,12 @@ RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const Current
         answers.append(row.inForceText);
         expiries.append(row.expungement.hasTerm() ? row.expungement.expiry : QDate());
         datedAfterCrime.append(row.exclusions.testFlag(Exclusion::AfterCalculationDate));
+        inDoubt.append(bool(row.doubts));
     }
     list.setInForceTexts(answers);
     list.setExpiryDates(expiries, dateFormat);
     list.setDatedAfterCrime(datedAfterCrime);
+    list.setInDoubt(inDoubt);
     return assessment;
 }
 

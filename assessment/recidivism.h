@@ -197,7 +197,8 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
                                       const ShortDateFormat &dateFormat);
 
 // The pass: assesses the list and writes each assessed row's InForce answer, its
-// expiry date and whether it is dated after the current crime.
+// expiry date, whether it is dated after the current crime and whether its answer
+// rests on doubt.
 // A failure is carried in the result for the caller to show after it has shown
 // the result text.
 RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,

@@ -78,6 +78,8 @@ void RecordList::remove(int row)
         m_expiries.removeAt(row);
     if (row < m_datedAfterCrime.size())
         m_datedAfterCrime.removeAt(row);
+    if (row < m_inDoubt.size())
+        m_inDoubt.removeAt(row);
     endRemoveRows();
 }
 
@@ -93,6 +95,7 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
     m_notes.clear();
     m_expiries.clear();
     m_datedAfterCrime.clear();
+    m_inDoubt.clear();
     endResetModel();
 }
 
@@ -113,16 +116,25 @@ void RecordList::setRowNotes(const QStringList &notes)
 
 void RecordList::setDatedAfterCrime(const QList<bool> &rows)
 {
+    setRowMarks(m_datedAfterCrime, rows, DatedAfterCrimeRole);
+}
+
+void RecordList::setInDoubt(const QList<bool> &rows)
+{
+    setRowMarks(m_inDoubt, rows, Qt::DisplayRole);
+}
+
+void RecordList::setRowMarks(QList<bool> &marks, const QList<bool> &rows, int role)
+{
     const QList<bool> marked = rows.mid(0, m_records.size());
     // std::equal rather than QList's ==, which hands memcmp the null data of an
     // empty list (undefined behaviour, reported by the sanitizer).
-    if (std::equal(marked.cbegin(), marked.cend(), m_datedAfterCrime.cbegin(),
-                   m_datedAfterCrime.cend()))
+    if (std::equal(marked.cbegin(), marked.cend(), marks.cbegin(), marks.cend()))
         return;
-    m_datedAfterCrime = marked;
+    marks = marked;
     if (m_records.isEmpty())
         return;
-    emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {DatedAfterCrimeRole});
+    emit dataChanged(index(0, 0), index(count() - 1, ColumnCount - 1), {role});
     emit headerDataChanged(Qt::Vertical, 0, count() - 1);
 }
 
@@ -179,8 +191,12 @@ QVariant RecordList::headerData(int section, Qt::Orientation orientation, int ro
     // The rows' numbers follow their places, so a deletion renumbers the rows below.
     if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 &&
         section < count()) {
-        const QString number = QString::number(section + 1);
-        return datedAfterCrime(section) ? number + AfterCrimeMark : number;
+        QString number = QString::number(section + 1);
+        if (datedAfterCrime(section))
+            number += AfterCrimeMark;
+        if (inDoubt(section))
+            number += InDoubtMark;
+        return number;
     }
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= m_columnTitles.size())

@@ -49,6 +49,12 @@ public:
     // the current crime.
     static constexpr QChar AfterCrimeMark = u'*';
 
+    // Which rows' answers rest on a fact not given or on a point where courts
+    // differ, by row: their row number carries a mark, and their note says why.
+    void setInDoubt(const QList<bool> &rows);
+    bool inDoubt(int row) const { return m_inDoubt.value(row); }
+    static constexpr QChar InDoubtMark = u'?';
+
     // The notes of the first notes.size() rows, shown as every cell's tooltip (as
     // rich text, so that long lines wrap); the other rows get none.
     void setRowNotes(const QStringList &notes);
@@ -74,11 +80,15 @@ public:
 
 private:
     void reportRowChanged(int firstRow, int lastRow, int firstColumn, int lastColumn);
+    // Keeps the marks of the rows, reporting a change with the given role and in
+    // the rows' numbers.
+    void setRowMarks(QList<bool> &marks, const QList<bool> &rows, int role);
 
     QList<ConvictionRecord> m_records;
     QStringList m_notes;           // by row; rewritten by every recomputation
     QList<QDate> m_expiries;       // likewise
     QList<bool> m_datedAfterCrime; // likewise
+    QList<bool> m_inDoubt;         // likewise
     ShortDateFormat m_expiryFormat;
     QStringList m_columnTitles;
 };

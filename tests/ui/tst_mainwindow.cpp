@@ -133,6 +133,7 @@ private slots:
     void laterConvictionsMarkedAndCounted();
     void futureDateIsSaid_data();
     void futureDateIsSaid();
+    void doubtIsMarkedAndSaid();
     void consequencesFollowTheResult_data();
     void consequencesFollowTheResult();
     void rowNumbersFollowDeletion();
@@ -636,6 +637,33 @@ void TestMainWindow::futureDateIsSaid()
                                     : QString()};
     QCOMPARE(form.Label7->text(), expected.join(u'\n').trimmed());
     QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    const QStringList cut = cutOffLines(form);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// A grave conviction of 1 June 2015 with no other fact runs its 6 years from the
+// conviction date (Art. 86 part 3 (d) as worded before 3 August 2013) to 1 June
+// 2021, 8 years (as worded since) to 1 June 2023. A new crime on 1 June 2021
+// falls on its expiry day, and the crime's date would change its answer: the
+// row's number is marked, and the result says both. The second conviction is in
+// no doubt.
+void TestMainWindow::doubtIsMarkedAndSaid()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    form.DateTimePicker1->setDate(QDate(2021, 6, 1));
+    appendGraveConvictions(fixture, form, {"01.06.2015", "01.06.2020"});
+    form.CheckBox1->click(); // with custody, recomputed
+    QCoreApplication::processEvents();
+
+    QCOMPARE(rowNumbers(form), QStringList({QString("1") + RecordList::InDoubtMark, "2"}));
+    const QStringList expected{filledText(fixture.text("String.DoubtCrimeDate"), "1"),
+                               filledText(fixture.text("String.DoubtBoundaryDay"), "1")};
+    QCOMPARE(form.Label7->text(), expected.join(u'\n'));
+    QVERIFY(form.records().rowNote(0).contains(fixture.text("String.RowDoubtBoundaryDay")));
+    QVERIFY(!form.records().rowNote(1).contains(fixture.text("String.RowDoubtBoundaryDay")));
     const QStringList cut = cutOffLines(form);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
     QCOMPARE(fixture.errors, QStringList{});
