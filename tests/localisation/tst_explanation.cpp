@@ -367,6 +367,26 @@ void TestExplanation::horizonAgreesWithTheDayItNames_data()
                                {.punishment = P::Milder, .served = QDate(2016, 9, 1)}),
                    conviction("01.02.2016", "grave"), conviction("01.05.2016", "grave", "No")}
         << "especially grave";
+    // Rows that start counting the day after a revocation or on the day the sentence
+    // entered into force, one that stops on its removal, and two crimes of one
+    // sentence that count once.
+    QTest::newRow("revocation, entry into force, removal, one sentence")
+        << Records{withDetails(conviction("01.02.2015", "grave", "No"),
+                               {.crimeDate = QDate(2014, 1, 1),
+                                .punishment = P::Conditional,
+                                .probationEnd = QDate(2018, 2, 1),
+                                .revoked = true,
+                                .revokedOn = QDate(2016, 3, 1)}),
+                   withDetails(conviction("05.01.2016", "grave"),
+                               {.crimeDate = QDate(2015, 1, 1), .inForce = QDate(2016, 2, 15)}),
+                   withDetails(
+                       conviction("01.05.2014", "grave"),
+                       {.punishment = P::Custody, .served = QDate(2015, 6, 1), .sentence = 1}),
+                   withDetails(conviction("01.05.2014", "grave"),
+                               {.punishment = P::Custody, .sentence = 1}),
+                   withDetails(conviction("01.01.2015", "medium"), {.removed = QDate(2016, 6, 1)}),
+                   withDetails(conviction("01.02.2015", "medium"), {.removed = QDate(2016, 7, 1)})}
+        << "grave";
 }
 
 void TestExplanation::horizonAgreesWithTheDayItNames()
