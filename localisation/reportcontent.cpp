@@ -29,10 +29,11 @@ ReportRow reportRow(const ConvictionRecord &record, const RowAssessment *assesse
         !assessed->expungement.hasTerm() ? Dash : dateFormat.format(assessed->expungement.expiry);
     // A row with details names them and the provision and start of its term; for
     // a row without, the assumptions paragraph states the rule. What was assumed
-    // follows from what is named.
+    // follows from what is named. A row in doubt says what would settle it.
     const QString facts = factsNote(record.Details, words, dateFormat);
     QStringList notes{facts, facts.isEmpty() ? QString() : basisNote(*assessed, words, dateFormat),
-                      tallyNote(*assessed, words)};
+                      tallyNote(*assessed, words),
+                      doubtNote(*assessed, record.Details, words, dateFormat)};
     notes.removeAll(QString());
     row.counted = notes.join(u'\n');
     return row;

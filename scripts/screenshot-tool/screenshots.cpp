@@ -2,9 +2,10 @@
 // folder named on the command line: the main window with sample convictions, first
 // before a category is chosen for the new crime (the result asks for it), the
 // record dialog filled in, then with every fact given, the record dialog with a
-// date typed and with a typed
-// text that is not a date, and the about box with its readme; then the main
-// window's timeline with one conviction, with ten, and with thirty years of them.
+// date typed and with a typed text that is not a date, and the about box with its
+// readme; then the main window with a result that rests on doubt, its warnings
+// under it, and its timeline with one conviction, with ten, and with thirty years
+// of them.
 #include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "platform/languagesetting.h"
@@ -93,6 +94,19 @@ const SampleConviction EveryFact{1,
                                                    .sentence = 1,
                                                    .additionalEnd = QDate(2022, 2, 18),
                                                    .removed = QDate(2023, 9, 12)}};
+
+// A result that rests on doubt: a grave conviction expunged on the day of the new
+// crime, and two medium-gravity priors with custody before an especially grave
+// new crime (where courts differ on part 2 (a)); both warnings under the result.
+const QDate DoubtfulCrimeDate(2025, 3, 1);
+const std::array DoubtfulResult = {
+    SampleConviction{2, QDate(2015, 6, 1), true, false, false,
+                     ConvictionDetails{.crimeDate = QDate(2014, 11, 10),
+                                       .punishment = PunishmentKind::Custody,
+                                       .served = QDate(2017, 3, 1)}},
+    SampleConviction{1, QDate(2023, 5, 5), true, false, false},
+    SampleConviction{1, QDate(2023, 6, 6), true, false, false},
+};
 
 // The timeline's cases: one grave conviction in force; ten, some overlapping,
 // of every kind of bar (counted, excluded, expunged, one after the new crime);
@@ -240,6 +254,21 @@ bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samp
     return saved;
 }
 
+// The main window over a fresh list whose result carries warning lines.
+bool shootDoubtfulResult(TForm1 &form, const QDir &output, const QString &name)
+{
+    runCommand(&form, [&] { form.N11Click(); });
+    enterRows(form, DoubtfulResult);
+    form.ComboBox1->setCurrentIndex(3);
+    runCommand(&form, [&] { form.ComboBox1Change(); });
+    form.CheckBox1->setChecked(true);
+    runCommand(&form, [&] { form.DateTimePicker1->setDate(DoubtfulCrimeDate); });
+    form.ListView1->clearSelection();
+    const bool saved = save(form, output, name);
+    form.DateTimePicker1->setDate(Today);
+    return saved;
+}
+
 // A list saved by an older program in the Russian interface (category texts
 // alone, no new crime, one row of a text that is no category), opened in the
 // window's language.
@@ -333,6 +362,8 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     about.hide();
 
     const QString suffix = language.suffix;
+    saved =
+        shootDoubtfulResult(*form, output, QStringLiteral("warning_%1.png").arg(suffix)) && saved;
     saved = shootTimeline(*form, OneConviction, output,
                           QStringLiteral("timeline_one_%1.png").arg(suffix)) &&
             saved;

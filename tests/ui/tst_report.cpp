@@ -93,6 +93,8 @@ private slots:
     void reportNamesTheFactsUsed();
     void reportAsksAndQualifiesAsTheWindowDoes_data();
     void reportAsksAndQualifiesAsTheWindowDoes();
+    void reportWarnsWhereTheAnswerRestsOnDoubt_data();
+    void reportWarnsWhereTheAnswerRestsOnDoubt();
     void longListFlowsOntoMorePages_data();
     void longListFlowsOntoMorePages();
     void nothingWrittenWhenCancelledOrFailing_data();
@@ -282,6 +284,61 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
         QVERIFY2(answered.contains(shown.simplified()),
                  qPrintable(shown + "\nnot in:\n" + answered));
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+}
+
+void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt_data()
+{
+    reportHoldsTheAssessment_data();
+}
+
+// A row in doubt (the new crime falls on the day it is expunged) carries the note
+// saying how the day is counted; the result's warning lines name that row and
+// the point where courts differ (part 2 (a) read for an especially grave crime),
+// as under the result in the window.
+void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt()
+{
+    QFETCH(QString, language);
+    if (m_pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.ComboBox1, int(Gravity::EspeciallyGrave));
+    form.CheckBox1->setChecked(true);
+    form.DateTimePicker1->setDate(QDate(2026, 6, 1));
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    const CrimeCategories &category = form.crimeCategories;
+    // A crime from after 3 August 2013: eight years from release, up on the day
+    // of the new crime.
+    form.records().append({"01.06.2015",
+                           category[Gravity::Grave],
+                           yes,
+                           no,
+                           no,
+                           {},
+                           ConvictionDetails{.crimeDate = QDate(2014, 11, 10),
+                                             .punishment = PunishmentKind::Custody,
+                                             .served = QDate(2018, 6, 1)}});
+    form.records().append({"01.06.2024", category[Gravity::Medium], yes, no, no, {}});
+    form.records().append({"01.07.2024", category[Gravity::Medium], yes, no, no, {}});
+
+    const QString path = fixture.folder().programFolder() + "/report.pdf";
+    fixture.fileChooser.answer = path;
+    form.N51->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+    const QString text =
+        runningText(pdfText(path), fixture.text("String.ReportTitle")).simplified();
+
+    const QString boundaryDay = filledText(fixture.text("String.DoubtBoundaryDay"), "1");
+    const QString part2a = fixture.text("String.DoubtPart2a");
+    // The warning lines are those under the result.
+    QCOMPARE(form.Label7->text(), boundaryDay + u'\n' + part2a);
+    for (const QString &shown : {boundaryDay, part2a, fixture.text("String.RowDoubtBoundaryDay"),
+                                 fixture.text("String.Recidiv"), QStringLiteral("01.06.2026")})
+        QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
+    // The rows that raise no doubt carry no such note.
+    QCOMPARE(text.count(fixture.text("String.RowDoubtBoundaryDay").simplified()), 1);
 }
 
 void TestReport::longListFlowsOntoMorePages_data()
