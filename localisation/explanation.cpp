@@ -298,8 +298,14 @@ QString doubtLines(const RecidivismAssessment &assessment, const ExplanationText
     for (auto text = texts.doubtLines.cbegin(); text != texts.doubtLines.cend(); ++text) {
         if (!assessment.doubts.testFlag(text.key()) || text.value().isEmpty())
             continue;
+        // The result's own doubts name no rows.
+        const QList<int> rows = assessment.rowsInDoubt(text.key());
+        if (rows.isEmpty()) {
+            lines.append(text.value());
+            continue;
+        }
         QStringList numbers;
-        for (const int row : assessment.rowsInDoubt(text.key()))
+        for (const int row : rows)
             numbers.append(QString::number(row + 1));
         lines.append(filledText(text.value(), numbers.join(QStringLiteral(", "))));
     }
