@@ -198,8 +198,9 @@ QVariant RecordList::headerData(int section, Qt::Orientation orientation, int ro
             number += InDoubtMark;
         return number;
     }
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= m_columnTitles.size())
+    // A title the column is too narrow for is elided: its tooltip gives it whole.
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole) ||
+        section < 0 || section >= m_columnTitles.size())
         return QAbstractTableModel::headerData(section, orientation, role);
     return m_columnTitles.at(section);
 }

@@ -5,6 +5,7 @@
 #include "platform/runtimeerror.h"
 #include "ui/datepicker.h"
 #include "ui/errorhandler.h"
+#include "ui/itemwidth.h"
 #include "ui/objectname.h"
 #include "ui/optionaldatepicker.h"
 #include "ui/textreceivers.h"
@@ -39,6 +40,12 @@ constexpr int BoxIndent = 51;
 std::optional<QDate> given(QDate date)
 {
     return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+// The width a layout gives a control at the least: its own floor or its size hint.
+int laidOutWidth(const QWidget *control)
+{
+    return std::max(control->minimumWidth(), control->sizeHint().width());
 }
 
 // How wide indented check boxes make their rows.
@@ -115,6 +122,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     // floors are on the columns: a minimum width set on a widget replaces the
     // width its text needs, and a longer text than the English one was cut off.
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    keepWideEnoughForItems(*ComboBox1);
     m_inputs = new QGridLayout(Panel2);
     m_inputs->setContentsMargins(10, 13, 10, 8);
     m_inputs->setHorizontalSpacing(ColumnSpacing);
@@ -135,6 +143,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     // The section in the same two columns: an optional date's check box is its
     // caption, in the label column, and its picker in the input column.
     PunishmentBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    keepWideEnoughForItems(*PunishmentBox);
     for (int kind = 0; kind < PunishmentKindCount; ++kind)
         PunishmentBox->addItem(QString());
     PunishmentLabel->setBuddy(PunishmentBox);
@@ -462,8 +471,8 @@ void TEdit_frm::alignColumns()
     if (!DetailsPanel->isHidden()) {
         labels = std::max({labels, Label2->sizeHint().width(), Label1->sizeHint().width(),
                            PunishmentLabel->sizeHint().width(), SentenceLabel->sizeHint().width()});
-        inputs = std::max({inputs, DateTimePicker1->sizeHint().width(),
-                           ComboBox1->sizeHint().width(), PunishmentBox->sizeHint().width()});
+        inputs = std::max({inputs, DateTimePicker1->sizeHint().width(), laidOutWidth(ComboBox1),
+                           laidOutWidth(PunishmentBox)});
         for (const OptionalDatePicker *picker : pickers) {
             labels = std::max(labels, picker->box()->sizeHint().width());
             inputs = std::max(inputs, picker->picker()->sizeHint().width());

@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include <algorithm>
 
@@ -148,6 +150,49 @@ DatePicker::DatePicker(const ShortDateFormat &format, QWidget *parent)
     // QDateEdit's own following of the cursor puts its last date back over a
     // text it cannot read; the picker keeps the text, and steps the parts itself.
     disconnect(lineEdit(), &QLineEdit::cursorPositionChanged, this, nullptr);
+}
+
+QString DatePicker::longestDateText() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    QChar widest = u'0';
+    for (char16_t digit = u'1'; digit <= u'9'; ++digit) {
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    }
+    // Two digits for the day and the month, whatever the padding.
+    QString text = m_format.format(QDate(2000, 12, 28));
+    for (QChar &character : text) {
+        if (character.isDigit())
+            character = widest;
+    }
+    return text;
+}
+
+int DatePicker::longestDateWidth() const
+{
+    // As QDateEdit measures its range's dates: with a space, and room for the cursor.
+    const int textWidth = fontMetrics().horizontalAdvance(longestDateText() + u' ') + 2;
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()
+        ->sizeFromContents(QStyle::CT_SpinBox, &option, QSize(textWidth, fontMetrics().height()),
+                           this)
+        .width();
+}
+
+QSize DatePicker::sizeHint() const
+{
+    QSize hint = QDateEdit::sizeHint();
+    hint.setWidth(std::max(hint.width(), longestDateWidth()));
+    return hint;
+}
+
+QSize DatePicker::minimumSizeHint() const
+{
+    QSize hint = QDateEdit::minimumSizeHint();
+    hint.setWidth(std::max(hint.width(), longestDateWidth()));
+    return hint;
 }
 
 void DatePicker::setCheckedDate(QDate date)

@@ -41,6 +41,14 @@ public:
     // Whether the field marks its text as not a date.
     bool marksInvalidText() const { return m_marked; }
 
+    // The longest text a date can take in the format: the widest digit in every
+    // place of its longest pattern, as the field's present font draws it.
+    QString longestDateText() const;
+    // Wide enough for longestDateText() in the present font; QDateEdit measures
+    // only the first and last dates of its range.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     // The user finished typing a text that is not a date: left the field (not
     // for another window or the calendar) or pressed Enter. Delivered from the
@@ -69,6 +77,8 @@ protected:
     QDateTime dateTimeFromText(const QString &text) const override;
 
 private:
+    // The width the field needs to show longestDateText() whole.
+    int longestDateWidth() const;
     void typeCharacter(QChar character);
     void paste();
     // Shows the date, when the text is one, in the short format.

@@ -12,6 +12,8 @@
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
+#include "ui/fittedheader.h"
+#include "ui/itemwidth.h"
 #include "ui/languageselector.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
@@ -42,6 +44,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -134,7 +137,7 @@ void TForm1::buildMenus()
     N20 = named(mMenu->addMenu(QString()), "N20");
     N21 = named(N20->addMenu(QString()), "N21");
     CmbBxLang = named(new LanguageSelector(N21), "CmbBxLang");
-    CmbBxLang->setMinimumWidth(100);
+    keepWideEnoughForItems(*CmbBxLang, 100);
     auto *selectorAction = new QWidgetAction(N21);
     selectorAction->setDefaultWidget(CmbBxLang);
     N21->addAction(selectorAction);
@@ -156,9 +159,9 @@ void TForm1::buildCurrentCrimeGroup()
     Label1 = named(new QLabel(GroupBox1), "Label1");
     ComboBox1 = named(new QComboBox(GroupBox1), "ComboBox1");
     ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    keepWideEnoughForItems(*ComboBox1);
     Label4 = named(new QLabel(GroupBox1), "Label4");
     DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
-    DateTimePicker1->setMinimumWidth(103);
     CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
     CheckBox2 = named(new QCheckBox(GroupBox1), "CheckBox2");
 
@@ -171,6 +174,7 @@ void TForm1::buildCurrentCrimeGroup()
     grid->setColumnMinimumWidth(0, 168);
     grid->setColumnMinimumWidth(1, 209);
     grid->setColumnMinimumWidth(3, 147);
+    grid->setColumnMinimumWidth(4, 103);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(ComboBox1, 0, 1);
     grid->addWidget(Label4, 0, 3);
@@ -184,6 +188,9 @@ void TForm1::buildConvictionsGroup()
 {
     GroupBox2 = named(new QGroupBox(centralWidget()), "GroupBox2");
     ListView1 = named(new QTableView(GroupBox2), "ListView1");
+    // The designed widths are the columns' floors; the columns fill the list.
+    m_columnHeader = new FittedHeader(ListView1);
+    ListView1->setHorizontalHeader(m_columnHeader);
     ListView1->setModel(m_records);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -197,8 +204,7 @@ void TForm1::buildConvictionsGroup()
     ListView1->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ListView1->setTextElideMode(Qt::ElideRight);
-    for (int column = 0; column < int(std::size(ColumnWidths)); ++column)
-        ListView1->setColumnWidth(column, ColumnWidths[column]);
+    m_columnHeader->setFloors(QList<int>(std::begin(ColumnWidths), std::end(ColumnWidths)));
     ListView1->setMinimumSize(200, 80);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -408,11 +414,27 @@ void TForm1::FormShow()
     Edit_frm->ComboBox1->setCurrentIndex(0);
 
     // The window starts at its designed size or at the size its texts need,
-    // whichever is larger, centred on the screen. The list's columns keep their
-    // designed widths: the user widens them, and a title may elide.
+    // whichever is larger, and wide enough for every column of the list at its
+    // designed width, centred on the screen. A title its column is too narrow
+    // for elides, with a tooltip.
     resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
+    if (const int lacking = listWidthForColumns() - ListView1->width(); lacking > 0)
+        resize(width() + lacking, height());
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+int TForm1::listWidthForColumns() const
+{
+    // Beside the columns: the list's frame and rows' numbers as they are, with
+    // room for two-digit numbers carrying both marks and for a vertical scroll bar.
+    const QString widestNumber =
+        QStringLiteral("99") + RecordList::AfterCrimeMark + RecordList::InDoubtMark;
+    const int numbersRoom =
+        ListView1->verticalHeader()->fontMetrics().horizontalAdvance(widestNumber);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
+    return m_columnHeader->floorsWidth() + ListView1->width() - ListView1->viewport()->width() +
+           numbersRoom + scrollBar;
 }
 
 namespace {

@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 class DatePicker;
+class FittedHeader;
 class LanguageSelector;
 class QAction;
 class QCheckBox;
@@ -189,6 +190,9 @@ private:
     // Shows a saved new crime without a recomputation of its own; a crime without
     // a date leaves the date as it is.
     void setNewCrime(const CurrentCrime &crime);
+    // The list's width that shows every column at its designed width, with room
+    // for more rows' numbers and a scroll bar.
+    int listWidthForColumns() const;
     // Gives the result panel the height its wrapped lines need at its width.
     void fitResultPanel();
     // The rows' notes, the grounds and the horizon of the last assessment.
@@ -206,6 +210,7 @@ private:
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     RecordList *m_records;
+    FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
     FileNoteTexts m_fileNoteTexts; // written by the localisation pass
