@@ -378,13 +378,38 @@ void TForm1::FormCreate()
     QString stored;
     command([&] { stored = m_context.languageSetting.read(); });
     CmbBxLang->setStoredName(stored);
-    command([this] {
+    command([&] {
         m_context.catalogue->SelectDefaultLanguage(QStringLiteral("English"));
         QStringList names;
         m_context.catalogue->FillLanguageNames(names, true);
         CmbBxLang->setLanguageNames(names);
+        showStartLanguage(stored);
     });
     setCalculationDate(m_context.dateFormat.today());
+}
+
+void TForm1::showStartLanguage(const QString &stored)
+{
+    // A language stored under its file base ("Russian") shows by its own name.
+    if (!stored.isEmpty()) {
+        if (const std::optional<TLangItemRec> language = catalogue().findLanguage(stored))
+            CmbBxLang->showName(language->Name);
+        return;
+    }
+    // At a first start the user's locale chooses, English otherwise; nothing is
+    // stored until the user picks a language.
+    const std::optional<TLangItemRec> language =
+        catalogue().languageForLocale(m_context.userLocale);
+    const std::optional<TLangItemRec> shown =
+        language ? language : catalogue().findLanguage(catalogue().DefaultLanguage().Name);
+    if (shown)
+        CmbBxLang->showName(shown->Name);
+}
+
+QString TForm1::selectedFileBase()
+{
+    const std::optional<TLangItemRec> language = catalogue().findLanguage(CmbBxLang->currentText());
+    return language ? language->FileBase : CmbBxLang->currentText();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -715,7 +740,7 @@ void TForm1::N11Click()
 
 void TForm1::N8Click()
 {
-    AboutFrm->ShowAbout(CmbBxLang->currentText());
+    AboutFrm->ShowAbout(selectedFileBase());
 }
 
 void TForm1::ComboBox1Change()
@@ -807,8 +832,7 @@ QString TForm1::helpFileName(const QString &selectorText)
 
 void TForm1::N6Click()
 {
-    const QString path =
-        QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
+    const QString path = QDir(m_context.programFolder).filePath(helpFileName(selectedFileBase()));
     // Without the file the command would seem to do nothing at all.
     if (!QFileInfo::exists(path)) {
         throw RuntimeError(

@@ -1041,7 +1041,7 @@ void TestRecordDialog::sectionTextsFollowTheLanguage()
     dialog.CheckBox3->setChecked(false);
     pickEntry(dialog.PunishmentBox, int(PunishmentKind::Conditional));
 
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(to));
+    pickEntry(form.CmbBxLang, languageEntry(form, to));
     dialog.DetailsButton->setChecked(true);
     showDialog(dialog);
 

@@ -41,7 +41,7 @@ QList<ConvictionRecord> fiveRows(const TForm1 &form, const QString &yes, const Q
 TForm1 &startWithGraveCrime(ProgramFixture &fixture, const QString &language)
 {
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.CmbBxLang, languageEntry(form, language));
     pickEntry(form.ComboBox1, int(Gravity::Grave));
     return form;
 }
@@ -247,7 +247,7 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.CmbBxLang, languageEntry(form, language));
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
     const QString grave = form.crimeCategories[Gravity::Grave];
@@ -302,7 +302,7 @@ void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.CmbBxLang, languageEntry(form, language));
     pickEntry(form.ComboBox1, int(Gravity::EspeciallyGrave));
     form.CheckBox1->setChecked(true);
     form.DateTimePicker1->setDate(QDate(2026, 6, 1));
