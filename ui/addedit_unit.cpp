@@ -118,6 +118,8 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     m_inputs = new QGridLayout(Panel2);
     m_inputs->setContentsMargins(10, 13, 10, 8);
     m_inputs->setHorizontalSpacing(ColumnSpacing);
+    Label2->setBuddy(DateTimePicker1);
+    Label1->setBuddy(ComboBox1);
     m_inputs->addWidget(Label2, 0, 0);
     m_inputs->addWidget(DateTimePicker1, 0, 1);
     m_inputs->addWidget(Label1, 1, 0);

@@ -2,6 +2,7 @@
 
 #include "assessment/recordlist.h"
 #include "assessment/sampledata.h"
+#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
 #include "localisation/assessmenttexts.h"
@@ -171,6 +172,8 @@ void TForm1::buildCurrentCrimeGroup()
     grid->setColumnMinimumWidth(0, 168);
     grid->setColumnMinimumWidth(1, 209);
     grid->setColumnMinimumWidth(3, 147);
+    Label1->setBuddy(ComboBox1);
+    Label4->setBuddy(DateTimePicker1);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(ComboBox1, 0, 1);
     grid->addWidget(Label4, 0, 3);
@@ -356,6 +359,20 @@ void TForm1::connectKeyboard()
     N3->setShortcut(QKeySequence::Open);
     N50->setShortcut(QKeySequence::Save);
     N6->setShortcut(QKeySequence::HelpContents);
+    N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    // The language selector lives in a submenu: its key opens the submenu with
+    // the selector focused.
+    auto *chooseLanguage = named(new QAction(this), "ChooseLanguage");
+    chooseLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(chooseLanguage);
+    connect(chooseLanguage, &QAction::triggered, this, &TForm1::openLanguageSelector);
+    // F10 opens the menu bar at its first menu, as Alt and a menu's access key do.
+    auto *menuBarKey = named(new QAction(this), "MenuBarKey");
+    menuBarKey->setShortcut(Qt::Key_F10);
+    addAction(menuBarKey);
+    connect(menuBarKey, &QAction::triggered, this,
+            [this] { mMenu->setActiveAction(N1->menuAction()); });
     N12->setShortcut(Qt::Key_Insert);
     addAction(N12);
     // Enter and Delete act on the list's row only while the list has the focus,
@@ -369,6 +386,12 @@ void TForm1::connectKeyboard()
     connect(ListView1, &QAbstractItemView::doubleClicked, this,
             [this] { command([this] { Button2Click(); }); });
     setAcceptDrops(true);
+}
+
+void TForm1::openLanguageSelector()
+{
+    N21->popup(mMenu->mapToGlobal(mMenu->actionGeometry(N20->menuAction()).bottomLeft()));
+    CmbBxLang->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TForm1::FormCreate()
@@ -503,7 +526,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 TextTable TForm1::textTable()
 {
     const auto column = [this](int index) {
-        return [this, index](const QString &text) { m_records->setColumnTitle(index, text); };
+        return [this, index](const QString &text) {
+            m_records->setColumnTitle(index, withoutAccessKey(text));
+        };
     };
     const auto page = [this](int index) {
         return [this, index](const QString &text) { PageControl1->setTabText(index, text); };

@@ -184,6 +184,8 @@ private:
     void buildResultPanel();
     void connectCommands();
     void connectKeyboard();
+    // Opens the language submenu on its own, the selector focused.
+    void openLanguageSelector();
     void FormCreate();
     // Shows in the selector the stored language by its own name, or with none
     // stored the user's locale's language, else English.
