@@ -6,3 +6,8 @@
 #include <QString>
 
 QString withoutColon(const QString &label);
+
+// A text of a menu, a label or a check box as plain text: its access-key marker
+// dropped ("&Date of conviction:" becomes "Date of conviction:") and a doubled
+// "&&" read as one "&".
+QString withoutAccessKey(const QString &text);

@@ -2,6 +2,7 @@
 
 #include "platform/caseless.h"
 #include "platform/inidocument.h"
+#include "platform/languageid.h"
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "platform/wholenumber.h"
@@ -129,12 +130,40 @@ void LanguageCatalogue::FillLanguageNames(QStringList &target, bool useNames)
         target.append(useNames ? item.Name : item.FileBase);
 }
 
-bool LanguageCatalogue::SelectLanguage(const QString &name)
+std::optional<TLangItemRec> LanguageCatalogue::findLanguage(const QString &name)
 {
     ensureLanguageList();
-    const auto match = std::find_if(m_languages.crbegin(), m_languages.crend(),
-                                    [&](const TLangItemRec &item) { return item.Name == name; });
-    if (match == m_languages.crend() || match->Name.isEmpty() || match->FileBase.isEmpty())
+    const auto usable = [](const TLangItemRec &item) {
+        return !item.Name.isEmpty() && !item.FileBase.isEmpty();
+    };
+    for (QString TLangItemRec::*field : {&TLangItemRec::Name, &TLangItemRec::FileBase}) {
+        const auto match =
+            std::find_if(m_languages.crbegin(), m_languages.crend(),
+                         [&](const TLangItemRec &item) { return item.*field == name; });
+        if (match != m_languages.crend())
+            return usable(*match) ? std::optional(*match) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<TLangItemRec> LanguageCatalogue::languageForLocale(const QLocale &locale)
+{
+    ensureLanguageList();
+    const std::optional<int> primary = primaryLanguageId(locale);
+    if (!primary)
+        return std::nullopt;
+    const auto match =
+        std::find_if(m_languages.cbegin(), m_languages.cend(), [&](const auto &item) {
+            return item.LangID > 0 && primaryLanguageOf(item.LangID) == *primary &&
+                   !item.Name.isEmpty() && !item.FileBase.isEmpty();
+        });
+    return match == m_languages.cend() ? std::nullopt : std::optional(*match);
+}
+
+bool LanguageCatalogue::SelectLanguage(const QString &name)
+{
+    const std::optional<TLangItemRec> match = findLanguage(name);
+    if (!match)
         return false;
     m_current = *match;
     return true;

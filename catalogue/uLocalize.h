@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The largest language file the catalogue reads: far above any real one, low
 // enough that a hostile file in lang cannot stall every lookup.
 inline constexpr qint64 LanguageFileMaxBytes = 256 * 1024;
@@ -14,7 +16,7 @@ inline constexpr qint64 LanguageFileMaxBytes = 256 * 1024;
 // One available language.
 struct TLangItemRec
 {
-    QString Name;     // display name, from LangName
+    QString Name;     // display name, the language's own name for itself (LangName)
     QString FileBase; // file name without ".lng"
     QString Flag;     // flag icon file name
     qint32 LangID = -1;
@@ -43,7 +45,14 @@ public:
     void LoadLanguageList();
     // Names (useNames) or file bases of every language, in list order.
     void FillLanguageNames(QStringList &target, bool useNames);
+    // Makes current the language of that display name (the last listed one), or
+    // else of that file base, the name a language was stored under before the
+    // files named each language in its own words.
     bool SelectLanguage(const QString &name);
+    // The listed language SelectLanguage would make current for the name.
+    std::optional<TLangItemRec> findLanguage(const QString &name);
+    // The listed language whose LangID has the locale's language, if any.
+    std::optional<TLangItemRec> languageForLocale(const QLocale &locale);
     bool SelectDefaultLanguage(const QString &fileBase);
 
     const QList<TLangItemRec> &LanguageList() const { return m_languages; }

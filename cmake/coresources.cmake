@@ -15,6 +15,7 @@ set(KOVRANT_CORE_SOURCES
     platform/typeddate.h platform/typeddate.cpp
     platform/languagesetting.h platform/languagesetting.cpp
     platform/programfolder.h platform/programfolder.cpp
+    platform/languageid.h platform/languageid.cpp
     catalogue/uLocalize.h catalogue/uLocalize.cpp
     catalogue/interfacekeys.h
     catalogue/labeltext.h catalogue/labeltext.cpp

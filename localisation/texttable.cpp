@@ -10,7 +10,12 @@ std::function<void(const QString &)> into(QString &target)
 
 std::function<void(const QString &)> intoLabel(QString &target)
 {
-    return [&target](const QString &text) { target = withoutColon(text); };
+    return [&target](const QString &text) { target = withoutColon(withoutAccessKey(text)); };
+}
+
+std::function<void(const QString &)> intoPlain(QString &target)
+{
+    return [&target](const QString &text) { target = withoutAccessKey(text); };
 }
 
 void applyTexts(const LanguageCatalogue &catalogue, const TextTable &table)

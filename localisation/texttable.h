@@ -22,8 +22,13 @@ using TextTable = QList<TextReceiver>;
 std::function<void(const QString &)> into(QString &target);
 
 // A receiver that stores a window's label as the start of another text: its
-// colon dropped ("Date of the new crime:" becomes "Date of the new crime").
+// access-key marker and its colon dropped ("Date of the &new crime:" becomes
+// "Date of the new crime").
 std::function<void(const QString &)> intoLabel(QString &target);
+
+// A receiver that stores a window's text shown elsewhere as plain text: its
+// access-key marker dropped ("Crime committed through ne&gligence").
+std::function<void(const QString &)> intoPlain(QString &target);
 
 // Looks every key up in the catalogue and hands its text to its receiver, in
 // the table's order.

@@ -126,6 +126,8 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     m_inputs = new QGridLayout(Panel2);
     m_inputs->setContentsMargins(10, 13, 10, 8);
     m_inputs->setHorizontalSpacing(ColumnSpacing);
+    Label2->setBuddy(DateTimePicker1);
+    Label1->setBuddy(ComboBox1);
     m_inputs->addWidget(Label2, 0, 0);
     m_inputs->addWidget(DateTimePicker1, 0, 1);
     m_inputs->addWidget(Label1, 1, 0);
@@ -188,11 +190,11 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
 
     Panel1->setMinimumHeight(47);
     for (QPushButton *button : {Button1, Button2}) {
-        // Neither button is the default: Enter presses only a focused button.
+        // Enter presses a focused button, and OK anywhere else (keyPressEvent).
         button->setAutoDefault(false);
-        button->setDefault(false);
         button->setMinimumSize(75, 25);
     }
+    Button1->setDefault(true);
     auto *buttons = new QHBoxLayout(Panel1);
     buttons->setContentsMargins(10, 11, 10, 11);
     buttons->addWidget(DetailsButton);
@@ -206,8 +208,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     window->addWidget(Panel2, 1);
     window->addWidget(Panel1);
 
-    setTabOrder(Button2, Button1);
-    setTabOrder(Button1, ComboBox1);
+    // The inputs, then OK, then Cancel.
     setTabOrder(ComboBox1, DateTimePicker1);
     setTabOrder(DateTimePicker1, CheckBox1);
     setTabOrder(CheckBox1, CheckBox2);
@@ -223,6 +224,8 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
         setTabOrder(previous, next);
         previous = next;
     }
+    setTabOrder(NegligentBox, Button1);
+    setTabOrder(Button1, Button2);
 
     connect(Button1, &QPushButton::clicked, this,
             [this] { runCommand(this, [this] { Button1Click(); }); });
@@ -505,7 +508,7 @@ void TEdit_frm::showEvent(QShowEvent *event)
         showDetails(false);
         resize(QSize(352, 209).expandedTo(minimumSizeHint()));
         showDetails(expanded);
-        Button2->setFocus(Qt::OtherFocusReason);
+        ComboBox1->setFocus(Qt::OtherFocusReason);
         m_shownBefore = true;
     }
     if (parentWidget() != nullptr)
@@ -517,11 +520,13 @@ void TEdit_frm::showEvent(QShowEvent *event)
 void TEdit_frm::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape: event->accept(); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // A focused button is pressed; from any other control Enter confirms.
         if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
             button->click();
+        else
+            Button1->click();
         event->accept();
         return;
     default: QDialog::keyPressEvent(event);

@@ -1,7 +1,9 @@
 // The record dialog: one previous conviction entered or changed. The main window
 // gives it a record to show and takes the record back after OK; the dialog never
-// touches the list. Escape does nothing, Enter presses only a focused button, and
-// closing from the frame is Cancel (QDialog's own close handling rejects).
+// touches the list. Escape cancels; Enter presses a focused button and confirms
+// from any other control; closing from the frame is Cancel (QDialog's own close
+// handling rejects). The first opening puts the focus on the first input; Tab
+// goes through the inputs, then OK, then Cancel.
 //
 // Below the check boxes, a "Details" section collapsed by default holds what the
 // user may know beyond the list's columns. Its toggle sits at the left of the

@@ -28,14 +28,17 @@ void LanguageSelector::setLanguageNames(const QStringList &names)
 
 void LanguageSelector::setStoredName(const QString &name)
 {
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentIndex(-1);
-        setEditText(name);
-        m_selected = -1;
-    }
+    showName(name);
     if (!name.isEmpty())
         emit languageChanged();
+}
+
+void LanguageSelector::showName(const QString &name)
+{
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(-1);
+    setEditText(name);
+    m_selected = -1;
 }
 
 void LanguageSelector::entryPicked(int index)

@@ -19,6 +19,9 @@ public:
     // Sets the text with no entry selected, as a stored name is written before the
     // entries exist. Reports a change when the text is not empty.
     void setStoredName(const QString &name);
+    // Sets the text with no entry selected and reports nothing: the language
+    // shown without being chosen or stored, as at a first start.
+    void showName(const QString &name);
 
 signals:
     void languageChanged();

@@ -2,6 +2,7 @@
 
 #include "assessment/recordlist.h"
 #include "assessment/sampledata.h"
+#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
 #include "localisation/assessmenttexts.h"
@@ -175,6 +176,8 @@ void TForm1::buildCurrentCrimeGroup()
     grid->setColumnMinimumWidth(1, 209);
     grid->setColumnMinimumWidth(3, 147);
     grid->setColumnMinimumWidth(4, 103);
+    Label1->setBuddy(ComboBox1);
+    Label4->setBuddy(DateTimePicker1);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(ComboBox1, 0, 1);
     grid->addWidget(Label4, 0, 3);
@@ -362,6 +365,20 @@ void TForm1::connectKeyboard()
     N3->setShortcut(QKeySequence::Open);
     N50->setShortcut(QKeySequence::Save);
     N6->setShortcut(QKeySequence::HelpContents);
+    N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    // The language selector lives in a submenu: its key opens the submenu with
+    // the selector focused.
+    auto *chooseLanguage = named(new QAction(this), "ChooseLanguage");
+    chooseLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(chooseLanguage);
+    connect(chooseLanguage, &QAction::triggered, this, &TForm1::openLanguageSelector);
+    // F10 opens the menu bar at its first menu, as Alt and a menu's access key do.
+    auto *menuBarKey = named(new QAction(this), "MenuBarKey");
+    menuBarKey->setShortcut(Qt::Key_F10);
+    addAction(menuBarKey);
+    connect(menuBarKey, &QAction::triggered, this,
+            [this] { mMenu->setActiveAction(N1->menuAction()); });
     N12->setShortcut(Qt::Key_Insert);
     addAction(N12);
     // Enter and Delete act on the list's row only while the list has the focus,
@@ -377,6 +394,12 @@ void TForm1::connectKeyboard()
     setAcceptDrops(true);
 }
 
+void TForm1::openLanguageSelector()
+{
+    N21->popup(mMenu->mapToGlobal(mMenu->actionGeometry(N20->menuAction()).bottomLeft()));
+    CmbBxLang->setFocus(Qt::ShortcutFocusReason);
+}
+
 void TForm1::FormCreate()
 {
     // A stored value of the wrong type is reported, then start-up goes on as if
@@ -384,13 +407,38 @@ void TForm1::FormCreate()
     QString stored;
     command([&] { stored = m_context.languageSetting.read(); });
     CmbBxLang->setStoredName(stored);
-    command([this] {
+    command([&] {
         m_context.catalogue->SelectDefaultLanguage(QStringLiteral("English"));
         QStringList names;
         m_context.catalogue->FillLanguageNames(names, true);
         CmbBxLang->setLanguageNames(names);
+        showStartLanguage(stored);
     });
     setCalculationDate(m_context.dateFormat.today());
+}
+
+void TForm1::showStartLanguage(const QString &stored)
+{
+    // A language stored under its file base ("Russian") shows by its own name.
+    if (!stored.isEmpty()) {
+        if (const std::optional<TLangItemRec> language = catalogue().findLanguage(stored))
+            CmbBxLang->showName(language->Name);
+        return;
+    }
+    // At a first start the user's locale chooses, English otherwise; nothing is
+    // stored until the user picks a language.
+    const std::optional<TLangItemRec> language =
+        catalogue().languageForLocale(m_context.userLocale);
+    const std::optional<TLangItemRec> shown =
+        language ? language : catalogue().findLanguage(catalogue().DefaultLanguage().Name);
+    if (shown)
+        CmbBxLang->showName(shown->Name);
+}
+
+QString TForm1::selectedFileBase()
+{
+    const std::optional<TLangItemRec> language = catalogue().findLanguage(CmbBxLang->currentText());
+    return language ? language->FileBase : CmbBxLang->currentText();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -500,7 +548,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 TextTable TForm1::textTable()
 {
     const auto column = [this](int index) {
-        return [this, index](const QString &text) { m_records->setColumnTitle(index, text); };
+        return [this, index](const QString &text) {
+            m_records->setColumnTitle(index, withoutAccessKey(text));
+        };
     };
     const auto page = [this](int index) {
         return [this, index](const QString &text) { PageControl1->setTabText(index, text); };
@@ -737,7 +787,7 @@ void TForm1::N11Click()
 
 void TForm1::N8Click()
 {
-    AboutFrm->ShowAbout(CmbBxLang->currentText());
+    AboutFrm->ShowAbout(selectedFileBase());
 }
 
 void TForm1::ComboBox1Change()
@@ -829,8 +879,7 @@ QString TForm1::helpFileName(const QString &selectorText)
 
 void TForm1::N6Click()
 {
-    const QString path =
-        QDir(m_context.programFolder).filePath(helpFileName(CmbBxLang->currentText()));
+    const QString path = QDir(m_context.programFolder).filePath(helpFileName(selectedFileBase()));
     // Without the file the command would seem to do nothing at all.
     if (!QFileInfo::exists(path)) {
         throw RuntimeError(

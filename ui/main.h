@@ -73,9 +73,12 @@ public:
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
 
-    // The help file chosen by the language selector's text: "Kovrant_ru.chm" for
-    // "Russian", "Kovrant_fr.chm" for "French", else "Kovrant_en.chm".
+    // The help file chosen by the selected language's file base: "Kovrant_ru.chm"
+    // for "Russian", "Kovrant_fr.chm" for "French", else "Kovrant_en.chm".
     static QString helpFileName(const QString &selectorText);
+    // The file base of the language the selector names (by its own name or its
+    // file base); the selector's text itself when it names none.
+    QString selectedFileBase();
     // The web link of the language file; raises an error naming it unless it is
     // an http or https address.
     QUrl webLink() const;
@@ -182,7 +185,12 @@ private:
     void buildResultPanel();
     void connectCommands();
     void connectKeyboard();
+    // Opens the language submenu on its own, the selector focused.
+    void openLanguageSelector();
     void FormCreate();
+    // Shows in the selector the stored language by its own name, or with none
+    // stored the user's locale's language, else English.
+    void showStartLanguage(const QString &stored);
     void FormShow();
     void setCalculationDate(QDate date);
     // Sets the new crime's negligence box without a recomputation of its own.

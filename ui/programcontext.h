@@ -1,5 +1,5 @@
 // What the windows take from outside: the program folder, the language catalogue,
-// the stored language setting and the user's date format. The program passes the
+// the stored language setting, the user's date format and locale. The program passes the
 // real ones; tests pass fixtures.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include "platform/shell.h"
 #include "platform/shortdateformat.h"
 
+#include <QLocale>
 #include <QString>
 
 class FileChooser;
@@ -21,4 +22,6 @@ struct ProgramContext
     // The desktop's shell and file dialogs when not given.
     Shell *shell = nullptr;
     FileChooser *fileChooser = nullptr;
+    // Chooses the language at a first start, when none is stored.
+    QLocale userLocale = QLocale::system();
 };

@@ -2,6 +2,7 @@
 // QPdfWriter in memory, then written over the file in one step.
 #include "ui/report.h"
 
+#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "platform/atomicwrite.h"
 #include "platform/runtimeerror.h"
@@ -225,7 +226,9 @@ FileDialogSetup reportFileDialogSetup(const LanguageCatalogue &catalogue)
 {
     static const QRegularExpression dots(QStringLiteral("\\s*(\\.\\.\\.|\u2026)\\s*$"));
     return FileDialogSetup{
-        catalogue.Translate(QStringLiteral("Menu.ExportReport")).remove(dots).trimmed(),
+        withoutAccessKey(catalogue.Translate(QStringLiteral("Menu.ExportReport")))
+            .remove(dots)
+            .trimmed(),
         catalogue.Translate(QStringLiteral("String.ReportFileFilter")),
         QStringLiteral("pdf"),
     };

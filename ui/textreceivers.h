@@ -2,6 +2,7 @@
 // right-hand side of a window's text table.
 #pragma once
 
+#include "catalogue/labeltext.h"
 #include "localisation/texttable.h"
 
 #include <QComboBox>
@@ -31,9 +32,10 @@ inline std::function<void(const QString &)> toolTipOf(QWidget *widget)
     };
 }
 
+// A window's title, which shows no access key: a menu's text serves as one.
 inline std::function<void(const QString &)> windowTitleOf(QWidget *window)
 {
-    return [window](const QString &text) { window->setWindowTitle(text); };
+    return [window](const QString &text) { window->setWindowTitle(withoutAccessKey(text)); };
 }
 
 // An item of a selector, written in place so that a selected item stays selected;

@@ -313,7 +313,9 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
         ShortDateFormat(language.locale, [] { return Today; })};
 
     const std::unique_ptr<TForm1> form = startKovrant(context);
-    const int entry = form->CmbBxLang->findText(language.name);
+    // The selector lists each language by its own name; language.name is its file's.
+    const std::optional<TLangItemRec> listed = catalogue.findLanguage(language.name);
+    const int entry = listed ? form->CmbBxLang->findText(listed->Name) : -1;
     if (entry < 0) {
         std::fprintf(stderr, "The language selector does not list %s\n", qPrintable(language.name));
         return false;
@@ -357,7 +359,7 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     dialog.hide();
 
     TAboutFrm &about = *form->AboutFrm;
-    runCommand(form.get(), [&] { about.loadReadme(form->CmbBxLang->currentText()); });
+    runCommand(form.get(), [&] { about.loadReadme(form->selectedFileBase()); });
     saved = save(about, output, QStringLiteral("about_%1.png").arg(language.suffix)) && saved;
     about.hide();
 

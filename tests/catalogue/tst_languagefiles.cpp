@@ -33,9 +33,13 @@ void TestLanguageFiles::listsTheThreeLanguages()
 {
     LanguageCatalogue catalogue(m_folder->programFolder());
     QStringList names;
+    // Each language by its own name, each file by its English name.
     catalogue.FillLanguageNames(names, true);
-    QCOMPARE(names, (QStringList{"English", "French", "Russian"}));
-    for (const QString &base : names) {
+    QCOMPARE(names, (QStringList{"English", "Français", "Русский"}));
+    QStringList bases;
+    catalogue.FillLanguageNames(bases, false);
+    QCOMPARE(bases, (QStringList{"English", "French", "Russian"}));
+    for (const QString &base : bases) {
         QFile file(m_folder->langPath(base + ".lng"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY2(file.read(3) == "\xEF\xBB\xBF", qPrintable(base + " lacks its UTF-8 mark"));

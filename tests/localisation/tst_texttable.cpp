@@ -1,5 +1,6 @@
-// Texts by key: a table's receivers get their own keys' texts, and texts that
-// take values are filled in one pass.
+// Texts by key: a table's receivers get their own keys' texts, a label or a
+// menu's text reused elsewhere loses its access-key marker, and texts that take
+// values are filled in one pass.
 #include "catalogue/uLocalize.h"
 #include "localisation/texttable.h"
 #include "support/languagefolder.h"
@@ -12,6 +13,8 @@ class TestTextTable : public QObject
 
 private slots:
     void receiversGetTheirKeysTexts();
+    void reusedTextsLoseTheAccessKey_data();
+    void reusedTextsLoseTheAccessKey();
     void fillsPlaceholders_data();
     void fillsPlaceholders();
 };
@@ -35,6 +38,43 @@ void TestTextTable::receiversGetTheirKeysTexts()
     QCOMPARE(missing, QStringLiteral("NoTranslate:Missing"));
     QCOMPARE(keysOf(table),
              (QStringList{"Button.Ok", "String.No", "String.Yes", "String.Missing"}));
+}
+
+void TestTextTable::reusedTextsLoseTheAccessKey_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("marker first") << "&Date of conviction:"
+                                  << "Date of conviction:"
+                                  << "Date of conviction";
+    QTest::newRow("marker inside, French colon") << "Date de la &nouvelle infraction :"
+                                                 << "Date de la nouvelle infraction :"
+                                                 << "Date de la nouvelle infraction";
+    QTest::newRow("Cyrillic") << "Дата нового п&реступления:"
+                              << "Дата нового преступления:"
+                              << "Дата нового преступления";
+    QTest::newRow("doubled marker is an ampersand") << "Terms && conditions"
+                                                    << "Terms & conditions"
+                                                    << "Terms & conditions";
+    QTest::newRow("no marker") << "Category of crime"
+                               << "Category of crime"
+                               << "Category of crime";
+    QTest::newRow("marker last stays") << "Tom &"
+                                       << "Tom &"
+                                       << "Tom &";
+}
+
+void TestTextTable::reusedTextsLoseTheAccessKey()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, plain);
+    QFETCH(QString, label);
+    QString asPlain, asLabel;
+    intoPlain(asPlain)(text);
+    intoLabel(asLabel)(text);
+    QCOMPARE(asPlain, plain);
+    QCOMPARE(asLabel, label);
 }
 
 void TestTextTable::fillsPlaceholders_data()

@@ -1,6 +1,7 @@
 #include "programfixture.h"
 
 #include "ui/errorhandler.h"
+#include "ui/languageselector.h"
 #include "ui/startup.h"
 
 #include <QDir>
@@ -65,8 +66,8 @@ TForm1 &ProgramFixture::start()
 {
     m_catalogue.emplace(m_folder.programFolder(), RussianLocale);
     m_context.emplace(ProgramContext{m_folder.programFolder(), &*m_catalogue,
-                                     LanguageSetting(m_opener), dateFormat(), &shell,
-                                     &fileChooser});
+                                     LanguageSetting(m_opener), dateFormat(), &shell, &fileChooser,
+                                     m_userLocale});
     m_form = startKovrant(*m_context);
     return *m_form;
 }
@@ -94,6 +95,12 @@ LanguageTexts::LanguageTexts(const LanguageFolder &folder, const QString &langua
 QString LanguageTexts::operator()(const char *key) const
 {
     return m_catalogue.Translate(QString::fromLatin1(key));
+}
+
+int languageEntry(const TForm1 &form, const QString &fileBase)
+{
+    const std::optional<TLangItemRec> language = form.catalogue().findLanguage(fileBase);
+    return language ? form.CmbBxLang->findText(language->Name) : -1;
 }
 
 void pickEntry(QComboBox *selector, int index)

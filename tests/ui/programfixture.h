@@ -29,6 +29,9 @@ public:
     // The Russian short date format unless setDateLocale chose another.
     ShortDateFormat dateFormat() const;
     void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
+    // The user's locale, which chooses the language at a first start: American
+    // English unless told otherwise.
+    void setUserLocale(const QLocale &locale) { m_userLocale = locale; }
 
     ProgramFixture();
     ~ProgramFixture();
@@ -62,6 +65,7 @@ private:
     QTemporaryDir m_settingsDir;
     SettingsOpener m_opener;
     QLocale m_dateLocale{QLocale::Russian, QLocale::Russia};
+    QLocale m_userLocale{QLocale::English, QLocale::UnitedStates};
     std::optional<LanguageCatalogue> m_catalogue;
     std::optional<ProgramContext> m_context;
     std::unique_ptr<TForm1> m_form;
@@ -81,6 +85,10 @@ private:
 // The user picking an entry from a drop-down list: the selection moves, then
 // the list reports the pick.
 void pickEntry(QComboBox *selector, int index);
+
+// The selector's entry for a shipped language, named by its file base
+// ("French"): the selector lists each language by its own name.
+int languageEntry(const TForm1 &form, const QString &fileBase);
 
 // Acts on the modal dialog that exec() is about to show, once it is up. A modal
 // widget of another type, or the dialog when the action leaves it open (a failed

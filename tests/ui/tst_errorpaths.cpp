@@ -107,7 +107,7 @@ void TestErrorPaths::errorThenOrdinaryAdd()
         break;
     case Scenario::StoredLanguageOfWrongType: break;
     case Scenario::SettingsCannotBeWritten:
-        pickEntry(form.CmbBxLang, form.CmbBxLang->findText("French"));
+        pickEntry(form.CmbBxLang, languageEntry(form, "French"));
         break;
     case Scenario::RecordFileCannotBeWritten:
         fixture.fileChooser.answer = pathUnderAFile(fixture) + "/list.har";
@@ -118,7 +118,7 @@ void TestErrorPaths::errorThenOrdinaryAdd()
         form.N3->trigger();
         break;
     case Scenario::LanguageFileUnreadable: {
-        pickEntry(form.CmbBxLang, form.CmbBxLang->findText("Russian"));
+        pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
         const QString file = fixture.folder().langPath("Russian.lng");
         QFile::remove(file);
         QDir().mkdir(file);

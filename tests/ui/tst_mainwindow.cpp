@@ -622,7 +622,7 @@ void TestMainWindow::futureDateIsSaid()
 
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.CmbBxLang, languageEntry(form, language));
     pickEntry(form.ComboBox1, int(Gravity::Grave));
     const QDate date = ProgramFixture::today().addDays(daysAhead);
     form.DateTimePicker1->setDate(date);
@@ -687,7 +687,7 @@ void TestMainWindow::consequencesFollowTheResult()
     QFETCH(QString, language);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(language));
+    pickEntry(form.CmbBxLang, languageEntry(form, language));
     appendGraveConvictions(fixture, form, {"01.06.2023"});
     const QLabel *line = form.ConsequencesLine;
     QVERIFY(!line->isVisible());

@@ -1,5 +1,6 @@
-// The record dialog's keyboard: focus on Cancel at the first opening, Escape
-// ignored, Enter pressing only a focused button, closing as Cancel, and the Tab order.
+// The record dialog's keyboard: focus on the first input at the first opening,
+// Escape cancelling, Enter confirming unless it presses Cancel, closing as
+// Cancel, and the Tab order with OK before Cancel.
 // Its details section: collapsed without changing the dialog, growing and giving
 // back its height, the kind of punishment and the check boxes kept in agreement,
 // the details filled and read back, facts that disagree refused on OK, and its
@@ -211,7 +212,7 @@ private slots:
     void keys_data();
     void keys();
     void closingIsCancel();
-    void focusOnCancelOnlyAtFirstOpening();
+    void focusOnTheFirstInputOnlyAtFirstOpening();
     void tabOrder_data();
     void tabOrder();
     void collapsedAsWithoutTheSection_data();
@@ -242,24 +243,32 @@ void TestRecordDialog::keys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<Outcome>("outcome");
 
-    QTest::newRow("Enter right after the first opening cancels")
-        << "" << int(Qt::Key_Return) << Outcome::Rejected;
-    QTest::newRow("keypad Enter right after the first opening cancels")
-        << "" << int(Qt::Key_Enter) << Outcome::Rejected;
+    // Enter confirms, unless it presses a focused Cancel; Escape cancels.
+    QTest::newRow("Enter right after the first opening confirms")
+        << "" << int(Qt::Key_Return) << Outcome::Accepted;
+    QTest::newRow("keypad Enter right after the first opening confirms")
+        << "" << int(Qt::Key_Enter) << Outcome::Accepted;
     QTest::newRow("Enter on OK") << "Button1" << int(Qt::Key_Return) << Outcome::Accepted;
+    QTest::newRow("Enter on Cancel") << "Button2" << int(Qt::Key_Return) << Outcome::Rejected;
     QTest::newRow("Enter on a check box")
-        << "CheckBox2" << int(Qt::Key_Return) << Outcome::StaysOpen;
+        << "CheckBox2" << int(Qt::Key_Return) << Outcome::Accepted;
     QTest::newRow("Enter on the category")
-        << "ComboBox1" << int(Qt::Key_Return) << Outcome::StaysOpen;
+        << "ComboBox1" << int(Qt::Key_Return) << Outcome::Accepted;
     QTest::newRow("Enter on the date")
-        << "DateTimePicker1" << int(Qt::Key_Return) << Outcome::StaysOpen;
-    QTest::newRow("Escape on Cancel") << "" << int(Qt::Key_Escape) << Outcome::StaysOpen;
-    QTest::newRow("Escape on a check box")
-        << "CheckBox1" << int(Qt::Key_Escape) << Outcome::StaysOpen;
-    QTest::newRow("Escape on the category")
-        << "ComboBox1" << int(Qt::Key_Escape) << Outcome::StaysOpen;
+        << "DateTimePicker1" << int(Qt::Key_Return) << Outcome::Accepted;
+    QTest::newRow("keypad Enter on the date")
+        << "DateTimePicker1" << int(Qt::Key_Enter) << Outcome::Accepted;
     QTest::newRow("Enter on the details toggle")
-        << "DetailsButton" << int(Qt::Key_Return) << Outcome::StaysOpen;
+        << "DetailsButton" << int(Qt::Key_Return) << Outcome::Accepted;
+    QTest::newRow("Escape right after the first opening")
+        << "" << int(Qt::Key_Escape) << Outcome::Rejected;
+    QTest::newRow("Escape on OK") << "Button1" << int(Qt::Key_Escape) << Outcome::Rejected;
+    QTest::newRow("Escape on a check box")
+        << "CheckBox1" << int(Qt::Key_Escape) << Outcome::Rejected;
+    QTest::newRow("Escape on the category")
+        << "ComboBox1" << int(Qt::Key_Escape) << Outcome::Rejected;
+    QTest::newRow("Escape on the date")
+        << "DateTimePicker1" << int(Qt::Key_Escape) << Outcome::Rejected;
 }
 
 void TestRecordDialog::keys()
@@ -306,7 +315,7 @@ void TestRecordDialog::closingIsCancel()
     QCOMPARE(form.records().count(), 0);
 }
 
-void TestRecordDialog::focusOnCancelOnlyAtFirstOpening()
+void TestRecordDialog::focusOnTheFirstInputOnlyAtFirstOpening()
 {
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
@@ -318,7 +327,7 @@ void TestRecordDialog::focusOnCancelOnlyAtFirstOpening()
     });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QVERIFY(*ran);
-    QCOMPARE(first, QStringLiteral("Button2"));
+    QCOMPARE(first, QStringLiteral("ComboBox1"));
 
     // The second opening keeps the focus where the first one left it.
     QString second;
@@ -328,7 +337,7 @@ void TestRecordDialog::focusOnCancelOnlyAtFirstOpening()
     });
     const int result = dialog.exec();
     QVERIFY(*ran);
-    QCOMPARE(second, QStringLiteral("Button1"));
+    QCOMPARE(second, QStringLiteral("DateTimePicker1"));
     QCOMPARE(result, int(QDialog::Accepted));
 }
 
@@ -337,31 +346,34 @@ void TestRecordDialog::tabOrder_data()
     QTest::addColumn<bool>("expanded");
     QTest::addColumn<QStringList>("order"); // from the first focus round to it again
 
-    const QStringList above{"Button2",   "Button1",   "ComboBox1", "DateTimePicker1",
-                            "CheckBox1", "CheckBox2", "CheckBox3", "DetailsButton"};
-    QTest::newRow("collapsed") << false << above + QStringList{"Button2"};
+    // The inputs, then OK before Cancel.
+    const QStringList above{"ComboBox1", "DateTimePicker1", "CheckBox1",
+                            "CheckBox2", "CheckBox3",       "DetailsButton"};
+    const QStringList buttons{"Button1", "Button2", "ComboBox1"};
+    QTest::newRow("collapsed") << false << above + buttons;
     // Every input of the section enabled: a revoked conditional sentence with
     // every date.
     QTest::newRow("expanded") << true
-                              << above + QStringList{"CrimeDatePickerBox",
-                                                     "CrimeDatePickerEdit",
-                                                     "InForcePickerBox",
-                                                     "InForcePickerEdit",
-                                                     "SentenceBox",
-                                                     "PunishmentBox",
-                                                     "ServedPickerBox",
-                                                     "ServedPickerEdit",
-                                                     "AdditionalEndPickerBox",
-                                                     "AdditionalEndPickerEdit",
-                                                     "ProbationPickerBox",
-                                                     "ProbationPickerEdit",
-                                                     "RevokedBox",
-                                                     "RevokedOnPickerBox",
-                                                     "RevokedOnPickerEdit",
-                                                     "RemovedPickerBox",
-                                                     "RemovedPickerEdit",
-                                                     "NegligentBox",
-                                                     "Button2"};
+                              << above +
+                                     QStringList{"CrimeDatePickerBox",
+                                                 "CrimeDatePickerEdit",
+                                                 "InForcePickerBox",
+                                                 "InForcePickerEdit",
+                                                 "SentenceBox",
+                                                 "PunishmentBox",
+                                                 "ServedPickerBox",
+                                                 "ServedPickerEdit",
+                                                 "AdditionalEndPickerBox",
+                                                 "AdditionalEndPickerEdit",
+                                                 "ProbationPickerBox",
+                                                 "ProbationPickerEdit",
+                                                 "RevokedBox",
+                                                 "RevokedOnPickerBox",
+                                                 "RevokedOnPickerEdit",
+                                                 "RemovedPickerBox",
+                                                 "RemovedPickerEdit",
+                                                 "NegligentBox"} +
+                                     buttons;
 }
 
 void TestRecordDialog::tabOrder()
@@ -1041,7 +1053,7 @@ void TestRecordDialog::sectionTextsFollowTheLanguage()
     dialog.CheckBox3->setChecked(false);
     pickEntry(dialog.PunishmentBox, int(PunishmentKind::Conditional));
 
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(to));
+    pickEntry(form.CmbBxLang, languageEntry(form, to));
     dialog.DetailsButton->setChecked(true);
     showDialog(dialog);
 

@@ -4,6 +4,7 @@
 #include "programfixture.h"
 
 #include "assessment/recordlist.h"
+#include "catalogue/labeltext.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
@@ -87,6 +88,8 @@ class TestStartup : public QObject
 private slots:
     void startsInTheStoredLanguage_data();
     void startsInTheStoredLanguage();
+    void firstStartFollowsTheLocale_data();
+    void firstStartFollowsTheLocale();
     void firstShowingFillsTheWindows_data();
     void firstShowingFillsTheWindows();
 };
@@ -100,29 +103,36 @@ void TestStartup::startsInTheStoredLanguage_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("errors");
 
-    const QStringList all{"English", "French", "Russian"};
+    // Each language by its own name, in the order of the files' names.
+    const QStringList all{"English", "Français", "Русский"};
+    // Nothing usable stored: the user's locale (American English here) chooses.
     QTest::newRow("nothing stored") << QVariant() << ""
                                     << "English"
-                                    << "" << all << QStringList{};
-    QTest::newRow("Russian stored") << QVariant("Russian") << ""
+                                    << "English" << all << QStringList{};
+    QTest::newRow("Russian stored") << QVariant("Русский") << ""
                                     << "Russian"
-                                    << "Russian" << all << QStringList{};
-    QTest::newRow("French stored") << QVariant("French") << ""
+                                    << "Русский" << all << QStringList{};
+    QTest::newRow("French stored") << QVariant("Français") << ""
                                    << "French"
-                                   << "French" << all << QStringList{};
+                                   << "Français" << all << QStringList{};
+    // What an earlier version stored: the file base, shown by the language's own name.
+    QTest::newRow("file base stored") << QVariant("Russian") << ""
+                                      << "Russian"
+                                      << "Русский" << all << QStringList{};
     QTest::newRow("stored language's file gone")
         << QVariant("Russian") << "Russian.lng"
         << "English"
-        << "Russian" << QStringList{"English", "French"} << QStringList{};
+        << "Russian" << QStringList{"English", "Français"} << QStringList{};
     QTest::newRow("stored name lists no language") << QVariant("russian") << ""
                                                    << "English"
                                                    << "russian" << all << QStringList{};
     QTest::newRow("list stored") << QVariant(QStringList{"Russian", "French"}) << ""
                                  << "English"
-                                 << "" << all << QStringList{"Invalid data type for 'Lang'"};
+                                 << "English" << all << QStringList{"Invalid data type for 'Lang'"};
     QTest::newRow("bytes stored") << QVariant(QByteArray("Russian")) << ""
                                   << "English"
-                                  << "" << all << QStringList{"Invalid data type for 'Lang'"};
+                                  << "English" << all
+                                  << QStringList{"Invalid data type for 'Lang'"};
 }
 
 void TestStartup::startsInTheStoredLanguage()
@@ -155,8 +165,54 @@ void TestStartup::startsInTheStoredLanguage()
     QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
     QCOMPARE(form.Button1->text(), texts("Button.Add"));
     QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
-    QCOMPARE(form.AboutFrm->windowTitle(), texts("Menu.About"));
+    // A window's title shows no access key.
+    QCOMPARE(form.AboutFrm->windowTitle(), withoutAccessKey(texts("Menu.About")));
     QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
+}
+
+void TestStartup::firstStartFollowsTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("shownLanguage");
+    QTest::addColumn<QString>("selectorText");
+
+    QTest::newRow("ru_RU") << QLocale(QLocale::Russian, QLocale::Russia) << "Russian"
+                           << "Русский";
+    QTest::newRow("ru_KZ") << QLocale(QLocale::Russian, QLocale::Kazakhstan) << "Russian"
+                           << "Русский";
+    QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France) << "French"
+                           << "Français";
+    QTest::newRow("fr_CA") << QLocale(QLocale::French, QLocale::Canada) << "French"
+                           << "Français";
+    QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "English"
+                           << "English";
+    QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "English"
+                           << "English";
+    QTest::newRow("en_GB") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "English"
+                           << "English";
+    QTest::newRow("C") << QLocale::c() << "English"
+                       << "English";
+}
+
+void TestStartup::firstStartFollowsTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, shownLanguage);
+    QFETCH(QString, selectorText);
+
+    ProgramFixture fixture;
+    fixture.setUserLocale(locale);
+    TForm1 &form = fixture.startShown();
+
+    QCOMPARE(form.CmbBxLang->currentText(), selectorText);
+    QCOMPARE(form.catalogue().CurrentLanguage().FileBase, shownLanguage);
+    const LanguageTexts texts(fixture.folder(), shownLanguage);
+    QCOMPARE(form.windowTitle(), texts("Caption.Kovrant_MainForm"));
+    QCOMPARE(form.Label2->text(), texts("String.Result"));
+    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
+    // The locale's choice is not stored: a later start follows the locale again.
+    QCOMPARE(fixture.storedLanguage(), QVariant());
+    QVERIFY(fixture.errors.isEmpty());
 }
 
 void TestStartup::firstShowingFillsTheWindows_data()
@@ -229,8 +285,10 @@ void TestStartup::firstShowingFillsTheWindows()
                               texts("String.ActualCustody"),    texts("String.Juvenile"),
                               texts("String.StayOfExecution"),  texts("String.Convictions"),
                               texts("String.ExpungedOnTitle")};
+    // A column's title shows the text its label shares without the access key.
     for (int column = 0; column < columns.size(); ++column)
-        QCOMPARE(form.records().headerData(column, Qt::Horizontal).toString(), columns[column]);
+        QCOMPARE(form.records().headerData(column, Qt::Horizontal).toString(),
+                 withoutAccessKey(columns[column]));
 
     // Nothing is left empty or falls through to a missing-text marker.
     for (const QWidget *window :
