@@ -135,6 +135,8 @@ void TForm1::buildMenus()
     N1->addSeparator();
     N2 = namedAction(N1, "N2");
 
+    EditMenu = named(mMenu->addMenu(QString()), "EditMenu");
+
     N20 = named(mMenu->addMenu(QString()), "N20");
     N21 = named(N20->addMenu(QString()), "N21");
     CmbBxLang = named(new LanguageSelector(N21), "CmbBxLang");
@@ -566,6 +568,7 @@ TextTable TForm1::textTable()
         {u"Button.Clear", textOf(N11)},
         {u"String.SaveToFileCharacters", textOf(N50)},
         {u"Menu.ExportReport", textOf(N51)},
+        {u"Menu.EditTitle", titleOf(EditMenu)},
         {u"Menu.Help", titleOf(N5)},
         {u"String.Content", textOf(N6)},
         {u"String.PasteData", textOf(N9)},

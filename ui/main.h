@@ -116,6 +116,7 @@ public:
     QAction *N3;
     QAction *N51; // export report
     QAction *N2;
+    QMenu *EditMenu; // undo, redo and copying the assessment
     QMenu *N20;
     QMenu *N21;
     LanguageSelector *CmbBxLang;

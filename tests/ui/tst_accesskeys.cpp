@@ -66,6 +66,7 @@ QList<std::pair<QString, QList<KeyedText>>> keyGroups(const TForm1 &form)
         {"list's context menu", menuTexts(form.PopupMenu1)},
         {"main window",
          {{"N1", form.N1->title()},
+          {"EditMenu", form.EditMenu->title()},
           {"N20", form.N20->title()},
           {"N5", form.N5->title()},
           textOf(form.Label1),
