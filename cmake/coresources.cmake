@@ -16,6 +16,7 @@ set(KOVRANT_CORE_SOURCES
     platform/languagesetting.h platform/languagesetting.cpp
     platform/programfolder.h platform/programfolder.cpp
     platform/languageid.h platform/languageid.cpp
+    platform/manual.h platform/manual.cpp
     catalogue/uLocalize.h catalogue/uLocalize.cpp
     catalogue/interfacekeys.h
     catalogue/labeltext.h catalogue/labeltext.cpp

@@ -30,3 +30,12 @@ std::optional<int> primaryLanguageId(const QLocale &locale)
     }
     return std::nullopt;
 }
+
+QString languageCodeOf(int primaryLanguage)
+{
+    for (const auto &[language, id] : PrimaryLanguages) {
+        if (id == primaryLanguage)
+            return QLocale(language).name().section(u'_', 0, 0);
+    }
+    return {};
+}

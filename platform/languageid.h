@@ -15,3 +15,7 @@ constexpr int primaryLanguageOf(qint32 langId)
 {
     return langId & 0x3FF;
 }
+
+// The two-letter ISO 639 name of the language a primary language number stands
+// for ("ru" for 0x19); empty for a number the table does not know.
+QString languageCodeOf(int primaryLanguage);

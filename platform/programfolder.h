@@ -1,4 +1,4 @@
-// The program folder: where lang, the help files and the readme files are
+// The program folder: where lang, the manual and the readme files are
 // looked up. Run from the build tree they lie beside the executable; installed,
 // the executable is in <prefix>/bin and they are in <prefix>/share/kovrant.
 #pragma once

@@ -7,5 +7,5 @@ class DesktopShell : public Shell
 {
 public:
     void openAddress(const QUrl &address) override;
-    void openHelpFile(const QString &path) override;
+    void openHelpPage(const QUrl &page) override;
 };

@@ -7,6 +7,7 @@
 #include "localisation/LoadLang.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
+#include "platform/manual.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -29,7 +30,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -871,25 +871,18 @@ void TForm1::N3Click()
     }
 }
 
-QString TForm1::helpFileName(const QString &selectorText)
-{
-    if (selectorText == u"Russian")
-        return QStringLiteral("Kovrant_ru.chm");
-    if (selectorText == u"French")
-        return QStringLiteral("Kovrant_fr.chm");
-    return QStringLiteral("Kovrant_en.chm");
-}
-
 void TForm1::N6Click()
 {
-    const QString path = QDir(m_context.programFolder).filePath(helpFileName(selectedFileBase()));
-    // Without the file the command would seem to do nothing at all.
-    if (!QFileInfo::exists(path)) {
+    // The manual of the interface's language, in the user's browser.
+    const std::optional<QString> page =
+        manualIndexFor(m_context.programFolder, catalogue().CurrentLanguage().LangID);
+    // Without the manual the command would seem to do nothing at all.
+    if (!page) {
         throw RuntimeError(
             filledText(catalogue().Translate(QStringLiteral("String.HelpFileMissing")),
-                       QDir::toNativeSeparators(path)));
+                       QDir::toNativeSeparators(englishManualIndex(m_context.programFolder))));
     }
-    shell().openHelpFile(path);
+    shell().openHelpPage(QUrl::fromLocalFile(*page));
 }
 
 QUrl TForm1::webLink() const

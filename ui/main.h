@@ -73,9 +73,6 @@ public:
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
 
-    // The help file chosen by the selected language's file base: "Kovrant_ru.chm"
-    // for "Russian", "Kovrant_fr.chm" for "French", else "Kovrant_en.chm".
-    static QString helpFileName(const QString &selectorText);
     // The file base of the language the selector names (by its own name or its
     // file base); the selector's text itself when it names none.
     QString selectedFileBase();

@@ -15,7 +15,7 @@ class LanguageCatalogue;
 
 struct ProgramContext
 {
-    QString programFolder; // holds lang, the readme and the help files
+    QString programFolder; // holds lang, the readme and the manual
     LanguageCatalogue *catalogue = nullptr;
     LanguageSetting languageSetting;
     ShortDateFormat dateFormat;

@@ -12,10 +12,10 @@ class RecordingShell : public Shell
 {
 public:
     void openAddress(const QUrl &address) override { addresses.append(address); }
-    void openHelpFile(const QString &path) override { helpFiles.append(path); }
+    void openHelpPage(const QUrl &page) override { helpPages.append(page); }
 
     QList<QUrl> addresses;
-    QStringList helpFiles;
+    QList<QUrl> helpPages;
 };
 
 class ScriptedFileChooser : public FileChooser

@@ -22,9 +22,9 @@ private slots:
     void saveThenLoadRestoresTheListAndRecomputes();
     void cancelledDialogsDoNothing();
     void damagedFileLeavesTheList();
-    void helpFileFollowsTheLanguage_data();
-    void helpFileFollowsTheLanguage();
-    void missingHelpFileIsReported();
+    void helpOpensTheManualOfTheLanguage_data();
+    void helpOpensTheManualOfTheLanguage();
+    void languageWithoutManualOpensEnglish();
     void webAndMailLinks();
     void webLinkMustBeHttp_data();
     void webLinkMustBeHttp();
@@ -33,6 +33,9 @@ private slots:
 
 private:
     static void addRow(TForm1 &form, const ConvictionRecord &record);
+    // Writes a first page of the manual for each language code into the program folder.
+    static void writeManuals(const ProgramFixture &fixture, const QStringList &codes);
+    static QString manualIndex(const ProgramFixture &fixture, const QString &code);
 };
 
 void TestCommands::addRow(TForm1 &form, const ConvictionRecord &record)
@@ -123,50 +126,80 @@ void TestCommands::damagedFileLeavesTheList()
     QCOMPARE(form.records().at(0).Custody, QStringLiteral("x"));
 }
 
-void TestCommands::helpFileFollowsTheLanguage_data()
+QString TestCommands::manualIndex(const ProgramFixture &fixture, const QString &code)
 {
-    QTest::addColumn<QString>("selectorText");
-    QTest::addColumn<QString>("fileName");
-    QTest::newRow("Russian") << "Russian"
-                             << "Kovrant_ru.chm";
-    QTest::newRow("French") << "French"
-                            << "Kovrant_fr.chm";
-    QTest::newRow("English") << "English"
-                             << "Kovrant_en.chm";
-    QTest::newRow("empty") << ""
-                           << "Kovrant_en.chm";
-    QTest::newRow("case counts") << "russian"
-                                 << "Kovrant_en.chm";
+    return QDir(fixture.folder().programFolder())
+        .filePath(QStringLiteral("manual/%1/index.html").arg(code));
 }
 
-void TestCommands::helpFileFollowsTheLanguage()
+void TestCommands::writeManuals(const ProgramFixture &fixture, const QStringList &codes)
 {
-    QFETCH(QString, selectorText);
-    QFETCH(QString, fileName);
-    QCOMPARE(TForm1::helpFileName(selectorText), fileName);
-
-    ProgramFixture fixture;
-    TForm1 &form = fixture.startShown();
-    const QString path = QDir(fixture.folder().programFolder()).filePath(fileName);
-    QFile help(path);
-    QVERIFY(help.open(QIODevice::WriteOnly));
-    help.close();
-    form.CmbBxLang->setEditText(selectorText);
-    form.N6->trigger();
-    QVERIFY(fixture.errors.isEmpty());
-    QCOMPARE(fixture.shell.helpFiles, QStringList{path});
+    for (const QString &code : codes) {
+        const QString path = manualIndex(fixture, code);
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile page(path);
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<!DOCTYPE html><html lang=\"" + code.toUtf8() + "\"></html>");
+    }
 }
 
-void TestCommands::missingHelpFileIsReported()
+void TestCommands::helpOpensTheManualOfTheLanguage_data()
 {
+    QTest::addColumn<QString>("language"); // the stored language's file base
+    QTest::addColumn<QStringList>("manuals");
+    QTest::addColumn<QString>("opened"); // the manual's code; empty: none opens
+    const QStringList all{"en", "ru", "fr"};
+    QTest::newRow("Russian") << "Russian" << all << "ru";
+    QTest::newRow("French") << "French" << all << "fr";
+    QTest::newRow("English") << "English" << all << "en";
+    QTest::newRow("French without its own: English") << "French" << QStringList{"en", "ru"} << "en";
+    QTest::newRow("Russian, only its own") << "Russian" << QStringList{"ru"} << "ru";
+    QTest::newRow("French, only Russian's: missing") << "French" << QStringList{"ru"} << "";
+    QTest::newRow("English, none: missing") << "English" << QStringList{} << "";
+}
+
+void TestCommands::helpOpensTheManualOfTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, manuals);
+    QFETCH(QString, opened);
     ProgramFixture fixture;
+    writeManuals(fixture, manuals);
+    fixture.storeLanguage(language);
     TForm1 &form = fixture.startShown();
     form.N6->trigger();
-    QVERIFY(fixture.shell.helpFiles.isEmpty());
-    QCOMPARE(fixture.errors.size(), 1);
-    QVERIFY2(fixture.errors.first().contains(QDir::toNativeSeparators(
-                 QDir(fixture.folder().programFolder()).filePath("Kovrant_en.chm"))),
-             qPrintable(fixture.errors.first()));
+    if (opened.isEmpty()) {
+        QVERIFY(fixture.shell.helpPages.isEmpty());
+        QCOMPARE(fixture.errors.size(), 1);
+        // The message names where the English manual belongs, in the interface's language.
+        const QString missing =
+            fixture.text("String.HelpFileMissing")
+                .replace("%1", QDir::toNativeSeparators(manualIndex(fixture, "en")));
+        QCOMPARE(fixture.errors.first(), missing);
+    } else {
+        QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+        const QUrl page = QUrl::fromLocalFile(manualIndex(fixture, opened));
+        QCOMPARE(fixture.shell.helpPages, QList<QUrl>{page});
+    }
+}
+
+void TestCommands::languageWithoutManualOpensEnglish()
+{
+    // A language added beside the shipped ones, before its manual is written.
+    ProgramFixture fixture;
+    fixture.folder().write("German.lng", "[main]\nLangName=Deutsch\nLangID=0x0407\n"
+                                         "[String]\nContent=&Inhalt\n");
+    writeManuals(fixture, {"en", "ru", "fr"});
+    fixture.storeLanguage("German");
+    TForm1 &form = fixture.startShown();
+    form.N6->trigger();
+    QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
+    QCOMPARE(fixture.shell.helpPages, QList<QUrl>{QUrl::fromLocalFile(manualIndex(fixture, "en"))});
+
+    // Once it has one, its own opens.
+    writeManuals(fixture, {"de"});
+    form.N6->trigger();
+    QCOMPARE(fixture.shell.helpPages.last(), QUrl::fromLocalFile(manualIndex(fixture, "de")));
 }
 
 void TestCommands::webAndMailLinks()

@@ -195,11 +195,13 @@ void TestKeyboard::fileAndHelpKeys()
     QCOMPARE(m_fixture->fileChooser.lastSetup.title, m_fixture->text("Button.Open"));
     QTest::keyClick(form.ListView1, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_fixture->fileChooser.lastSetup.title, m_fixture->text("Button.SaveAs"));
-    QFile help(m_fixture->folder().programFolder() + "/Kovrant_en.chm");
+    const QString manual = m_fixture->folder().programFolder() + "/manual/en/index.html";
+    QVERIFY(QDir().mkpath(QFileInfo(manual).path()));
+    QFile help(manual);
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
     QTest::keyClick(form.ListView1, Qt::Key_F1);
-    QCOMPARE(m_fixture->shell.helpFiles.size(), 1);
+    QCOMPARE(m_fixture->shell.helpPages, QList<QUrl>{QUrl::fromLocalFile(manual)});
 }
 
 void TestKeyboard::droppedRecordFileLoads_data()

@@ -1,0 +1,34 @@
+#include "platform/manual.h"
+
+#include "platform/languageid.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString manualIndex(const QString &programFolder, const QString &languageCode)
+{
+    return QDir(programFolder).filePath(QStringLiteral("manual/%1/index.html").arg(languageCode));
+}
+
+} // namespace
+
+QString englishManualIndex(const QString &programFolder)
+{
+    return manualIndex(programFolder, QStringLiteral("en"));
+}
+
+std::optional<QString> manualIndexFor(const QString &programFolder, qint32 langId)
+{
+    const QString code = langId > 0 ? languageCodeOf(primaryLanguageOf(langId)) : QString();
+    if (!code.isEmpty()) {
+        const QString own = manualIndex(programFolder, code);
+        if (QFileInfo(own).isFile())
+            return own;
+    }
+    const QString english = englishManualIndex(programFolder);
+    if (QFileInfo(english).isFile())
+        return english;
+    return std::nullopt;
+}
