@@ -308,8 +308,9 @@ void Timeline::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     paintAxis(painter, *geometry);
     paintBars(painter, *geometry);
-    paintBarLabels(painter);
     paintCalculationDate(painter, *geometry);
+    // Over the calculation date's line, which would strike a label through.
+    paintBarLabels(painter);
     paintLegend(painter, *geometry);
 }
 
