@@ -141,6 +141,9 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     // is laid out as without it.
     m_inputs->addWidget(DetailsPanel, 3, 0, 1, 2);
     m_inputs->setRowStretch(4, 1);
+    // A wider dialog widens the inputs, never the labels: with the same label
+    // column in the section's grid, the two grids keep one input edge.
+    m_inputs->setColumnStretch(1, 1);
 
     // The section in the same two columns: an optional date's check box is its
     // caption, in the label column, and its picker in the input column.
@@ -156,6 +159,7 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     m_details = new QGridLayout(DetailsPanel);
     m_details->setContentsMargins(0, 6, 0, 0);
     m_details->setHorizontalSpacing(ColumnSpacing);
+    m_details->setColumnStretch(1, 1);
     int row = 0;
     const auto wholeRow = [this, &row](QWidget *widget) {
         m_details->addWidget(widget, row++, 0, 1, 2);

@@ -2,6 +2,7 @@
 
 #include "platform/runtimeerror.h"
 #include "platform/typeddate.h"
+#include "ui/palettecolours.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -126,11 +127,14 @@ bool hasDateCharacters(QStringView text, const ShortDateFormat &format)
     });
 }
 
-// The colours of a text that is not a date: dark red on pale red.
+// The colours of a text that is not a date: dark red on pale red on a light
+// base, pale red on dark red on a dark one.
 QPalette markedPalette(QPalette palette)
 {
-    palette.setColor(QPalette::Base, QColor(0xff, 0xe0, 0xe0));
-    palette.setColor(QPalette::Text, QColor(0xa0, 0x00, 0x00));
+    palette.setColor(QPalette::Base,
+                     forBase(palette, QColor(0xff, 0xe0, 0xe0), QColor(0x5c, 0x1a, 0x1a)));
+    palette.setColor(QPalette::Text,
+                     forBase(palette, QColor(0xa0, 0x00, 0x00), QColor(0xff, 0xc8, 0xc8)));
     return palette;
 }
 

@@ -43,7 +43,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -61,6 +63,11 @@ QAction *namedAction(QMenu *menu, const char *name)
 constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
+// The result's frame at the least, and the margins of its lines.
+constexpr int ResultFloor = 49;
+const QMargins ResultMargins(16, 6, 16, 6);
+// The rows the list keeps in view, however long the result under it.
+constexpr int ListRowsKept = 5;
 
 } // namespace
 
@@ -87,8 +94,14 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     layout->setContentsMargins(8, 4, 8, 5);
     layout->setSpacing(4);
     layout->addWidget(GroupBox1);
-    layout->addWidget(GroupBox2, 1);
-    layout->addWidget(Panel1);
+    // The list above, the result under it; the line between them moves.
+    ResultSplitter = named(new QSplitter(Qt::Vertical, central), "ResultSplitter");
+    ResultSplitter->setChildrenCollapsible(false);
+    ResultSplitter->addWidget(GroupBox2);
+    ResultSplitter->addWidget(ResultScroller);
+    ResultSplitter->setStretchFactor(0, 1);
+    ResultSplitter->setStretchFactor(1, 0);
+    layout->addWidget(ResultSplitter, 1);
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
     StatusPanel0 = new QLabel(StatusBar1);
@@ -210,7 +223,8 @@ void TForm1::buildConvictionsGroup()
     ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ListView1->setTextElideMode(Qt::ElideRight);
     m_columnHeader->setFloors(QList<int>(std::begin(ColumnWidths), std::end(ColumnWidths)));
-    ListView1->setMinimumSize(200, 80);
+    // The list keeps its rows in view, however long the result under it.
+    ListView1->setMinimumSize(200, listHeightForRows(ListRowsKept));
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     PopupMenu1 = named(new QMenu(ListView1), "PopupMenu1");
@@ -264,10 +278,17 @@ void TForm1::buildConvictionsGroup()
 
 void TForm1::buildResultPanel()
 {
+    // The panel scrolls in a frame of its own rather than crowd the list out; a
+    // new result gets as much of the list's room as it needs, the list keeping
+    // its rows (giveResultItsRoom).
+    ResultScroller = named(new QScrollArea(centralWidget()), "ResultScroller");
+    ResultScroller->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ResultScroller->setWidgetResizable(true);
+    ResultScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ResultScroller->setMinimumHeight(ResultFloor);
     // A gradient from the palette behind lines in the matching text colour.
-    Panel1 = named(new ResultPanel(centralWidget()), "Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setMinimumHeight(49);
+    Panel1 = named(new ResultPanel(ResultScroller), "Panel1");
+    Panel1->setMinimumHeight(ResultFloor - 2 * ResultScroller->frameWidth());
     Label2 = named(new QLabel(Panel1), "Label2");
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -287,7 +308,7 @@ void TForm1::buildResultPanel()
     }
     // At least 546 wide, wider when the result text needs it.
     auto *layout = new QGridLayout(Panel1);
-    layout->setContentsMargins(16, 6, 16, 6);
+    layout->setContentsMargins(ResultMargins);
     layout->setVerticalSpacing(2);
     layout->setColumnMinimumWidth(0, 546);
     layout->addWidget(Label2, 0, 0);
@@ -296,6 +317,7 @@ void TForm1::buildResultPanel()
     layout->addWidget(Label7, 3, 0);
     layout->addWidget(ConsequencesLine, 4, 0);
     layout->addWidget(FileNotesLine, 5, 0);
+    ResultScroller->setWidget(Panel1);
     Panel1->installEventFilter(this);
 }
 
@@ -470,8 +492,24 @@ void TForm1::FormShow()
     resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
     if (const int lacking = listWidthForColumns() - ListView1->width(); lacking > 0)
         resize(width() + lacking, height());
-    if (const QScreen *screen = this->screen())
+    // And tall enough for a result of three lines under the list, as far as the
+    // screen allows.
+    const QScreen *screen = this->screen();
+    if (const int lacking = resultLeastHeight() - ResultFloor; lacking > 0) {
+        const int frames = frameGeometry().height() - height();
+        const int screenRoom =
+            screen != nullptr ? screen->availableGeometry().height() - frames : height() + lacking;
+        resize(width(), std::max(height(), std::min(height() + lacking, screenRoom)));
+    }
+    giveResultItsRoom();
+    if (screen != nullptr)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+int TForm1::resultLeastHeight() const
+{
+    return 3 * Panel1->fontMetrics().lineSpacing() + ResultMargins.top() + ResultMargins.bottom() +
+           2 * ResultScroller->frameWidth();
 }
 
 int TForm1::listWidthForColumns() const
@@ -519,17 +557,40 @@ void TForm1::dropEvent(QDropEvent *event)
     });
 }
 
+int TForm1::listHeightForRows(int rows) const
+{
+    return 2 * ListView1->frameWidth() + ListView1->horizontalHeader()->sizeHint().height() +
+           rows * ListView1->verticalHeader()->defaultSectionSize();
+}
+
 void TForm1::fitResultPanel()
 {
     // A top-level layout gives a panel its plain size hint, not the height its
     // wrapped lines need at its width: ask for that height explicitly.
     const int needed = Panel1->layout()->totalHeightForWidth(Panel1->width());
+    const int least = ResultFloor - 2 * ResultScroller->frameWidth();
     if (needed > 0 && needed != Panel1->minimumHeight())
-        Panel1->setMinimumHeight(std::max(needed, 49));
+        Panel1->setMinimumHeight(std::max(needed, least));
+}
+
+void TForm1::giveResultItsRoom()
+{
+    const QList<int> sizes = ResultSplitter->sizes();
+    if (!isVisible() || sizes.size() != 2)
+        return;
+    // The whole panel where the list can spare the room; else what it can spare,
+    // and a scroll bar.
+    const int total = sizes.at(0) + sizes.at(1);
+    const int whole = Panel1->minimumHeight() + 2 * ResultScroller->frameWidth();
+    const int spare = total - GroupBox2->minimumSizeHint().height();
+    const int shown = std::max(ResultFloor, std::min(whole, spare));
+    if (shown != sizes.at(1))
+        ResultSplitter->setSizes({total - shown, shown});
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    // The panel's width sets its height.
     if (watched == Panel1 && event->type() == QEvent::Resize)
         fitResultPanel();
     if (watched == ListView1 && event->type() == QEvent::KeyPress) {
@@ -692,6 +753,7 @@ void TForm1::showExplanation()
     for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine})
         line->setVisible(!line->text().isEmpty());
     fitResultPanel();
+    giveResultItsRoom();
 }
 
 QString TForm1::calc_sud(const QString &severity, const QString &juvenile,

@@ -25,6 +25,8 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
@@ -141,6 +143,8 @@ public:
     QLabel *Label3;
     Timeline *Timeline1; // the rows' periods against the calculation date
 
+    QSplitter *ResultSplitter;   // the convictions above, the result under them
+    QScrollArea *ResultScroller; // the result panel, scrolling beyond the room it is given
     QFrame *Panel1;
     QLabel *Label2;
     QLabel *Label5;        // the clauses of Article 18 the result rests on, and the counted rows
@@ -199,8 +203,15 @@ private:
     // The list's width that shows every column at its designed width, with room
     // for more rows' numbers and a scroll bar.
     int listWidthForColumns() const;
+    // The result panel's frame with the result line and two more in view.
+    int resultLeastHeight() const;
+    // The list's height with this many rows in view.
+    int listHeightForRows(int rows) const;
     // Gives the result panel the height its wrapped lines need at its width.
     void fitResultPanel();
+    // Moves the line between the list and the result so that the result shows
+    // whole where the list, keeping its rows, can spare the room.
+    void giveResultItsRoom();
     // The rows' notes, the grounds and the horizon of the last assessment.
     void showExplanation();
     // The current language's "String.Yes" and "String.No".

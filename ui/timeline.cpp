@@ -3,6 +3,7 @@
 
 #include "assessment/recordlist.h"
 #include "platform/shortdateformat.h"
+#include "ui/palettecolours.h"
 
 #include <QHelpEvent>
 #include <QItemSelectionModel>
@@ -14,31 +15,8 @@
 
 namespace {
 
-// Bars that differ by more than hue, so that they read apart in grey too: a
-// solid dark bar counts, a light one is in force but excluded, a hatched one is
-// expunged.
-struct BarStyle
-{
-    QColor fill;
-    QColor edge;
-    Qt::BrushStyle hatching = Qt::NoBrush;
-    QColor hatch = {};
-};
-
-BarStyle barStyle(BarKind kind)
-{
-    switch (kind) {
-    case BarKind::Counted: return {QColor(0xb2, 0x3a, 0x30), QColor(0x7a, 0x22, 0x1b)};
-    case BarKind::NotCounted: return {QColor(0xa9, 0xc6, 0xe4), QColor(0x4f, 0x79, 0xa6)};
-    case BarKind::Expunged:
-        return {QColor(0xee, 0xee, 0xee), QColor(0x8c, 0x8c, 0x8c), Qt::BDiagPattern,
-                QColor(0x9a, 0x9a, 0x9a)};
-    }
-    return {};
-}
-
-const QColor CalculationDateColour(0x1c, 0x3f, 0x8c);
-const QColor GridColour(0, 0, 0, 28);
+// Where a label sits in its bar or beside it: this far from the bar's edges.
+constexpr qreal LabelPadding = 3;
 
 // A pointer this close to a thin bar still means it.
 constexpr qreal TargetSlack = 3;
@@ -68,6 +46,36 @@ QRectF centredLabel(qreal x, qreal top, qreal width, qreal height, const QRectF 
 }
 
 } // namespace
+
+BarStyle barStyle(BarKind kind, const QPalette &palette)
+{
+    const bool dark = hasDarkBase(palette);
+    switch (kind) {
+    case BarKind::Counted:
+        return dark ? BarStyle{QColor(0xc8, 0x47, 0x3c), QColor(0xe8, 0x84, 0x7a)}
+                    : BarStyle{QColor(0xb2, 0x3a, 0x30), QColor(0x7a, 0x22, 0x1b)};
+    case BarKind::NotCounted:
+        return dark ? BarStyle{QColor(0x36, 0x58, 0x7e), QColor(0x86, 0xae, 0xdb)}
+                    : BarStyle{QColor(0xa9, 0xc6, 0xe4), QColor(0x4f, 0x79, 0xa6)};
+    case BarKind::Expunged:
+        return dark ? BarStyle{QColor(0x3a, 0x3a, 0x3a), QColor(0x9a, 0x9a, 0x9a), Qt::BDiagPattern,
+                               QColor(0x6e, 0x6e, 0x6e)}
+                    : BarStyle{QColor(0xee, 0xee, 0xee), QColor(0x8c, 0x8c, 0x8c), Qt::BDiagPattern,
+                               QColor(0x9a, 0x9a, 0x9a)};
+    }
+    return {};
+}
+
+TimelineColours timelineColours(const QPalette &palette)
+{
+    const QColor text = palette.color(QPalette::Text);
+    QColor grid = text;
+    grid.setAlpha(40);
+    // A deep blue on a light base, a pale one on a dark base.
+    const QColor calculationDate = checkedOnBase(
+        palette, forBase(palette, QColor(0x1c, 0x3f, 0x8c), QColor(0x8a, 0xb4, 0xf8)));
+    return {text, calculationDate, grid};
+}
 
 QList<TimelineBar> timelineBars(const RecidivismAssessment &assessment)
 {
@@ -136,7 +144,7 @@ QRectF TimelineGeometry::bar(int row, QDate from, QDate to) const
 {
     const QRectF inLane = lane(row);
     // Crowded lanes give up the gap between bars rather than the bars.
-    const qreal gap = inLane.height() >= 5 ? std::max(1.0, inLane.height() * 0.2) : 0.0;
+    const qreal gap = inLane.height() >= 5 ? std::max(1.0, inLane.height() * 0.1) : 0.0;
     const qreal left = x(from);
     const qreal width = std::max(MinimumBarWidth, x(to) - left);
     return QRectF(left, inLane.top() + gap, width, inLane.height() - 2 * gap);
@@ -261,7 +269,7 @@ bool Timeline::event(QEvent *event)
         // The note goes as soon as the pointer leaves the bar.
         const TimelineBar &bar = m_bars.at(*row);
         const QRect target = plotGeometry()->target(bar.row, bar.from, bar.to).toAlignedRect();
-        QToolTip::showText(help->globalPos(), m_records.rowToolTip(*row), this, target);
+        QToolTip::showText(help->globalPos(), barToolTip(*row), this, target);
         return true;
     }
     return QFrame::event(event);
@@ -301,6 +309,8 @@ void Timeline::paintEvent(QPaintEvent *event)
     paintAxis(painter, *geometry);
     paintBars(painter, *geometry);
     paintCalculationDate(painter, *geometry);
+    // Over the calculation date's line, which would strike a label through.
+    paintBarLabels(painter);
     paintLegend(painter, *geometry);
 }
 
@@ -310,7 +320,7 @@ void Timeline::paintLegend(QPainter &painter, const TimelineGeometry &geometry) 
     const qreal top = geometry.plot().bottom() + BandGap + TickLength + metrics.height() + BandGap;
     qreal x = geometry.plot().left();
     for (std::size_t entry = 0; entry < LegendOrder.size(); ++entry) {
-        const BarStyle style = barStyle(LegendOrder[entry]);
+        const BarStyle style = barStyle(LegendOrder[entry], palette());
         const QRectF swatch(x, top + (metrics.height() - SwatchSize) / 2, SwatchSize, SwatchSize);
         painter.fillRect(swatch, style.fill);
         if (style.hatching != Qt::NoBrush)
@@ -319,7 +329,7 @@ void Timeline::paintLegend(QPainter &painter, const TimelineGeometry &geometry) 
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
         x += SwatchSize + 4;
         const qreal width = metrics.horizontalAdvance(m_legend[entry]) + 1;
-        painter.setPen(palette().color(QPalette::Text));
+        painter.setPen(timelineColours(palette()).text);
         painter.drawText(QRectF(x, top, width, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
                          m_legend[entry]);
         x += width + LegendGap;
@@ -336,8 +346,9 @@ void Timeline::paintAxis(QPainter &painter, const TimelineGeometry &geometry) co
     const int step = yearLabelStep(pixelsPerYear, labelWidth + 12);
     const bool everyYear = pixelsPerYear >= 4;
     const qreal axis = plot.bottom() + BandGap;
+    const TimelineColours colours = timelineColours(palette());
 
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(colours.text);
     painter.drawLine(QPointF(plot.left(), axis), QPointF(plot.right(), axis));
     for (int year = span.first.year(); year <= span.last.year(); ++year) {
         const QDate mark(year, 1, 1);
@@ -348,10 +359,10 @@ void Timeline::paintAxis(QPainter &painter, const TimelineGeometry &geometry) co
             continue;
         const qreal x = std::round(geometry.x(mark)) + 0.5;
         if (labelled) {
-            painter.setPen(GridColour);
+            painter.setPen(colours.grid);
             painter.drawLine(QPointF(x, plot.top()), QPointF(x, axis));
         }
-        painter.setPen(palette().color(QPalette::Text));
+        painter.setPen(colours.text);
         painter.drawLine(QPointF(x, axis), QPointF(x, axis + (labelled ? TickLength : 2)));
         if (labelled) {
             painter.drawText(centredLabel(x, axis + TickLength + 1, labelWidth + 2,
@@ -366,7 +377,7 @@ void Timeline::paintBars(QPainter &painter, const TimelineGeometry &geometry) co
     const int selected = selectedRow();
     for (const TimelineBar &bar : m_bars) {
         const QRectF drawn = geometry.bar(bar.row, bar.from, bar.to).toAlignedRect();
-        const BarStyle style = barStyle(bar.kind);
+        const BarStyle style = barStyle(bar.kind, palette());
         painter.fillRect(drawn, style.fill);
         if (style.hatching != Qt::NoBrush)
             painter.fillRect(drawn, QBrush(style.hatch, style.hatching));
@@ -383,11 +394,77 @@ void Timeline::paintCalculationDate(QPainter &painter, const TimelineGeometry &g
 {
     const QRectF plot = geometry.plot();
     const qreal x = std::round(geometry.x(m_calculationDate));
-    painter.setPen(QPen(CalculationDateColour, 2));
+    painter.setPen(QPen(timelineColours(palette()).calculationDate, 2));
     painter.drawLine(QPointF(x, plot.top() - BandGap + 1), QPointF(x, plot.bottom() + BandGap));
     const QFontMetricsF metrics(font());
     const QString date = m_dateFormat.format(m_calculationDate);
     painter.drawText(centredLabel(x, contentsRect().top(), metrics.horizontalAdvance(date) + 4,
                                   metrics.height(), contentsRect()),
                      Qt::AlignCenter, date);
+}
+
+QString Timeline::barCaption(int row) const
+{
+    for (const TimelineBar &bar : m_bars) {
+        if (bar.row == row)
+            return QStringLiteral("%1 \u00b7 %2").arg(row + 1).arg(m_dateFormat.format(bar.from));
+    }
+    return {};
+}
+
+QString Timeline::barToolTip(int row) const
+{
+    // Rich text, as the row's note is.
+    return QStringLiteral("<p><b>") + barCaption(row).toHtmlEscaped() + QStringLiteral("</b></p>") +
+           m_records.rowToolTip(row);
+}
+
+std::optional<BarLabel> Timeline::labelFor(const TimelineBar &bar, const TimelineGeometry &geometry,
+                                           const QFontMetricsF &metrics) const
+{
+    const QRectF lane = geometry.lane(bar.row);
+    const QRectF drawn = geometry.bar(bar.row, bar.from, bar.to).toAlignedRect();
+    const QString text = barCaption(bar.row);
+    const qreal width = metrics.horizontalAdvance(text) + 1;
+    const qreal height = metrics.height();
+    if (height > lane.height())
+        return std::nullopt;
+    const qreal top = lane.center().y() - height / 2;
+    // In the bar, on its fill, where the bar is long and tall enough.
+    if (drawn.width() >= width + 2 * LabelPadding && drawn.height() >= height) {
+        const BarStyle style = barStyle(bar.kind, palette());
+        return BarLabel{bar.row, text, QRectF(drawn.left() + LabelPadding, top, width, height),
+                        readableTextOn(style.fill), style.fill};
+    }
+    // Else just before it, on the plot's background.
+    const qreal left = drawn.left() - LabelPadding - width;
+    if (left >= contentsRect().left() + LabelPadding) {
+        return BarLabel{bar.row, text, QRectF(left, top, width, height),
+                        timelineColours(palette()).text, palette().color(QPalette::Base)};
+    }
+    return std::nullopt;
+}
+
+QList<BarLabel> Timeline::barLabels() const
+{
+    const std::optional<TimelineGeometry> geometry = plotGeometry();
+    if (!geometry)
+        return {};
+    const QFontMetricsF metrics(font());
+    QList<BarLabel> labels;
+    for (const TimelineBar &bar : m_bars) {
+        if (std::optional<BarLabel> label = labelFor(bar, *geometry, metrics))
+            labels.append(std::move(*label));
+    }
+    return labels;
+}
+
+void Timeline::paintBarLabels(QPainter &painter) const
+{
+    for (const BarLabel &label : barLabels()) {
+        // The label's own patch of its background: no hatching runs through it.
+        painter.fillRect(label.rect, label.background);
+        painter.setPen(label.colour);
+        painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "assessment/recidivism.h"
 
+#include <QColor>
 #include <QDate>
 #include <QFrame>
 #include <QList>
@@ -13,6 +14,7 @@
 #include <array>
 #include <optional>
 
+class QFontMetricsF;
 class QItemSelectionModel;
 class RecordList;
 class ShortDateFormat;
@@ -35,6 +37,41 @@ struct TimelineBar
 // The bars of an assessment's rows, first to last.
 QList<TimelineBar> timelineBars(const RecidivismAssessment &assessment);
 
+// How a kind of bar is drawn. The kinds differ by more than hue, so that they
+// read apart in grey too: a solid dark bar counts, a light one is in force but
+// excluded, a hatched one is expunged. Each hue has a variant for a light base
+// and one for a dark base.
+struct BarStyle
+{
+    QColor fill;
+    QColor edge;
+    Qt::BrushStyle hatching = Qt::NoBrush;
+    QColor hatch = {};
+};
+
+BarStyle barStyle(BarKind kind, const QPalette &palette);
+
+// The colours of the plot's lines and texts under a palette.
+struct TimelineColours
+{
+    QColor text;            // the axis, the year labels, the legend, labels beside bars
+    QColor calculationDate; // its line and its date label
+    QColor grid;            // the faint lines at the labelled years
+};
+
+TimelineColours timelineColours(const QPalette &palette);
+
+// A bar's label where it is drawn: in the bar on its fill, or beside it on the
+// plot's background.
+struct BarLabel
+{
+    int row = 0;
+    QString text;
+    QRectF rect;
+    QColor colour;
+    QColor background;
+};
+
 struct DateSpan
 {
     QDate first; // at the plot's left edge
@@ -49,7 +86,8 @@ DateSpan timelineSpan(const QList<QDate> &dates);
 class TimelineGeometry
 {
 public:
-    static constexpr qreal MaximumLaneHeight = 18;
+    // Tall enough for a bar to carry a label in the ordinary font.
+    static constexpr qreal MaximumLaneHeight = 20;
     // A row whose expiry is its conviction date still gets a bar this wide.
     static constexpr qreal MinimumBarWidth = 3;
 
@@ -96,6 +134,14 @@ public:
     void setLegendText(int entry, const QString &text);
     // The row whose bar is under a point of the widget.
     std::optional<int> rowAt(const QPointF &point) const;
+    // A bar's label: its row's number and conviction date, as the list shows them.
+    QString barCaption(int row) const;
+    // The labels drawn at the present size: a bar gets one at its left end, in
+    // the bar or else just before it, where the whole label fits in its lane;
+    // the others have none. Every bar's tooltip starts with its caption.
+    QList<BarLabel> barLabels() const;
+    // The tooltip of a row's bar: its caption, then the row's note.
+    QString barToolTip(int row) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -114,6 +160,9 @@ private:
     QRectF plotRect() const;
     void paintAxis(QPainter &painter, const TimelineGeometry &geometry) const;
     void paintBars(QPainter &painter, const TimelineGeometry &geometry) const;
+    void paintBarLabels(QPainter &painter) const;
+    std::optional<BarLabel> labelFor(const TimelineBar &bar, const TimelineGeometry &geometry,
+                                     const QFontMetricsF &metrics) const;
     void paintCalculationDate(QPainter &painter, const TimelineGeometry &geometry) const;
     // Under the year labels: a swatch and its text for each kind of bar.
     void paintLegend(QPainter &painter, const TimelineGeometry &geometry) const;

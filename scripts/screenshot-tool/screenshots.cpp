@@ -5,7 +5,10 @@
 // date typed and with a typed text that is not a date, and the about box with its
 // readme; then the main window with a result that rests on doubt, its warnings
 // under it, and its timeline with one conviction, with ten, and with thirty years
-// of them.
+// of them. With "--dark" or "--2x" it saves the main window, the record dialog
+// with every fact and with a text that is not a date, the result with warnings
+// and the timeline of ten convictions in a dark palette or at twice the scale
+// instead, named main_dark_en.png, main_2x_en.png and so on.
 #include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "platform/languagesetting.h"
@@ -28,6 +31,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
@@ -302,7 +306,30 @@ bool shootRussianFile(TForm1 &form, const QDir &output, const QString &name)
     return save(form, output, name);
 }
 
-bool shootLanguage(const Language &language, const QDir &output, const QString &settingsFile)
+// The main window, the record dialog with every fact and with a typed text that
+// is not a date, the result with warnings and the timeline again, in
+// a variant of the desktop ("dark", "2x"), their names carrying it.
+bool shootVariant(TForm1 &form, const ShortDateFormat &format, const QDir &output,
+                  const QString &variant, const QString &suffix)
+{
+    const auto name = [&](const char *base) {
+        return QStringLiteral("%1_%2_%3.png").arg(QLatin1String(base), variant, suffix);
+    };
+    bool saved = save(form, output, name("main"));
+    TEdit_frm &dialog = *form.Edit_frm;
+    runCommand(&form, [&] { fillDialog(dialog, EveryFact); });
+    saved = save(dialog, output, name("record_every_fact")) && saved;
+    dialog.hide();
+    typeDate(dialog.DateTimePicker1, inFormatOrder(format, "31", "02", "2019"));
+    saved = save(dialog, output, name("typed_date_invalid")) && saved;
+    dialog.hide();
+    saved = shootDoubtfulResult(form, output, name("warning")) && saved;
+    saved = shootTimeline(form, TenConvictions, output, name("timeline_ten"), 3) && saved;
+    return saved;
+}
+
+bool shootLanguage(const Language &language, const QDir &output, const QString &settingsFile,
+                   const QString &variant)
 {
     QLocale::setDefault(language.locale);
     LanguageCatalogue catalogue(QCoreApplication::applicationDirPath());
@@ -326,6 +353,10 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     QApplication::processEvents();
 
     enterRows(*form, Samples);
+    if (!variant.isEmpty()) {
+        describeGraveCrime(*form);
+        return shootVariant(*form, context.dateFormat, output, variant, language.suffix);
+    }
     bool saved = save(*form, output, QStringLiteral("no_category_%1.png").arg(language.suffix));
     describeGraveCrime(*form);
 
@@ -384,8 +415,42 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
 
 } // namespace
 
+// A dark desktop palette: light text on dark grey, a blue selection.
+QPalette darkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor base(0x23, 0x23, 0x23);
+    const QColor text(0xe8, 0xe8, 0xe8);
+    QPalette palette(window, window);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9a, 0x9a));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
 int main(int argc, char *argv[])
 {
+    // "--dark": the windows again in a dark palette; "--2x": at twice the scale,
+    // as on a high-density screen. Each saves only the windows that show it.
+    QString variant;
+    int scale = 1;
+    if (argc == 3 && qstrcmp(argv[1], "--dark") == 0) {
+        variant = QStringLiteral("dark");
+    } else if (argc == 3 && qstrcmp(argv[1], "--2x") == 0) {
+        variant = QStringLiteral("2x");
+        scale = 2;
+        qputenv("QT_SCALE_FACTOR", "2");
+    }
     // Everything Qt and fontconfig would keep in the home folder goes to a
     // temporary folder instead.
     const QTemporaryDir home;
@@ -401,9 +466,13 @@ int main(int argc, char *argv[])
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
         const QString screens = QDir(home.path()).filePath(QStringLiteral("screens.json"));
         QFile file(screens);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1280,)"
-                       R"( "height": 1024, "logicalDpi": 96}]})") < 0) {
+        const QByteArray config = QStringLiteral(R"({"screens": [{"name": "desktop", "x": 0,)"
+                                                 R"( "y": 0, "width": %1, "height": %2,)"
+                                                 R"( "logicalDpi": 96}]})")
+                                      .arg(1280 * scale)
+                                      .arg(1024 * scale)
+                                      .toLatin1();
+        if (!file.open(QIODevice::WriteOnly) || file.write(config) < 0) {
             std::fprintf(stderr, "Cannot write %s\n", qPrintable(screens));
             return 1;
         }
@@ -418,11 +487,14 @@ int main(int argc, char *argv[])
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "Usage: %s <output folder>\n", qPrintable(arguments.value(0)));
+    if (arguments.size() != (variant.isEmpty() ? 2 : 3)) {
+        std::fprintf(stderr, "Usage: %s [--dark | --2x] <output folder>\n",
+                     qPrintable(arguments.value(0)));
         return 2;
     }
-    const QDir output(arguments.at(1));
+    if (variant == u"dark")
+        QApplication::setPalette(darkPalette());
+    const QDir output(arguments.constLast());
     if (!output.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "Cannot create %s\n", qPrintable(output.path()));
         return 1;
@@ -445,7 +517,7 @@ int main(int argc, char *argv[])
     };
     const QString settingsFile = QDir(home.path()).filePath(QStringLiteral("kovrant.ini"));
     for (const Language &language : languages) {
-        if (!shootLanguage(language, output, settingsFile))
+        if (!shootLanguage(language, output, settingsFile, variant))
             failed = true;
     }
     return failed ? 1 : 0;

@@ -12,13 +12,17 @@
 #include "ui/filechooser.h"
 #include "ui/languageselector.h"
 #include "ui/recordlistdelegate.h"
+#include "ui/timeline.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QtTest>
 
@@ -136,6 +140,8 @@ private slots:
     void doubtIsMarkedAndSaid();
     void consequencesFollowTheResult_data();
     void consequencesFollowTheResult();
+    void listKeepsItsRowsBesideALongResult_data();
+    void listKeepsItsRowsBesideALongResult();
     void rowNumbersFollowDeletion();
     void fileCarriesTheNewCrime();
     void russianListOpensInTheFrenchInterface();
@@ -834,6 +840,73 @@ void TestMainWindow::russianListOpensInTheFrenchInterface()
     form.Button3->click();
     QCOMPARE(form.records().count(), 2);
     QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestMainWindow::listKeepsItsRowsBesideALongResult_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Russian") << "Russian";
+    QTest::newRow("English") << "English";
+    QTest::newRow("French") << "French";
+}
+
+void TestMainWindow::listKeepsItsRowsBesideALongResult()
+{
+    QFETCH(QString, language);
+    ProgramFixture fixture;
+    fixture.storeLanguage(language);
+    TForm1 &form = fixture.startShown();
+    const QSize started = form.size();
+    // The sample list and a later row against a grave crime committed between
+    // them: the result, its grounds, its horizon, a notice and the consequences.
+    form.N9->trigger();
+    appendGraveConvictions(fixture, form, {fixture.dateFormat().format(QDate(2025, 6, 1))});
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    form.DateTimePicker1->setDate(QDate(2024, 1, 10));
+    QCoreApplication::processEvents();
+    QCOMPARE(form.size(), started);
+    QVERIFY(form.ConsequencesLine->isVisible());
+    QVERIFY(form.Label7->isVisible());
+    const QScrollArea &scroller = *form.ResultScroller;
+    const auto rowsInView = [&form] {
+        return form.ListView1->viewport()->height() /
+               form.ListView1->verticalHeader()->defaultSectionSize();
+    };
+    // Every line whole in the panel; the part out of view is reached by scrolling.
+    const auto verifyWholeOrScrolling = [&] {
+        const QStringList cut = cutOffLines(form);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+        const int hidden = form.Panel1->height() - scroller.viewport()->height();
+        QCOMPARE(scroller.verticalScrollBar()->maximum(), std::max(hidden, 0));
+        QCOMPARE(scroller.verticalScrollBar()->isVisible(), hidden > 0);
+    };
+
+    QVERIFY2(rowsInView() >= 5, qPrintable(QString::number(rowsInView())));
+    verifyWholeOrScrolling();
+    // The result's first lines are in view.
+    QVERIFY(scroller.viewport()->height() >=
+            form.Label2->geometry().bottom() + form.Label5->height());
+
+    // With room to spare, the next result shows whole, without scrolling.
+    form.resize(1300, 740);
+    QCoreApplication::processEvents();
+    verifyWholeOrScrolling();
+    form.DateTimePicker1->setDate(QDate(2024, 1, 11));
+    QCoreApplication::processEvents();
+    QVERIFY(form.ConsequencesLine->isVisible() && form.Label7->isVisible());
+    verifyWholeOrScrolling();
+    QVERIFY(!scroller.verticalScrollBar()->isVisible());
+    QVERIFY(rowsInView() >= 5);
+
+    // The timeline's page keeps the list's room.
+    form.resize(started);
+    form.PageControl1->setCurrentWidget(form.Timeline1);
+    QCoreApplication::processEvents();
+    form.PageControl1->setCurrentWidget(form.ListView1);
+    QCoreApplication::processEvents();
+    QVERIFY(rowsInView() >= 5);
+    verifyWholeOrScrolling();
     QCOMPARE(fixture.errors, QStringList{});
 }
 

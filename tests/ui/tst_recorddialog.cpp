@@ -234,6 +234,8 @@ private slots:
     void openWithEveryFactFitsASmallScreen();
     void sectionTextsFollowTheLanguage_data();
     void sectionTextsFollowTheLanguage();
+    void columnsLineUpAfterALanguageSwitch_data();
+    void columnsLineUpAfterALanguageSwitch();
     void optionalDatePicker();
 };
 
@@ -1077,6 +1079,77 @@ void TestRecordDialog::sectionTextsFollowTheLanguage()
     // Written in place: the kind stays, and the boxes did not react.
     QCOMPARE(shownPunishment(dialog), (PunishmentBoxes{PunishmentKind::Conditional, false, false}));
     dialog.hide();
+}
+
+void TestRecordDialog::columnsLineUpAfterALanguageSwitch_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("expandedBefore"); // the section open when the language changes
+    for (const char *from : {"English", "Russian", "French"}) {
+        for (const char *to : {"English", "Russian", "French"}) {
+            if (qstrcmp(from, to) == 0)
+                continue;
+            for (const bool expanded : {true, false}) {
+                QTest::addRow("%s to %s, %s", from, to, expanded ? "expanded" : "collapsed")
+                    << QString::fromLatin1(from) << QString::fromLatin1(to) << expanded;
+            }
+        }
+    }
+}
+
+void TestRecordDialog::columnsLineUpAfterALanguageSwitch()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, expandedBefore);
+
+    ProgramFixture fixture;
+    fixture.storeLanguage(from);
+    TForm1 &form = fixture.startShown();
+    TEdit_frm &dialog = *form.Edit_frm;
+    showDialog(dialog);
+    if (expandedBefore)
+        dialog.DetailsButton->click();
+    dialog.hide();
+
+    pickEntry(form.CmbBxLang, languageEntry(form, to));
+    showDialog(dialog);
+    if (!dialog.DetailsPanel->isVisible())
+        dialog.DetailsButton->click();
+    QCoreApplication::processEvents();
+    QVERIFY(dialog.DetailsPanel->isVisible());
+
+    // One left edge for every label and one for every input, above the section
+    // and in it.
+    const int labels = xInDialog(dialog.Label2);
+    const int inputs = xInDialog(dialog.DateTimePicker1);
+    QCOMPARE(xInDialog(dialog.Label1), labels);
+    QCOMPARE(xInDialog(dialog.ComboBox1), inputs);
+    QStringList astray;
+    const auto check = [&](const QWidget *widget, int edge) {
+        if (xInDialog(widget) != edge)
+            astray.append(QStringLiteral("%1 at %2, not %3")
+                              .arg(widget->objectName())
+                              .arg(xInDialog(widget))
+                              .arg(edge));
+    };
+    check(dialog.SentenceLabel, labels);
+    check(dialog.PunishmentLabel, labels);
+    check(dialog.SentenceBox, inputs);
+    check(dialog.PunishmentBox, inputs);
+    for (const OptionalDatePicker *picker : dialog.datePickers()) {
+        check(picker->box(), labels);
+        check(picker->picker(), inputs);
+    }
+    QVERIFY2(astray.isEmpty(), qPrintable(astray.join(u"; ")));
+    // Every label's text in full before the input column.
+    QVERIFY(xInDialog(dialog.Label2) + dialog.Label2->sizeHint().width() <= inputs);
+    for (const OptionalDatePicker *picker : dialog.datePickers())
+        QVERIFY2(picker->box()->width() >= picker->box()->sizeHint().width(),
+                 qPrintable(picker->objectName()));
+    dialog.hide();
+    QCOMPARE(fixture.errors, QStringList{});
 }
 
 void TestRecordDialog::optionalDatePicker()

@@ -3,6 +3,7 @@
 // starts under the palette and when the palette changes while it is up. A row of
 // the list dated after the new crime stands back from the others yet still reads.
 #include "programfixture.h"
+#include "support/palettes.h"
 #include "ui/recordlistdelegate.h"
 
 #include <QFrame>
@@ -11,57 +12,7 @@
 #include <QPalette>
 #include <QtTest>
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
-
-// A desktop palette with the given window, base, text and selection colours; the
-// frame's shades follow from the window colour.
-QPalette desktopPalette(const QColor &window, const QColor &base, const QColor &text,
-                        const QColor &highlight)
-{
-    QPalette palette(window, window);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::AlternateBase, window);
-    palette.setColor(QPalette::Highlight, highlight);
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    return palette;
-}
-
-QPalette lightPalette()
-{
-    return desktopPalette(QColor(0xef, 0xef, 0xef), Qt::white, Qt::black, QColor(0x30, 0x8c, 0xc6));
-}
-
-QPalette darkPalette()
-{
-    return desktopPalette(QColor(0x35, 0x35, 0x35), QColor(0x23, 0x23, 0x23), Qt::white,
-                          QColor(0x2a, 0x82, 0xda));
-}
-
-// The relative luminance of a colour on a screen, from 0 (black) to 1 (white).
-double luminance(QRgb pixel)
-{
-    const auto linear = [](int channel) {
-        const double value = channel / 255.0;
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
-           0.0722 * linear(qBlue(pixel));
-}
-
-// From 1 (the same) to 21 (black on white); 4.5 is the least for ordinary text to
-// read well.
-double contrast(QRgb first, QRgb second)
-{
-    const double one = luminance(first);
-    const double other = luminance(second);
-    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
 
 // The pixel of an area of the image that stands out most from the background.
 QRgb mostDistinctPixel(const QImage &image, const QRect &area, QRgb background)
@@ -97,10 +48,10 @@ struct DrawnColours
     }
 };
 
-DrawnColours drawnColours(const TForm1 &form)
+DrawnColours drawnColours(const TForm1 &form, const QLabel *shown = nullptr)
 {
     const QImage panel = form.Panel1->grab().toImage();
-    const QRect line = form.Label2->geometry();
+    const QRect line = (shown != nullptr ? shown : form.Label2)->geometry();
     const int inset = form.Panel1->frameWidth() + 3;
     const QRgb leftEnd = panel.pixel(inset, line.center().y());
     const QRgb rightEnd = panel.pixel(panel.width() - 1 - inset, line.center().y());
@@ -118,6 +69,8 @@ private slots:
     void cleanup();
     void resultReadsUnderEitherPalette_data();
     void resultReadsUnderEitherPalette();
+    void everyLineReadsUnderEitherPalette_data();
+    void everyLineReadsUnderEitherPalette();
     void laterRowRecedesButReads_data();
     void laterRowRecedesButReads();
 
@@ -163,6 +116,37 @@ void TestResultPanel::resultReadsUnderEitherPalette()
     // The panel took on the new palette rather than keeping its first colours.
     QVERIFY2(after.leftEnd != before.leftEnd && after.text != before.text,
              qPrintable(after.described()));
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+void TestResultPanel::everyLineReadsUnderEitherPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << lightPalette();
+    QTest::newRow("dark") << darkPalette();
+}
+
+void TestResultPanel::everyLineReadsUnderEitherPalette()
+{
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    // The sample list against a grave crime: grounds, horizon and consequences.
+    form.N9->trigger();
+    pickEntry(form.ComboBox1, 2);
+    QCoreApplication::processEvents();
+    int checked = 0;
+    for (const QLabel *line :
+         {form.Label2, form.Label5, form.Label6, form.Label7, form.ConsequencesLine}) {
+        if (line->isHidden())
+            continue;
+        const DrawnColours drawn = drawnColours(form, line);
+        QVERIFY2(drawn.textReadsWell(),
+                 qPrintable(line->objectName() + QStringLiteral(": ") + drawn.described()));
+        ++checked;
+    }
+    QVERIFY(checked >= 4);
     QCOMPARE(fixture.errors, QStringList{});
 }
 

@@ -6,12 +6,14 @@
 #include "assessment/recordlist.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"
+#include "support/palettes.h"
 #include "ui/datepicker.h"
 #include "ui/timeline.h"
 
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolTip>
@@ -85,6 +87,10 @@ private slots:
     void standsWithoutAWindow();
     void yearLabelsDoNotCrowd_data();
     void yearLabelsDoNotCrowd();
+    void barsLabelledWhereTheLabelFits_data();
+    void barsLabelledWhereTheLabelFits();
+    void labelsReadUnderEitherPalette_data();
+    void labelsReadUnderEitherPalette();
 };
 
 void TestTimeline::barsFollowTheDates_data()
@@ -291,7 +297,10 @@ void TestTimeline::barTooltipIsTheRowsNote()
         notes.append(note);
         hover(geometry.bar(bar.row, bar.from, bar.to).center().toPoint());
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), note);
+        // The bar's caption first, labelled or not, then the row's note.
+        QCOMPARE(QToolTip::text(), timeline.barToolTip(bar.row));
+        QVERIFY(QToolTip::text().startsWith("<p><b>" + timeline.barCaption(bar.row)));
+        QVERIFY(QToolTip::text().endsWith(note));
     }
     // Three different notes: each bar shows its own row's.
     notes.removeDuplicates();
@@ -379,7 +388,8 @@ void TestTimeline::standsWithoutAWindow()
         QHelpEvent help(QEvent::ToolTip, at, timeline.mapToGlobal(at));
         QCoreApplication::sendEvent(&timeline, &help);
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), records.rowToolTip(row));
+        QVERIFY(QToolTip::text().endsWith(records.rowToolTip(row)));
+        QVERIFY(QToolTip::text().contains(timeline.barCaption(row)));
         QVERIFY(QToolTip::text().contains(records.rowNote(row)));
     }
 }
@@ -401,6 +411,151 @@ void TestTimeline::yearLabelsDoNotCrowd()
     QFETCH(qreal, pixelsPerYear);
     QFETCH(int, step);
     QCOMPARE(yearLabelStep(pixelsPerYear, 40), step);
+}
+
+namespace {
+
+// Three rows on their own timeline, at the given width: a long expunged bar, a
+// bar without a term at the plot's left edge, and a counted bar in force.
+struct StandaloneTimeline
+{
+    explicit StandaloneTimeline(int width)
+        : selection(&records)
+        , timeline(records, selection, dateFormat)
+    {
+        records.append(conviction("01.02.2010", "medium"));
+        records.append(conviction("15.05.2010", "Theft"));
+        records.append(conviction("01.06.2022", "grave"));
+        timeline.resize(width, 220);
+        timeline.show();
+        const QDate calculation(2026, 12, 9);
+        const CurrentCrime crime = fixtureCrime("grave", true, calculation);
+        timeline.showAssessment(
+            assessRecidivism(fixtureTexts(), crime, records.records(), dateFormat), calculation);
+    }
+
+    const ShortDateFormat dateFormat = fixtureDateFormat();
+    RecordList records;
+    QItemSelectionModel selection;
+    Timeline timeline;
+};
+
+QList<int> labelledRows(const Timeline &timeline)
+{
+    QList<int> rows;
+    for (const BarLabel &label : timeline.barLabels())
+        rows.append(label.row);
+    return rows;
+}
+
+} // namespace
+
+void TestTimeline::barsLabelledWhereTheLabelFits_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QList<int>>("labelled");
+    // Wide, the long bars carry their labels; the bar at the left edge has no room.
+    QTest::newRow("wide") << 900 << QList<int>{0, 2};
+    QTest::newRow("narrow") << 150 << QList<int>{};
+}
+
+void TestTimeline::barsLabelledWhereTheLabelFits()
+{
+    QFETCH(int, width);
+    QFETCH(QList<int>, labelled);
+    StandaloneTimeline standalone(width);
+    Timeline &timeline = standalone.timeline;
+    QVERIFY(QTest::qWaitForWindowExposed(&timeline));
+    QCOMPARE(timeline.bars().size(), 3);
+    QCOMPARE(labelledRows(timeline), labelled);
+
+    const TimelineGeometry geometry = *timeline.plotGeometry();
+    const QFontMetricsF metrics(timeline.font());
+    for (const BarLabel &label : timeline.barLabels()) {
+        const TimelineBar &bar = timeline.bars().at(label.row);
+        // The row's number and its date as the list shows it, whole, in its lane,
+        // at the bar's left end: in the bar, or ending before it.
+        QCOMPARE(label.text, QString::number(label.row + 1) + QStringLiteral(" \u00b7 ") +
+                                 standalone.records.records().at(label.row).Date);
+        QVERIFY(label.rect.width() >= metrics.horizontalAdvance(label.text));
+        QVERIFY(geometry.lane(label.row).contains(label.rect));
+        QVERIFY(QRectF(timeline.contentsRect()).contains(label.rect));
+        const QRectF drawn = geometry.bar(bar.row, bar.from, bar.to).toAlignedRect();
+        const bool inside = drawn.contains(label.rect);
+        const bool before = label.rect.right() < drawn.left();
+        QVERIFY2(inside || before, qPrintable(label.text));
+        QVERIFY(std::abs(label.rect.left() - drawn.left()) < metrics.horizontalAdvance(u'0') ||
+                before);
+    }
+
+    // Labelled or not, a bar's tooltip names it.
+    for (const TimelineBar &bar : timeline.bars()) {
+        const QPoint at = geometry.bar(bar.row, bar.from, bar.to).center().toPoint();
+        QHelpEvent help(QEvent::ToolTip, at, timeline.mapToGlobal(at));
+        QCoreApplication::sendEvent(&timeline, &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(timeline.barCaption(bar.row)));
+    }
+    QToolTip::hideText();
+}
+
+void TestTimeline::labelsReadUnderEitherPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << lightPalette();
+    QTest::newRow("dark") << darkPalette();
+}
+
+void TestTimeline::labelsReadUnderEitherPalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(palette);
+    const auto restore = qScopeGuard([&original] { QApplication::setPalette(original); });
+    ProgramFixture fixture;
+    // Room for every label.
+    fixture.startShown().resize(1000, 700);
+    Timeline &timeline = assessed(
+        fixture, {"01.02.2010", "15.05.2015", "01.06.2022"},
+        {"String.AverageCrime", "String.SmallCrime", "String.SeriousCrime"}, QDate(2026, 12, 9));
+    const QColor base = timeline.palette().color(QPalette::Base);
+    QCOMPARE(base, palette.color(QPalette::Base));
+
+    // The calculation date's label, the year labels and the legend on the plot.
+    const TimelineColours colours = timelineColours(timeline.palette());
+    QVERIFY2(contrast(colours.calculationDate, base) >= 4.5,
+             qPrintable(colours.calculationDate.name()));
+    QVERIFY2(contrast(colours.text, base) >= 4.5, qPrintable(colours.text.name()));
+    // Each bar's label on the bar's fill or beside it, and every kind of bar
+    // standing out from the plot, each in its own hue.
+    QCOMPARE(timeline.barLabels().size(), 3);
+    for (const BarLabel &label : timeline.barLabels()) {
+        QVERIFY2(contrast(label.colour, label.background) >= 4.5,
+                 qPrintable(label.colour.name() + " on " + label.background.name()));
+    }
+    for (const BarKind kind : {BarKind::Counted, BarKind::NotCounted, BarKind::Expunged}) {
+        const BarStyle style = barStyle(kind, timeline.palette());
+        QVERIFY2(contrast(style.edge, base) >= 3.0, qPrintable(style.edge.name()));
+    }
+    QVERIFY(barStyle(BarKind::Counted, palette).fill.hue() < 20);
+    QVERIFY(std::abs(barStyle(BarKind::NotCounted, palette).fill.hue() - 211) < 15);
+    QCOMPARE(barStyle(BarKind::Expunged, palette).hatching, Qt::BDiagPattern);
+
+    // As drawn: the pixel of a label that stands out most from its background.
+    const QImage image = timeline.grab().toImage();
+    for (const BarLabel &label : timeline.barLabels()) {
+        const QRect area = label.rect.toAlignedRect().adjusted(1, 1, -1, -1);
+        QRgb found = label.background.rgb();
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (contrast(image.pixel(x, y), label.background.rgb()) >
+                    contrast(found, label.background.rgb()))
+                    found = image.pixel(x, y);
+            }
+        }
+        QVERIFY2(contrast(found, label.background.rgb()) >= 4.5, qPrintable(label.text));
+    }
+    QCOMPARE(fixture.errors, QStringList{});
 }
 
 QTEST_MAIN(TestTimeline)
