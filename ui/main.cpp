@@ -7,6 +7,7 @@
 #include "localisation/LoadLang.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
+#include "localisation/messagetexts.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -73,6 +74,9 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
+    setMessageLanguage([&catalogue = *m_context.catalogue](const MessageText &text) {
+        return localisedMessage(catalogue, text);
+    });
     QFont font = this->font();
     font.setPointSizeF(std::max(font.pointSizeF(), 8.0));
     setFont(font);
@@ -119,7 +123,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     resize(ClientSize);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    setMessageLanguage({});
+}
 
 void TForm1::buildMenus()
 {
@@ -814,7 +821,7 @@ void TForm1::CmbBxLangChange()
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));
     if (notStored)
-        showError(this, notStored->message());
+        showError(this, *notStored);
     calc_rec();
 }
 
@@ -899,8 +906,7 @@ QUrl TForm1::webLink() const
     // A language file must not make the shell open a local program or file.
     const QString scheme = link.scheme().toLower();
     if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
-        throw RuntimeError(
-            QStringLiteral("The web link \"%1\" is not an http or https address").arg(text));
+        throw RuntimeError(MessageText(WebLinkWording, {text}));
     return link;
 }
 

@@ -8,6 +8,7 @@
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
 #include "localisation/texttable.h"
+#include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
 
@@ -32,6 +33,11 @@ class RecordList;
 class TAboutFrm;
 class TEdit_frm;
 class Timeline;
+
+// The message for a web link in a language file that is no web address: the
+// shell must not open it.
+inline constexpr MessageWording WebLinkWording{
+    u"Error.NotWebLink", u"The web link \"%1\" is not an http or https address"};
 
 class TForm1 : public QMainWindow
 {
