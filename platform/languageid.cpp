@@ -30,3 +30,12 @@ std::optional<int> primaryLanguageId(const QLocale &locale)
     }
     return std::nullopt;
 }
+
+std::optional<QLocale::Language> languageOfId(qint32 langId)
+{
+    for (const auto &[language, id] : PrimaryLanguages) {
+        if (id == primaryLanguageOf(langId))
+            return language;
+    }
+    return std::nullopt;
+}

@@ -15,3 +15,7 @@ constexpr int primaryLanguageOf(qint32 langId)
 {
     return langId & 0x3FF;
 }
+
+// The language a full LangID ("0x0419") names; none for a number the table does
+// not know.
+std::optional<QLocale::Language> languageOfId(qint32 langId);

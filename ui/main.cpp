@@ -8,6 +8,7 @@
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
+#include "platform/languageid.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
@@ -641,6 +642,16 @@ void TForm1::localize()
     LocalizedOnce = true;
     LocalizeInterface(catalogue(), CmbBxLang->currentText(), interfaceTextTable());
     forgetExplanationTexts();
+    followInterfaceLanguage();
+}
+
+void TForm1::followInterfaceLanguage()
+{
+    const QLocale::Language language =
+        languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
+    m_qtTranslation.follow(language);
+    for (DatePicker *picker : findChildren<DatePicker *>())
+        picker->setCalendarLanguage(language);
 }
 
 CurrentCrime TForm1::currentCrime() const
@@ -817,6 +828,7 @@ void TForm1::CmbBxLangChange()
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
                        interfaceTextTable(), crimeCategories, *m_records);
     forgetExplanationTexts();
+    followInterfaceLanguage();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));

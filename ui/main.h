@@ -11,6 +11,7 @@
 #include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
+#include "ui/qttranslation.h"
 
 #include <QMainWindow>
 
@@ -64,6 +65,8 @@ public:
     // The localisation pass over the three windows: makes the language named in the
     // selector current and writes every text of theirs.
     void localize();
+    // Qt's own words (its dialogs and buttons) in the current language.
+    const QtTranslation &qtTranslation() const { return m_qtTranslation; }
     // Every text of the three windows by its key: the record dialog's, the about
     // box's, then the main window's own.
     TextTable interfaceTextTable();
@@ -184,6 +187,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Qt's translation and the calendars' month names follow the current language.
+    void followInterfaceLanguage();
     // Every text of the main window by its key.
     TextTable textTable();
     void buildMenus();
@@ -222,6 +227,7 @@ private:
     FileChooser &fileChooser() const;
 
     ProgramContext &m_context;
+    QtTranslation m_qtTranslation;
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     RecordList *m_records;
