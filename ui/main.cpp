@@ -5,6 +5,7 @@
 #include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
+#include "localisation/assessmentcopy.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
@@ -27,6 +28,7 @@
 #include "ui/timeline.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -35,6 +37,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -144,6 +147,8 @@ void TForm1::buildMenus()
     N2 = namedAction(N1, "N2");
 
     EditMenu = named(mMenu->addMenu(QString()), "EditMenu");
+    EditMenu->addSeparator();
+    CopyAssessment = namedAction(EditMenu, "CopyAssessment");
 
     N20 = named(mMenu->addMenu(QString()), "N20");
     N21 = named(N20->addMenu(QString()), "N21");
@@ -334,6 +339,7 @@ void TForm1::connectCommands()
     on(N50, &TForm1::N50Click);
     on(N3, &TForm1::N3Click);
     on(N51, &TForm1::N51Click);
+    on(CopyAssessment, &TForm1::copyAssessmentClick);
     on(N6, &TForm1::N6Click);
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
@@ -376,6 +382,7 @@ void TForm1::connectKeyboard()
     N50->setShortcut(QKeySequence::Save);
     N6->setShortcut(QKeySequence::HelpContents);
     N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    CopyAssessment->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     // The language selector lives in a submenu: its key opens the submenu with
     // the selector focused.
@@ -577,6 +584,7 @@ TextTable TForm1::textTable()
         {u"String.SaveToFileCharacters", textOf(N50)},
         {u"Menu.ExportReport", textOf(N51)},
         {u"Menu.EditTitle", titleOf(EditMenu)},
+        {u"String.CopyAssessment", textOf(CopyAssessment)},
         {u"Menu.Help", titleOf(N5)},
         {u"String.Content", textOf(N6)},
         {u"String.PasteData", textOf(N9)},
@@ -946,17 +954,31 @@ void TForm1::N9Click()
     calc_rec();
 }
 
+ReportContent TForm1::currentReportContent()
+{
+    return reportContent(
+        AssessedCase{m_records->records(), currentCrime(),
+                     ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
+                     m_lastAssessment},
+        lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
+}
+
 void TForm1::N51Click()
 {
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
     if (const std::optional<QString> path =
             fileChooser().chooseFileToSave(this, reportFileDialogSetup(catalogue())))
-        writeReport(
-            *path,
-            reportContent(
-                AssessedCase{m_records->records(), currentCrime(),
-                             ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
-                             m_lastAssessment},
-                lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat));
+        writeReport(*path, currentReportContent());
+}
+
+void TForm1::copyAssessmentClick()
+{
+    // As the report: the inputs on screen, assessed again.
+    calc_rec();
+    const AssessmentCopy copy = assessmentCopy(currentReportContent());
+    auto mime = std::make_unique<QMimeData>();
+    mime->setHtml(copy.html);
+    mime->setText(copy.plain);
+    QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
 }

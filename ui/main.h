@@ -7,6 +7,7 @@
 #include "localisation/consequences.h"
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
+#include "localisation/reportcontent.h"
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
@@ -105,6 +106,8 @@ public:
     void N9Click();      // sample data
     void N16Click();     // web site
     void N17Click();     // e-mail
+    // The assessment to the clipboard, as HTML and as plain text.
+    void copyAssessmentClick();
     void CmbBxLangChange();
     void ComboBox1Change();
 
@@ -126,6 +129,8 @@ public:
     QAction *N51; // export report
     QAction *N2;
     QMenu *EditMenu; // undo, redo and copying the assessment
+    // The assessment to the clipboard.
+    QAction *CopyAssessment;
     QMenu *N20;
     QMenu *N21;
     LanguageSelector *CmbBxLang;
@@ -189,6 +194,9 @@ protected:
 private:
     // Qt's translation and the calendars' month names follow the current language.
     void followInterfaceLanguage();
+    // What the report and the copy say of the inputs on screen and their last
+    // assessment, in the current language.
+    ReportContent currentReportContent();
     // Every text of the main window by its key.
     TextTable textTable();
     void buildMenus();
