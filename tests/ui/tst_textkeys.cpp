@@ -32,7 +32,8 @@ QStringList TestTextKeys::allKeys(TForm1 &form)
     keys += keysOf(reportTextTable(report));
     for (const char16_t *key : CommandTextKeys)
         keys.append(QString::fromUtf16(key));
-    for (const MessageWording &wording : systemMessageWordings() << WebLinkWording)
+    const QList<MessageWording> messages = systemMessageWordings() << WebLinkWording;
+    for (const MessageWording &wording : messages)
         keys.append(QString::fromUtf16(wording.key));
     keys.removeDuplicates();
     return keys;
