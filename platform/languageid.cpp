@@ -39,3 +39,12 @@ QString languageCodeOf(int primaryLanguage)
     }
     return {};
 }
+
+std::optional<QLocale::Language> languageOfId(qint32 langId)
+{
+    for (const auto &[language, id] : PrimaryLanguages) {
+        if (id == primaryLanguageOf(langId))
+            return language;
+    }
+    return std::nullopt;
+}

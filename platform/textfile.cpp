@@ -86,10 +86,10 @@ QByteArray readFileBytes(const QString &path, qint64 maxBytes)
     // Devices, pipes and folders are refused before opening: reading one could
     // block the program or never end.
     if (!info.isFile())
-        throw cannotOpenFileError(path, QStringLiteral("It is not a regular file."));
+        throw cannotOpenFileError(path, MessageText(ErrorWording::NotRegularFile));
     const auto tooLarge = [&] {
         return cannotOpenFileError(
-            path, QStringLiteral("The file is too large (more than %1 bytes).").arg(maxBytes));
+            path, MessageText(ErrorWording::FileTooLarge, {QString::number(maxBytes)}));
     };
     if (info.size() > maxBytes)
         throw tooLarge();

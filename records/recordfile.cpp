@@ -199,15 +199,14 @@ QString currentSeverity(const QString &text, const CrimeCategories &current,
 }
 
 // A category number: 0 small gravity to 3 especially grave, or none when empty.
-std::optional<Gravity> readGravity(QStringView text, const QString &path, const QString &whose)
+std::optional<Gravity> readGravity(QStringView text, const QString &path, const MessageText &whose)
 {
     if (text.trimmed().isEmpty())
         return std::nullopt;
     const std::optional<qint32> number = parseWholeNumber(text);
     if (!number || *number < 0 || *number > int(Gravity::EspeciallyGrave)) {
         throw damagedRecordFileError(
-            path, QStringLiteral("the category of %1, \"%2\", is not one of 0 to 3")
-                      .arg(whose, text.toString()));
+            path, MessageText(RecordFileWording::BadCategory, {whose, text.toString()}));
     }
     return Gravity(*number);
 }
@@ -335,20 +334,20 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
     // The open dialog takes only existing files: a missing one is an error here,
     // not an empty list.
     if (!QFileInfo::exists(path))
-        throw cannotOpenFileError(path, QStringLiteral("No such file or directory"));
+        throw cannotOpenFileError(path, MessageText(RecordFileWording::NoSuchFile));
     const ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, dateFormat.locale());
 
     // A file without the section is no saved list, not an empty one: loading it
     // must not empty the user's list.
     if (!file.document().hasSection(RecordSection))
-        throw damagedRecordFileError(path, QStringLiteral("it holds no list of convictions"));
+        throw damagedRecordFileError(path, MessageText(RecordFileWording::NoList));
 
     const ListHead head = readListHead(file);
     const qint32 count = parseWholeNumber(head.count).value_or(0);
     if (count > head.keys) {
         throw damagedRecordFileError(
-            path,
-            QStringLiteral("it lists %1 records but holds only %2 keys").arg(count).arg(head.keys));
+            path, MessageText(RecordFileWording::TooFewKeys,
+                              {QString::number(count), QString::number(head.keys)}));
     }
     const ListValues values(file, count);
     // Whether the list is as the writer of its checksum left it: one that knows
@@ -367,8 +366,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
             FileDateReader::named(pattern.toString(), dateFormat);
         if (!reader) {
             throw damagedRecordFileError(
-                path, QStringLiteral("its date format, \"%1\", is not one of day, month and year")
-                          .arg(pattern.toString()));
+                path, MessageText(RecordFileWording::BadDateFormat, {pattern.toString()}));
         }
         return *reader;
     };
@@ -386,14 +384,13 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
     const FileDateReader dates =
         intact && head.dateFormat ? namedReader(*head.dateFormat) : fittingReader();
 
-    const auto readDate = [&](const Values &text, const QString &whose) {
+    const auto readDate = [&](const Values &text, const MessageText &whose) {
         if (!text)
             return DayCount(0).date();
         const std::optional<DayCount> moment = dates.read(*text);
         if (!moment) {
-            throw damagedRecordFileError(path,
-                                         QStringLiteral("the date of %1, \"%2\", cannot be read")
-                                             .arg(whose, text->toString()));
+            throw damagedRecordFileError(
+                path, MessageText(RecordFileWording::BadDate, {whose, text->toString()}));
         }
         return moment->date();
     };
@@ -401,7 +398,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
         return readFlag(text) ? texts.answers.yes : texts.answers.no;
     };
     // A detail's date: absent or empty is not given.
-    const auto readDetailDate = [&](const Values &text, const QString &whose) {
+    const auto readDetailDate = [&](const Values &text, const MessageText &whose) {
         if (!text || text->trimmed().isEmpty())
             return QDate();
         return readDate(text, whose);
@@ -412,8 +409,8 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
         const std::optional<qint32> number = parseWholeNumber(*text);
         if (!number || *number < 0 || *number >= PunishmentKindCount) {
             throw damagedRecordFileError(
-                path, QStringLiteral("the punishment of record %1, \"%2\", is not one of its kinds")
-                          .arg(QString::number(index + 1), text->toString()));
+                path, MessageText(RecordFileWording::BadPunishment,
+                                  {QString::number(index + 1), text->toString()}));
         }
         return PunishmentKind(*number);
     };
@@ -423,9 +420,8 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
         const std::optional<qint32> number = parseWholeNumber(*text);
         if (!number || *number <= 0) {
             throw damagedRecordFileError(
-                path,
-                QStringLiteral("the sentence of record %1, \"%2\", is not a positive whole number")
-                    .arg(QString::number(index + 1), text->toString()));
+                path, MessageText(RecordFileWording::BadSentence,
+                                  {QString::number(index + 1), text->toString()}));
         }
         return int(*number);
     };
@@ -437,7 +433,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
         const auto given = [&](RecordKey name) -> const Values & {
             return values.value(std::size_t(i), name);
         };
-        const QString whose = QStringLiteral("record %1").arg(i + 1);
+        const MessageText whose(RecordFileWording::Record, {QString::number(i + 1)});
         const QDate date = readDate(given(DateKey), whose);
         // The severity as written: the details name their record by it.
         const QString written =
@@ -495,7 +491,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
                     *target = value;
             }
         });
-        const QString whose = QStringLiteral("the new crime");
+        const MessageText whose(RecordFileWording::NewCrime);
         const FileDateReader crimeDates = pattern ? namedReader(*pattern) : dates;
         CurrentCrime crime;
         crime.gravity = category ? readGravity(*category, path, whose) : std::nullopt;
@@ -505,8 +501,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
             const std::optional<DayCount> moment = crimeDates.read(*day);
             if (!moment) {
                 throw damagedRecordFileError(
-                    path, QStringLiteral("the date of the new crime, \"%1\", cannot be read")
-                              .arg(day->toString()));
+                    path, MessageText(RecordFileWording::BadNewCrimeDate, {day->toString()}));
             }
             crime.calculationDate = moment->date();
         }

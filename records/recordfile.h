@@ -6,6 +6,7 @@
 #include "assessment/convictionrecord.h"
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
+#include "platform/runtimeerror.h"
 #include "records/filedates.h"
 
 #include <QList>
@@ -21,6 +22,30 @@ inline constexpr qint64 RecordFileMaxBytes = 64 * 1024 * 1024;
 inline constexpr qint32 RecordFileMaxRecords = 1'000'000;
 inline const QString RecordSection = QStringLiteral("previous_conviction");
 inline const QString NewCrimeSection = QStringLiteral("new_crime");
+
+// The wordings of what makes a record file unreadable: each the detail of
+// ErrorWording::DamagedRecordFile, but NoSuchFile, the reason of CannotOpenFile.
+namespace RecordFileWording {
+inline constexpr MessageWording NoSuchFile{u"Error.NoSuchFile", u"No such file or directory"};
+inline constexpr MessageWording NoList{u"Error.NoList", u"it holds no list of convictions"};
+inline constexpr MessageWording TooFewKeys{u"Error.TooFewKeys",
+                                           u"it lists %1 records but holds only %2 keys"};
+inline constexpr MessageWording BadDateFormat{
+    u"Error.BadDateFormat", u"its date format, \"%1\", is not one of day, month and year"};
+inline constexpr MessageWording BadDate{u"Error.BadDate",
+                                        u"the date of %1, \"%2\", cannot be read"};
+inline constexpr MessageWording BadCategory{u"Error.BadCategory",
+                                            u"the category of %1, \"%2\", is not one of 0 to 3"};
+inline constexpr MessageWording BadPunishment{
+    u"Error.BadPunishment", u"the punishment of record %1, \"%2\", is not one of its kinds"};
+inline constexpr MessageWording BadSentence{
+    u"Error.BadSentence", u"the sentence of record %1, \"%2\", is not a positive whole number"};
+inline constexpr MessageWording BadNewCrimeDate{
+    u"Error.BadNewCrimeDate", u"the date of the new crime, \"%1\", cannot be read"};
+// Whose date or category it is.
+inline constexpr MessageWording Record{u"Error.Record", u"record %1"};
+inline constexpr MessageWording NewCrime{u"Error.NewCrime", u"the new crime"};
+} // namespace RecordFileWording
 
 // What a record file gave.
 struct LoadedRecordFile

@@ -1,5 +1,7 @@
 #include "ui/datepicker.h"
 
+#include <QCalendarWidget>
+
 #include "platform/runtimeerror.h"
 #include "platform/typeddate.h"
 #include "ui/palettecolours.h"
@@ -206,6 +208,11 @@ void DatePicker::setCheckedDate(QDate date)
     setDate(date);
     m_leftUnfinished.clear();
     updateMark();
+}
+
+void DatePicker::setCalendarLanguage(QLocale::Language language)
+{
+    calendarWidget()->setLocale(QLocale(language));
 }
 
 std::optional<QDate> DatePicker::typedDate() const

@@ -15,6 +15,7 @@
 #include "platform/shortdateformat.h"
 
 #include <QDateEdit>
+#include <QLocale>
 
 #include <optional>
 
@@ -30,6 +31,10 @@ public:
 
     // Raises "Failed to set calendar date or time" for a date outside the range.
     void setCheckedDate(QDate date);
+
+    // The calendar pop-up names months and days in the language; the typed date
+    // keeps the user's short format.
+    void setCalendarLanguage(QLocale::Language language);
 
     // The date the text shows, within the range; nothing while it shows none.
     std::optional<QDate> typedDate() const;

@@ -16,6 +16,12 @@ ErrorPresenter &presenter()
     return current;
 }
 
+MessageLanguage &messageLanguage()
+{
+    static MessageLanguage current;
+    return current;
+}
+
 } // namespace
 
 QString shownErrorText(const QString &message)
@@ -33,4 +39,15 @@ void setErrorPresenter(ErrorPresenter replacement)
 void showError(QWidget *owner, const QString &message)
 {
     presenter()(owner, shownErrorText(message));
+}
+
+void setMessageLanguage(MessageLanguage language)
+{
+    messageLanguage() = std::move(language);
+}
+
+void showError(QWidget *owner, const RuntimeError &error)
+{
+    const MessageLanguage &language = messageLanguage();
+    showError(owner, language ? language(error.text()) : error.message());
 }

@@ -24,13 +24,20 @@ using ErrorPresenter = std::function<void(QWidget *owner, const QString &shownTe
 void setErrorPresenter(ErrorPresenter presenter);
 void showError(QWidget *owner, const QString &message);
 
+// Words the system's messages in the interface's language. The main window sets
+// it over its catalogue; without one, messages are shown in English.
+using MessageLanguage = std::function<QString(const MessageText &text)>;
+void setMessageLanguage(MessageLanguage language);
+// Shows the error's message in the interface's language.
+void showError(QWidget *owner, const RuntimeError &error);
+
 template<typename Command>
 void runCommand(QWidget *owner, Command &&command)
 {
     try {
         command();
     } catch (const RuntimeError &error) {
-        showError(owner, error.message());
+        showError(owner, error);
     } catch (const std::exception &error) {
         showError(owner, QString::fromLocal8Bit(error.what()));
     }

@@ -5,8 +5,11 @@
 #include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/LoadLang.h"
+#include "localisation/assessmentcopy.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
+#include "localisation/messagetexts.h"
+#include "platform/languageid.h"
 #include "platform/manual.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
@@ -26,6 +29,7 @@
 #include "ui/timeline.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -33,6 +37,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -80,6 +85,9 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
+    setMessageLanguage([&catalogue = *m_context.catalogue](const MessageText &text) {
+        return localisedMessage(catalogue, text);
+    });
     QFont font = this->font();
     font.setPointSizeF(std::max(font.pointSizeF(), 8.0));
     setFont(font);
@@ -132,7 +140,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     resize(ClientSize);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    setMessageLanguage({});
+}
 
 void TForm1::buildMenus()
 {
@@ -149,6 +160,8 @@ void TForm1::buildMenus()
     N2 = namedAction(N1, "N2");
 
     EditMenu = named(mMenu->addMenu(QString()), "EditMenu");
+    EditMenu->addSeparator();
+    CopyAssessment = namedAction(EditMenu, "CopyAssessment");
 
     N20 = named(mMenu->addMenu(QString()), "N20");
     N21 = named(N20->addMenu(QString()), "N21");
@@ -348,6 +361,7 @@ void TForm1::connectCommands()
     on(N50, &TForm1::N50Click);
     on(N3, &TForm1::N3Click);
     on(N51, &TForm1::N51Click);
+    on(CopyAssessment, &TForm1::copyAssessmentClick);
     on(N6, &TForm1::N6Click);
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
@@ -390,6 +404,7 @@ void TForm1::connectKeyboard()
     N50->setShortcut(QKeySequence::Save);
     N6->setShortcut(QKeySequence::HelpContents);
     N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    CopyAssessment->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     // The language selector lives in a submenu: its key opens the submenu with
     // the selector focused.
@@ -630,6 +645,7 @@ TextTable TForm1::textTable()
         {u"String.SaveToFileCharacters", textOf(N50)},
         {u"Menu.ExportReport", textOf(N51)},
         {u"Menu.EditTitle", titleOf(EditMenu)},
+        {u"String.CopyAssessment", textOf(CopyAssessment)},
         {u"Menu.Help", titleOf(N5)},
         {u"String.Content", textOf(N6)},
         {u"String.PasteData", textOf(N9)},
@@ -695,6 +711,16 @@ void TForm1::localize()
     LocalizedOnce = true;
     LocalizeInterface(catalogue(), CmbBxLang->currentText(), interfaceTextTable());
     forgetExplanationTexts();
+    followInterfaceLanguage();
+}
+
+void TForm1::followInterfaceLanguage()
+{
+    const QLocale::Language language =
+        languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
+    m_qtTranslation.follow(language);
+    for (DatePicker *picker : findChildren<DatePicker *>())
+        picker->setCalendarLanguage(language);
 }
 
 CurrentCrime TForm1::currentCrime() const
@@ -872,11 +898,12 @@ void TForm1::CmbBxLangChange()
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
                        interfaceTextTable(), crimeCategories, *m_records);
     forgetExplanationTexts();
+    followInterfaceLanguage();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));
     if (notStored)
-        showError(this, notStored->message());
+        showError(this, *notStored);
     calc_rec();
 }
 
@@ -954,8 +981,7 @@ QUrl TForm1::webLink() const
     // A language file must not make the shell open a local program or file.
     const QString scheme = link.scheme().toLower();
     if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
-        throw RuntimeError(
-            QStringLiteral("The web link \"%1\" is not an http or https address").arg(text));
+        throw RuntimeError(MessageText(WebLinkWording, {text}));
     return link;
 }
 
@@ -983,17 +1009,31 @@ void TForm1::N9Click()
     calc_rec();
 }
 
+ReportContent TForm1::currentReportContent()
+{
+    return reportContent(
+        AssessedCase{m_records->records(), currentCrime(),
+                     ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
+                     m_lastAssessment},
+        lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
+}
+
 void TForm1::N51Click()
 {
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
     if (const std::optional<QString> path =
             fileChooser().chooseFileToSave(this, reportFileDialogSetup(catalogue())))
-        writeReport(
-            *path,
-            reportContent(
-                AssessedCase{m_records->records(), currentCrime(),
-                             ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
-                             m_lastAssessment},
-                lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat));
+        writeReport(*path, currentReportContent());
+}
+
+void TForm1::copyAssessmentClick()
+{
+    // As the report: the inputs on screen, assessed again.
+    calc_rec();
+    const AssessmentCopy copy = assessmentCopy(currentReportContent());
+    auto mime = std::make_unique<QMimeData>();
+    mime->setHtml(copy.html);
+    mime->setText(copy.plain);
+    QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
 }

@@ -7,9 +7,12 @@
 #include "localisation/consequences.h"
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
+#include "localisation/reportcontent.h"
 #include "localisation/texttable.h"
+#include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
+#include "ui/qttranslation.h"
 
 #include <QMainWindow>
 
@@ -34,6 +37,11 @@ class RecordList;
 class TAboutFrm;
 class TEdit_frm;
 class Timeline;
+
+// The message for a web link in a language file that is no web address: the
+// shell must not open it.
+inline constexpr MessageWording WebLinkWording{
+    u"Error.NotWebLink", u"The web link \"%1\" is not an http or https address"};
 
 class TForm1 : public QMainWindow
 {
@@ -60,6 +68,8 @@ public:
     // The localisation pass over the three windows: makes the language named in the
     // selector current and writes every text of theirs.
     void localize();
+    // Qt's own words (its dialogs and buttons) in the current language.
+    const QtTranslation &qtTranslation() const { return m_qtTranslation; }
     // Every text of the three windows by its key: the record dialog's, the about
     // box's, then the main window's own.
     TextTable interfaceTextTable();
@@ -95,6 +105,8 @@ public:
     void N9Click();      // sample data
     void N16Click();     // web site
     void N17Click();     // e-mail
+    // The assessment to the clipboard, as HTML and as plain text.
+    void copyAssessmentClick();
     void CmbBxLangChange();
     void ComboBox1Change();
 
@@ -116,6 +128,8 @@ public:
     QAction *N51; // export report
     QAction *N2;
     QMenu *EditMenu; // undo, redo and copying the assessment
+    // The assessment to the clipboard.
+    QAction *CopyAssessment;
     QMenu *N20;
     QMenu *N21;
     LanguageSelector *CmbBxLang;
@@ -179,6 +193,11 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Qt's translation and the calendars' month names follow the current language.
+    void followInterfaceLanguage();
+    // What the report and the copy say of the inputs on screen and their last
+    // assessment, in the current language.
+    ReportContent currentReportContent();
     // Every text of the main window by its key.
     TextTable textTable();
     void buildMenus();
@@ -224,6 +243,7 @@ private:
     FileChooser &fileChooser() const;
 
     ProgramContext &m_context;
+    QtTranslation m_qtTranslation;
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     RecordList *m_records;

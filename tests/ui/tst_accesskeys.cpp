@@ -61,6 +61,7 @@ QList<std::pair<QString, QList<KeyedText>>> keyGroups(const TForm1 &form)
         dialogTexts.append(textOf(picker->box()));
     return {
         {"File menu", menuTexts(form.N1)},
+        {"Edit menu", menuTexts(form.EditMenu)},
         {"Options menu", menuTexts(form.N20)},
         {"Help menu", menuTexts(form.N5)},
         {"list's context menu", menuTexts(form.PopupMenu1)},

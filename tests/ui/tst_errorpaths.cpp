@@ -66,8 +66,9 @@ void TestErrorPaths::errorThenOrdinaryAdd_data()
         << Scenario::DateOutsideThePicker << "Failed to set calendar date or time.";
     QTest::newRow("data type") << Scenario::StoredLanguageOfWrongType
                                << "Invalid data type for 'Lang'";
+    // In French: the language being switched to when the choice cannot be stored.
     QTest::newRow("set data") << Scenario::SettingsCannotBeWritten
-                              << "Failed to set data for 'Lang'";
+                              << "Impossible d'enregistrer les données de 'Lang'";
     QTest::newRow("unable to write")
         << Scenario::RecordFileCannotBeWritten << "Unable to write to ";
     QTest::newRow("cannot open a record file")

@@ -1,11 +1,12 @@
 // Every key the program looks up, gathered from the tables that fill the windows,
-// the notes and the report and from the commands' own list: each shipped language
-// file gives every one of them a text of its own.
+// the notes and the report, from the commands' own list and the system's
+// messages: each shipped language file gives every one of them a text of its own.
 #include "programfixture.h"
 
 #include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/explanation.h"
+#include "localisation/messagetexts.h"
 #include "localisation/reportcontent.h"
 
 #include <QtTest>
@@ -31,6 +32,9 @@ QStringList TestTextKeys::allKeys(TForm1 &form)
     keys += keysOf(reportTextTable(report));
     for (const char16_t *key : CommandTextKeys)
         keys.append(QString::fromUtf16(key));
+    const QList<MessageWording> messages = systemMessageWordings() << WebLinkWording;
+    for (const MessageWording &wording : messages)
+        keys.append(QString::fromUtf16(wording.key));
     keys.removeDuplicates();
     return keys;
 }
