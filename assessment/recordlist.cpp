@@ -17,6 +17,23 @@ int RecordList::append(ConvictionRecord record)
     return row;
 }
 
+void RecordList::insert(int row, ConvictionRecord record)
+{
+    record.InForce.clear();
+    beginInsertRows({}, row, row);
+    m_records.insert(row, std::move(record));
+    // The marks and notes are by row: the recomputation that follows writes them.
+    if (row < m_notes.size())
+        m_notes.insert(row, QString());
+    if (row < m_expiries.size())
+        m_expiries.insert(row, QDate());
+    if (row < m_datedAfterCrime.size())
+        m_datedAfterCrime.insert(row, false);
+    if (row < m_inDoubt.size())
+        m_inDoubt.insert(row, false);
+    endInsertRows();
+}
+
 void RecordList::replaceFields(int row, const ConvictionRecord &fields)
 {
     ConvictionRecord &record = m_records[row];

@@ -22,6 +22,9 @@ public:
 
     // Appends a row; its InForce text starts empty whatever the record holds.
     int append(ConvictionRecord record);
+    // Inserts a row before the given one (at count(): after the last); its InForce
+    // text starts empty, as an appended row's does.
+    void insert(int row, ConvictionRecord record);
     // Replaces fields 1 to 5 and the details of a row; its InForce text stays.
     void replaceFields(int row, const ConvictionRecord &fields);
     void setInForce(int row, const QString &answer);

@@ -22,15 +22,26 @@ QString translatedSeverity(const QString &text, const CrimeCategories &before,
 
 } // namespace
 
+ConvictionRecord translatedRecord(ConvictionRecord row, const RecordTexts &before,
+                                  const RecordTexts &after)
+{
+    row.Severity = translatedSeverity(row.Severity, before.categories, after.categories);
+    row.Custody = translatedAnswer(row.Custody, before.answers, after.answers);
+    row.Juvenile = translatedAnswer(row.Juvenile, before.answers, after.answers);
+    row.Reprieve = translatedAnswer(row.Reprieve, before.answers, after.answers);
+    row.InForce = translatedAnswer(row.InForce, before.answers, after.answers);
+    return row;
+}
+
+QList<ConvictionRecord> translatedRecords(QList<ConvictionRecord> rows, const RecordTexts &before,
+                                          const RecordTexts &after)
+{
+    for (ConvictionRecord &row : rows)
+        row = translatedRecord(std::move(row), before, after);
+    return rows;
+}
+
 void translateRecords(RecordList &list, const RecordTexts &before, const RecordTexts &after)
 {
-    QList<ConvictionRecord> rows = list.records();
-    for (ConvictionRecord &row : rows) {
-        row.Severity = translatedSeverity(row.Severity, before.categories, after.categories);
-        row.Custody = translatedAnswer(row.Custody, before.answers, after.answers);
-        row.Juvenile = translatedAnswer(row.Juvenile, before.answers, after.answers);
-        row.Reprieve = translatedAnswer(row.Reprieve, before.answers, after.answers);
-        row.InForce = translatedAnswer(row.InForce, before.answers, after.answers);
-    }
-    list.rewriteAll(std::move(rows));
+    list.rewriteAll(translatedRecords(list.records(), before, after));
 }

@@ -2,7 +2,10 @@
 // is one of the old language's category or answer texts becomes the new one.
 #pragma once
 
+#include "assessment/convictionrecord.h"
 #include "assessment/crimecategories.h"
+
+#include <QList>
 
 class RecordList;
 
@@ -10,3 +13,8 @@ class RecordList;
 // becomes new category i; a yes/no field or InForce equal to the old Yes or No
 // text becomes the new one; any other text stays as it is.
 void translateRecords(RecordList &list, const RecordTexts &before, const RecordTexts &after);
+// The same rewriting of records held apart from the list.
+QList<ConvictionRecord> translatedRecords(QList<ConvictionRecord> rows, const RecordTexts &before,
+                                          const RecordTexts &after);
+ConvictionRecord translatedRecord(ConvictionRecord row, const RecordTexts &before,
+                                  const RecordTexts &after);

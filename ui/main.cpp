@@ -30,6 +30,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -55,6 +56,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidgetAction>
 
@@ -82,6 +84,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_desktopShell(std::make_unique<DesktopShell>())
     , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
     , m_records(new RecordList(this))
+    , m_history(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -138,11 +141,14 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
 
     resize(ClientSize);
+    m_savedCrime = currentCrime();
 }
 
 TForm1::~TForm1()
 {
     setMessageLanguage({});
+    // The history empties itself as it goes, with reports to a window half gone.
+    m_history->disconnect();
 }
 
 void TForm1::buildMenus()
@@ -160,6 +166,10 @@ void TForm1::buildMenus()
     N2 = namedAction(N1, "N2");
 
     EditMenu = named(mMenu->addMenu(QString()), "EditMenu");
+    UndoAction = namedAction(EditMenu, "UndoAction");
+    RedoAction = namedAction(EditMenu, "RedoAction");
+    UndoAction->setEnabled(false);
+    RedoAction->setEnabled(false);
     EditMenu->addSeparator();
     CopyAssessment = namedAction(EditMenu, "CopyAssessment");
 
@@ -244,6 +254,9 @@ void TForm1::buildConvictionsGroup()
     N12 = namedAction(PopupMenu1, "N12");
     N13 = namedAction(PopupMenu1, "N13");
     N14 = namedAction(PopupMenu1, "N14");
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(UndoAction);
+    PopupMenu1->addAction(RedoAction);
 
     Button1 = named(new QPushButton(GroupBox2), "Button1");
     Button2 = named(new QPushButton(GroupBox2), "Button2");
@@ -369,6 +382,19 @@ void TForm1::connectCommands()
     connect(this, &TForm1::statusBarDoubleClicked, this,
             [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
+    on(UndoAction, &TForm1::undoEdit);
+    on(RedoAction, &TForm1::redoEdit);
+    connect(m_history, &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
+    connect(m_history, &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
+    connect(m_history, &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
+    connect(m_history, &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
+    // The title's mark follows the history and the new crime's inputs.
+    connect(m_history, &QUndoStack::indexChanged, this, &TForm1::showTitle);
+    connect(m_history, &QUndoStack::cleanChanged, this, &TForm1::showTitle);
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::showTitle);
+    for (QCheckBox *box : {CheckBox1, CheckBox2})
+        connect(box, &QCheckBox::toggled, this, &TForm1::showTitle);
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::showTitle);
     connectKeyboard();
 
     connect(ComboBox1, &QComboBox::activated, this,
@@ -418,6 +444,13 @@ void TForm1::connectKeyboard()
     addAction(menuBarKey);
     connect(menuBarKey, &QAction::triggered, this,
             [this] { mMenu->setActiveAction(N1->menuAction()); });
+    UndoAction->setShortcut(QKeySequence::Undo);
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    }
+    RedoAction->setShortcuts(redoKeys);
     N12->setShortcut(Qt::Key_Insert);
     addAction(N12);
     // Enter and Delete act on the list's row only while the list has the focus,
@@ -567,6 +600,8 @@ void TForm1::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // As if chosen in the open dialog, with the same handling of errors.
     command([&] {
+        if (!changesSettled())
+            return;
         open_har(*path);
         calc_rec();
     });
@@ -637,7 +672,11 @@ TextTable TForm1::textTable()
         return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
     };
     TextTable texts{
-        {u"Caption.Kovrant_MainForm", windowTitleOf(this)},
+        {u"Caption.Kovrant_MainForm",
+         [this](const QString &text) {
+             m_caption = withoutAccessKey(text);
+             showTitle();
+         }},
         {u"Menu.Files", titleOf(N1)},
         {u"Menu.Exit", textOf(N2)},
         {u"String.LoadFromFileCharacters", textOf(N3)},
@@ -695,6 +734,8 @@ TextTable TForm1::textTable()
     };
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
+    texts.append(undoTextTable(m_undoTexts));
+    texts.append(unsavedChangesTextTable(m_unsavedTexts));
     return texts;
 }
 
@@ -712,6 +753,7 @@ void TForm1::localize()
     LocalizeInterface(catalogue(), CmbBxLang->currentText(), interfaceTextTable());
     forgetExplanationTexts();
     followInterfaceLanguage();
+    showUndoTexts();
 }
 
 void TForm1::followInterfaceLanguage()
@@ -832,7 +874,8 @@ void TForm1::Button1Click()
 {
     Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        m_records->append(Edit_frm->record());
+        m_history->push(
+            std::make_unique<AddRecordCommand>(editedList(), Edit_frm->record()).release());
     calc_rec();
 }
 
@@ -846,8 +889,15 @@ void TForm1::Button2Click()
     const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
 
     Edit_frm->showRecord(shown, answerTexts());
-    if (Edit_frm->exec() == QDialog::Accepted)
-        m_records->replaceFields(row, Edit_frm->record());
+    if (Edit_frm->exec() == QDialog::Accepted) {
+        // OK without a change is no edit: the list stays as saved.
+        ConvictionRecord fields = Edit_frm->record();
+        fields.InForce = m_records->at(row).InForce;
+        if (fields != m_records->at(row))
+            m_history->push(
+                std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(fields))
+                    .release());
+    }
     calc_rec();
 }
 
@@ -857,7 +907,7 @@ void TForm1::Button3Click()
         const QModelIndex focus = ListView1->currentIndex();
         const int row = focus.isValid() ? focus.row()
                                         : ListView1->selectionModel()->selectedRows().first().row();
-        m_records->remove(row);
+        m_history->push(std::make_unique<DeleteRecordCommand>(editedList(), row).release());
         // The view selects the next row by itself; a second Delete must not
         // delete it.
         ListView1->clearSelection();
@@ -868,11 +918,14 @@ void TForm1::Button3Click()
 
 void TForm1::N11Click()
 {
-    m_fileNotes = {};
-    ComboBox1->setCurrentIndex(0);
-    setNegligent(false);
-    m_records->clear();
-    setCalculationDate(m_context.dateFormat.today());
+    if (!changesSettled())
+        return;
+    // The first category is chosen, the custody box stays as it is.
+    CurrentCrime crime = currentCrime();
+    crime.gravity = ComboBox1->count() > 0 ? std::optional(Gravity(0)) : std::nullopt;
+    crime.negligent = false;
+    crime.calculationDate = m_context.dateFormat.today();
+    replaceCase(ClearCommandKey, CaseState{{}, crime, {}});
     calc_rec();
 }
 
@@ -894,11 +947,14 @@ void TForm1::CmbBxLangChange()
         m_context.languageSetting.write(CmbBxLang->currentText());
         return;
     }
+    // Not an edit: the rows are rewritten in the new language outside the history,
+    // whose commands write their rows in the language current when they run.
     const std::optional<RuntimeError> notStored =
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
                        interfaceTextTable(), crimeCategories, *m_records);
     forgetExplanationTexts();
     followInterfaceLanguage();
+    showUndoTexts();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));
@@ -930,6 +986,7 @@ void TForm1::save_har(const QString &fileName)
 {
     saveRecordFile(fileName, m_records->records(), currentCrime(),
                    currentRecordTexts(catalogue(), crimeCategories), m_context.dateFormat);
+    markSaved(fileName);
 }
 
 void TForm1::open_har(const QString &fileName)
@@ -942,6 +999,9 @@ void TForm1::open_har(const QString &fileName)
     if (loaded.newCrime)
         setNewCrime(*loaded.newCrime);
     m_fileNotes = FileNotes{loaded.datesNote, !loaded.newCrime};
+    // Opening is no edit: the history starts again from the file.
+    m_history->clear();
+    markSaved(fileName);
 }
 
 void TForm1::N50Click()
@@ -953,6 +1013,8 @@ void TForm1::N50Click()
 
 void TForm1::N3Click()
 {
+    if (!changesSettled())
+        return;
     od.title = catalogue().Translate(QStringLiteral("Button.Open"));
     if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
         open_har(*fileName);
@@ -997,15 +1059,20 @@ void TForm1::N17Click()
 
 void TForm1::N9Click()
 {
-    m_fileNotes = {};
-    ComboBox1->setCurrentIndex(int(Gravity::Grave));
-    setNegligent(false);
-    m_records->clear();
-    setCalculationDate(m_context.dateFormat.today());
-    const AnswerTexts answers = answerTexts();
-    for (const ConvictionRecord &record :
-         sampleRecords(crimeCategories, answers, m_context.dateFormat, DateTimePicker1->date()))
-        m_records->append(record);
+    if (!changesSettled())
+        return;
+    // A grave new crime today, the custody box as it is.
+    CurrentCrime crime = currentCrime();
+    crime.gravity = Gravity::Grave;
+    crime.negligent = false;
+    crime.calculationDate = m_context.dateFormat.today();
+    replaceCase(SampleCommandKey,
+                CaseState{sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat,
+                                        crime.calculationDate),
+                          crime,
+                          {}});
+    // The rows added enable Modify and Delete, as rows added one by one did.
+    applyEnablingRule(false);
     calc_rec();
 }
 
@@ -1036,4 +1103,104 @@ void TForm1::copyAssessmentClick()
     mime->setHtml(copy.html);
     mime->setText(copy.plain);
     QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
+}
+
+bool TForm1::hasUnsavedChanges() const
+{
+    return !m_history->isClean() || currentCrime() != m_savedCrime;
+}
+
+bool TForm1::changesSettled()
+{
+    if (!hasUnsavedChanges())
+        return true;
+    switch (askAboutUnsavedChanges(this, m_unsavedTexts, m_listFile)) {
+    case UnsavedChoice::Save: return saveChanges();
+    case UnsavedChoice::Discard: return true;
+    case UnsavedChoice::Cancel: break;
+    }
+    return false;
+}
+
+bool TForm1::saveChanges()
+{
+    if (m_listFile.isEmpty()) {
+        N50Click();
+        return !hasUnsavedChanges();
+    }
+    save_har(m_listFile);
+    return true;
+}
+
+void TForm1::markSaved(const QString &fileName)
+{
+    m_listFile = fileName;
+    m_savedCrime = currentCrime();
+    m_history->setClean();
+    showTitle();
+}
+
+void TForm1::showTitle()
+{
+    setWindowTitle(listWindowTitle(m_caption, m_listFile));
+    setWindowModified(hasUnsavedChanges());
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool settled = false;
+    command([&] { settled = changesSettled(); });
+    if (settled)
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void TForm1::showUndoTexts()
+{
+    UndoAction->setText(undoActionText(m_undoTexts.undo, m_undoTexts.undoCommand,
+                                       m_history->undoText(), m_undoTexts));
+    RedoAction->setText(undoActionText(m_undoTexts.redo, m_undoTexts.redoCommand,
+                                       m_history->redoText(), m_undoTexts));
+}
+
+void TForm1::undoEdit()
+{
+    m_history->undo();
+    calc_rec();
+    applyEnablingRule(false);
+}
+
+void TForm1::redoEdit()
+{
+    m_history->redo();
+    calc_rec();
+    applyEnablingRule(false);
+}
+
+EditedList TForm1::editedList()
+{
+    return EditedList{*m_records,
+                      [this] { return currentRecordTexts(catalogue(), crimeCategories); }};
+}
+
+CaseState TForm1::caseState() const
+{
+    return CaseState{m_records->records(), currentCrime(), m_fileNotes};
+}
+
+void TForm1::showCase(const CaseState &state)
+{
+    m_fileNotes = state.fileNotes;
+    m_records->replaceAll(state.records);
+    setNewCrime(state.newCrime);
+}
+
+void TForm1::replaceCase(const char16_t *nameKey, const CaseState &after)
+{
+    m_history->push(std::make_unique<ReplaceCaseCommand>(
+                        nameKey,
+                        [this] { return currentRecordTexts(catalogue(), crimeCategories); },
+                        caseState(), after, [this](const CaseState &state) { showCase(state); })
+                        .release());
 }

@@ -11,8 +11,10 @@
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
+#include "ui/listcommands.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
+#include "ui/unsavedchanges.h"
 
 #include <QMainWindow>
 
@@ -33,6 +35,7 @@ class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
+class QUndoStack;
 class RecordList;
 class TAboutFrm;
 class TEdit_frm;
@@ -82,8 +85,22 @@ public:
     // Writes the list and the new crime to a record file / replaces the list with
     // a file's records, and the new crime with the file's where it has one; what
     // the file leaves to say shows under the result until the list is replaced.
+    // Both make the list's state the saved one, with the file's name in the title.
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
+
+    // The edits of the list since it was last saved or opened, which Undo and Redo
+    // walk: clean at the saved state.
+    QUndoStack &history() const { return *m_history; }
+    // The record file the list was last saved to or opened from; empty before that.
+    const QString &listFile() const { return m_listFile; }
+    // The list or the new crime differs from the last file saved or opened (or
+    // from the empty start).
+    bool hasUnsavedChanges() const;
+    // With unsaved changes, asks whether to save them first: true when what would
+    // lose them may go on (saved or discarded), false when the user cancels or the
+    // save is cancelled; a failed save raises.
+    bool changesSettled();
 
     // The file base of the language the selector names (by its own name or its
     // file base); the selector's text itself when it names none.
@@ -127,9 +144,10 @@ public:
     QAction *N3;
     QAction *N51; // export report
     QAction *N2;
-    QMenu *EditMenu; // undo, redo and copying the assessment
-    // The assessment to the clipboard.
-    QAction *CopyAssessment;
+    QMenu *EditMenu;     // undo, redo and copying the assessment
+    QAction *UndoAction; // also in the list's context menu
+    QAction *RedoAction;
+    QAction *CopyAssessment; // the assessment to the clipboard
     QMenu *N20;
     QMenu *N21;
     LanguageSelector *CmbBxLang;
@@ -187,6 +205,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Closing asks first about unsaved changes; a cancel keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // A ".har" file dropped on the window loads as if chosen in the open dialog.
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -235,6 +255,23 @@ private:
     void showExplanation();
     // The current language's "String.Yes" and "String.No".
     AnswerTexts answerTexts() const;
+    // The list's file name and its modified mark in the title.
+    void showTitle();
+    // Undo and Redo, named after the command they would undo or redo.
+    void showUndoTexts();
+    void undoEdit();
+    void redoEdit();
+    // The list and the texts of the current language, as the edits see them.
+    EditedList editedList();
+    CaseState caseState() const;
+    // Shows a whole case at once (clear data, sample data, and their undoing).
+    void showCase(const CaseState &state);
+    // Replaces the case through an undoable command named by the key.
+    void replaceCase(const char16_t *nameKey, const CaseState &after);
+    // Saves to the list's file, or asks for one when it has none: false when cancelled.
+    bool saveChanges();
+    // The list as it is now is the saved one, in the given file.
+    void markSaved(const QString &fileName);
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
     void command(Command &&run);
@@ -254,5 +291,11 @@ private:
     // The texts of what a result entails, written by the localisation pass.
     ConsequenceTexts m_consequenceTexts;
     FileNotes m_fileNotes;
+    QUndoStack *m_history;
+    QString m_listFile;
+    CurrentCrime m_savedCrime; // the new crime as last saved or opened
+    QString m_caption;         // the window's title without the list's file
+    UndoTexts m_undoTexts;
+    UnsavedChangesTexts m_unsavedTexts;
     bool m_shownBefore = false;
 };

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -32,6 +33,8 @@ int main(int argc, char *argv[])
                            }),
                            ShortDateFormat()};
     const std::unique_ptr<TForm1> form = startKovrant(context);
-    std::printf("%s\n", form->windowTitle().toUtf8().constData());
+    // The title as the window system shows it, its modified mark resolved.
+    form->winId();
+    std::printf("%s\n", form->windowHandle()->title().toUtf8().constData());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "platform/shell.h"
 #include "ui/filechooser.h"
 
+#include <QList>
 #include <QStringList>
 #include <QUrl>
 
@@ -23,15 +24,24 @@ class ScriptedFileChooser : public FileChooser
 public:
     std::optional<QString> chooseFileToOpen(QWidget *, const FileDialogSetup &setup) override
     {
-        lastSetup = setup;
-        return answer;
+        return next(setup);
     }
     std::optional<QString> chooseFileToSave(QWidget *, const FileDialogSetup &setup) override
     {
-        lastSetup = setup;
-        return answer;
+        return next(setup);
     }
 
     std::optional<QString> answer; // nothing: the user cancels
+    // Answers given first, one per question, before answer takes over.
+    QList<std::optional<QString>> answersInTurn;
+    int questions = 0; // how many times a file was asked for
     FileDialogSetup lastSetup;
+
+private:
+    std::optional<QString> next(const FileDialogSetup &setup)
+    {
+        lastSetup = setup;
+        ++questions;
+        return answersInTurn.isEmpty() ? answer : answersInTurn.takeFirst();
+    }
 };

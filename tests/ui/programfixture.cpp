@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QWindow>
 #include <QtTest>
 
 namespace {
@@ -107,4 +108,10 @@ void pickEntry(QComboBox *selector, int index)
 {
     selector->setCurrentIndex(index);
     emit selector->activated(index);
+}
+
+QString shownTitle(QWidget &window)
+{
+    window.winId();
+    return window.windowHandle()->title();
 }

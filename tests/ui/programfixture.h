@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -82,6 +84,10 @@ private:
     LanguageCatalogue m_catalogue;
 };
 
+// The window's title as the window system shows it: its modified mark "[*]"
+// resolved to "*" or to nothing.
+QString shownTitle(QWidget &window);
+
 // The user picking an entry from a drop-down list: the selection moves, then
 // the list reports the pick.
 void pickEntry(QComboBox *selector, int index);
@@ -113,4 +119,13 @@ std::shared_ptr<bool> whenModal(QObject *context, std::function<void(Dialog &)> 
         }
     });
     return ran;
+}
+
+// Answers the question about unsaved changes that is about to be asked, with the
+// box's Save, Discard or Cancel button.
+inline std::shared_ptr<bool> answerUnsavedChanges(QObject *context,
+                                                  QMessageBox::StandardButton answer)
+{
+    return whenModal<QMessageBox>(context,
+                                  [answer](QMessageBox &box) { box.button(answer)->click(); });
 }

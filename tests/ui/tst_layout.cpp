@@ -290,6 +290,8 @@ void TestLayout::nothingClipped()
 
     form.N9->trigger();
     verifyNothingClipped(form, "with the sample data");
+    // The sample data are unsaved: the question is answered first.
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N11->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), 0);
     verifyNothingClipped(form, "after Clear data");

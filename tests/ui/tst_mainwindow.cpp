@@ -373,6 +373,8 @@ void TestMainWindow::clearDataResetsTheInputs()
     form.CheckBox1->click();
     QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
 
+    // The inputs changed are unsaved: the question is answered first.
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N11->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), 0);
     QCOMPARE(form.records().count(), 0);
@@ -505,6 +507,8 @@ void TestMainWindow::detailsTravelThroughListAndFile()
     QCOMPARE(form.records().count(), 0);
     pickEntry(form.ComboBox1, 2);
     form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    // Cleared since saved: the question is answered first.
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N3->trigger();
     QCOMPARE(form.records().count(), 1);
     QCOMPARE(form.records().at(0).Details, released);
@@ -778,6 +782,8 @@ void TestMainWindow::fileCarriesTheNewCrime()
     form.N11->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), 0);
 
+    // Cleared since saved: the question is answered first.
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N3->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), 2);
     QVERIFY(form.CheckBox1->isChecked());
@@ -793,6 +799,7 @@ void TestMainWindow::fileCarriesTheNewCrime()
     file.close();
     fixture.folder().writeBytes("../crime.har", bytes.left(bytes.indexOf("[new_crime]")));
     pickEntry(form.ComboBox1, 1);
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N3->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), 1);
     QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 1));
@@ -823,6 +830,8 @@ void TestMainWindow::russianListOpensInTheFrenchInterface()
     }
     fixture.folder().writeBytes("../russian.har", russian);
     fixture.fileChooser.answer = fixture.folder().programFolder() + "/russian.har";
+    // The new crime chosen is unsaved: the question is answered first.
+    answerUnsavedChanges(&form, QMessageBox::Discard);
     form.N3->trigger();
 
     QCOMPARE(form.records().count(), 3);

@@ -1,0 +1,322 @@
+// Undo and redo through the real commands: each edit of the list undone and
+// redone, the title's mark of unsaved changes, and a change of language, which
+// is no edit and leaves the history working in the new language.
+#include "assessment/recordlist.h"
+#include "programfixture.h"
+#include "support/assessmentfixture.h"
+#include "ui/addedit_unit.h"
+#include "ui/datepicker.h"
+#include "ui/languageselector.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+
+enum class Edit { Add, Modify, Delete, Clear, Sample };
+
+void selectRow(TForm1 &form, int row)
+{
+    form.ListView1->selectionModel()->setCurrentIndex(form.records().index(row, 0),
+                                                      QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
+}
+
+// The record dialog answered: a grave crime of the given day with actual custody.
+void answerRecordDialog(TForm1 &form, QDate date)
+{
+    whenModal<TEdit_frm>(&form, [date](TEdit_frm &dialog) {
+        dialog.ComboBox1->setCurrentIndex(int(Gravity::Grave));
+        dialog.DateTimePicker1->setDate(date);
+        dialog.CheckBox1->setChecked(true);
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+}
+
+// Each edit as the user makes it: the buttons with the record dialog answered, the
+// menu commands.
+void makeEdit(TForm1 &form, Edit edit)
+{
+    switch (edit) {
+    case Edit::Add:
+        answerRecordDialog(form, QDate(2024, 1, 15));
+        form.Button1->click();
+        break;
+    case Edit::Modify:
+        selectRow(form, 1);
+        answerRecordDialog(form, QDate(2019, 3, 4));
+        form.Button2->click();
+        break;
+    case Edit::Delete:
+        selectRow(form, 0);
+        form.Button3->click();
+        break;
+    case Edit::Clear: form.N11->trigger(); break;
+    case Edit::Sample: form.N9->trigger(); break;
+    }
+}
+
+// What an edit changes and what the result shows.
+struct Shown
+{
+    QList<ConvictionRecord> records;
+    CurrentCrime crime;
+    QString result;
+
+    friend bool operator==(const Shown &, const Shown &) = default;
+};
+
+Shown shown(const TForm1 &form)
+{
+    return {form.records().records(), form.currentCrime(), form.Label2->text()};
+}
+
+char *toString(const Shown &state)
+{
+    QStringList rows;
+    for (const ConvictionRecord &record : state.records)
+        rows.append(QStringList{record.Date, record.Severity, record.Custody, record.Juvenile,
+                                record.Reprieve, record.InForce}
+                        .join(u'|'));
+    return qstrdup(qPrintable(
+        rows.join(QStringLiteral("; ")) + QStringLiteral(" / ") +
+        QString::number(state.crime.gravity ? int(*state.crime.gravity) : -1) + u' ' +
+        state.crime.calculationDate.toString(Qt::ISODate) + QStringLiteral(" / ") + state.result));
+}
+
+// Two rows, a medium new crime with custody, saved to a file: the history is
+// clean and the title unmarked.
+void startSavedCase(ProgramFixture &fixture, TForm1 &form, const QString &file)
+{
+    const QString yes = fixture.text("String.Yes");
+    const QString no = fixture.text("String.No");
+    form.records().append(
+        conviction("07.04.2023", form.crimeCategories[Gravity::Grave], yes, no, no));
+    form.records().append(
+        conviction("01.02.2010", form.crimeCategories[Gravity::Medium], yes, no, no));
+    pickEntry(form.ComboBox1, int(Gravity::Medium));
+    form.CheckBox1->click();
+    fixture.fileChooser.answer = file;
+    form.N50->trigger();
+    QVERIFY(fixture.errors.isEmpty());
+    QVERIFY(!form.hasUnsavedChanges());
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void eachEditUndoneAndRedone_data();
+    void eachEditUndoneAndRedone();
+    void titleMarksUnsavedChanges();
+    void languageSwitchIsNoEdit();
+    void undoAfterLanguageSwitchWritesTheNewLanguage_data();
+    void undoAfterLanguageSwitchWritesTheNewLanguage();
+    void keysAndMenus();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestUndo::eachEditUndoneAndRedone_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("undoText");
+    QTest::newRow("add") << Edit::Add << "&Undo add";
+    QTest::newRow("modify") << Edit::Modify << "&Undo modify";
+    QTest::newRow("delete") << Edit::Delete << "&Undo delete";
+    QTest::newRow("clear data") << Edit::Clear << "&Undo clear data";
+    QTest::newRow("sample data") << Edit::Sample << "&Undo sample data";
+}
+
+void TestUndo::eachEditUndoneAndRedone()
+{
+    QFETCH(Edit, edit);
+    QFETCH(QString, undoText);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    startSavedCase(fixture, form, m_dir.filePath("case.har"));
+    QVERIFY(!form.UndoAction->isEnabled());
+    const Shown saved = shown(form);
+
+    makeEdit(form, edit);
+    const Shown edited = shown(form);
+    QVERIFY2(edited != saved, toString(edited));
+    QVERIFY(form.hasUnsavedChanges());
+    QVERIFY(form.UndoAction->isEnabled());
+    QVERIFY(!form.RedoAction->isEnabled());
+    QCOMPARE(form.UndoAction->text(), undoText);
+
+    // Undone, the list, the new crime and the result are as saved, and unmarked.
+    form.UndoAction->trigger();
+    QCOMPARE(shown(form), saved);
+    QVERIFY(!form.hasUnsavedChanges());
+    QCOMPARE(form.UndoAction->text(), QStringLiteral("&Undo"));
+    QCOMPARE(form.RedoAction->text(), QString(undoText).replace("&Undo", "&Redo"));
+
+    form.RedoAction->trigger();
+    QCOMPARE(shown(form), edited);
+    QVERIFY(form.hasUnsavedChanges());
+    QVERIFY(fixture.errors.isEmpty());
+    QCOMPARE(form.history().count(), 1);
+}
+
+void TestUndo::titleMarksUnsavedChanges()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString caption = fixture.text("Caption.Kovrant_MainForm");
+    QCOMPARE(shownTitle(form), caption);
+
+    answerRecordDialog(form, QDate(2024, 1, 15));
+    form.Button1->click();
+    QCOMPARE(shownTitle(form), caption + "*");
+
+    fixture.fileChooser.answer = m_dir.filePath("list.har");
+    form.N50->trigger();
+    QCOMPARE(shownTitle(form), "list.har — " + caption);
+
+    // The new crime is saved with the list: changing it marks the title, and
+    // changing it back takes the mark away.
+    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    QCOMPARE(shownTitle(form), "list.har* — " + caption);
+    pickEntry(form.ComboBox1, -1);
+    QCOMPARE(shownTitle(form), "list.har — " + caption);
+
+    selectRow(form, 0);
+    form.Button3->click();
+    QCOMPARE(shownTitle(form), "list.har* — " + caption);
+    form.UndoAction->trigger();
+    QCOMPARE(shownTitle(form), "list.har — " + caption);
+    // Past the saved state the other way, too.
+    form.UndoAction->trigger();
+    QCOMPARE(form.records().count(), 0);
+    QCOMPARE(shownTitle(form), "list.har* — " + caption);
+
+    // Saving marks the history clean where it stands; opening starts it again.
+    form.N50->trigger();
+    QCOMPARE(shownTitle(form), "list.har — " + caption);
+    QVERIFY(form.history().isClean());
+    form.RedoAction->trigger();
+    QCOMPARE(shownTitle(form), "list.har* — " + caption);
+    form.UndoAction->trigger();
+    fixture.fileChooser.answer = m_dir.filePath("list.har");
+    form.N3->trigger();
+    QCOMPARE(form.history().count(), 0);
+    QVERIFY(!form.UndoAction->isEnabled());
+    QVERIFY(!form.RedoAction->isEnabled());
+    QCOMPARE(shownTitle(form), "list.har — " + caption);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestUndo::languageSwitchIsNoEdit()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    startSavedCase(fixture, form, m_dir.filePath("case.har"));
+
+    pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+    const LanguageTexts russian(fixture.folder(), "Russian");
+    QVERIFY(!form.hasUnsavedChanges());
+    QCOMPARE(form.history().count(), 0);
+    QCOMPARE(shownTitle(form), "case.har — " + russian("Caption.Kovrant_MainForm"));
+
+    makeEdit(form, Edit::Delete);
+    pickEntry(form.CmbBxLang, languageEntry(form, "French"));
+    const LanguageTexts french(fixture.folder(), "French");
+    QVERIFY(form.hasUnsavedChanges());
+    QCOMPARE(form.history().count(), 1);
+    QCOMPARE(shownTitle(form), "case.har* — " + french("Caption.Kovrant_MainForm"));
+    QCOMPARE(form.UndoAction->text(), "Ann&uler la suppression");
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestUndo::undoAfterLanguageSwitchWritesTheNewLanguage_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<bool>("redo"); // the edit undone before the switch, redone after it
+    QTest::addColumn<int>("row");   // the row written back
+    QTest::newRow("delete undone") << Edit::Delete << false << 0;
+    QTest::newRow("modify undone") << Edit::Modify << false << 1;
+    QTest::newRow("clear data undone") << Edit::Clear << false << 0;
+    QTest::newRow("add redone") << Edit::Add << true << 2;
+    QTest::newRow("sample data redone") << Edit::Sample << true << 0;
+}
+
+void TestUndo::undoAfterLanguageSwitchWritesTheNewLanguage()
+{
+    QFETCH(Edit, edit);
+    QFETCH(bool, redo);
+    QFETCH(int, row);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    startSavedCase(fixture, form, m_dir.filePath("case.har"));
+    const Shown before = shown(form);
+    makeEdit(form, edit);
+    const Shown after = shown(form);
+    if (redo)
+        form.UndoAction->trigger();
+
+    pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+    const LanguageTexts russian(fixture.folder(), "Russian");
+    if (redo)
+        form.RedoAction->trigger();
+    else
+        form.UndoAction->trigger();
+
+    // The row written back is in Russian, as the rest of the list is.
+    const ConvictionRecord &written = form.records().at(row);
+    QVERIFY2(form.crimeCategories.gravityOf(written.Severity).has_value(),
+             qPrintable(written.Severity));
+    QCOMPARE(written.Custody, russian("String.Yes"));
+    QCOMPARE(written.Juvenile, russian("String.No"));
+    QVERIFY2(written.InForce == russian("String.Yes") || written.InForce == russian("String.No"),
+             qPrintable(written.InForce));
+    // Back in English, the list, the new crime and the result are those of the
+    // state the history stepped to.
+    pickEntry(form.CmbBxLang, languageEntry(form, "English"));
+    QCOMPARE(shown(form), redo ? after : before);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestUndo::keysAndMenus()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    QCOMPARE(form.EditMenu->actions().value(0), form.UndoAction);
+    QCOMPARE(form.EditMenu->actions().value(1), form.RedoAction);
+    QVERIFY(form.PopupMenu1->actions().contains(form.UndoAction));
+    QVERIFY(form.PopupMenu1->actions().contains(form.RedoAction));
+    QCOMPARE(form.UndoAction->shortcut(), QKeySequence(QKeySequence::Undo));
+    QVERIFY(form.RedoAction->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
+        QVERIFY(form.RedoAction->shortcuts().contains(key));
+
+    // The keys reach the window: Ctrl+Z undoes an add, Ctrl+Shift+Z redoes it.
+    answerRecordDialog(form, QDate(2024, 1, 15));
+    form.Button1->click();
+    QCOMPARE(form.records().count(), 1);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.ListView1->setFocus();
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(form.records().count(), 0);
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(form.records().count(), 1);
+    QCOMPARE(form.records().at(0).InForce, fixture.text("String.Yes"));
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
