@@ -18,6 +18,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 enum class Edit { Add, Modify, Delete, Clear, Sample };
@@ -153,7 +155,8 @@ void TestUndo::eachEditUndoneAndRedone()
 
     makeEdit(form, edit);
     const Shown edited = shown(form);
-    QVERIFY2(edited != saved, toString(edited));
+    const std::unique_ptr<char[]> description(toString(edited)); // QTest's toString allocates
+    QVERIFY2(edited != saved, description.get());
     QVERIFY(form.hasUnsavedChanges());
     QVERIFY(form.UndoAction->isEnabled());
     QVERIFY(!form.RedoAction->isEnabled());
