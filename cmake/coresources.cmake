@@ -3,7 +3,7 @@
 # them into its targets.
 set(KOVRANT_CORE_SOURCES
     platform/runtimeerror.h platform/runtimeerror.cpp
-    platform/codepage.h platform/codepage.cpp
+    platform/codepage.h platform/codepage.cpp platform/codepagetables.h
     platform/textfile.h platform/textfile.cpp
     platform/inidocument.h platform/inidocument.cpp
     platform/profilefile.h platform/profilefile.cpp

@@ -1,55 +1,32 @@
 #include "platform/codepage.h"
 
-#include <array>
+#include "platform/codepagetables.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
-#include <iconv.h>
-#include <memory>
 
 namespace {
 
 using CodePageTable = std::array<char16_t, 256>;
 
-struct IconvCloser
+// The whole code page: ASCII below 0x80, the generated upper half above; a byte
+// the code page leaves undefined reads as U+FFFD. The same tables on every
+// platform, so that a file reads and writes alike wherever the program runs.
+constexpr CodePageTable wholeTable(const std::array<char16_t, 128> &upperHalf)
 {
-    void operator()(iconv_t handle) const { iconv_close(handle); }
-};
-using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
-
-// Builds the 256-entry table once per code page with glibc's converter; a byte the
-// code page leaves undefined becomes U+FFFD.
-CodePageTable buildTable(const char *iconvName)
-{
-    CodePageTable table;
-    table.fill(u'\uFFFD');
-    const iconv_t raw = iconv_open("UTF-16LE", iconvName);
-    if (raw == reinterpret_cast<iconv_t>(-1)) {
-        // Without the converter modules, keep ASCII readable.
-        for (int byte = 0; byte < 0x80; ++byte)
-            table[byte] = char16_t(byte);
-        return table;
-    }
-    const IconvHandle handle(raw);
-    for (int byte = 0; byte < 256; ++byte) {
-        char in = char(byte);
-        char out[4] = {};
-        char *inPtr = &in;
-        char *outPtr = out;
-        size_t inLeft = 1;
-        size_t outLeft = sizeof out;
-        iconv(handle.get(), nullptr, nullptr, nullptr, nullptr);
-        if (iconv(handle.get(), &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) && outLeft == 2) {
-            table[byte] = char16_t(uchar(out[0]) | (uchar(out[1]) << 8));
-        }
-    }
+    CodePageTable table{};
+    for (int byte = 0; byte < 0x80; ++byte)
+        table[byte] = char16_t(byte);
+    for (int byte = 0x80; byte < 256; ++byte)
+        table[byte] = upperHalf[byte - 0x80];
     return table;
 }
 
 const CodePageTable &tableFor(EightBitCodePage codePage)
 {
-    static const CodePageTable cyrillic = buildTable("CP1251");
-    static const CodePageTable western = buildTable("CP1252");
+    static constexpr CodePageTable cyrillic = wholeTable(Windows1251UpperHalf);
+    static constexpr CodePageTable western = wholeTable(Windows1252UpperHalf);
     return codePage == EightBitCodePage::Windows1251 ? cyrillic : western;
 }
 

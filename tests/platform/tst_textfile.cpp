@@ -8,6 +8,12 @@
 #include <QFile>
 #include <QtTest>
 
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <iconv.h>
+#endif
+
 class TestTextFile : public QObject
 {
     Q_OBJECT
@@ -22,6 +28,8 @@ private slots:
     void codePageForLocale_data();
     void codePageForLocale();
     void encodesInCodePage();
+    void codePagesAreTheSystemConvertersOwn_data();
+    void codePagesAreTheSystemConvertersOwn();
     void splitsEveryLineBreak_data();
     void splitsEveryLineBreak();
     void missingFileReadsEmpty();
@@ -124,6 +132,46 @@ void TestTextFile::encodesInCodePage()
     QCOMPARE(western, QByteArray("?? \x80?\x81"));
     QCOMPARE(decodeCodePage(western, EightBitCodePage::Windows1252),
              QString::fromUtf8("?? \u20ac?\ufffd"));
+}
+
+void TestTextFile::codePagesAreTheSystemConvertersOwn_data()
+{
+    QTest::addColumn<EightBitCodePage>("codePage");
+    QTest::addColumn<QByteArray>("converterName");
+    QTest::newRow("1251") << EightBitCodePage::Windows1251 << QByteArray("CP1251");
+    QTest::newRow("1252") << EightBitCodePage::Windows1252 << QByteArray("CP1252");
+}
+
+// The program's own tables, byte for byte, against glibc's converter; an undefined
+// byte is one the converter refuses.
+void TestTextFile::codePagesAreTheSystemConvertersOwn()
+{
+#ifdef Q_OS_WIN
+    QSKIP("glibc's converter is the reference, and Windows has none");
+#else
+    QFETCH(EightBitCodePage, codePage);
+    QFETCH(QByteArray, converterName);
+    const iconv_t opened = iconv_open("UTF-16LE", converterName.constData());
+    if (opened == reinterpret_cast<iconv_t>(-1))
+        QSKIP("glibc's converter modules are not installed");
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(opened, iconv_close);
+    const iconv_t converter = opened;
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = char(byte);
+        char16_t out[2] = {};
+        char *inPtr = &in;
+        char *outPtr = reinterpret_cast<char *>(out);
+        size_t inLeft = 1;
+        size_t outLeft = sizeof out;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        const bool defined = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) &&
+                             outLeft == sizeof out - 2;
+        const QString expected = defined ? QString(QChar(out[0])) : QString(QChar(0xFFFD));
+        QCOMPARE(decodeCodePage(QByteArray(1, char(byte)), codePage), expected);
+        if (defined)
+            QCOMPARE(encodeCodePage(expected, codePage), QByteArray(1, char(byte)));
+    }
+#endif
 }
 
 void TestTextFile::splitsEveryLineBreak_data()
