@@ -31,15 +31,6 @@ std::optional<int> primaryLanguageId(const QLocale &locale)
     return std::nullopt;
 }
 
-QString languageCodeOf(int primaryLanguage)
-{
-    for (const auto &[language, id] : PrimaryLanguages) {
-        if (id == primaryLanguage)
-            return QLocale(language).name().section(u'_', 0, 0);
-    }
-    return {};
-}
-
 std::optional<QLocale::Language> languageOfId(qint32 langId)
 {
     for (const auto &[language, id] : PrimaryLanguages) {

@@ -16,10 +16,6 @@ constexpr int primaryLanguageOf(qint32 langId)
     return langId & 0x3FF;
 }
 
-// The two-letter ISO 639 name of the language a primary language number stands
-// for ("ru" for 0x19); empty for a number the table does not know.
-QString languageCodeOf(int primaryLanguage);
-
 // The language a full LangID ("0x0419") names; none for a number the table does
 // not know.
 std::optional<QLocale::Language> languageOfId(qint32 langId);

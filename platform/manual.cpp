@@ -21,9 +21,8 @@ QString englishManualIndex(const QString &programFolder)
 
 std::optional<QString> manualIndexFor(const QString &programFolder, qint32 langId)
 {
-    const QString code = langId > 0 ? languageCodeOf(primaryLanguageOf(langId)) : QString();
-    if (!code.isEmpty()) {
-        const QString own = manualIndex(programFolder, code);
+    if (const std::optional<QLocale::Language> language = languageOfId(langId)) {
+        const QString own = manualIndex(programFolder, QLocale::languageToCode(*language));
         if (QFileInfo(own).isFile())
             return own;
     }

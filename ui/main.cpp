@@ -751,13 +751,13 @@ void TForm1::localize()
 {
     LocalizedOnce = true;
     LocalizeInterface(catalogue(), CmbBxLang->currentText(), interfaceTextTable());
-    forgetExplanationTexts();
     followInterfaceLanguage();
-    showUndoTexts();
 }
 
 void TForm1::followInterfaceLanguage()
 {
+    forgetExplanationTexts();
+    showUndoTexts();
     const QLocale::Language language =
         languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
     m_qtTranslation.follow(language);
@@ -952,9 +952,7 @@ void TForm1::CmbBxLangChange()
     const std::optional<RuntimeError> notStored =
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
                        interfaceTextTable(), crimeCategories, *m_records);
-    forgetExplanationTexts();
     followInterfaceLanguage();
-    showUndoTexts();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
         resize(size().expandedTo(minimumSizeHint()));

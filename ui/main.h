@@ -213,7 +213,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Qt's translation and the calendars' month names follow the current language.
+    // What the texts of a language just made current leave to do: the explanation's
+    // texts are looked up again, Undo and Redo named anew, and Qt's translation and
+    // the calendars' month names follow.
     void followInterfaceLanguage();
     // What the report and the copy say of the inputs on screen and their last
     // assessment, in the current language.

@@ -10,10 +10,9 @@ QtTranslation::~QtTranslation() = default; // the translator removes itself
 
 QString QtTranslation::fileFor(QLocale::Language language)
 {
-    // The locale's name without its territory: "ru", "fr".
-    const QString name = QLocale(language).name().section(u'_', 0, 0);
+    // The language's two-letter code: "ru", "fr".
     return QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-        .filePath(QStringLiteral("qtbase_%1.qm").arg(name));
+        .filePath(QStringLiteral("qtbase_%1.qm").arg(QLocale::languageToCode(language)));
 }
 
 bool QtTranslation::follow(QLocale::Language language)

@@ -2,10 +2,11 @@
 // folder named on the command line: the main window with sample convictions, first
 // before a category is chosen for the new crime (the result asks for it), the
 // record dialog filled in, then with every fact given, the record dialog with a
-// date typed and with a typed text that is not a date, and the about box with its
-// readme; then the main window with a result that rests on doubt, its warnings
-// under it, and its timeline with one conviction, with ten, and with thirty years
-// of them. With "--dark" or "--2x" it saves the main window, the record dialog
+// date typed and with a typed text that is not a date, the about box with its
+// readme, and the question about an unsaved list; then the main window with a
+// result that rests on doubt, its warnings under it, and its timeline with one
+// conviction, with ten, and with thirty years of them. With "--dark" or "--2x" it
+// saves the main window, the question about an unsaved list, the record dialog
 // with every fact and with a text that is not a date, the result with warnings
 // and the timeline of ten convictions in a dark palette or at twice the scale
 // instead, named main_dark_en.png, main_2x_en.png and so on.
@@ -30,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -219,6 +221,36 @@ bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
     return true;
 }
 
+// Clear data as the user does it: the question about the unsaved list, when it
+// comes, answered with Discard.
+void clearData(TForm1 &form)
+{
+    if (form.hasUnsavedChanges()) {
+        QTimer::singleShot(0, &form, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Discard)->click();
+        });
+    }
+    runCommand(&form, [&] { form.N11Click(); });
+}
+
+// The question Clear data asks over a list with unsaved changes, answered with
+// Cancel once saved.
+bool shootUnsavedQuestion(TForm1 &form, const QDir &folder, const QString &name)
+{
+    bool saved = false;
+    QTimer::singleShot(0, &form, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            saved = save(*box, folder, name);
+            box->button(QMessageBox::Cancel)->click();
+        }
+    });
+    runCommand(&form, [&] { form.N11Click(); });
+    if (!saved)
+        std::fprintf(stderr, "Clear data did not ask about the unsaved list\n");
+    return saved;
+}
+
 // Each row goes through the record dialog as the user enters it.
 template<std::size_t Count>
 void enterRows(TForm1 &form, const std::array<SampleConviction, Count> &samples)
@@ -247,7 +279,7 @@ template<std::size_t Count>
 bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samples,
                    const QDir &output, const QString &name, int selectedRow = -1)
 {
-    runCommand(&form, [&] { form.N11Click(); });
+    clearData(form);
     enterRows(form, samples);
     describeGraveCrime(form);
     if (selectedRow >= 0)
@@ -261,7 +293,7 @@ bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samp
 // The main window over a fresh list whose result carries warning lines.
 bool shootDoubtfulResult(TForm1 &form, const QDir &output, const QString &name)
 {
-    runCommand(&form, [&] { form.N11Click(); });
+    clearData(form);
     enterRows(form, DoubtfulResult);
     form.ComboBox1->setCurrentIndex(3);
     runCommand(&form, [&] { form.ComboBox1Change(); });
@@ -278,7 +310,7 @@ bool shootDoubtfulResult(TForm1 &form, const QDir &output, const QString &name)
 // window's language.
 bool shootRussianFile(TForm1 &form, const QDir &output, const QString &name)
 {
-    runCommand(&form, [&] { form.N11Click(); });
+    clearData(form);
     describeGraveCrime(form);
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("list.har"));
@@ -316,6 +348,7 @@ bool shootVariant(TForm1 &form, const ShortDateFormat &format, const QDir &outpu
         return QStringLiteral("%1_%2_%3.png").arg(QLatin1String(base), variant, suffix);
     };
     bool saved = save(form, output, name("main"));
+    saved = shootUnsavedQuestion(form, output, name("unsaved")) && saved;
     TEdit_frm &dialog = *form.Edit_frm;
     runCommand(&form, [&] { fillDialog(dialog, EveryFact); });
     saved = save(dialog, output, name("record_every_fact")) && saved;
@@ -395,6 +428,8 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     about.hide();
 
     const QString suffix = language.suffix;
+    saved =
+        shootUnsavedQuestion(*form, output, QStringLiteral("unsaved_%1.png").arg(suffix)) && saved;
     saved =
         shootDoubtfulResult(*form, output, QStringLiteral("warning_%1.png").arg(suffix)) && saved;
     saved = shootTimeline(*form, OneConviction, output,
