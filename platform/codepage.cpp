@@ -2,9 +2,8 @@
 
 #include "platform/codepagetables.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -54,34 +53,34 @@ QString decodeCodePage(QByteArrayView bytes, EightBitCodePage codePage)
     return text;
 }
 
+namespace {
+
+// The byte the code page writes a character as; none when it lacks the character.
+std::optional<char> codePageByte(char16_t ch, const CodePageTable &table)
+{
+    if (ch < 0x80)
+        return char(ch);
+    for (int candidate = 0x80; candidate < 256; ++candidate) {
+        if (table[candidate] == ch)
+            return char(candidate);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QByteArray encodeCodePage(QStringView text, EightBitCodePage codePage)
 {
     const CodePageTable &table = tableFor(codePage);
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t ch = text[i].unicode();
-        char byte = '?';
-        if (ch < 0x80) {
-            byte = char(ch);
-        } else {
-            for (int candidate = 0x80; candidate < 256; ++candidate) {
-                if (table[candidate] == ch) {
-                    byte = char(candidate);
-                    break;
-                }
-            }
-        }
-        bytes[i] = byte;
-    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = codePageByte(text[i].unicode(), table).value_or('?');
     return bytes;
 }
 
-EightBitCodePage systemCodePage(const QLocale &locale)
+bool codePageHolds(QStringView text, EightBitCodePage codePage)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(locale);
-    return GetACP() == 1251 ? EightBitCodePage::Windows1251 : EightBitCodePage::Windows1252;
-#else
-    return codePageForLocale(locale);
-#endif
+    const CodePageTable &table = tableFor(codePage);
+    return std::all_of(text.begin(), text.end(),
+                       [&](QChar ch) { return codePageByte(ch.unicode(), table).has_value(); });
 }

@@ -16,12 +16,20 @@ namespace {
 // would then read differently.
 bool readsBackAsUtf8(QByteArrayView bytes)
 {
-    if (!UnmarkedUtf8IsUtf8 ||
-        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; }))
+    if (std::all_of(bytes.begin(), bytes.end(), [](char byte) { return uchar(byte) < 0x80; }))
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     [[maybe_unused]] const QString decoded = utf8(bytes);
     return !utf8.hasError();
+}
+
+std::optional<EightBitCodePage> codePageOf(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1251: return EightBitCodePage::Windows1251;
+    case TextEncoding::Windows1252: return EightBitCodePage::Windows1252;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace
@@ -37,10 +45,13 @@ ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes, const QLocal
         file.m_document = IniDocument::parse(decoded.text);
     } else {
 #ifdef Q_OS_WIN
-        // A new file is written in the system's 8-bit code page.
-        file.m_encoding = systemCodePage(locale) == EightBitCodePage::Windows1251
+        // A new file is written in the 8-bit code page, which Windows' profile
+        // functions (and programs built on them) read.
+        file.m_encoding = codePageForLocale(locale) == EightBitCodePage::Windows1251
                               ? TextEncoding::Windows1251
                               : TextEncoding::Windows1252;
+#else
+        Q_UNUSED(locale);
 #endif
     }
     return file;
@@ -68,10 +79,15 @@ void ProfileFile::setValues(const QString &section,
 void ProfileFile::save() const
 {
     const QString text = m_document.toText();
+    const std::optional<EightBitCodePage> codePage = codePageOf(m_encoding);
+    // A code page that lacks a character would write it as "?": the file becomes
+    // UTF-16LE with the mark, the Unicode that Windows' profile functions read.
+    if (codePage && !codePageHolds(text, *codePage)) {
+        replaceFileAtomically(m_path, encodeText(text, TextEncoding::Utf16LEWithMark));
+        return;
+    }
     QByteArray bytes = encodeText(text, m_encoding);
     // Such a file keeps its texts, written with the UTF-8 mark.
-    const bool codePage =
-        m_encoding == TextEncoding::Windows1251 || m_encoding == TextEncoding::Windows1252;
     if (codePage && readsBackAsUtf8(bytes))
         bytes = encodeText(text, TextEncoding::Utf8WithMark);
     replaceFileAtomically(m_path, bytes);

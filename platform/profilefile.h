@@ -1,7 +1,8 @@
 // An INI file read and written as the profile-file service does it, with two
 // guarantees more: a set of writes replaces the file in one atomic step, and a
-// rewritten file keeps its encoding (or, where its 8-bit code page would now read
-// back as UTF-8, takes the UTF-8 mark, which keeps its texts).
+// rewritten file keeps its encoding and every character: where its 8-bit code page
+// lacks one, the file becomes UTF-16LE with the mark; where the code page's bytes
+// would read back as UTF-8, it takes the UTF-8 mark.
 #pragma once
 
 #include "platform/inidocument.h"

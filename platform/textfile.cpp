@@ -46,13 +46,14 @@ DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &local
     if (view.startsWith("\xFE\xFF"))
         return {decodeAfterMark(QStringDecoder::Utf16BE, view.sliced(2)),
                 TextEncoding::Utf16BEWithMark};
-    if (UnmarkedUtf8IsUtf8) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = utf8(view);
-        if (!utf8.hasError())
-            return {std::move(text), TextEncoding::Utf8};
-    }
-    const EightBitCodePage codePage = systemCodePage(locale);
+    // Unmarked bytes that are valid UTF-8 are UTF-8, the usual encoding today
+    // (Windows' own editors write it without a mark); text in an 8-bit code page
+    // is almost never valid UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(view);
+    if (!utf8.hasError())
+        return {std::move(text), TextEncoding::Utf8};
+    const EightBitCodePage codePage = codePageForLocale(locale);
     return {decodeCodePage(view, codePage), codePage == EightBitCodePage::Windows1251
                                                 ? TextEncoding::Windows1251
                                                 : TextEncoding::Windows1252};

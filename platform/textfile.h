@@ -1,5 +1,6 @@
 // Whole text files as desktop programs on Windows read them: the byte-order mark
-// decides the encoding, else the system's 8-bit code page.
+// decides the encoding; unmarked bytes are UTF-8 when they are valid UTF-8, else
+// the 8-bit code page of the user's locale.
 #pragma once
 
 #include <QByteArray>
@@ -32,7 +33,8 @@ QByteArray encodeText(const QString &text, TextEncoding encoding);
 
 // Decodes a whole file's bytes: EF BB BF UTF-8, FF FE UTF-16LE, FE FF UTF-16BE (the
 // mark is not part of the text; after it, a broken sequence or a surrogate without its
-// pair reads as U+FFFD); without a mark, the system's 8-bit code page.
+// pair reads as U+FFFD); without a mark, UTF-8 when the bytes are valid UTF-8, else
+// the 8-bit code page of the locale.
 QString decodeText(const QByteArray &bytes, const QLocale &locale = QLocale::system());
 
 // Reads a file of at most maxBytes bytes. A missing file reads as empty bytes; one

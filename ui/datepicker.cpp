@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
 
 #include <algorithm>
@@ -178,13 +179,30 @@ QString DatePicker::longestDateText() const
 int DatePicker::longestDateWidth() const
 {
     // As QDateEdit measures its range's dates: with a space, and room for the cursor.
-    const int textWidth = fontMetrics().horizontalAdvance(longestDateText() + u' ') + 2;
+    const QString longest = longestDateText();
+    const int textWidth = fontMetrics().horizontalAdvance(longest + u' ') + 2;
     QStyleOptionSpinBox option;
     initStyleOption(&option);
-    return style()
-        ->sizeFromContents(QStyle::CT_SpinBox, &option, QSize(textWidth, fontMetrics().height()),
-                           this)
-        .width();
+    const QSize size = style()->sizeFromContents(QStyle::CT_SpinBox, &option,
+                                                 QSize(textWidth, fontMetrics().height()), this);
+    // With its calendar, the field is laid out as an editable drop-down list, and
+    // some styles give its text less room than the size asked for (the Windows
+    // style's arrow is wider): the text field itself must hold the text and the
+    // two pixels a line edit keeps free on either side of it.
+    QStyleOptionComboBox combo;
+    combo.initFrom(this);
+    combo.editable = true;
+    combo.frame = true;
+    combo.subControls = QStyle::SC_ComboBoxEditField;
+    combo.rect = QRect(QPoint(), size);
+    const int field =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &combo, QStyle::SC_ComboBoxEditField, this)
+            .width();
+    const QMargins margins = lineEdit()->textMargins();
+    const int needed =
+        fontMetrics().horizontalAdvance(longest) + 4 + margins.left() + margins.right();
+    return size.width() + std::max(0, needed - field);
 }
 
 QSize DatePicker::sizeHint() const

@@ -123,7 +123,8 @@ void TestTranslate::unreadableFileRaises()
         QFAIL("a folder in place of a language file was read");
     } catch (const RuntimeError &error) {
         QVERIFY2(
-            error.message().startsWith("Cannot open file \"" + m_folder->langPath("Russian.lng")),
+            error.message().startsWith("Cannot open file \"" +
+                                       QDir::toNativeSeparators(m_folder->langPath("Russian.lng"))),
             qPrintable(error.message()));
     }
     m_folder->writeBytes("English.lng", QByteArray(LanguageFileMaxBytes + 1, ';'));

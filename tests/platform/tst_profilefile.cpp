@@ -1,5 +1,7 @@
 // Writing INI files: one key changes and everything else stays, encodings are
-// kept, new files are UTF-8 without a mark, and a failed write leaves the file.
+// kept and no character is lost, new files are UTF-8 without a mark (on Windows
+// the locale's code page, or UTF-16LE when it lacks a character), and a failed
+// write leaves the file.
 #include "platform/profilefile.h"
 #include "platform/runtimeerror.h"
 #include "support/languagefolder.h"
@@ -16,7 +18,10 @@ private slots:
     void writingKeepsEverythingElse();
     void keepsTheEncoding_data();
     void keepsTheEncoding();
-    void newFileIsUtf8WithoutMark();
+    void codePageLackingACharacterBecomesUtf16_data();
+    void codePageLackingACharacterBecomesUtf16();
+    void newFileEncoding_data();
+    void newFileEncoding();
     void readsAtMost2047Characters();
     void writesManyKeysInOnePass();
     void unwritableTargetRaisesAndKeepsFile();
@@ -113,17 +118,74 @@ void TestProfileFile::keepsTheEncoding()
                                        encoding));
 }
 
-void TestProfileFile::newFileIsUtf8WithoutMark()
+void TestProfileFile::codePageLackingACharacterBecomesUtf16_data()
 {
+    QTest::addColumn<LanguageFolder::Encoding>("encoding");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("added");
+    using E = LanguageFolder::Encoding;
+    QTest::newRow("1252 gains Cyrillic")
+        << E::Windows1252 << QLocale(QLocale::English) << QStringLiteral("Тяжкое");
+    QTest::newRow("1251 gains a French accent")
+        << E::Windows1251 << QLocale(QLocale::Russian) << QStringLiteral("Délit grave");
+}
+
+// A list kept in one 8-bit code page gains a text of another language (a
+// category written in the interface's language): every character survives.
+void TestProfileFile::codePageLackingACharacterBecomesUtf16()
+{
+    QFETCH(LanguageFolder::Encoding, encoding);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, added);
+    const LanguageFolder folder;
+    const QString before = encoding == LanguageFolder::Encoding::Windows1251
+                               ? QStringLiteral("[previous_conviction]\r\nnote0=Тяжкое\r\n")
+                               : QStringLiteral("[previous_conviction]\r\nnote0=Café\r\n");
+    folder.write("list.har", before, encoding);
+    const QString path = folder.langPath("list.har");
+
+    ProfileFile file = ProfileFile::open(path, 1 << 20, locale);
+    file.setValue("previous_conviction", "heaviness0", added);
+    file.save();
+
+    const QString after = before + "heaviness0=" + added + "\r\n";
+    QCOMPARE(readAll(path), encodeText(after, TextEncoding::Utf16LEWithMark));
+    const ProfileFile reread = ProfileFile::open(path, 1 << 20, locale);
+    QCOMPARE(reread.value(u"previous_conviction", u"heaviness0"), added);
+}
+
+void TestProfileFile::newFileEncoding_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QByteArray>("expected");
+    const QString text("[previous_conviction]\r\ncount=0\r\nheaviness0=Тяжкое\r\n");
+#ifdef Q_OS_WIN
+    // As Windows' profile functions read it: the locale's code page when it
+    // holds the text, else UTF-16LE with the mark.
+    QTest::newRow("Russian: 1251")
+        << QLocale(QLocale::Russian) << encodeText(text, TextEncoding::Windows1251);
+    QTest::newRow("English: UTF-16LE")
+        << QLocale(QLocale::English) << encodeText(text, TextEncoding::Utf16LEWithMark);
+#else
+    QTest::newRow("Russian: UTF-8") << QLocale(QLocale::Russian) << text.toUtf8();
+    QTest::newRow("English: UTF-8") << QLocale(QLocale::English) << text.toUtf8();
+#endif
+}
+
+void TestProfileFile::newFileEncoding()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QByteArray, expected);
     const LanguageFolder folder;
     const QString path = folder.langPath("new.har");
-    ProfileFile file = ProfileFile::open(path, 1 << 20);
+    ProfileFile file = ProfileFile::open(path, 1 << 20, locale);
     QVERIFY(!file.existed());
     file.setValue("previous_conviction", "count", "0");
     file.setValue("previous_conviction", "heaviness0", "Тяжкое");
     file.save();
-    QCOMPARE(readAll(path),
-             QString("[previous_conviction]\r\ncount=0\r\nheaviness0=Тяжкое\r\n").toUtf8());
+    QCOMPARE(readAll(path), expected);
+    QCOMPARE(ProfileFile::open(path, 1 << 20, locale).value(u"previous_conviction", u"heaviness0"),
+             QStringLiteral("Тяжкое"));
 }
 
 void TestProfileFile::readsAtMost2047Characters()

@@ -12,6 +12,7 @@
 
 #ifndef Q_OS_WIN
 #include <iconv.h>
+#include <unistd.h>
 #endif
 
 class TestTextFile : public QObject
@@ -201,8 +202,12 @@ void TestTextFile::missingFileReadsEmpty()
 
 void TestTextFile::unreadableFileRaisesCannotOpen()
 {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps no read permission of the kind Qt sets here");
+#else
     if (geteuid() == 0)
         QSKIP("root reads files whatever their permissions");
+#endif
     const LanguageFolder folder;
     folder.write("locked.lng", "[main]");
     QFile::setPermissions(folder.langPath("locked.lng"), QFileDevice::WriteOwner);

@@ -49,6 +49,15 @@ QByteArray encodeText(const QString &text, LanguageFolder::Encoding encoding)
         }
         return bytes;
     }
+    case Encoding::Windows1252: {
+        // Latin-1's letters sit at their own codes; ASCII stays.
+        QByteArray bytes;
+        for (const QChar ch : text)
+            bytes.append(ch.unicode() >= 0xA0 && ch.unicode() <= 0xFF ? char(ch.unicode())
+                         : ch.unicode() < 0x80                        ? char(ch.unicode())
+                                                                      : '?');
+        return bytes;
+    }
     }
     return {};
 }

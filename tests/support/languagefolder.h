@@ -9,7 +9,14 @@
 class LanguageFolder
 {
 public:
-    enum class Encoding { Utf8WithMark, Utf16LEWithMark, Utf16BEWithMark, Utf8, Windows1251 };
+    enum class Encoding {
+        Utf8WithMark,
+        Utf16LEWithMark,
+        Utf16BEWithMark,
+        Utf8,
+        Windows1251,
+        Windows1252
+    };
 
     LanguageFolder();
 

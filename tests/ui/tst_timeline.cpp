@@ -456,7 +456,7 @@ void TestTimeline::barsLabelledWhereTheLabelFits_data()
     QTest::addColumn<QList<int>>("labelled");
     // Wide, the long bars carry their labels; the bar at the left edge has no room.
     QTest::newRow("wide") << 900 << QList<int>{0, 2};
-    QTest::newRow("narrow") << 150 << QList<int>{};
+    QTest::newRow("narrow") << 80 << QList<int>{};
 }
 
 void TestTimeline::barsLabelledWhereTheLabelFits()
