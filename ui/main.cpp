@@ -598,11 +598,16 @@ void TForm1::dropEvent(QDropEvent *event)
     if (!path)
         return;
     event->acceptProposedAction();
+    openGivenFile(*path);
+}
+
+void TForm1::openGivenFile(const QString &fileName)
+{
     // As if chosen in the open dialog, with the same handling of errors.
     command([&] {
         if (!changesSettled())
             return;
-        open_har(*path);
+        open_har(fileName);
         calc_rec();
     });
 }

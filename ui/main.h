@@ -88,6 +88,10 @@ public:
     // Both make the list's state the saved one, with the file's name in the title.
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
+    // Opens a list the user gave outside the open dialog (dropped on the window,
+    // named on the command line, opened from the file manager) as the open
+    // command does: unsaved changes are settled first, and an error is shown.
+    void openGivenFile(const QString &fileName);
 
     // The edits of the list since it was last saved or opened, which Undo and Redo
     // walk: clean at the saved state.

@@ -1,5 +1,6 @@
 // The question before unsaved changes would be lost, through the real commands:
-// closing the window, Clear data, the sample data and opening another file, each
+// closing the window, Clear data, the sample data and opening another file
+// (through the open dialog, or given by a drop or on the command line), each
 // with every answer. Save saves and goes on, Discard goes on, Cancel stops, and
 // so do a cancelled and a failed save.
 #include "assessment/recordlist.h"
@@ -21,7 +22,7 @@
 
 namespace {
 
-enum class Operation { Close, Clear, Sample, Open };
+enum class Operation { Close, Clear, Sample, Open, OpenGiven };
 
 enum class Answer {
     NoChanges,     // nothing unsaved: no question
@@ -76,10 +77,12 @@ void TestUnsavedChanges::askedBeforeChangesAreLost_data()
 {
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<Answer>("answer");
-    const std::pair<const char *, Operation> operations[] = {{"close", Operation::Close},
-                                                             {"clear data", Operation::Clear},
-                                                             {"sample data", Operation::Sample},
-                                                             {"open", Operation::Open}};
+    const std::pair<const char *, Operation> operations[] = {
+        {"close", Operation::Close},
+        {"clear data", Operation::Clear},
+        {"sample data", Operation::Sample},
+        {"open", Operation::Open},
+        {"open a given file", Operation::OpenGiven}};
     const std::pair<const char *, Answer> answers[] = {{"no changes", Answer::NoChanges},
                                                        {"save", Answer::Save},
                                                        {"save to its file", Answer::SaveToItsFile},
@@ -149,6 +152,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     case Operation::Clear: form.N11->trigger(); break;
     case Operation::Sample: form.N9->trigger(); break;
     case Operation::Open: form.N3->trigger(); break;
+    case Operation::OpenGiven: form.openGivenFile(other); break;
     }
     QCOMPARE(*asked, answer != Answer::NoChanges);
 
@@ -175,6 +179,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
         QVERIFY(form.records().records() != before);
         break;
     case Operation::Open:
+    case Operation::OpenGiven:
         QCOMPARE(form.records().count(), 1);
         QCOMPARE(form.records().at(0).Date, QStringLiteral("05.05.2001"));
         QCOMPARE(form.listFile(), other);
