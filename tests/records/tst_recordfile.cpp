@@ -122,6 +122,7 @@ class TestRecordFile : public QObject
 private slots:
     void roundTripRestoresFiveFields_data();
     void roundTripRestoresFiveFields();
+    void cyrillicPathRoundTrip();
     void writesTheDocumentedKeys();
     void shorterSaveLeavesHigherKeysIgnored();
     void loadsTolerableFiles_data();
@@ -179,6 +180,26 @@ void TestRecordFile::roundTripRestoresFiveFields()
         expected.InForce.clear();
         QCOMPARE(loaded[i], expected);
     }
+}
+
+// A list saved in and opened from a folder and a file named in Cyrillic, as a
+// Russian user's documents are (on Windows through the wide-character file calls).
+void TestRecordFile::cyrillicPathRoundTrip()
+{
+    const ShortDateFormat format = formatFor("ru_RU");
+    const Records records{
+        {format.format(QDate(2009, 4, 7)), "Тяжкое преступление", "No", "Yes", "No", "Yes"}};
+    const LanguageFolder folder;
+    const QString documents = folder.programFolder() + QStringLiteral("/Иван/Документы");
+    QVERIFY(QDir().mkpath(documents));
+    const QString path = documents + QStringLiteral("/список.har");
+    save(path, records, format);
+    QVERIFY(QFileInfo::exists(path));
+    const Records loaded = load(path, format);
+    QCOMPARE(loaded.size(), 1);
+    ConvictionRecord expected = records[0];
+    expected.InForce.clear();
+    QCOMPARE(loaded[0], expected);
 }
 
 void TestRecordFile::writesTheDocumentedKeys()
