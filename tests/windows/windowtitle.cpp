@@ -1,6 +1,7 @@
-// Starts a program, waits for its first visible top-level window, prints the
-// window's title in UTF-8 and closes the window the way a user would; the exit
-// code is the program's. Plain Win32, so that it checks the program and not Qt.
+// Starts a program, waits for its first visible top-level window and for the
+// program to read its messages, prints the window's title in UTF-8 and closes
+// the window the way a user would; the exit code is the program's. Plain Win32,
+// so that it checks the program and not Qt.
 //   kovrant_window_title <program.exe> [arguments...]
 #include <windows.h>
 
@@ -73,6 +74,10 @@ int wmain(int argc, wchar_t *argv[])
         TerminateProcess(process.hProcess, 3);
         return 3;
     }
+    // The window shows before the program has done starting (a list named on its
+    // command line opens after it): a message sent to the window returns once the
+    // program's thread reads its messages, that is once it has done.
+    SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 30000, nullptr);
     std::wstring title(size_t(GetWindowTextLengthW(search.found)) + 1, L'\0');
     title.resize(size_t(GetWindowTextW(search.found, title.data(), int(title.size()))));
     std::printf("%s\n", utf8(title).c_str());
