@@ -23,15 +23,6 @@ bool readsBackAsUtf8(QByteArrayView bytes)
     return !utf8.hasError();
 }
 
-std::optional<EightBitCodePage> codePageOf(TextEncoding encoding)
-{
-    switch (encoding) {
-    case TextEncoding::Windows1251: return EightBitCodePage::Windows1251;
-    case TextEncoding::Windows1252: return EightBitCodePage::Windows1252;
-    default: return std::nullopt;
-    }
-}
-
 } // namespace
 
 ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes, const QLocale &locale)
@@ -47,9 +38,7 @@ ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes, const QLocal
 #ifdef Q_OS_WIN
         // A new file is written in the 8-bit code page, which Windows' profile
         // functions (and programs built on them) read.
-        file.m_encoding = codePageForLocale(locale) == EightBitCodePage::Windows1251
-                              ? TextEncoding::Windows1251
-                              : TextEncoding::Windows1252;
+        file.m_encoding = encodingOfCodePage(codePageForLocale(locale));
 #else
         Q_UNUSED(locale);
 #endif
@@ -79,7 +68,7 @@ void ProfileFile::setValues(const QString &section,
 void ProfileFile::save() const
 {
     const QString text = m_document.toText();
-    const std::optional<EightBitCodePage> codePage = codePageOf(m_encoding);
+    const std::optional<EightBitCodePage> codePage = codePageOfEncoding(m_encoding);
     // A code page that lacks a character would write it as "?": the file becomes
     // UTF-16LE with the mark, the Unicode that Windows' profile functions read.
     if (codePage && !codePageHolds(text, *codePage)) {

@@ -35,6 +35,21 @@ QString decodeAfterMark(QStringDecoder::Encoding encoding, QByteArrayView bytes)
 
 } // namespace
 
+TextEncoding encodingOfCodePage(EightBitCodePage codePage)
+{
+    return codePage == EightBitCodePage::Windows1251 ? TextEncoding::Windows1251
+                                                     : TextEncoding::Windows1252;
+}
+
+std::optional<EightBitCodePage> codePageOfEncoding(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1251: return EightBitCodePage::Windows1251;
+    case TextEncoding::Windows1252: return EightBitCodePage::Windows1252;
+    default: return std::nullopt;
+    }
+}
+
 DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &locale)
 {
     const QByteArrayView view(bytes);
@@ -54,9 +69,7 @@ DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &local
     if (!utf8.hasError())
         return {std::move(text), TextEncoding::Utf8};
     const EightBitCodePage codePage = codePageForLocale(locale);
-    return {decodeCodePage(view, codePage), codePage == EightBitCodePage::Windows1251
-                                                ? TextEncoding::Windows1251
-                                                : TextEncoding::Windows1252};
+    return {decodeCodePage(view, codePage), encodingOfCodePage(codePage)};
 }
 
 QString decodeText(const QByteArray &bytes, const QLocale &locale)
@@ -73,8 +86,8 @@ QByteArray encodeText(const QString &text, TextEncoding encoding)
         return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text);
     case TextEncoding::Utf16BEWithMark:
         return QByteArray("\xFE\xFF") + QStringEncoder(QStringEncoder::Utf16BE)(text);
-    case TextEncoding::Windows1251: return encodeCodePage(text, EightBitCodePage::Windows1251);
-    case TextEncoding::Windows1252: return encodeCodePage(text, EightBitCodePage::Windows1252);
+    case TextEncoding::Windows1251:
+    case TextEncoding::Windows1252: return encodeCodePage(text, *codePageOfEncoding(encoding));
     }
     return text.toUtf8();
 }

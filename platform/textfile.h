@@ -3,10 +3,14 @@
 // the 8-bit code page of the user's locale.
 #pragma once
 
+#include "platform/codepage.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // How a file's text was stored, so that a rewritten file keeps its encoding.
 enum class TextEncoding {
@@ -17,6 +21,11 @@ enum class TextEncoding {
     Windows1251,
     Windows1252
 };
+
+// The encoding of text in an 8-bit code page, and the code page of an encoding
+// (none for the Unicode ones).
+TextEncoding encodingOfCodePage(EightBitCodePage codePage);
+std::optional<EightBitCodePage> codePageOfEncoding(TextEncoding encoding);
 
 struct DecodedText
 {

@@ -45,6 +45,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -221,17 +222,23 @@ bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
     return true;
 }
 
-// Clear data as the user does it: the question about the unsaved list, when it
-// comes, answered with Discard.
-void clearData(TForm1 &form)
+// Clear data as the user does it, the question about the unsaved list, when it
+// comes, handed to answer.
+void clearDataAnswering(TForm1 &form, const std::function<void(QMessageBox &)> &answer)
 {
     if (form.hasUnsavedChanges()) {
-        QTimer::singleShot(0, &form, [] {
+        QTimer::singleShot(0, &form, [answer] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->button(QMessageBox::Discard)->click();
+                answer(*box);
         });
     }
     runCommand(&form, [&] { form.N11Click(); });
+}
+
+// Clear data, discarding the unsaved list.
+void clearData(TForm1 &form)
+{
+    clearDataAnswering(form, [](QMessageBox &box) { box.button(QMessageBox::Discard)->click(); });
 }
 
 // The question Clear data asks over a list with unsaved changes, answered with
@@ -239,13 +246,10 @@ void clearData(TForm1 &form)
 bool shootUnsavedQuestion(TForm1 &form, const QDir &folder, const QString &name)
 {
     bool saved = false;
-    QTimer::singleShot(0, &form, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            saved = save(*box, folder, name);
-            box->button(QMessageBox::Cancel)->click();
-        }
+    clearDataAnswering(form, [&](QMessageBox &box) {
+        saved = save(box, folder, name);
+        box.button(QMessageBox::Cancel)->click();
     });
-    runCommand(&form, [&] { form.N11Click(); });
     if (!saved)
         std::fprintf(stderr, "Clear data did not ask about the unsaved list\n");
     return saved;
