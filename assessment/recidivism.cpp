@@ -249,6 +249,8 @@ Doubts rowDoubts(const RowAssessment &row, const ConvictionRecord &record, QDate
         calculationDate >= row.convictionDate &&
         calculationDate <= row.convictionDate.addDays(appealTermDays(row.convictionDate)))
         doubts |= Doubt::AppealPeriod;
+    if (record.Details.unconfirmed.any())
+        doubts |= Doubt::DetailsUnconfirmed;
     return doubts;
 }
 
@@ -368,6 +370,10 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
         tallies.change(sentenceKey(row, index), row.gravity, countingOf(row, {}), +1);
         row.doubts = rowDoubts(row, record, crime.calculationDate);
         assessment.doubts |= row.doubts;
+        if (record.Details.unconfirmed.any()) {
+            row.unconfirmedDetails = record.Details.unconfirmedPart();
+            row.unconfirmedDetails.unconfirmed = record.Details.unconfirmed;
+        }
     }
     markCountedWith(rows, sentences);
     assessment.tallies = tallies.tallies();

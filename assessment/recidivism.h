@@ -4,6 +4,7 @@
 // Federation).
 #pragma once
 
+#include "assessment/convictiondetails.h"
 #include "assessment/crimecategories.h"
 #include "assessment/expungement.h"
 #include "assessment/sentence.h"
@@ -63,7 +64,7 @@ Q_DECLARE_FLAGS(Article18Clauses, Article18Clause)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Article18Clauses)
 
 // Where an answer rests on a fact not given or on a point where courts differ.
-// The first four belong to rows, the last two to the result.
+// Part 2 (a) and part 3 (a) belong to the result, the others to rows.
 enum class Doubt {
     CrimeDateDecides = 0x1, // the terms from 3 August 2013 would give another answer
     BoundaryDay = 0x2,      // the new crime falls on the day the conviction is expunged
@@ -71,6 +72,7 @@ enum class Doubt {
     AdditionalOutlastedProbation = 0x8, // conditional; the additional punishment ran on
     Part2aEspeciallyGrave = 0x10,       // part 2 (a) read a fortiori for an especially grave crime
     Part3aEspeciallyGravePrior = 0x20,  // part 3 (a) read to count an especially grave prior
+    DetailsUnconfirmed = 0x40,          // the details read from a file may be another conviction's
 };
 Q_DECLARE_FLAGS(Doubts, Doubt)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Doubts)
@@ -102,6 +104,9 @@ struct RowAssessment
     // another row.
     std::optional<int> countedWithRow;
     Doubts doubts;
+    // The details the answer used that may be another conviction's, with whom
+    // they were written for (DetailsUnconfirmed); empty otherwise.
+    ConvictionDetails unconfirmedDetails;
 
     // Counted towards dangerous recidivism (and so towards recidivism too).
     bool tallied() const { return !exclusions; }

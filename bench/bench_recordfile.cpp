@@ -27,7 +27,8 @@ void BM_SaveThenLoad(benchmark::State &state)
     for (auto _ : state) {
         // A new file each time: saving over an old one would measure a merge.
         const QString path = folder.filePath(QStringLiteral("list%1.har").arg(state.iterations()));
-        saveRecordFile(path, records, CurrentCrime{}, RecordTexts{categories, answers}, dateFormat);
+        saveRecordFile(path, records, CurrentCrime{}, RecordTexts{categories, answers},
+                       {categories}, dateFormat);
         benchmark::DoNotOptimize(
             loadRecordFile(path, RecordTexts{categories, answers}, {categories}, dateFormat));
         QFile::remove(path);

@@ -29,6 +29,7 @@ set(KOVRANT_CORE_SOURCES
     assessment/expungement.h assessment/expungement.cpp
     assessment/recidivism.h assessment/recidivism.cpp
     records/filedates.h records/filedates.cpp
+    records/recordencoding.h records/recordencoding.cpp
     records/recordfile.h records/recordfile.cpp
     assessment/sampledata.h assessment/sampledata.cpp
     platform/shell.h

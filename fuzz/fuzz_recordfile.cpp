@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const LoadedRecordFile again = loadRecordFile(file, texts, languages, format);
         return again.records == records && again.newCrime == crime && !again.datesNote;
     };
-    saveRecordFile(copy, records, crime, texts, format);
+    saveRecordFile(copy, records, crime, texts, languages, format);
     FUZZ_CHECK(readsBack(copy));
 
     // Saved over the file it came from, which keeps the rest of its content. A
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                         decoded.encoding == TextEncoding::Windows1252) &&
                        decoded.text.contains(QChar(0xFFFD));
     if (!lossy) {
-        saveRecordFile(path, records, crime, texts, format);
+        saveRecordFile(path, records, crime, texts, languages, format);
         FUZZ_CHECK(readsBack(path));
     }
     return 0;

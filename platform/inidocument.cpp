@@ -123,8 +123,12 @@ IniDocument::scanSection(QStringView section,
         for (qsizetype pos = bodyStart; pos < block.bodyEnd;) {
             const Line line = lineAt(text, pos);
             const auto replaced = m_replaced.find(line.start);
+            if (replaced != m_replaced.end() && !replaced->second) {
+                pos = line.next;
+                continue;
+            }
             const QStringView content = replaced != m_replaced.end()
-                                            ? QStringView(replaced->second)
+                                            ? QStringView(*replaced->second)
                                             : text.sliced(line.start, line.end - line.start);
             if (const auto entry = keyAndValue(content)) {
                 visit(KeyLine{entry->first, entry->second, line.start, nullptr, -1});
@@ -239,7 +243,7 @@ void IniDocument::setValues(const QString &section,
             replaceValue(line, value);
             // The rewritten line is a new string: index the key anew from it.
             KeyLine rewritten = line;
-            const QString &text = line.sourceLine >= 0 ? m_replaced[line.sourceLine]
+            const QString &text = line.sourceLine >= 0 ? *m_replaced[line.sourceLine]
                                                        : line.addedTo->at(line.addedIndex);
             rewritten.key = QStringView(text).first(line.key.size());
             known.insert(CaselessView{rewritten.key}, rewritten);
@@ -249,6 +253,22 @@ void IniDocument::setValues(const QString &section,
         if (!block)
             block = Block{added, 0, 0, false, m_addedSections.size() - 1, 0};
         block->added = added;
+    }
+}
+
+void IniDocument::removeKey(QStringView section, QStringView key)
+{
+    QList<KeyLine> lines;
+    scanSection(section, [&](const KeyLine &line) {
+        if (equalsCaseless(line.key, key))
+            lines.append(line);
+    });
+    // Added lines go from the last, so that the indexes of the others hold.
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (line->sourceLine >= 0)
+            m_replaced[line->sourceLine] = std::nullopt;
+        else
+            line->addedTo->removeAt(line->addedIndex);
     }
 }
 
@@ -285,8 +305,13 @@ QString IniDocument::toText() const
             emitAdded(at, added->second);
             ++added;
         } else {
-            out += replaced->second;
-            pos = lineAt(text, at).end;
+            const Line line = lineAt(text, at);
+            if (replaced->second) {
+                out += *replaced->second;
+                pos = line.end;
+            } else {
+                pos = line.next;
+            }
             ++replaced;
         }
     }

@@ -50,6 +50,10 @@ public:
     // A key new to the section given twice is written twice; the later counts.
     void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
 
+    // Removes every line of the key from the section's counting block; nothing
+    // when it has none.
+    void removeKey(QStringView section, QStringView key);
+
     // The document as text, with the line break it was read with (CRLF for a new
     // document).
     QString toText() const;
@@ -94,7 +98,8 @@ private:
                         const QString &line);
 
     QString m_text;
-    std::map<qsizetype, QString> m_replaced;  // line start -> new content of the line
+    // Line start -> new content of the line; none for a line removed with its break.
+    std::map<qsizetype, std::optional<QString>> m_replaced;
     std::map<qsizetype, QStringList> m_added; // offset in the text -> lines added there
     QList<AddedSection> m_addedSections;
     QString m_lineBreak = QStringLiteral("\r\n");

@@ -46,6 +46,16 @@ ProfileFile ProfileFile::open(const QString &path, qint64 maxBytes, const QLocal
     return file;
 }
 
+ProfileFile ProfileFile::fromDecoded(const QString &path, DecodedText decoded)
+{
+    ProfileFile file;
+    file.m_path = path;
+    file.m_existed = true;
+    file.m_encoding = decoded.encoding;
+    file.m_document = IniDocument::parse(decoded.text);
+    return file;
+}
+
 std::optional<QString> ProfileFile::value(QStringView section, QStringView key) const
 {
     std::optional<QString> found = m_document.value(section, key);
@@ -65,19 +75,33 @@ void ProfileFile::setValues(const QString &section,
     m_document.setValues(section, values);
 }
 
+void ProfileFile::removeKey(QStringView section, QStringView key)
+{
+    m_document.removeKey(section, key);
+}
+
+TextEncoding ProfileFile::encodingOnSave() const
+{
+    return codePageOfEncoding(m_encoding) ? encodingFor(m_document.toText()) : m_encoding;
+}
+
+TextEncoding ProfileFile::encodingFor(const QString &text) const
+{
+    const std::optional<EightBitCodePage> codePage = codePageOfEncoding(m_encoding);
+    if (!codePage)
+        return m_encoding;
+    // A code page that lacks a character would write it as "?": the file becomes
+    // UTF-16LE with the mark, the Unicode that Windows' profile functions read.
+    if (!codePageHolds(text, *codePage))
+        return TextEncoding::Utf16LEWithMark;
+    // Such a file keeps its texts, written with the UTF-8 mark.
+    if (readsBackAsUtf8(encodeText(text, m_encoding)))
+        return TextEncoding::Utf8WithMark;
+    return m_encoding;
+}
+
 void ProfileFile::save() const
 {
     const QString text = m_document.toText();
-    const std::optional<EightBitCodePage> codePage = codePageOfEncoding(m_encoding);
-    // A code page that lacks a character would write it as "?": the file becomes
-    // UTF-16LE with the mark, the Unicode that Windows' profile functions read.
-    if (codePage && !codePageHolds(text, *codePage)) {
-        replaceFileAtomically(m_path, encodeText(text, TextEncoding::Utf16LEWithMark));
-        return;
-    }
-    QByteArray bytes = encodeText(text, m_encoding);
-    // Such a file keeps its texts, written with the UTF-8 mark.
-    if (codePage && readsBackAsUtf8(bytes))
-        bytes = encodeText(text, TextEncoding::Utf8WithMark);
-    replaceFileAtomically(m_path, bytes);
+    replaceFileAtomically(m_path, encodeText(text, encodingFor(text)));
 }

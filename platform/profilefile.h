@@ -21,6 +21,10 @@ public:
     static ProfileFile open(const QString &path, qint64 maxBytes,
                             const QLocale &locale = QLocale::system());
 
+    // An existing file whose bytes the caller read and decoded: a file that
+    // decides its encoding by its own content.
+    static ProfileFile fromDecoded(const QString &path, DecodedText decoded);
+
     QString path() const { return m_path; }
     bool existed() const { return m_existed; }
     TextEncoding encoding() const { return m_encoding; }
@@ -30,6 +34,7 @@ public:
     std::optional<QString> value(QStringView section, QStringView key) const;
     void setValue(const QString &section, const QString &key, const QString &value);
     void setValues(const QString &section, const QList<std::pair<QString, QString>> &values);
+    void removeKey(QStringView section, QStringView key);
 
     // Visits the section's keys in file order with values of at most
     // MaxValueLength characters.
@@ -41,11 +46,19 @@ public:
         });
     }
 
+    // The encoding save() writes the document in as it stands: the one it was
+    // read in, but UTF-16LE with the mark where an 8-bit code page lacks a
+    // character of it, and UTF-8 with the mark where the code page's bytes would
+    // read back as UTF-8. Text in ASCII alone never changes it.
+    TextEncoding encodingOnSave() const;
+
     // Replaces the file with the document in one step: on any failure the file on
     // disk is as it was, and "Unable to write to %s" is raised.
     void save() const;
 
 private:
+    TextEncoding encodingFor(const QString &text) const;
+
     QString m_path;
     bool m_existed = false;
     TextEncoding m_encoding = TextEncoding::Utf8;

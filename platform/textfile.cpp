@@ -50,26 +50,40 @@ std::optional<EightBitCodePage> codePageOfEncoding(TextEncoding encoding)
     }
 }
 
+std::optional<DecodedText> decodeMarkedText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return DecodedText{decodeAfterMark(QStringDecoder::Utf8, bytes.sliced(3)),
+                           TextEncoding::Utf8WithMark};
+    if (bytes.startsWith("\xFF\xFE"))
+        return DecodedText{decodeAfterMark(QStringDecoder::Utf16LE, bytes.sliced(2)),
+                           TextEncoding::Utf16LEWithMark};
+    if (bytes.startsWith("\xFE\xFF"))
+        return DecodedText{decodeAfterMark(QStringDecoder::Utf16BE, bytes.sliced(2)),
+                           TextEncoding::Utf16BEWithMark};
+    return std::nullopt;
+}
+
+std::optional<DecodedText> decodeValidUtf8(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        return std::nullopt;
+    return DecodedText{std::move(text), TextEncoding::Utf8};
+}
+
 DecodedText decodeTextWithEncoding(const QByteArray &bytes, const QLocale &locale)
 {
-    const QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        return {decodeAfterMark(QStringDecoder::Utf8, view.sliced(3)), TextEncoding::Utf8WithMark};
-    if (view.startsWith("\xFF\xFE"))
-        return {decodeAfterMark(QStringDecoder::Utf16LE, view.sliced(2)),
-                TextEncoding::Utf16LEWithMark};
-    if (view.startsWith("\xFE\xFF"))
-        return {decodeAfterMark(QStringDecoder::Utf16BE, view.sliced(2)),
-                TextEncoding::Utf16BEWithMark};
+    if (std::optional<DecodedText> marked = decodeMarkedText(bytes))
+        return std::move(*marked);
     // Unmarked bytes that are valid UTF-8 are UTF-8, the usual encoding today
     // (Windows' own editors write it without a mark); text in an 8-bit code page
     // is almost never valid UTF-8.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(view);
-    if (!utf8.hasError())
-        return {std::move(text), TextEncoding::Utf8};
+    if (std::optional<DecodedText> utf8 = decodeValidUtf8(bytes))
+        return std::move(*utf8);
     const EightBitCodePage codePage = codePageForLocale(locale);
-    return {decodeCodePage(view, codePage), encodingOfCodePage(codePage)};
+    return {decodeCodePage(bytes, codePage), encodingOfCodePage(codePage)};
 }
 
 QString decodeText(const QByteArray &bytes, const QLocale &locale)

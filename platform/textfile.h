@@ -33,6 +33,12 @@ struct DecodedText
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
+// The text after a byte-order mark (EF BB BF UTF-8, FF FE UTF-16LE, FE FF
+// UTF-16BE); none without a mark.
+std::optional<DecodedText> decodeMarkedText(QByteArrayView bytes);
+// Unmarked bytes that are valid UTF-8, as UTF-8; none otherwise.
+std::optional<DecodedText> decodeValidUtf8(QByteArrayView bytes);
+
 // As decodeText, also telling which encoding the bytes were in.
 DecodedText decodeTextWithEncoding(const QByteArray &bytes,
                                    const QLocale &locale = QLocale::system());

@@ -8,6 +8,7 @@
 #include "assessment/recidivism.h"
 #include "platform/runtimeerror.h"
 #include "records/filedates.h"
+#include "records/recordencoding.h"
 
 #include <QList>
 #include <QString>
@@ -56,47 +57,72 @@ struct LoadedRecordFile
     // Set when the file names no date pattern and its dates could be meant
     // otherwise than they were read.
     std::optional<FileDatesNote> datesNote;
+    // The list was changed outside Kovrant since Kovrant saved it: by hand, or by
+    // a writer that knows only the columns (its checksum no longer holds).
+    bool changedOutside = false;
+    // The code page chosen for an older file that names none and is no UTF-8.
+    std::optional<CodePageGuess> codePage;
 };
 
 // Writes, in the records' section, "count", "dateformat" (the pattern of every
 // date written) and each record's keys: its five columns, then the details given
-// (or cleared since the file last held them) and the record they belong to, and
-// "category" with the number of the category its severity names (0 small to 3
-// especially grave, in texts.categories), empty where it names none and the file
-// held one; then, each once given, "inforce", "revokedon", "sentence" (a positive
-// whole number), "additionalend" and "removed". "checksum" last: a digest of the
-// count, the pattern and every record key, which tells a later reader whether a
-// writer that knows none of these keys, or none from "inforce" on, has saved over
-// the list since. The new crime's section holds "dateformat",
-// "category" (empty with no category chosen), "date", "custody" and "negligent".
-// Every date is checked before anything is written ("''%s'' is not a valid
-// date"); the file is then replaced in one step ("Unable to write to %s"), so on
-// any error it stays exactly as it was. Other content of an existing file, keys
-// of higher record numbers and unknown keys of the new crime included, stays.
+// (or cleared since the file last held them), "detailsof" and, with any later
+// detail, "laterdetailsof" (the record the details were written for: this one,
+// or for unconfirmed details the one they were read as written for, empty where
+// unknown), and "category" with the number of the category its severity names
+// (0 small to 3 especially grave, in texts.categories), empty where it names none
+// and the file held one; then, each once given, "inforce", "revokedon",
+// "sentence" (a positive whole number), "additionalend" and "removed". Then
+// "codepage" where the file is written in an 8-bit code page (1251 or 1252; a
+// Unicode file holds none, and a stale one is removed), and "checksum" last: a
+// digest of the count, the pattern and every record key, which tells a later
+// reader whether a writer that knows none of these keys, or only those before
+// "inforce", or all but "laterdetailsof", has saved over the list since. The new
+// crime's section holds "dateformat", "category" (empty with no category
+// chosen), "date", "custody" and "negligent". An existing file is read as
+// loadRecordFile reads it (its code page decided with `languages`), and keeps
+// its encoding. Every date is checked before anything is written ("''%s'' is
+// not a valid date"); the file is then replaced in one step ("Unable to write to
+// %s"), so on any error it stays exactly as it was. Other content of an existing
+// file, keys of higher record numbers and unknown keys of the new crime included,
+// stays.
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
                     const CurrentCrime &newCrime, const RecordTexts &texts,
-                    const ShortDateFormat &dateFormat);
+                    const QList<CrimeCategories> &languages, const ShortDateFormat &dateFormat);
 
-// Reads the records and the new crime of a file. A missing or unreadable file,
-// one larger than RecordFileMaxBytes, one without the records' section, a count
-// larger than the keys the section holds or than RecordFileMaxRecords, or a date
-// that cannot be read raises an error naming the file. A file whose checksum
-// holds is read with its date pattern (one that is no pattern of numbers raises
-// the error) and its category numbers (one outside 0 to 3 too); otherwise its
-// dates are read as FileDateReader::fitting says, and the new crime section, left
-// from another list, is passed over. A severity given by number becomes the
-// current language's text; one given by text alone that is no current category
-// text becomes the current text of the category it names in any language of
-// `languages` (the more serious where they differ); any other text stays. A
-// missing date gives 30 December 1899; a missing severity the record's number;
-// the yes/no fields are whole numbers, any but 0 meaning yes. Details are
-// optional: a missing or empty one is not given, an unreadable date, a
-// punishment number that names no kind or a sentence number that is not a
-// positive whole number raises the same error; a punishment kind that contradicts
-// the custody or reprieve value reads as not given; details that name another
-// record (date and severity) than the one now at their number, as an older
-// reader's save leaves them, are not read, nor are the details from "inforce" on
-// where the checksum is that of a writer that knew only the keys before them. In
+// Reads the records and the new crime of a file, its text decoded as
+// decodeRecordFile says. A missing or unreadable file, one larger than
+// RecordFileMaxBytes, one without the records' section, a count larger than the
+// keys the section holds or than RecordFileMaxRecords, or a date that cannot be
+// read raises an error naming the file.
+//
+// A file whose checksum holds is read with its date pattern (one that is no
+// pattern of numbers raises the error) and its category numbers (one outside 0
+// to 3 too). Where the checksum no longer holds (the list was changed outside
+// Kovrant: changedOutside), or is absent, each is judged on its own: the
+// pattern is kept when every date reads under it, else the dates are read as
+// FileDateReader::fitting says; a category number is kept when the category's
+// text in some language of `languages` is the record's text. The new crime is
+// read wherever the file has its section.
+//
+// A severity given by number becomes the current language's text; one given by
+// text alone that is no current category text becomes the current text of the
+// category it names in any language of `languages` (the more serious where they
+// differ); any other text stays. A missing date gives 30 December 1899; a missing
+// severity the record's number; the yes/no fields are whole numbers, any but 0
+// meaning yes. Details are optional: a missing or empty one is not given, an
+// unreadable date, a punishment number that names no kind or a sentence number
+// that is not a positive whole number raises the same error; a punishment kind
+// that contradicts the custody or reprieve value reads as not given.
+//
+// Details are never dropped: those that may be another record's are read and
+// marked unconfirmed (ConvictionDetails::unconfirmed), with the record they were
+// written for where the file says: the first details where "detailsof" names
+// another record (date and severity as written) than the one now at their
+// number; the later details where "laterdetailsof" does, or where the file does
+// not tell (a writer that knew only the keys before them saved, or the checksum
+// no longer holds and the file has no "laterdetailsof"). An unconfirmed detail's
+// date that the list's pattern does not read is read in the order it fits. In
 // the new crime, an empty category is none chosen and an empty date none given.
 LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
                                 const QList<CrimeCategories> &languages,

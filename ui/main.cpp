@@ -988,7 +988,8 @@ FileChooser &TForm1::fileChooser() const
 void TForm1::save_har(const QString &fileName)
 {
     saveRecordFile(fileName, m_records->records(), currentCrime(),
-                   currentRecordTexts(catalogue(), crimeCategories), m_context.dateFormat);
+                   currentRecordTexts(catalogue(), crimeCategories),
+                   installedCategories(catalogue()), m_context.dateFormat);
     markSaved(fileName);
 }
 

@@ -16,6 +16,8 @@ class TestProfileFile : public QObject
 private slots:
     void writingKeepsEverythingElse_data();
     void writingKeepsEverythingElse();
+    void removingAKeyKeepsEverythingElse_data();
+    void removingAKeyKeepsEverythingElse();
     void keepsTheEncoding_data();
     void keepsTheEncoding();
     void codePageLackingACharacterBecomesUtf16_data();
@@ -86,6 +88,52 @@ void TestProfileFile::writingKeepsEverythingElse()
     QCOMPARE(document.toText(), after);
     QCOMPARE(IniDocument::parse(document.toText()).value(section, key).value_or(QString()),
              QStringLiteral("01.01.2020"));
+}
+
+// A key removed goes with its line and its line break, in the file's text and
+// among the lines written since; nothing else moves.
+void TestProfileFile::removingAKeyKeepsEverythingElse_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("added"); // a key line written before the removal
+    QTest::addColumn<QString>("after");
+    const QString original = "[previous_conviction]\r\ncount=1\r\nCodePage=1251\r\n"
+                             "date0=07.04.2009\r\n[other]\r\ncodepage=kept\r\n";
+    QTest::newRow("a key of the text, any case")
+        << original << ""
+        << "[previous_conviction]\r\ncount=1\r\ndate0=07.04.2009\r\n[other]\r\n"
+           "codepage=kept\r\n";
+    QTest::newRow("a key given twice")
+        << "[previous_conviction]\r\ncodepage=1\r\ncount=1\r\ncodepage=2\r\n"
+        << "codepage"
+        << "[previous_conviction]\r\ncount=1\r\n";
+    QTest::newRow("a key written since") << "[previous_conviction]\r\ncount=1\r\n[other]\r\n"
+                                         << "codepage"
+                                         << "[previous_conviction]\r\ncount=1\r\n[other]\r\n";
+    QTest::newRow("the last line, without a final break")
+        << "[previous_conviction]\ncount=1\ncodepage=1252"
+        << ""
+        << "[previous_conviction]\ncount=1\n";
+    QTest::newRow("no such key: nothing changes") << "[s]\nk=v\n"
+                                                  << ""
+                                                  << "[s]\nk=v\n";
+}
+
+void TestProfileFile::removingAKeyKeepsEverythingElse()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, added);
+    QFETCH(QString, after);
+    IniDocument document = IniDocument::parse(before);
+    if (!added.isEmpty())
+        document.setValues("previous_conviction", {{"count", "1"}, {added, "3"}});
+    document.removeKey(u"previous_conviction", u"codepage");
+    QCOMPARE(document.toText(), after);
+    QCOMPARE(document.value(u"previous_conviction", u"codepage"), std::optional<QString>());
+    // Written again, the key comes back once, where keys are added.
+    document.setValue("previous_conviction", "codepage", "1251");
+    QCOMPARE(IniDocument::parse(document.toText()).keyCount(u"previous_conviction"),
+             IniDocument::parse(after).keyCount(u"previous_conviction") + 1);
 }
 
 void TestProfileFile::keepsTheEncoding_data()

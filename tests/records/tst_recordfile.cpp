@@ -19,6 +19,8 @@ using Dates = QList<QDate>;
 Q_DECLARE_METATYPE(Records)
 Q_DECLARE_METATYPE(ConvictionDetails)
 Q_DECLARE_METATYPE(std::optional<FileDatesNote>)
+Q_DECLARE_METATYPE(std::optional<DetailsOwner>)
+Q_DECLARE_METATYPE(std::optional<CodePageGuess>)
 
 namespace {
 
@@ -31,7 +33,8 @@ Records load(const QString &path, const ShortDateFormat &format = fixtureDateFor
 void save(const QString &path, const Records &records,
           const ShortDateFormat &format = fixtureDateFormat())
 {
-    saveRecordFile(path, records, CurrentCrime{}, fixtureTexts(), format);
+    saveRecordFile(path, records, CurrentCrime{}, fixtureTexts(), {fixtureTexts().categories},
+                   format);
 }
 
 ShortDateFormat formatFor(const char *locale)
@@ -133,7 +136,8 @@ private slots:
     void roundTripKeepsDetails_data();
     void roundTripKeepsDetails();
     void clearedDetailsReplaceSavedOnes();
-    void detailsLeftByAnOlderSaveAreDropped();
+    void outsideEditsKeepDetails_data();
+    void outsideEditsKeepDetails();
     void readsDetailsCautiously_data();
     void readsDetailsCautiously();
     void roundTripKeepsLaterDetails_data();
@@ -151,7 +155,11 @@ private slots:
     void oldFileDatesFitTheirOrder();
     void keysLeftByAnOlderWriterAreNotTrusted();
     void fileWithDetailsReadsAsBefore();
-    void laterDetailsLeftByAnEarlierWriterAreDropped();
+    void laterDetailsLeftByAnEarlierWriterAreKept_data();
+    void laterDetailsLeftByAnEarlierWriterAreKept();
+    void codePageTravelsWithTheFile_data();
+    void codePageTravelsWithTheFile();
+    void staleCodePageIsDropped();
 };
 
 void TestRecordFile::roundTripRestoresFiveFields_data()
@@ -367,34 +375,141 @@ void TestRecordFile::clearedDetailsReplaceSavedOnes()
     QVERIFY(!text.contains("served0") && !text.contains("crimedate1"));
 }
 
-// A reader that knows only the columns deleted the first of two records and
-// saved over the file: the first record's details stay in the file, but they
-// name the record they were written for, and the record now first is another.
-void TestRecordFile::detailsLeftByAnOlderSaveAreDropped()
+// The list every outside edit starts from: two convictions with details, the
+// second with later details too, saved with a new crime.
+Records listBeforeEdits()
 {
+    return {withDetails(conviction("07.04.2009", "grave"), {.crimeDate = QDate(2008, 1, 1),
+                                                            .punishment = PunishmentKind::Custody,
+                                                            .served = QDate(2012, 1, 1)}),
+            withDetails(conviction("05.09.2017", "grave"), {.punishment = PunishmentKind::Custody,
+                                                            .served = QDate(2020, 3, 4),
+                                                            .inForce = QDate(2017, 9, 20),
+                                                            .sentence = 3})};
+}
+
+// The record with its details marked unconfirmed: the first details, the later
+// ones, each written for the owner given (an empty owner: not known).
+ConvictionRecord unconfirmed(ConvictionRecord record, std::optional<DetailsOwner> earlier,
+                             std::optional<DetailsOwner> later)
+{
+    record.Details.unconfirmed = {earlier, later};
+    return record;
+}
+
+// The columns of a record as a writer that knows only them writes them.
+QByteArray columnLines(int number, const ConvictionRecord &record)
+{
+    const QByteArray n = QByteArray::number(number);
+    return "date" + n + "=" + record.Date.toUtf8() + "\r\nheaviness" + n + "=" +
+           record.Severity.toUtf8() + "\r\ndeprivation" + n + "=1\r\ninfancy" + n +
+           "=0\r\nrespite" + n + "=0\r\n";
+}
+
+// A file's lines with the record keys of the given numbers replaced by others.
+QByteArray replacedColumns(QByteArray bytes, const QMap<int, ConvictionRecord> &records)
+{
+    for (auto record = records.cbegin(); record != records.cend(); ++record) {
+        const Records before = listBeforeEdits();
+        const QByteArray old = columnLines(record.key(), before[record.key()]);
+        Q_ASSERT(bytes.contains(old));
+        bytes.replace(old, columnLines(record.key(), record.value()));
+    }
+    return bytes;
+}
+
+// Outside Kovrant, by hand or by a writer that knows fewer keys, a saved list
+// is changed; the details of each row are kept, and those that may belong to
+// another conviction are marked with the conviction they were written for.
+void TestRecordFile::outsideEditsKeepDetails_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Records>("expected");
+    QTest::addColumn<bool>("changedOutside");
+
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    const ConvictionRecord detailed = withDetails(
-        conviction("07.04.2009", "grave"),
-        {.punishment = PunishmentKind::Custody, .served = QDate(2012, 1, 1), .negligent = true});
-    const ConvictionRecord plain = conviction("08.05.2010", "medium");
-    save(path, {detailed, plain});
+    saveRecordFile(path, listBeforeEdits(), GraveCrime, fixtureTexts(), {fixtureTexts().categories},
+                   fixtureDateFormat());
+    const QByteArray saved = readAll(path);
+    const Records before = listBeforeEdits();
+    const DetailsOwner first{QDate(2009, 4, 7), "grave"};
+    const DetailsOwner second{QDate(2017, 9, 5), "grave"};
 
-    ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, fixtureDateFormat().locale());
-    file.setValues(RecordSection, {{"count", "1"},
-                                   {"date0", "08.05.2010"},
-                                   {"heaviness0", "medium"},
-                                   {"deprivation0", "1"},
-                                   {"infancy0", "0"},
-                                   {"respite0", "0"}});
-    file.save();
-    QCOMPARE(load(path), Records{plain});
+    QTest::newRow("as saved") << saved << before << false;
 
-    // Changing the boxes alone leaves the details with their record.
-    file.setValues(RecordSection,
-                   {{"count", "2"}, {"date0", "07.04.2009"}, {"heaviness0", "grave"}});
-    file.save();
-    QCOMPARE(load(path).first(), detailed);
+    ConvictionRecord redated = before[1];
+    redated.Date = "05.09.2019";
+    QTest::newRow("a changed date")
+        << QByteArray(saved).replace("date1=05.09.2017", "date1=05.09.2019")
+        << Records{before[0], unconfirmed(redated, second, second)} << true;
+
+    // The category number left as it was no longer agrees with the text.
+    ConvictionRecord recategorised = before[1];
+    recategorised.Severity = "medium";
+    QTest::newRow("a changed category")
+        << QByteArray(saved).replace("heaviness1=grave", "heaviness1=medium")
+        << Records{before[0], unconfirmed(recategorised, second, second)} << true;
+
+    // A writer that knows only the columns sorted the list, newest first: the
+    // details stay at their numbers.
+    ConvictionRecord newerFirst = before[0];
+    newerFirst.Date = before[1].Date;
+    ConvictionRecord olderSecond = before[1];
+    olderSecond.Date = before[0].Date;
+    QTest::newRow("a reordered list")
+        << replacedColumns(saved, {{0, conviction("05.09.2017", "grave")},
+                                   {1, conviction("07.04.2009", "grave")}})
+        << Records{unconfirmed(newerFirst, first, std::nullopt),
+                   unconfirmed(olderSecond, second, second)}
+        << true;
+
+    // It deleted the first row: the second's columns moved up, the first's
+    // details stayed.
+    ConvictionRecord moved = before[0];
+    moved.Date = before[1].Date;
+    QTest::newRow("a deleted row")
+        << replacedColumns(QByteArray(saved).replace("count=2", "count=1"),
+                           {{0, conviction("05.09.2017", "grave")}})
+        << Records{unconfirmed(moved, first, std::nullopt)} << true;
+
+    // A category number added by hand: kept where it agrees with the text in a
+    // language, passed over (not refused) where it does not.
+    QByteArray handAdded = withoutKeys(saved, "category\\d|checksum", fixtureDateFormat().locale());
+    QTest::newRow("a hand-added category that agrees")
+        << QByteArray(handAdded).replace("respite0=0\r\n", "respite0=0\r\ncategory0=2\r\n")
+        << before << false;
+    QTest::newRow("a hand-added category that disagrees")
+        << QByteArray(handAdded).replace("respite0=0\r\n", "respite0=0\r\ncategory0=9\r\n")
+        << before << false;
+}
+
+void TestRecordFile::outsideEditsKeepDetails()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Records, expected);
+    QFETCH(bool, changedOutside);
+    const LanguageFolder folder;
+    folder.writeBytes("list.har", file);
+    const QString path = folder.langPath("list.har");
+    const LoadedRecordFile loaded =
+        loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, fixtureDateFormat());
+    QCOMPARE(loaded.records, expected);
+    QCOMPARE(loaded.changedOutside, changedOutside);
+    // The new crime is restored, and the dates read as the file names them.
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+
+    // Saved again, the unconfirmed details keep naming whom they were written
+    // for, until the user confirms them; confirmed, they are the row's own.
+    saveRecordFile(path, loaded.records, GraveCrime, fixtureTexts(), {fixtureTexts().categories},
+                   fixtureDateFormat());
+    QCOMPARE(load(path), expected);
+    Records confirmed = expected;
+    for (ConvictionRecord &record : confirmed)
+        record.Details.unconfirmed = {};
+    save(path, confirmed);
+    QCOMPARE(load(path), confirmed);
 }
 
 void TestRecordFile::readsDetailsCautiously_data()
@@ -480,7 +595,7 @@ void TestRecordFile::roundTripKeepsLaterDetails()
                           withDetails(joined, {.sentence = 7})};
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, GraveCrime, fixtureTexts(), format);
+    saveRecordFile(path, records, GraveCrime, fixtureTexts(), {fixtureTexts().categories}, format);
     const LoadedRecordFile loaded =
         loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, format);
     QCOMPARE(loaded.records, records);
@@ -495,22 +610,24 @@ void TestRecordFile::roundTripKeepsLaterDetails()
         "detailsof0=2015-06-15|grave\r\ncategory0=2\r\ninforce0=" + day(2015, 7, 1) +
         "\r\nrevokedon0=" + day(2016, 3, 1) +
         "\r\nsentence0=7\r\nadditionalend0=" + day(2019, 1, 31) +
-        "\r\nremoved0=" + day(2020, 5, 20) + "\r\ndate1=";
+        "\r\nremoved0=" + day(2020, 5, 20) + "\r\nlaterdetailsof0=2015-06-15|grave\r\ndate1=";
     QVERIFY2(text.contains(first), qPrintable(text));
     QVERIFY2(text.contains("detailsof1=2015-06-15|medium\r\ncategory1=1\r\nsentence1=7\r\n"
-                           "checksum="),
+                           "laterdetailsof1=2015-06-15|medium\r\nchecksum="),
              qPrintable(text));
 
     // Read with only the five column keys, as a reader that knows no details.
     QString columns = text;
-    columns.remove(QRegularExpression("(crimedate|punishment|served|probation|revoked|negligent|"
-                                      "detailsof|inforce|revokedon|sentence|additionalend|"
-                                      "removed)\\d+=[^\r]*\r\n"));
+    columns.remove(
+        QRegularExpression("(crimedate|punishment|served|probation|revoked|negligent|"
+                           "laterdetailsof|detailsof|inforce|revokedon|sentence|additionalend|"
+                           "removed)\\d+=[^\r]*\r\n"));
     folder.writeBytes("columns-only.har", columns.toUtf8());
     const Records columnsOnly = load(folder.langPath("columns-only.har"), format);
     QCOMPARE(columnsOnly, (Records{revoked, joined}));
 
-    saveRecordFile(path, {revoked, joined}, GraveCrime, fixtureTexts(), format);
+    saveRecordFile(path, {revoked, joined}, GraveCrime, fixtureTexts(), {fixtureTexts().categories},
+                   format);
     QCOMPARE(load(path, format), (Records{revoked, joined}));
     const QString cleared = QString::fromUtf8(readAll(path));
     QVERIFY2(cleared.contains("category0=2\r\ninforce0=\r\nrevokedon0=\r\nsentence0=\r\n"
@@ -575,7 +692,7 @@ void TestRecordFile::roundTripInEachLanguage()
     const Records records = everyCategory(texts, format);
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, GraveCrime, texts, format);
+    saveRecordFile(path, records, GraveCrime, texts, shipped().everyLanguage(), format);
     const LoadedRecordFile loaded = loadRecordFile(path, texts, shipped().everyLanguage(), format);
     QCOMPARE(loaded.records, records);
     QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
@@ -589,7 +706,7 @@ void TestRecordFile::roundTripInEachLanguage()
                           "\r\ncustody=1\r\nnegligent=0\r\n"));
 
     // A crime with no category chosen and no date keeps both empty.
-    saveRecordFile(path, records, CurrentCrime{}, texts, format);
+    saveRecordFile(path, records, CurrentCrime{}, texts, shipped().everyLanguage(), format);
     QCOMPARE(loadRecordFile(path, texts, shipped().everyLanguage(), format).newCrime,
              std::optional(CurrentCrime{}));
 }
@@ -621,7 +738,7 @@ void TestRecordFile::sameMeaningUnderAnotherLocale()
     const Records records = everyCategory(texts, written);
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, GraveCrime, texts, written);
+    saveRecordFile(path, records, GraveCrime, texts, shipped().everyLanguage(), written);
 
     const LoadedRecordFile loaded = loadRecordFile(path, texts, shipped().everyLanguage(), read);
     QCOMPARE(loaded.records.size(), records.size());
@@ -663,7 +780,7 @@ void TestRecordFile::categoriesOpenInEveryLanguage()
     records.append(conviction(format.format(QDate(2018, 1, 1)), "Кража", writer.answers.yes));
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    saveRecordFile(path, records, GraveCrime, writer, format);
+    saveRecordFile(path, records, GraveCrime, writer, shipped().everyLanguage(), format);
     if (!withNumbers)
         folder.writeBytes("list.har",
                           withoutKeys(readAll(path), "category|checksum", format.locale()));
@@ -770,8 +887,10 @@ void TestRecordFile::oldFileDatesFitTheirOrder()
 }
 
 // A reader that knows none of the new keys saves over a new file under another
-// locale: the date pattern, the category numbers and the new crime left in the
-// file belong to the list it replaced, and are not read.
+// locale. The checksum no longer holds: the category number left in the file no
+// longer agrees with the record's text and is passed over; the date pattern left
+// in it still reads every date, so it is kept, and the note says that the date
+// could be meant the other way; the new crime is restored.
 void TestRecordFile::keysLeftByAnOlderWriterAreNotTrusted()
 {
     const ShortDateFormat french = formatFor("fr_FR");
@@ -779,7 +898,7 @@ void TestRecordFile::keysLeftByAnOlderWriterAreNotTrusted()
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
     saveRecordFile(path, {conviction(french.format(QDate(2019, 3, 12)), "grave")}, GraveCrime,
-                   fixtureTexts(), french);
+                   fixtureTexts(), {fixtureTexts().categories}, french);
 
     ProfileFile file = ProfileFile::open(path, RecordFileMaxBytes, american.locale());
     file.setValues(
@@ -789,9 +908,12 @@ void TestRecordFile::keysLeftByAnOlderWriterAreNotTrusted()
     QVERIFY(QString::fromUtf8(readAll(path)).contains("dateformat=dd/MM/yyyy"));
     const LoadedRecordFile loaded =
         loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, american);
-    QCOMPARE(loaded.records, Records{conviction("3/12/2019", "small")});
-    QCOMPARE(loaded.newCrime, std::optional<CurrentCrime>());
-    QVERIFY(loaded.datesNote.has_value());
+    QCOMPARE(loaded.records, Records{conviction(american.format(QDate(2019, 12, 3)), "small")});
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QVERIFY(loaded.changedOutside);
+    QCOMPARE(loaded.datesNote, std::optional(FileDatesNote{FileDatesNote::Kind::EveryDateAmbiguous,
+                                                           ShortDateFormat::Order::DayMonthYear,
+                                                           "3/12/2019", QDate(2019, 12, 3)}));
 }
 
 // The earlier writer's records as details-list.har holds them, with the new
@@ -820,13 +942,28 @@ void TestRecordFile::fileWithDetailsReadsAsBefore()
 
 // That writer passes over the later details it does not know and rewrites
 // "detailsof" for whichever record it saves at each number: the later details it
-// leaves behind may be another record's, so they are not read (nor checked). Once
-// its checksum no longer holds, they are read as other details are, guarded by
-// "detailsof".
-void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreDropped()
+// leaves behind may be another record's. They are kept, unconfirmed, with the
+// record "laterdetailsof" names, or none where the file has no such key; where
+// it names the record now at their number, they are its own. Once the checksum
+// no longer holds, nothing tells them from details written for their record.
+void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreKept_data()
 {
+    QTest::addColumn<QByteArray>("owner"); // the "laterdetailsof1" line, if any
+    QTest::addColumn<std::optional<DetailsOwner>>("unconfirmedFor");
+    QTest::newRow("no key: not known") << QByteArray() << std::optional(DetailsOwner{});
+    QTest::newRow("another record")
+        << QByteArray("laterdetailsof1=2009-04-07|Тяжкое преступление\r\n")
+        << std::optional(DetailsOwner{QDate(2009, 4, 7), "Тяжкое преступление"});
+    QTest::newRow("this record") << QByteArray("laterdetailsof1=2015-11-30|medium\r\n")
+                                 << std::optional<DetailsOwner>();
+}
+
+void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreKept()
+{
+    QFETCH(QByteArray, owner);
+    QFETCH(std::optional<DetailsOwner>, unconfirmedFor);
     QByteArray bytes = readAll(fixture("details-list.har"));
-    const QByteArray leftBehind = "category1=1\r\nremoved1=1/1/2020\r\nsentence1=0\r\n";
+    const QByteArray leftBehind = "category1=1\r\nremoved1=1/1/2020\r\nsentence1=3\r\n" + owner;
     bytes.replace("category1=1\r\n", leftBehind);
     QVERIFY(bytes.contains(leftBehind));
     const LanguageFolder folder;
@@ -834,17 +971,116 @@ void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreDropped()
     const QString path = folder.langPath("list.har");
     const LoadedRecordFile loaded =
         loadRecordFile(path, fixtureTexts(), {fixtureTexts().categories}, fixtureDateFormat());
-    QCOMPARE(loaded.records, earlierWritersRecords());
+    Records expected = earlierWritersRecords();
+    expected[1].Details.removed = QDate(2020, 1, 1);
+    expected[1].Details.sentence = 3;
+    expected[1].Details.unconfirmed.later = unconfirmedFor;
+    QCOMPARE(loaded.records, expected);
     QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QVERIFY(!loaded.changedOutside);
     QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
 
-    bytes.replace("sentence1=0", "sentence1=3");
     folder.writeBytes("list.har", withoutKeys(bytes, "checksum"));
-    const Records read = load(path);
-    ConvictionDetails expected = earlierWritersRecords()[1].Details;
-    expected.removed = QDate(2020, 1, 1);
-    expected.sentence = 3;
-    QCOMPARE(read[1].Details, expected);
+    expected[1].Details.unconfirmed.later = owner.isEmpty() ? DetailsOwner{} : unconfirmedFor;
+    QCOMPARE(load(path).at(1), expected[1]);
+}
+
+// A list saved under a Russian locale, read under an English and a French one:
+// the file names its 8-bit code page, or an older one is read in the code page
+// under which its categories are an installed language's, with a note.
+void TestRecordFile::codePageTravelsWithTheFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("readUnder");
+    QTest::addColumn<std::optional<CodePageGuess>>("guess");
+
+    const RecordTexts russian = shipped()["Russian"];
+    const ShortDateFormat ru = formatFor("ru_RU");
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    // As a Russian Windows writes a list: in code page 1251, without a mark.
+    folder.writeBytes("list.har", encodeText("; Судимости\r\n[previous_conviction]\r\ncount=0\r\n",
+                                             TextEncoding::Windows1251));
+    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
+                   ru);
+    const QByteArray named = readAll(path);
+    // Saved new under that locale: 1251 on Windows, UTF-8 elsewhere.
+    QFile::remove(path);
+    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
+                   ru);
+    const QByteArray fresh = readAll(path);
+    // As an older version wrote it: no code page named, no checksum.
+    const QByteArray older = withoutKeys(named, "codepage|checksum", ru.locale());
+
+    for (const char *locale : {"en_US", "fr_FR"}) {
+        QTest::addRow("code page named, read under %s", locale)
+            << named << QString(locale) << std::optional<CodePageGuess>();
+        QTest::addRow("saved new, read under %s", locale)
+            << fresh << QString(locale) << std::optional<CodePageGuess>();
+        QTest::addRow("older file, read under %s", locale)
+            << older << QString(locale)
+            << std::optional(CodePageGuess{EightBitCodePage::Windows1251, true});
+    }
+}
+
+void TestRecordFile::codePageTravelsWithTheFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, readUnder);
+    QFETCH(std::optional<CodePageGuess>, guess);
+    const RecordTexts russian = shipped()["Russian"];
+    const ShortDateFormat format = formatFor(readUnder.toLatin1().constData());
+    const LanguageFolder folder;
+    folder.writeBytes("list.har", file);
+    const QString path = folder.langPath("list.har");
+    const LoadedRecordFile loaded =
+        loadRecordFile(path, russian, shipped().everyLanguage(), format);
+    QCOMPARE(loaded.records, everyCategory(russian, format));
+    QCOMPARE(loaded.newCrime, std::optional(GraveCrime));
+    QCOMPARE(loaded.codePage, guess);
+    QCOMPARE(loaded.changedOutside, false);
+    QCOMPARE(loaded.datesNote, std::optional<FileDatesNote>());
+
+    // Saved again under this locale, the file names its code page where it is
+    // in one, and reads back the same anywhere.
+    saveRecordFile(path, loaded.records, GraveCrime, russian, shipped().everyLanguage(), format);
+    const QByteArray saved = readAll(path);
+    const bool eightBit = !decodeMarkedText(saved) && !decodeValidUtf8(saved);
+    QCOMPARE(saved.contains("codepage=1251\r\n"), eightBit);
+    const LoadedRecordFile again =
+        loadRecordFile(path, russian, shipped().everyLanguage(), formatFor("ru_RU"));
+    QCOMPARE(again.records, everyCategory(russian, formatFor("ru_RU")));
+    QCOMPARE(again.codePage, std::optional<CodePageGuess>());
+}
+
+// A file in code page 1251 given a text that code page lacks is written in
+// UTF-16 with its mark: the code page it named no longer holds, and goes.
+void TestRecordFile::staleCodePageIsDropped()
+{
+    const RecordTexts russian = shipped()["Russian"];
+    const ShortDateFormat ru = formatFor("ru_RU");
+    const LanguageFolder folder;
+    const QString path = folder.langPath("list.har");
+    folder.writeBytes("list.har", encodeText("; Судимости\r\n[previous_conviction]\r\ncount=0\r\n",
+                                             TextEncoding::Windows1251));
+    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
+                   ru);
+    QVERIFY(readAll(path).contains("codepage=1251\r\n"));
+
+    Records records = everyCategory(russian, ru);
+    const AnswerTexts &a = russian.answers;
+    records.append(conviction(ru.format(QDate(2018, 1, 1)), "Délit", a.yes, a.no, a.no));
+    saveRecordFile(path, records, GraveCrime, russian, shipped().everyLanguage(), ru);
+    const QByteArray bytes = readAll(path);
+    QVERIFY(bytes.startsWith("\xFF\xFE"));
+    QVERIFY(!decodeText(bytes).contains("codepage"));
+    QCOMPARE(loadRecordFile(path, russian, shipped().everyLanguage(), formatFor("en_US")).records,
+             [&] {
+                 Records read = everyCategory(russian, formatFor("en_US"));
+                 read.append(conviction(formatFor("en_US").format(QDate(2018, 1, 1)), "Délit",
+                                        a.yes, a.no, a.no));
+                 return read;
+             }());
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)

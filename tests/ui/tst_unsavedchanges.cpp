@@ -111,7 +111,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
         {conviction("05.05.2001", form.crimeCategories[Gravity::Small], fixture.text("String.No"),
                     fixture.text("String.No"), fixture.text("String.No"))},
         form.currentCrime(), currentRecordTexts(form.catalogue(), form.crimeCategories),
-        fixture.dateFormat());
+        installedCategories(form.catalogue()), fixture.dateFormat());
 
     // The list as the user left it: one row saved to its file, where it has one,
     // and one row more.
