@@ -98,6 +98,10 @@ TextTable explanationTextTable(ExplanationTexts &t)
         {u"String.DoubtAdditional", into(t.doubtLines[Doubt::AdditionalOutlastedProbation])},
         {u"String.DoubtPart2a", into(t.doubtLines[Doubt::Part2aEspeciallyGrave])},
         {u"String.DoubtPart3a", into(t.doubtLines[Doubt::Part3aEspeciallyGravePrior])},
+        {u"String.RowDoubtDetails", into(t.rowDoubts[Doubt::DetailsUnconfirmed])},
+        {u"String.RowDoubtDetailsUnknown", into(t.detailsUnknownOwner)},
+        {u"String.DoubtDetails", into(t.doubtLines[Doubt::DetailsUnconfirmed])},
+        {u"String.DoubtDetailsUnknown", into(t.detailsLineUnknownOwner)},
         {u"String.FactsGiven", into(t.facts.given)},
         {u"String.CrimeCommitted", intoLabel(t.facts.crimeCommitted)},
         {u"String.SentenceServed", intoLabel(t.facts.served)},
@@ -136,12 +140,10 @@ QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
     return filledText(texts.expungedOn, dateFormat.format(row.expungement.expiry));
 }
 
-QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
+QString factsList(const ConvictionDetails &details, const ExplanationTexts &texts,
                   const ShortDateFormat &dateFormat)
 {
     const FactTexts &words = texts.facts;
-    if (details.isEmpty() || words.given.isEmpty())
-        return {};
     QStringList facts;
     const auto dated = [&](const QString &label, QDate date) {
         if (date.isValid())
@@ -163,7 +165,23 @@ QString factsNote(const ConvictionDetails &details, const ExplanationTexts &text
     if (details.negligent)
         facts.append(words.negligent);
     facts.removeAll(QString());
-    return filledText(words.given, facts.join(QStringLiteral("; ")));
+    return facts.join(QStringLiteral("; "));
+}
+
+QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat)
+{
+    if (details.isEmpty() || texts.facts.given.isEmpty())
+        return {};
+    return filledText(texts.facts.given, factsList(details, texts, dateFormat));
+}
+
+QString detailsOwnerText(const UnconfirmedDetails &unconfirmed, const ShortDateFormat &dateFormat)
+{
+    const std::optional<DetailsOwner> owner = unconfirmed.writtenFor();
+    if (!owner)
+        return {};
+    return dateFormat.format(owner->date) + QStringLiteral(" \u00B7 ") + owner->severity;
 }
 
 QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
@@ -285,6 +303,12 @@ QString doubtNote(const RowAssessment &row, const ConvictionDetails &details,
         case Doubt::AdditionalOutlastedProbation:
             lines.append(filledText(text.value(), dateFormat.format(details.additionalEnd)));
             break;
+        case Doubt::DetailsUnconfirmed: {
+            const QString owner = detailsOwnerText(details.unconfirmed, dateFormat);
+            lines.append(owner.isEmpty() ? texts.detailsUnknownOwner
+                                         : filledText(text.value(), owner));
+            break;
+        }
         default: lines.append(text.value()); break;
         }
     }
@@ -292,12 +316,41 @@ QString doubtNote(const RowAssessment &row, const ConvictionDetails &details,
     return lines.join(u'\n');
 }
 
-QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts)
+namespace {
+
+// A line for each row whose details may be another conviction's: its number,
+// whom they were written for, and the facts in doubt.
+QStringList unconfirmedDetailsLines(const RecidivismAssessment &assessment,
+                                    const ExplanationTexts &texts,
+                                    const ShortDateFormat &dateFormat)
+{
+    QStringList lines;
+    for (const int row : assessment.rowsInDoubt(Doubt::DetailsUnconfirmed)) {
+        const ConvictionDetails &facts = assessment.rows[row].unconfirmedDetails;
+        const QString owner = detailsOwnerText(facts.unconfirmed, dateFormat);
+        const QString number = QString::number(row + 1);
+        const QString list = factsList(facts, texts, dateFormat);
+        lines.append(owner.isEmpty() ? filledText(texts.detailsLineUnknownOwner, number, list)
+                                     : filledText(texts.doubtLines[Doubt::DetailsUnconfirmed],
+                                                  number, owner, list));
+    }
+    lines.removeAll(QString());
+    return lines;
+}
+
+} // namespace
+
+QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts,
+                   const ShortDateFormat &dateFormat)
 {
     QStringList lines;
     for (auto text = texts.doubtLines.cbegin(); text != texts.doubtLines.cend(); ++text) {
         if (!assessment.doubts.testFlag(text.key()) || text.value().isEmpty())
             continue;
+        if (text.key() == Doubt::DetailsUnconfirmed) {
+            lines += unconfirmedDetailsLines(assessment, texts, dateFormat);
+            continue;
+        }
         // The result's own doubts name no rows.
         const QList<int> rows = assessment.rowsInDoubt(text.key());
         if (rows.isEmpty()) {
@@ -317,7 +370,7 @@ QString resultNotices(const RecidivismAssessment &assessment, QDate calculationD
 {
     QStringList lines{datedAfterCrimeLine(assessment, texts),
                       futureCrimeDateLine(calculationDate, texts, dateFormat),
-                      doubtLines(assessment, texts)};
+                      doubtLines(assessment, texts, dateFormat)};
     lines.removeAll(QString());
     return lines.join(u'\n');
 }

@@ -82,7 +82,14 @@ struct ExplanationTexts
     // AdditionalOutlastedProbation: %1 the additional punishment's end.
     QMap<Doubt, QString> rowDoubts;
     // The result's warning lines; a row's doubt names the rows: %1 their numbers.
+    // DetailsUnconfirmed is a line per row: %1 its number, %2 whom the details
+    // were written for, %3 the facts.
     QMap<Doubt, QString> doubtLines;
+    // Details unconfirmed where the file does not say whom they were written
+    // for: the row's note, and its line under the result (%1 its number, %2 the
+    // facts). The row's note with an owner is rowDoubts[DetailsUnconfirmed]: %1 whom.
+    QString detailsUnknownOwner;
+    QString detailsLineUnknownOwner;
     ResultTexts results;
     FactTexts facts;
 };
@@ -100,6 +107,13 @@ QString expungementNote(const RowAssessment &row, const ExplanationTexts &texts,
 // when none is.
 QString factsNote(const ConvictionDetails &details, const ExplanationTexts &texts,
                   const ShortDateFormat &dateFormat);
+// The facts given, in the record dialog's order, joined by "; "; empty when
+// none is.
+QString factsList(const ConvictionDetails &details, const ExplanationTexts &texts,
+                  const ShortDateFormat &dateFormat);
+// Whom details were written for: "05.09.2017 · grave", the category as the file
+// wrote it; empty where the file does not say.
+QString detailsOwnerText(const UnconfirmedDetails &unconfirmed, const ShortDateFormat &dateFormat);
 // The provision the term rests on and the day it runs from; empty without a term.
 QString basisNote(const RowAssessment &row, const ExplanationTexts &texts,
                   const ShortDateFormat &dateFormat);
@@ -126,7 +140,8 @@ QString doubtNote(const RowAssessment &row, const ConvictionDetails &details,
                   const ExplanationTexts &texts, const ShortDateFormat &dateFormat);
 // The warnings that the answer rests on a fact not given or on a point where
 // courts differ, one per line; empty when there is none.
-QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts);
+QString doubtLines(const RecidivismAssessment &assessment, const ExplanationTexts &texts,
+                   const ShortDateFormat &dateFormat);
 // The lines under the result that qualify it, one per line: the convictions
 // dated after the current crime, a date in the future, then the doubts; empty
 // when there is none.

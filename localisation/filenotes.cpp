@@ -14,6 +14,9 @@ TextTable fileNoteTextTable(FileNoteTexts &texts)
         {u"String.MonthDayYear", into(texts.monthFirst)},
         {u"String.FileWithoutNewCrime", into(texts.newCrimeKept)},
         {u"String.UnknownCategoryRows", into(texts.unknownCategory)},
+        {u"String.FileChangedOutside", into(texts.changedOutside)},
+        {u"String.FileCodePageMatched", into(texts.codePageMatched)},
+        {u"String.FileCodePageOfLocale", into(texts.codePageOfLocale)},
     };
 }
 
@@ -30,9 +33,22 @@ QString fileNotesText(const FileNotes &notes, const FileNoteTexts &texts,
         lines.append(
             filledText(text, order, dates->example, dateFormat.format(dates->exampleDate)));
     }
+    if (notes.changedOutside)
+        lines.append(texts.changedOutside);
+    if (const std::optional<CodePageGuess> &guess = notes.codePage) {
+        lines.append(
+            filledText(guess->categoriesMatched ? texts.codePageMatched : texts.codePageOfLocale,
+                       QString::number(codePageNumber(guess->codePage))));
+    }
     if (notes.newCrimeKept)
         lines.append(texts.newCrimeKept);
+    lines.removeAll(QString());
     return lines.join(u'\n');
+}
+
+FileNotes fileNotesOf(const LoadedRecordFile &loaded)
+{
+    return FileNotes{loaded.datesNote, !loaded.newCrime, loaded.changedOutside, loaded.codePage};
 }
 
 QString unknownCategoryText(const RecidivismAssessment &assessment, const FileNoteTexts &texts)

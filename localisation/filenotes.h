@@ -7,6 +7,8 @@
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
 #include "records/filedates.h"
+#include "records/recordencoding.h"
+#include "records/recordfile.h"
 
 #include <QList>
 #include <QString>
@@ -24,6 +26,9 @@ struct FileNoteTexts
     QString monthFirst;      // the order month, day, year
     QString newCrimeKept;
     QString unknownCategory; // %1 the rows' numbers
+    QString changedOutside;
+    QString codePageMatched;  // %1 the code page's number
+    QString codePageOfLocale; // %1 the code page's number
 };
 
 TextTable fileNoteTextTable(FileNoteTexts &texts);
@@ -33,10 +38,17 @@ TextTable fileNoteTextTable(FileNoteTexts &texts);
 struct FileNotes
 {
     std::optional<FileDatesNote> dates;
-    bool newCrimeKept = false; // the file held no new crime for its list
+    bool newCrimeKept = false;   // the file held no new crime for its list
+    bool changedOutside = false; // the list was changed outside Kovrant since it was saved
+    std::optional<CodePageGuess> codePage; // how an older file's code page was chosen
 
-    bool isEmpty() const { return !dates && !newCrimeKept; }
+    bool isEmpty() const { return !dates && !newCrimeKept && !changedOutside && !codePage; }
+
+    friend bool operator==(const FileNotes &, const FileNotes &) = default;
 };
+
+// What a file just read leaves to say.
+FileNotes fileNotesOf(const LoadedRecordFile &loaded);
 
 // The notes, one line each; empty when there are none.
 QString fileNotesText(const FileNotes &notes, const FileNoteTexts &texts,

@@ -2,6 +2,7 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/punishmentboxes.h"
+#include "localisation/explanation.h"
 #include "platform/runtimeerror.h"
 #include "ui/datepicker.h"
 #include "ui/errorhandler.h"
@@ -171,6 +172,10 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
         indented->addWidget(box);
         m_details->addLayout(indented, row++, 0, 1, 2);
     };
+    UnconfirmedNote = named(new QLabel(DetailsPanel), "UnconfirmedDetailsNote");
+    UnconfirmedNote->setWordWrap(true);
+    UnconfirmedNote->hide();
+    wholeRow(UnconfirmedNote);
     wholeRow(CrimeDatePicker);
     wholeRow(InForcePicker);
     m_details->addWidget(SentenceLabel, row, 0);
@@ -383,6 +388,10 @@ void TEdit_frm::setDetails(const ConvictionDetails &details)
     showPunishment(state);
     RevokedBox->setChecked(details.revoked);
     NegligentBox->setChecked(details.negligent);
+    const QString owner = detailsOwnerText(details.unconfirmed, m_dateFormat);
+    UnconfirmedNote->setText(owner.isEmpty() ? m_unconfirmedUnknownText
+                                             : filledText(m_unconfirmedText, owner));
+    UnconfirmedNote->setVisible(details.unconfirmed.any());
     showDetails(!details.isEmpty());
 }
 
@@ -396,6 +405,7 @@ void TEdit_frm::resetDetails()
     showPunishment(state);
     RevokedBox->setChecked(false);
     NegligentBox->setChecked(false);
+    UnconfirmedNote->hide();
     showDetails(false);
 }
 
@@ -594,5 +604,7 @@ TextTable TEdit_frm::textTable()
         {u"String.RevokedOnWithoutRevocation",
          outOfOrder(DatesOutOfOrder::RevokedOnWithoutRevocation)},
         {u"String.RemovedBeforeConviction", outOfOrder(DatesOutOfOrder::RemovedBeforeConviction)},
+        {u"String.DetailsUnconfirmed", into(m_unconfirmedText)},
+        {u"String.DetailsUnconfirmedUnknown", into(m_unconfirmedUnknownText)},
     };
 }

@@ -55,6 +55,9 @@ public:
     QCheckBox *CheckBox2; // committed as a minor
     QCheckBox *CheckBox3; // execution of the sentence was deferred
     QWidget *DetailsPanel;
+    // Over the details read from a file that may be another conviction's: whom
+    // they were written for, and that OK confirms them. Hidden otherwise.
+    QLabel *UnconfirmedNote;
     OptionalDatePicker *CrimeDatePicker;
     OptionalDatePicker *InForcePicker; // the sentence entered into legal force
     QLabel *SentenceLabel;
@@ -143,5 +146,7 @@ private:
     QGridLayout *m_details = nullptr;
     QSize m_detailsGrowth; // what showing the section added to the dialog's size
     std::array<QString, DatesOutOfOrderCount> m_outOfOrderTexts;
+    QString m_unconfirmedText;        // %1: whom the details were written for
+    QString m_unconfirmedUnknownText; // the file does not say whom
     bool m_shownBefore = false;
 };

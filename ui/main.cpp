@@ -1002,7 +1002,7 @@ void TForm1::open_har(const QString &fileName)
     m_records->replaceAll(loaded.records);
     if (loaded.newCrime)
         setNewCrime(*loaded.newCrime);
-    m_fileNotes = FileNotes{loaded.datesNote, !loaded.newCrime};
+    m_fileNotes = fileNotesOf(loaded);
     // Opening is no edit: the history starts again from the file.
     m_history->clear();
     markSaved(fileName);
