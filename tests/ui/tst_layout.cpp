@@ -297,6 +297,8 @@ void TestLayout::nothingClipped()
     form.N11->trigger();
     QCOMPARE(form.ComboBox1->currentIndex(), -1);
     verifyNothingClipped(form, "after Clear data");
+    // A category chosen, whose text the change of language below rewrites.
+    pickEntry(form.ComboBox1, int(Gravity::Small));
 
     form.Edit_frm->show();
     form.Edit_frm->DetailsButton->click();
