@@ -1,6 +1,7 @@
 #include "ui/filechooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 QStringList fileDialogFilters(const QString &pipeText)
 {
@@ -33,6 +34,15 @@ std::optional<QString> runDialog(QWidget *owner, const FileDialogSetup &setup,
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilters(fileDialogFilters(setup.filter));
     dialog.setDefaultSuffix(setup.defaultSuffix);
+    if (!setup.startPath.isEmpty()) {
+        const QFileInfo start(setup.startPath);
+        if (start.isDir()) {
+            dialog.setDirectory(start.absoluteFilePath());
+        } else {
+            dialog.setDirectory(start.absolutePath());
+            dialog.selectFile(start.fileName());
+        }
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

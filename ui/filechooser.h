@@ -9,12 +9,15 @@
 
 class QWidget;
 
-// The title, filter text and default suffix a file dialog is set up with.
+// The title, filter text, default suffix and start a file dialog is set up with.
 struct FileDialogSetup
 {
     QString title;
     QString filter; // "description|pattern|..." as the language file gives it
     QString defaultSuffix = QStringLiteral("har");
+    // The folder the dialog opens in, or a file in it whose name it suggests;
+    // empty: where the dialog would open by itself.
+    QString startPath;
 };
 
 // The filter list of a file dialog from "description|pattern" pairs: each pair

@@ -83,8 +83,10 @@ ReplaceCaseCommand::ReplaceCaseCommand(const char16_t *nameKey,
                                        const CaseState &before, const CaseState &after,
                                        ShowCase show)
     : m_currentTexts(std::move(currentTexts))
-    , m_before{HeldRecords(before.records, m_currentTexts()), before.newCrime, before.fileNotes}
-    , m_after{HeldRecords(after.records, m_currentTexts()), after.newCrime, after.fileNotes}
+    , m_before{HeldRecords(before.records, m_currentTexts()), before.newCrime, before.fileNotes,
+               before.file}
+    , m_after{HeldRecords(after.records, m_currentTexts()), after.newCrime, after.fileNotes,
+              after.file}
     , m_show(std::move(show))
 {
     setText(QString::fromUtf16(nameKey));
@@ -102,7 +104,8 @@ void ReplaceCaseCommand::undo()
 
 void ReplaceCaseCommand::show(const HeldCase &state) const
 {
-    m_show(CaseState{state.records.in(m_currentTexts()), state.newCrime, state.fileNotes});
+    m_show(
+        CaseState{state.records.in(m_currentTexts()), state.newCrime, state.fileNotes, state.file});
 }
 
 TextTable undoTextTable(UndoTexts &texts)

@@ -1,10 +1,10 @@
 // The edits of the list of convictions that can be undone: adding, modifying and
-// deleting a row, and replacing the whole case (clear data, sample data). Each
-// holds its records as values, with the texts of the language they were written
-// in, and writes them back in the language current when it is undone or redone:
-// a change of language between the two does not bring back the old language's
-// texts. A command's text is the language key of its name; the Edit menu looks it
-// up in the current language (undoActionText).
+// deleting a row, and replacing the whole case (clear data, sample data), the
+// list's file with it. Each holds its records as values, with the texts of the
+// language they were written in, and writes them back in the language current
+// when it is undone or redone: a change of language between the two does not
+// bring back the old language's texts. A command's text is the language key of
+// its name; the Edit menu looks it up in the current language (undoActionText).
 #pragma once
 
 #include "assessment/convictionrecord.h"
@@ -94,13 +94,15 @@ private:
     HeldRecords m_record;
 };
 
-// The list, the new crime and what the file last opened left to say: what clear
-// data and sample data replace.
+// The list, the new crime, what the file last opened left to say, and the file
+// the list belongs to: what clear data and sample data replace. Undone, they
+// give the list back its file, and Save writes there again.
 struct CaseState
 {
     QList<ConvictionRecord> records;
     CurrentCrime newCrime;
     FileNotes fileNotes;
+    QString file; // empty: an untitled list
 };
 
 // Replaces the whole case; the window shows a case (its records in the current
@@ -121,6 +123,7 @@ private:
         HeldRecords records;
         CurrentCrime newCrime;
         FileNotes fileNotes;
+        QString file;
     };
     void show(const HeldCase &state) const;
 

@@ -35,6 +35,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -75,6 +76,22 @@ constexpr int ResultFloor = 49;
 const QMargins ResultMargins(16, 6, 16, 6);
 // The rows the list keeps in view, however long the result under it.
 constexpr int ListRowsKept = 5;
+
+// Where the file dialogs about a list start: its folder, and the name of its
+// file under another suffix (the report's "pdf"). Both empty for an untitled
+// list, whose dialogs start where they would by themselves.
+QString folderOf(const QString &listFile)
+{
+    return listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath();
+}
+
+QString withSuffix(const QString &listFile, const QString &suffix)
+{
+    if (listFile.isEmpty())
+        return {};
+    const QFileInfo file(listFile);
+    return QDir(file.absolutePath()).filePath(file.completeBaseName() + u'.' + suffix);
+}
 
 } // namespace
 
@@ -141,7 +158,8 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
 
     resize(ClientSize);
-    m_savedCrime = currentCrime();
+    // The empty untitled list at start has nothing to lose.
+    m_savedPoints.markSaved(currentPoint());
 }
 
 TForm1::~TForm1()
@@ -159,6 +177,7 @@ void TForm1::buildMenus()
     N1 = named(mMenu->addMenu(QString()), "N1");
     N11 = namedAction(N1, "N11");
     N1->addSeparator();
+    SaveAction = namedAction(N1, "SaveAction");
     N50 = namedAction(N1, "N50");
     N3 = namedAction(N1, "N3");
     N51 = namedAction(N1, "N51");
@@ -371,6 +390,7 @@ void TForm1::connectCommands()
     on(N14, &TForm1::Button3Click);
     on(N11, &TForm1::N11Click);
     on(N8, &TForm1::N8Click);
+    on(SaveAction, &TForm1::saveClick);
     on(N50, &TForm1::N50Click);
     on(N3, &TForm1::N3Click);
     on(N51, &TForm1::N51Click);
@@ -390,7 +410,6 @@ void TForm1::connectCommands()
     connect(m_history, &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
     // The title's mark follows the history and the new crime's inputs.
     connect(m_history, &QUndoStack::indexChanged, this, &TForm1::showTitle);
-    connect(m_history, &QUndoStack::cleanChanged, this, &TForm1::showTitle);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::showTitle);
     for (QCheckBox *box : {CheckBox1, CheckBox2})
         connect(box, &QCheckBox::toggled, this, &TForm1::showTitle);
@@ -427,7 +446,9 @@ void TForm1::connectKeyboard()
 {
     // Window-wide keys for the file and help commands and for adding a row.
     N3->setShortcut(QKeySequence::Open);
-    N50->setShortcut(QKeySequence::Save);
+    SaveAction->setShortcut(QKeySequence::Save);
+    // Named outright: Windows has no standard key for Save As.
+    N50->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     N6->setShortcut(QKeySequence::HelpContents);
     N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     CopyAssessment->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -686,6 +707,7 @@ TextTable TForm1::textTable()
         {u"Menu.Exit", textOf(N2)},
         {u"String.LoadFromFileCharacters", textOf(N3)},
         {u"Button.Clear", textOf(N11)},
+        {u"Menu.Save", textOf(SaveAction)},
         {u"String.SaveToFileCharacters", textOf(N50)},
         {u"Menu.ExportReport", textOf(N51)},
         {u"Menu.EditTitle", titleOf(EditMenu)},
@@ -879,8 +901,7 @@ void TForm1::Button1Click()
 {
     Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        m_history->push(
-            std::make_unique<AddRecordCommand>(editedList(), Edit_frm->record()).release());
+        pushEdit(std::make_unique<AddRecordCommand>(editedList(), Edit_frm->record()));
     calc_rec();
 }
 
@@ -899,9 +920,7 @@ void TForm1::Button2Click()
         ConvictionRecord fields = Edit_frm->record();
         fields.InForce = m_records->at(row).InForce;
         if (fields != m_records->at(row))
-            m_history->push(
-                std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(fields))
-                    .release());
+            pushEdit(std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(fields)));
     }
     calc_rec();
 }
@@ -912,7 +931,7 @@ void TForm1::Button3Click()
         const QModelIndex focus = ListView1->currentIndex();
         const int row = focus.isValid() ? focus.row()
                                         : ListView1->selectionModel()->selectedRows().first().row();
-        m_history->push(std::make_unique<DeleteRecordCommand>(editedList(), row).release());
+        pushEdit(std::make_unique<DeleteRecordCommand>(editedList(), row));
         // The view selects the next row by itself; a second Delete must not
         // delete it.
         ListView1->clearSelection();
@@ -925,12 +944,15 @@ void TForm1::N11Click()
 {
     if (!changesSettled())
         return;
-    // The first category is chosen, the custody box stays as it is.
+    // An untitled empty list, no category chosen as at the first start, the
+    // custody box as it is. It has nothing to lose: a saved point of its own.
     CurrentCrime crime = currentCrime();
-    crime.gravity = ComboBox1->count() > 0 ? std::optional(Gravity(0)) : std::nullopt;
+    crime.gravity = std::nullopt;
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
-    replaceCase(ClearCommandKey, CaseState{{}, crime, {}});
+    replaceCase(ClearCommandKey, CaseState{{}, crime, {}, {}});
+    m_savedPoints.markSaved(currentPoint());
+    showTitle();
     calc_rec();
 }
 
@@ -1003,16 +1025,39 @@ void TForm1::open_har(const QString &fileName)
     if (loaded.newCrime)
         setNewCrime(*loaded.newCrime);
     m_fileNotes = fileNotesOf(loaded);
-    // Opening is no edit: the history starts again from the file.
+    // Opening is no edit: the history starts again from the file, and no point
+    // saved before is one it can reach.
     m_history->clear();
+    m_savedPoints.clear();
     markSaved(fileName);
+}
+
+void TForm1::saveClick()
+{
+    saveList();
 }
 
 void TForm1::N50Click()
 {
+    saveListAs();
+}
+
+bool TForm1::saveList()
+{
+    if (m_listFile.isEmpty())
+        return saveListAs();
+    save_har(m_listFile);
+    return true;
+}
+
+bool TForm1::saveListAs()
+{
     SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
-    if (const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD))
+    SD.startPath = m_listFile;
+    const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD);
+    if (fileName)
         save_har(*fileName);
+    return fileName.has_value();
 }
 
 void TForm1::N3Click()
@@ -1020,6 +1065,7 @@ void TForm1::N3Click()
     if (!changesSettled())
         return;
     od.title = catalogue().Translate(QStringLiteral("Button.Open"));
+    od.startPath = folderOf(m_listFile);
     if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
         open_har(*fileName);
         calc_rec();
@@ -1070,10 +1116,12 @@ void TForm1::N9Click()
     crime.gravity = Gravity::Grave;
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
+    // An untitled list: no file holds it, and Save asks where to write it.
     replaceCase(SampleCommandKey,
                 CaseState{sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat,
                                         crime.calculationDate),
                           crime,
+                          {},
                           {}});
     // The rows added enable Modify and Delete, as rows added one by one did.
     applyEnablingRule(false);
@@ -1093,8 +1141,9 @@ void TForm1::N51Click()
 {
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
-    if (const std::optional<QString> path =
-            fileChooser().chooseFileToSave(this, reportFileDialogSetup(catalogue())))
+    FileDialogSetup setup = reportFileDialogSetup(catalogue());
+    setup.startPath = withSuffix(m_listFile, setup.defaultSuffix);
+    if (const std::optional<QString> path = fileChooser().chooseFileToSave(this, setup))
         writeReport(*path, currentReportContent());
 }
 
@@ -1109,9 +1158,14 @@ void TForm1::copyAssessmentClick()
     QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
 }
 
+ListPoint TForm1::currentPoint() const
+{
+    return ListPoint{m_listFile, m_history->index(), currentCrime()};
+}
+
 bool TForm1::hasUnsavedChanges() const
 {
-    return !m_history->isClean() || currentCrime() != m_savedCrime;
+    return !m_savedPoints.isSaved(currentPoint());
 }
 
 bool TForm1::changesSettled()
@@ -1119,28 +1173,17 @@ bool TForm1::changesSettled()
     if (!hasUnsavedChanges())
         return true;
     switch (askAboutUnsavedChanges(this, m_unsavedTexts, m_listFile)) {
-    case UnsavedChoice::Save: return saveChanges();
+    case UnsavedChoice::Save: return saveList();
     case UnsavedChoice::Discard: return true;
     case UnsavedChoice::Cancel: break;
     }
     return false;
 }
 
-bool TForm1::saveChanges()
-{
-    if (m_listFile.isEmpty()) {
-        N50Click();
-        return !hasUnsavedChanges();
-    }
-    save_har(m_listFile);
-    return true;
-}
-
 void TForm1::markSaved(const QString &fileName)
 {
     m_listFile = fileName;
-    m_savedCrime = currentCrime();
-    m_history->setClean();
+    m_savedPoints.markSaved(currentPoint());
     showTitle();
 }
 
@@ -1190,11 +1233,12 @@ EditedList TForm1::editedList()
 
 CaseState TForm1::caseState() const
 {
-    return CaseState{m_records->records(), currentCrime(), m_fileNotes};
+    return CaseState{m_records->records(), currentCrime(), m_fileNotes, m_listFile};
 }
 
 void TForm1::showCase(const CaseState &state)
 {
+    m_listFile = state.file;
     m_fileNotes = state.fileNotes;
     m_records->replaceAll(state.records);
     setNewCrime(state.newCrime);
@@ -1202,9 +1246,13 @@ void TForm1::showCase(const CaseState &state)
 
 void TForm1::replaceCase(const char16_t *nameKey, const CaseState &after)
 {
-    m_history->push(std::make_unique<ReplaceCaseCommand>(
-                        nameKey,
-                        [this] { return currentRecordTexts(catalogue(), crimeCategories); },
-                        caseState(), after, [this](const CaseState &state) { showCase(state); })
-                        .release());
+    pushEdit(std::make_unique<ReplaceCaseCommand>(
+        nameKey, [this] { return currentRecordTexts(catalogue(), crimeCategories); }, caseState(),
+        after, [this](const CaseState &state) { showCase(state); }));
+}
+
+void TForm1::pushEdit(std::unique_ptr<QUndoCommand> edit)
+{
+    m_savedPoints.discardBeyond(m_history->index());
+    m_history->push(edit.release()); // the history owns it
 }

@@ -14,9 +14,12 @@
 #include "ui/listcommands.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
+#include "ui/savedpoints.h"
 #include "ui/unsavedchanges.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class DatePicker;
 class FittedHeader;
@@ -35,6 +38,7 @@ class QSplitter;
 class QStatusBar;
 class QTabWidget;
 class QTableView;
+class QUndoCommand;
 class QUndoStack;
 class RecordList;
 class TAboutFrm;
@@ -85,7 +89,8 @@ public:
     // Writes the list and the new crime to a record file / replaces the list with
     // a file's records, and the new crime with the file's where it has one; what
     // the file leaves to say shows under the result until the list is replaced.
-    // Both make the list's state the saved one, with the file's name in the title.
+    // Both make the file the list's own, in the title, holding the list as it is;
+    // opening also starts the history again. A failed save changes neither.
     void save_har(const QString &fileName);
     void open_har(const QString &fileName);
     // Opens a list the user gave outside the open dialog (dropped on the window,
@@ -93,17 +98,18 @@ public:
     // command does: unsaved changes are settled first, and an error is shown.
     void openGivenFile(const QString &fileName);
 
-    // The edits of the list since it was last saved or opened, which Undo and Redo
-    // walk: clean at the saved state.
+    // The edits of the list since it was last opened, which Undo and Redo walk.
     QUndoStack &history() const { return *m_history; }
-    // The record file the list was last saved to or opened from; empty before that.
+    // The record file the list belongs to, which Save writes: the file it was last
+    // saved to or opened from, or the one an undo gave back; empty for an untitled
+    // list (at start, after Clear data and the sample data).
     const QString &listFile() const { return m_listFile; }
-    // The list or the new crime differs from the last file saved or opened (or
-    // from the empty start).
+    // The list or the new crime differs from what the list's file holds; an
+    // untitled list, from the empty list it was at start or after Clear data.
     bool hasUnsavedChanges() const;
-    // With unsaved changes, asks whether to save them first: true when what would
-    // lose them may go on (saved or discarded), false when the user cancels or the
-    // save is cancelled; a failed save raises.
+    // With unsaved changes, asks whether to save them first, naming the file Save
+    // would write: true when what would lose them may go on (saved or discarded),
+    // false when the user cancels or the save is cancelled; a failed save raises.
     bool changesSettled();
 
     // The file base of the language the selector names (by its own name or its
@@ -119,7 +125,8 @@ public:
     void Button3Click(); // delete
     void N11Click();     // clear data
     void N8Click();      // about
-    void N50Click();     // save to a record file
+    void saveClick();    // save to the list's own file, asking for one when untitled
+    void N50Click();     // save as: to a record file the user names
     void N3Click();      // load from a record file
     void N51Click();     // export a report of the assessment
     void N6Click();      // help contents
@@ -144,7 +151,8 @@ public:
     QMenuBar *mMenu;
     QMenu *N1;
     QAction *N11;
-    QAction *N50;
+    QAction *SaveAction; // save to the list's own file
+    QAction *N50;        // save as
     QAction *N3;
     QAction *N51; // export report
     QAction *N2;
@@ -274,10 +282,17 @@ private:
     void showCase(const CaseState &state);
     // Replaces the case through an undoable command named by the key.
     void replaceCase(const char16_t *nameKey, const CaseState &after);
-    // Saves to the list's file, or asks for one when it has none: false when cancelled.
-    bool saveChanges();
-    // The list as it is now is the saved one, in the given file.
+    // Saves to the list's file, or asks for one when it has none / always asks for
+    // a file: false when the user cancels; a failed save raises.
+    bool saveList();
+    bool saveListAs();
+    // The list as it is now is the given file's own, and what it holds.
     void markSaved(const QString &fileName);
+    // Where the list stands: its file, the history's index and the new crime.
+    ListPoint currentPoint() const;
+    // Pushes an edit onto the history, forgetting the points saved beyond the
+    // index it is pushed at, as the history forgets the edits there.
+    void pushEdit(std::unique_ptr<QUndoCommand> edit);
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
     void command(Command &&run);
@@ -299,7 +314,7 @@ private:
     FileNotes m_fileNotes;
     QUndoStack *m_history;
     QString m_listFile;
-    CurrentCrime m_savedCrime; // the new crime as last saved or opened
+    SavedPoints m_savedPoints; // where each file holds the list as it was
     QString m_caption;         // the window's title without the list's file
     UndoTexts m_undoTexts;
     UnsavedChangesTexts m_unsavedTexts;

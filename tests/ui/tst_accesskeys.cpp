@@ -1,7 +1,7 @@
 // Access keys and shortcuts: every menu, the main window and the record dialog
 // give each of their texts a different access key in every language; Alt and a
-// menu's key, or F10, open the menu bar; a label's key focuses its input; Export,
-// Clear data and Language have keys of their own.
+// menu's key, or F10, open the menu bar; a label's key focuses its input; Save,
+// Save as, Export, Clear data and Language have keys of their own.
 #include "programfixture.h"
 
 #include "assessment/recordlist.h"
@@ -189,6 +189,12 @@ void TestAccessKeys::commandsHaveShortcuts()
     QCOMPARE(form.records().count(), 0);
     QCOMPARE(form.N11->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     QCOMPARE(form.N51->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    QCOMPARE(form.SaveAction->shortcut(), QKeySequence(QKeySequence::Save));
+    // Named outright: Windows gives Save As no standard key.
+    QCOMPARE(form.N50->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    // Save comes before Save as in the File menu.
+    const QList<QAction *> fileMenu = form.N1->actions();
+    QCOMPARE(fileMenu.indexOf(form.SaveAction) + 1, fileMenu.indexOf(form.N50));
     QVERIFY(fixture.errors.isEmpty());
 }
 

@@ -1,25 +1,68 @@
 // The File and Help menu commands through the main window: saving and loading
-// record files, help contents, the web and mail links, and the sample case.
+// record files (Save in the list's own file, Save as always asking, the file
+// dialogs starting at the list), help contents, the web and mail links, and the
+// sample case.
 #include "assessment/recordlist.h"
+#include "localisation/assessmenttexts.h"
 #include "programfixture.h"
+#include "records/recordfile.h"
 #include "ui/filechooser.h"
 #include "ui/languageselector.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTableView>
 #include <QtTest>
+
+namespace {
+
+const QString ClientList = QString::fromUtf8("Иванов дело.har");
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
+{
+    return int(loadRecordFile(path, currentRecordTexts(form.catalogue(), form.crimeCategories),
+                              installedCategories(form.catalogue()), fixture.dateFormat())
+                   .records.size());
+}
+
+void activate(TForm1 &form)
+{
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.ListView1->setFocus();
+}
+
+} // namespace
 
 class TestCommands : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void filterTextBecomesDialogFilters_data();
     void filterTextBecomesDialogFilters();
+    void fileDialogOpensAtItsStart_data();
+    void fileDialogOpensAtItsStart();
     void saveThenLoadRestoresTheListAndRecomputes();
+    void saveKeys_data();
+    void saveKeys();
+    void dialogsStartAtTheList_data();
+    void dialogsStartAtTheList();
+    void failedSaveKeepsTheListsFile_data();
+    void failedSaveKeepsTheListsFile();
     void cancelledDialogsDoNothing();
     void damagedFileLeavesTheList();
     void helpOpensTheManualOfTheLanguage_data();
@@ -33,6 +76,9 @@ private slots:
 
 private:
     static void addRow(TForm1 &form, const ConvictionRecord &record);
+    // One row saved through Save as: the list's own file.
+    static void giveTheListAFile(ProgramFixture &fixture, TForm1 &form, const QString &path);
+    QTemporaryDir m_qtSettings; // where Qt's file dialog keeps its history
     // Writes a first page of the manual for each language code into the program folder.
     static void writeManuals(const ProgramFixture &fixture, const QStringList &codes);
     static QString manualIndex(const ProgramFixture &fixture, const QString &code);
@@ -41,6 +87,25 @@ private:
 void TestCommands::addRow(TForm1 &form, const ConvictionRecord &record)
 {
     form.records().append(record);
+}
+
+void TestCommands::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_qtSettings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_qtSettings.path());
+}
+
+void TestCommands::giveTheListAFile(ProgramFixture &fixture, TForm1 &form, const QString &path)
+{
+    addRow(form, {"07.04.2023",
+                  form.crimeCategories[Gravity::Grave],
+                  fixture.text("String.Yes"),
+                  fixture.text("String.No"),
+                  fixture.text("String.No"),
+                  {}});
+    fixture.fileChooser.answer = path;
+    form.N50->trigger();
+    QCOMPARE(form.listFile(), path);
 }
 
 void TestCommands::filterTextBecomesDialogFilters_data()
@@ -63,6 +128,46 @@ void TestCommands::filterTextBecomesDialogFilters()
     QFETCH(QString, text);
     QFETCH(QStringList, filters);
     QCOMPARE(fileDialogFilters(text), filters);
+}
+
+void TestCommands::fileDialogOpensAtItsStart_data()
+{
+    QTest::addColumn<QString>("start"); // in the temporary folder; empty: the folder
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("suggested"); // the name in the dialog's name field
+    QTest::newRow("open: the list's folder") << "" << false << "";
+    QTest::newRow("save as: the list's name") << ClientList << true << ClientList;
+    QTest::newRow("export: a name not written yet")
+        << QString::fromUtf8("Иванов дело.pdf") << true << QString::fromUtf8("Иванов дело.pdf");
+}
+
+// The desktop's dialog itself, as the program shows it, cancelled.
+void TestCommands::fileDialogOpensAtItsStart()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, saving);
+    QFETCH(QString, suggested);
+    const QTemporaryDir dir;
+    QFile list(dir.filePath(ClientList));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.close();
+    const FileDialogSetup setup{"Title", "Lists|*.har", "har",
+                                start.isEmpty() ? dir.path() : dir.filePath(start)};
+
+    QString folder;
+    QString name;
+    const auto ran = whenModal<QFileDialog>(this, [&](QFileDialog &dialog) {
+        folder = dialog.directory().absolutePath();
+        const auto *nameField = dialog.findChild<QLineEdit *>("fileNameEdit");
+        name = nameField != nullptr ? nameField->text() : QStringLiteral("(no name field)");
+    });
+    DialogFileChooser chooser;
+    const std::optional<QString> chosen = saving ? chooser.chooseFileToSave(nullptr, setup)
+                                                 : chooser.chooseFileToOpen(nullptr, setup);
+    QVERIFY(*ran);
+    QVERIFY(!chosen);
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(name, suggested);
 }
 
 void TestCommands::saveThenLoadRestoresTheListAndRecomputes()
@@ -105,6 +210,143 @@ void TestCommands::cancelledDialogsDoNothing()
     QCOMPARE(form.records().count(), 1);
     QVERIFY(fixture.errors.isEmpty());
     QVERIFY(QDir(fixture.folder().programFolder()).entryList({"*.har"}).isEmpty());
+}
+
+void TestCommands::saveKeys_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("titled"); // the list has a file of its own
+    QTest::addColumn<bool>("asks");
+    const int save = Qt::ControlModifier;
+    const int saveAs = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+S, a list from a file: written in place") << save << true << false;
+    QTest::newRow("Ctrl+S, an untitled list: a name asked") << save << false << true;
+    QTest::newRow("Ctrl+Shift+S, a list from a file: a name asked") << saveAs << true << true;
+    QTest::newRow("Ctrl+Shift+S, an untitled list: a name asked") << saveAs << false << true;
+}
+
+void TestCommands::saveKeys()
+{
+    QFETCH(int, modifiers);
+    QFETCH(bool, titled);
+    QFETCH(bool, asks);
+    const QTemporaryDir dir;
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString own = dir.filePath(ClientList);
+    if (titled)
+        giveTheListAFile(fixture, form, own);
+    const QByteArray ownBefore = bytesOf(own);
+    // A second row and a change of the new crime, unsaved.
+    addRow(form, {"01.02.2010",
+                  form.crimeCategories[Gravity::Medium],
+                  fixture.text("String.Yes"),
+                  fixture.text("String.No"),
+                  fixture.text("String.No"),
+                  {}});
+    form.CheckBox1->click();
+    QVERIFY(form.hasUnsavedChanges());
+
+    const QString chosen = dir.filePath(QString::fromUtf8("другое.har"));
+    fixture.fileChooser.answer = chosen;
+    fixture.fileChooser.questions = 0;
+    fixture.fileChooser.lastSetup = {};
+    activate(form);
+    QTest::keyClick(&form, Qt::Key_S, Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(fixture.fileChooser.questions, asks ? 1 : 0);
+    const QString written = asks ? chosen : own;
+    QCOMPARE(rowsInFile(form, fixture, written), form.records().count());
+    QCOMPARE(form.listFile(), written);
+    QVERIFY(!form.hasUnsavedChanges());
+    QCOMPARE(shownTitle(form),
+             QFileInfo(written).fileName() + " — " + fixture.text("Caption.Kovrant_MainForm"));
+    if (asks) {
+        // Save as suggests the list's own name, in its folder.
+        QCOMPARE(fixture.fileChooser.lastSetup.title, fixture.text("Button.SaveAs"));
+        QCOMPARE(fixture.fileChooser.lastSetup.startPath, titled ? own : QString());
+        QCOMPARE(bytesOf(own), ownBefore);
+    }
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestCommands::dialogsStartAtTheList_data()
+{
+    QTest::addColumn<int>("key"); // with Ctrl
+    QTest::addColumn<bool>("titled");
+    QTest::addColumn<QString>("start"); // in the list's folder; empty: the folder
+    QTest::newRow("open, a list from a file: its folder") << int(Qt::Key_O) << true << "";
+    QTest::newRow("export, a list from a file: its name as a PDF")
+        << int(Qt::Key_E) << true << QString::fromUtf8("Иванов дело.pdf");
+    QTest::newRow("open, an untitled list: the dialog's own choice")
+        << int(Qt::Key_O) << false << "";
+    QTest::newRow("export, an untitled list: the dialog's own choice")
+        << int(Qt::Key_E) << false << "";
+}
+
+void TestCommands::dialogsStartAtTheList()
+{
+    QFETCH(int, key);
+    QFETCH(bool, titled);
+    QFETCH(QString, start);
+    const QTemporaryDir dir;
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    if (titled)
+        giveTheListAFile(fixture, form, dir.filePath(ClientList));
+    fixture.fileChooser.answer.reset();
+    fixture.fileChooser.questions = 0;
+    activate(form);
+    QTest::keyClick(&form, Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(fixture.fileChooser.questions, 1);
+    const QString expected =
+        !titled ? QString() : (start.isEmpty() ? dir.path() : dir.filePath(start));
+    QCOMPARE(fixture.fileChooser.lastSetup.startPath, expected);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestCommands::failedSaveKeepsTheListsFile_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("titled");
+    QTest::addColumn<bool>("folderGone"); // else the name chosen lies under a plain file
+    const int save = Qt::ControlModifier;
+    const int saveAs = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+S, the list's folder gone") << save << true << true;
+    QTest::newRow("Ctrl+Shift+S, a name under a plain file") << saveAs << true << false;
+    QTest::newRow("Ctrl+S untitled, a name under a plain file") << save << false << false;
+}
+
+// The error is shown, and the list keeps its file and its mark of unsaved changes.
+void TestCommands::failedSaveKeepsTheListsFile()
+{
+    QFETCH(int, modifiers);
+    QFETCH(bool, titled);
+    QFETCH(bool, folderGone);
+    const QTemporaryDir dir;
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString own = dir.filePath("folder/" + ClientList);
+    QVERIFY(QDir().mkpath(dir.filePath("folder")));
+    if (titled)
+        giveTheListAFile(fixture, form, own);
+    form.CheckBox1->click();
+    if (folderGone)
+        QVERIFY(QDir(dir.filePath("folder")).removeRecursively());
+    QFile plain(dir.filePath("plain.txt"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    fixture.fileChooser.answer = dir.filePath("plain.txt/list.har");
+    const QString fileBefore = form.listFile();
+    const QString titleBefore = shownTitle(form);
+    QVERIFY(titleBefore.contains('*'));
+
+    activate(form);
+    QTest::keyClick(&form, Qt::Key_S, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(fixture.errors.size(), 1);
+    QCOMPARE(form.listFile(), fileBefore);
+    QVERIFY(form.hasUnsavedChanges());
+    QCOMPARE(shownTitle(form), titleBefore);
 }
 
 void TestCommands::damagedFileLeavesTheList()

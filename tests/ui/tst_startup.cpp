@@ -258,6 +258,8 @@ void TestStartup::firstShowingFillsTheWindows()
         {about.Comments->text(), "String.AuthorQuennard"},
         {form.N1->title(), "Menu.Files"},
         {form.N11->text(), "Button.Clear"},
+        {form.SaveAction->text(), "Menu.Save"},
+        {form.N50->text(), "String.SaveToFileCharacters"},
         {form.N2->text(), "Menu.Exit"},
         {form.N20->title(), "Menu.Options"},
         {form.N21->title(), "Menu.Language"},

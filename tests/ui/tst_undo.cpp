@@ -1,8 +1,11 @@
 // Undo and redo through the real commands: each edit of the list undone and
-// redone, the title's mark of unsaved changes, and a change of language, which
-// is no edit and leaves the history working in the new language.
+// redone, the title's mark of unsaved changes, the list's file given back with
+// the rows Clear data and the sample data replaced, and a change of language,
+// which is no edit and leaves the history working in the new language.
 #include "assessment/recordlist.h"
+#include "localisation/assessmenttexts.h"
 #include "programfixture.h"
+#include "records/recordfile.h"
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
@@ -123,6 +126,9 @@ private slots:
     void eachEditUndoneAndRedone_data();
     void eachEditUndoneAndRedone();
     void titleMarksUnsavedChanges();
+    void undoGivesBackTheFile_data();
+    void undoGivesBackTheFile();
+    void editAfterUndoIsNotTheSavedList();
     void languageSwitchIsNoEdit();
     void undoAfterLanguageSwitchWritesTheNewLanguage_data();
     void undoAfterLanguageSwitchWritesTheNewLanguage();
@@ -136,17 +142,19 @@ void TestUndo::eachEditUndoneAndRedone_data()
 {
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<QString>("undoText");
-    QTest::newRow("add") << Edit::Add << "&Undo add";
-    QTest::newRow("modify") << Edit::Modify << "&Undo modify";
-    QTest::newRow("delete") << Edit::Delete << "&Undo delete";
-    QTest::newRow("clear data") << Edit::Clear << "&Undo clear data";
-    QTest::newRow("sample data") << Edit::Sample << "&Undo sample data";
+    QTest::addColumn<bool>("unsaved"); // after the edit: a cleared list has nothing to lose
+    QTest::newRow("add") << Edit::Add << "&Undo add" << true;
+    QTest::newRow("modify") << Edit::Modify << "&Undo modify" << true;
+    QTest::newRow("delete") << Edit::Delete << "&Undo delete" << true;
+    QTest::newRow("clear data") << Edit::Clear << "&Undo clear data" << false;
+    QTest::newRow("sample data") << Edit::Sample << "&Undo sample data" << true;
 }
 
 void TestUndo::eachEditUndoneAndRedone()
 {
     QFETCH(Edit, edit);
     QFETCH(QString, undoText);
+    QFETCH(bool, unsaved);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
     startSavedCase(fixture, form, m_dir.filePath("case.har"));
@@ -157,7 +165,7 @@ void TestUndo::eachEditUndoneAndRedone()
     const Shown edited = shown(form);
     const std::unique_ptr<char[]> description(toString(edited)); // QTest's toString allocates
     QVERIFY2(edited != saved, description.get());
-    QVERIFY(form.hasUnsavedChanges());
+    QCOMPARE(form.hasUnsavedChanges(), unsaved);
     QVERIFY(form.UndoAction->isEnabled());
     QVERIFY(!form.RedoAction->isEnabled());
     QCOMPARE(form.UndoAction->text(), undoText);
@@ -171,7 +179,7 @@ void TestUndo::eachEditUndoneAndRedone()
 
     form.RedoAction->trigger();
     QCOMPARE(shown(form), edited);
-    QVERIFY(form.hasUnsavedChanges());
+    QCOMPARE(form.hasUnsavedChanges(), unsaved);
     QVERIFY(fixture.errors.isEmpty());
     QCOMPARE(form.history().count(), 1);
 }
@@ -211,7 +219,7 @@ void TestUndo::titleMarksUnsavedChanges()
     // Saving marks the history clean where it stands; opening starts it again.
     form.N50->trigger();
     QCOMPARE(shownTitle(form), "list.har — " + caption);
-    QVERIFY(form.history().isClean());
+    QVERIFY(!form.hasUnsavedChanges());
     form.RedoAction->trigger();
     QCOMPARE(shownTitle(form), "list.har* — " + caption);
     form.UndoAction->trigger();
@@ -221,6 +229,87 @@ void TestUndo::titleMarksUnsavedChanges()
     QVERIFY(!form.UndoAction->isEnabled());
     QVERIFY(!form.RedoAction->isEnabled());
     QCOMPARE(shownTitle(form), "list.har — " + caption);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+void TestUndo::undoGivesBackTheFile_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<bool>("changedFirst");    // a row added, not saved, before the edit
+    QTest::addColumn<QString>("untitledMark"); // the title's mark after the edit
+    QTest::newRow("clear data") << Edit::Clear << false << "";
+    QTest::newRow("clear data over a change") << Edit::Clear << true << "";
+    QTest::newRow("sample data") << Edit::Sample << false << "*";
+    QTest::newRow("sample data over a change") << Edit::Sample << true << "*";
+}
+
+// Clear data and the sample data leave an untitled list; undone, the rows come
+// back with their file, saved where the file holds them and marked where it does
+// not, and Save writes that file again without asking.
+void TestUndo::undoGivesBackTheFile()
+{
+    QFETCH(Edit, edit);
+    QFETCH(bool, changedFirst);
+    QFETCH(QString, untitledMark);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString caption = fixture.text("Caption.Kovrant_MainForm");
+    const QString file = m_dir.filePath("identity.har");
+    startSavedCase(fixture, form, file);
+    if (changedFirst)
+        makeEdit(form, Edit::Add);
+    const Shown before = shown(form);
+    const QString fileTitle = QString("identity.har%1 — ").arg(changedFirst ? "*" : "") + caption;
+    QCOMPARE(shownTitle(form), fileTitle);
+
+    if (changedFirst)
+        answerUnsavedChanges(&form, QMessageBox::Discard);
+    makeEdit(form, edit);
+    QVERIFY(form.listFile().isEmpty());
+    QCOMPARE(shownTitle(form), caption + untitledMark);
+
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.ListView1->setFocus();
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(shown(form), before);
+    QCOMPARE(form.listFile(), file);
+    QCOMPARE(shownTitle(form), fileTitle);
+
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(form.listFile().isEmpty());
+    QCOMPARE(shownTitle(form), caption + untitledMark);
+
+    QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+    const int asked = fixture.fileChooser.questions;
+    QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(fixture.fileChooser.questions, asked);
+    QCOMPARE(shownTitle(form), "identity.har — " + caption);
+    const LoadedRecordFile written =
+        loadRecordFile(file, currentRecordTexts(form.catalogue(), form.crimeCategories),
+                       installedCategories(form.catalogue()), fixture.dateFormat());
+    QCOMPARE(written.records.size(), before.records.size());
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+// An edit pushed after an undo takes the place of the one undone: at the index
+// the file was saved at, the list is another than the one the file holds.
+void TestUndo::editAfterUndoIsNotTheSavedList()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QString caption = fixture.text("Caption.Kovrant_MainForm");
+    startSavedCase(fixture, form, m_dir.filePath("branch.har"));
+    makeEdit(form, Edit::Add);
+    form.SaveAction->trigger();
+    QCOMPARE(form.history().index(), 1);
+    QCOMPARE(shownTitle(form), "branch.har — " + caption);
+
+    form.UndoAction->trigger();
+    makeEdit(form, Edit::Delete);
+    QCOMPARE(form.history().index(), 1);
+    QVERIFY(form.hasUnsavedChanges());
+    QCOMPARE(shownTitle(form), "branch.har* — " + caption);
     QVERIFY(fixture.errors.isEmpty());
 }
 

@@ -2,7 +2,9 @@
 // closing the window, Clear data, the sample data and opening another file
 // (through the open dialog, or given by a drop or on the command line), each
 // with every answer. Save saves and goes on, Discard goes on, Cancel stops, and
-// so do a cancelled and a failed save.
+// so do a cancelled and a failed save. Clear data and the sample data leave an
+// untitled list; the question names the file Save would write, none for an
+// untitled list, and a client's file is never written with what replaced it.
 #include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/assessmenttexts.h"
@@ -14,6 +16,7 @@
 #include "ui/datepicker.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QMessageBox>
@@ -71,6 +74,7 @@ private slots:
     void askedBeforeChangesAreLost_data();
     void askedBeforeChangesAreLost();
     void questionNamesTheFileInTheLanguage();
+    void clientsFileSurvivesSampleThenClear();
 };
 
 void TestUnsavedChanges::askedBeforeChangesAreLost_data()
@@ -125,6 +129,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
         addThroughDialog(form, QDate(2024, 1, 15));
     QCOMPARE(form.hasUnsavedChanges(), answer != Answer::NoChanges);
     const QList<ConvictionRecord> before = form.records().records();
+    const QString fileBefore = form.listFile();
 
     // The file dialogs' answers: Save As's first, where it is asked, then Open's.
     const QString savedAs = dir.filePath("saved.har");
@@ -168,15 +173,24 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     if (!goesOn(answer)) {
         QVERIFY(form.isVisible());
         QCOMPARE(form.records().records(), before);
+        QCOMPARE(form.listFile(), fileBefore);
         QVERIFY(form.hasUnsavedChanges());
         return;
     }
     switch (operation) {
     case Operation::Close: QVERIFY(!form.isVisible()); break;
-    case Operation::Clear: QCOMPARE(form.records().count(), 0); break;
+    case Operation::Clear:
+        // An untitled empty list: nothing to lose.
+        QCOMPARE(form.records().count(), 0);
+        QVERIFY(form.listFile().isEmpty());
+        QVERIFY(!form.hasUnsavedChanges());
+        break;
     case Operation::Sample:
+        // An untitled list no file holds.
         QVERIFY(form.records().count() > 0);
         QVERIFY(form.records().records() != before);
+        QVERIFY(form.listFile().isEmpty());
+        QVERIFY(form.hasUnsavedChanges());
         break;
     case Operation::Open:
     case Operation::OpenGiven:
@@ -222,6 +236,82 @@ void TestUnsavedChanges::questionNamesTheFileInTheLanguage()
              std::pair(filledText(russian("String.UnsavedQuestionFile"), "list.har"), buttons));
     // Cancelled: nothing cleared.
     QCOMPARE(form.records().count(), 2);
+    QVERIFY(fixture.errors.isEmpty());
+}
+
+// Open a client's list, insert the sample data and discard the change, then
+// Clear data and press Enter on the question: Save, its default, must not write
+// the sample rows over the client's file. The sample list is untitled: the
+// question names no file, and Save asks for one.
+void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
+{
+    const QTemporaryDir dir;
+    ProgramFixture fixture;
+    fixture.storeLanguage("Russian");
+    TForm1 &form = fixture.startShown();
+    const LanguageTexts russian(fixture.folder(), "Russian");
+    const QString client = dir.filePath(QString::fromUtf8("Иванов дело.har"));
+    saveRecordFile(client,
+                   {conviction("05.05.2001", form.crimeCategories[Gravity::Small],
+                               russian("String.No"), russian("String.No"), russian("String.No"))},
+                   form.currentCrime(), currentRecordTexts(form.catalogue(), form.crimeCategories),
+                   installedCategories(form.catalogue()), fixture.dateFormat());
+    QFile clientFile(client);
+    QVERIFY(clientFile.open(QIODevice::ReadOnly));
+    const QByteArray clientBytes = clientFile.readAll();
+    clientFile.close();
+    const auto unchanged = [&] {
+        QFile file(client);
+        return file.open(QIODevice::ReadOnly) && file.readAll() == clientBytes;
+    };
+
+    fixture.fileChooser.answer = client;
+    form.N3->trigger();
+    QCOMPARE(form.listFile(), client);
+    // A change of the user's, discarded when the sample data come.
+    form.CheckBox1->click();
+    const auto discarded = answerUnsavedChanges(&form, QMessageBox::Discard);
+    form.N9->trigger();
+    QVERIFY(*discarded);
+    QVERIFY(form.listFile().isEmpty());
+    QCOMPARE(shownTitle(form), russian("Caption.Kovrant_MainForm") + "*");
+    const QList<ConvictionRecord> sample = form.records().records();
+
+    // Enter on Clear data's question: Save asks for a name, and a cancel in the
+    // file chooser writes nothing and clears nothing.
+    const auto pressEnter = [&form](QString &question) {
+        return whenModal<QMessageBox>(&form, [&question](QMessageBox &box) {
+            question = box.text();
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+    };
+    QString question;
+    fixture.fileChooser.answer.reset();
+    fixture.fileChooser.questions = 0;
+    const auto asked = pressEnter(question);
+    form.N11->trigger();
+    QVERIFY(*asked);
+    QCOMPARE(question, russian("String.UnsavedQuestion"));
+    QCOMPARE(fixture.fileChooser.questions, 1);
+    QVERIFY(fixture.fileChooser.lastSetup.startPath.isEmpty());
+    QVERIFY(unchanged());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QFileInfo(client).fileName()});
+    QCOMPARE(form.records().records(), sample);
+    QVERIFY(form.listFile().isEmpty());
+    QVERIFY(form.hasUnsavedChanges());
+
+    // Enter again, a new name given: the sample goes there, then the list clears.
+    const QString named = dir.filePath(QString::fromUtf8("образец.har"));
+    fixture.fileChooser.answer = named;
+    const auto askedAgain = pressEnter(question);
+    form.N11->trigger();
+    QVERIFY(*askedAgain);
+    QCOMPARE(fixture.fileChooser.questions, 2);
+    QCOMPARE(rowsInFile(form, fixture, named), sample.size());
+    QVERIFY(unchanged());
+    QCOMPARE(form.records().count(), 0);
+    QVERIFY(form.listFile().isEmpty());
+    QVERIFY(!form.hasUnsavedChanges());
     QVERIFY(fixture.errors.isEmpty());
 }
 
