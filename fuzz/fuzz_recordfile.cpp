@@ -8,6 +8,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
 #include "platform/textfile.h"
+#include "records/recordencoding.h"
 #include "records/recordfile.h"
 
 #include <QDir>
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const QList<ConvictionRecord> &records = loaded.records;
-    const DecodedText decoded = decodeTextWithEncoding(bytes, russian);
+    // Decoded as the reader decides: the mark, the named code page, UTF-8, the categories.
+    const DecodedText decoded = decodeRecordFile(bytes, languages, russian).decoded;
     const IniDocument document = IniDocument::parse(decoded.text);
     FUZZ_CHECK(records.size() <= document.keyCount(RecordSection));
     for (const ConvictionRecord &record : std::as_const(records)) {

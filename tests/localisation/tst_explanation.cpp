@@ -11,6 +11,8 @@ Q_DECLARE_METATYPE(Records)
 Q_DECLARE_METATYPE(RecidivismKind)
 Q_DECLARE_METATYPE(ConvictionDetails)
 
+Q_DECLARE_METATYPE(UnconfirmedDetails)
+
 namespace {
 
 ExplanationTexts fixtureWords()
@@ -118,6 +120,8 @@ private slots:
     void horizonAgreesWithTheDayItNames();
     void factsNoteNamesEveryFact_data();
     void factsNoteNamesEveryFact();
+    void unconfirmedDetailsNameTheirRowAndFacts_data();
+    void unconfirmedDetailsNameTheirRowAndFacts();
 };
 
 void TestExplanation::rowNotes_data()
@@ -444,6 +448,48 @@ void TestExplanation::factsNoteNamesEveryFact()
     words.facts.additionalEnd = "additional";
     words.facts.removed = "removed";
     QCOMPARE(factsNote(details, words, fixtureDateFormat()), note);
+}
+
+// Details that may be another conviction's: the row's note says whom they were
+// written for, and the line under the result names the row and the facts in
+// doubt, the later details alone where only they are.
+void TestExplanation::unconfirmedDetailsNameTheirRowAndFacts_data()
+{
+    QTest::addColumn<UnconfirmedDetails>("unconfirmed");
+    QTest::addColumn<QString>("rowNote");
+    QTest::addColumn<QString>("resultLine");
+    const DetailsOwner owner{QDate(2017, 9, 5), "grave"};
+    QTest::newRow("own details: nothing") << UnconfirmedDetails{} << ""
+                                          << "";
+    QTest::newRow("all, written for another")
+        << UnconfirmedDetails{owner, owner} << "written for 05.09.2017 \u00B7 grave"
+        << "no. 2 for 05.09.2017 \u00B7 grave: sentence 3; custody; served 04.03.2020";
+    QTest::newRow("the later ones, whom not known")
+        << UnconfirmedDetails{std::nullopt, DetailsOwner{}} << "whom unknown"
+        << "no. 2, whom unknown: sentence 3";
+}
+
+void TestExplanation::unconfirmedDetailsNameTheirRowAndFacts()
+{
+    QFETCH(UnconfirmedDetails, unconfirmed);
+    QFETCH(QString, rowNote);
+    QFETCH(QString, resultLine);
+    ExplanationTexts words = detailWords();
+    words.rowDoubts[Doubt::DetailsUnconfirmed] = "written for %1";
+    words.detailsUnknownOwner = "whom unknown";
+    words.doubtLines[Doubt::DetailsUnconfirmed] = "no. %1 for %2: %3";
+    words.detailsLineUnknownOwner = "no. %1, whom unknown: %2";
+    words.facts.sentence = "sentence";
+    ConvictionRecord doubted = withDetails(
+        conviction("05.09.2019", "grave"),
+        {.punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3});
+    doubted.Details.unconfirmed = unconfirmed;
+    const Records records{conviction("07.04.2009", "grave"), doubted};
+    const RecidivismAssessment assessment =
+        assess(records, fixtureCrime("grave", true, QDate(2021, 1, 1)));
+    QCOMPARE(assessment.rows[1].doubts.testFlag(Doubt::DetailsUnconfirmed), unconfirmed.any());
+    QCOMPARE(doubtNote(assessment.rows[1], doubted.Details, words, fixtureDateFormat()), rowNote);
+    QCOMPARE(doubtLines(assessment, words, fixtureDateFormat()), resultLine);
 }
 
 QTEST_GUILESS_MAIN(TestExplanation)
