@@ -12,9 +12,12 @@
 // instead, named main_dark_en.png, main_2x_en.png and so on.
 #include "assessment/recordlist.h"
 #include "catalogue/uLocalize.h"
+#include "localisation/assessmenttexts.h"
+#include "localisation/filenotes.h"
 #include "platform/languagesetting.h"
 #include "platform/shortdateformat.h"
 #include "platform/typeddate.h"
+#include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
@@ -342,6 +345,53 @@ bool shootRussianFile(TForm1 &form, const QDir &output, const QString &name)
     return save(form, output, name);
 }
 
+// A list Kovrant saved, then changed in a text editor (the second conviction's
+// date): opened, its second row is marked and the result names the details to
+// check; the row's tooltip, and its dialog with the note over the details.
+bool shootOutsideEdit(TForm1 &form, const QDir &output, const QString &suffix)
+{
+    clearData(form);
+    const RecordTexts texts = currentRecordTexts(form.catalogue(), form.crimeCategories);
+    const QString grave = form.crimeCategories[Gravity::Grave];
+    const AnswerTexts &a = texts.answers;
+    const ShortDateFormat &format = form.context().dateFormat;
+    const QString written = format.format(QDate(2017, 9, 5));
+    const QString edited = format.format(QDate(2019, 9, 5));
+    ConvictionRecord second{written, grave, a.yes, a.no, a.no, {}, {}};
+    second.Details = {
+        .punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3};
+    const QList<ConvictionRecord> records{
+        {format.format(QDate(2009, 4, 7)), grave, a.yes, a.no, a.no, {}, {}}, second};
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("list.har"));
+    bool saved = false;
+    runCommand(&form, [&] {
+        saveRecordFile(path, records, {Gravity::Grave, true, QDate(2021, 6, 1), false}, texts,
+                       installedCategories(form.catalogue()), format);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite))
+            return;
+        QByteArray bytes = file.readAll();
+        bytes.replace("date1=" + written.toUtf8(), "date1=" + edited.toUtf8());
+        file.resize(0);
+        saved = file.write(bytes) == bytes.size();
+    });
+    if (!saved) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    form.openGivenFile(path);
+    saved = save(form, output, QStringLiteral("outside_edit_%1.png").arg(suffix));
+    saved =
+        saveWithTooltip(form, output, QStringLiteral("outside_edit_tooltip_%1.png").arg(suffix)) &&
+        saved;
+    TEdit_frm &dialog = *form.Edit_frm;
+    runCommand(&form, [&] { dialog.showRecord(form.records().at(1), a); });
+    saved = save(dialog, output, QStringLiteral("outside_edit_record_%1.png").arg(suffix)) && saved;
+    dialog.hide();
+    return saved;
+}
+
 // The main window, the record dialog with every fact and with a typed text that
 // is not a date, the result with warnings and the timeline again, in
 // a variant of the desktop ("dark", "2x"), their names carrying it.
@@ -362,6 +412,7 @@ bool shootVariant(TForm1 &form, const ShortDateFormat &format, const QDir &outpu
     dialog.hide();
     saved = shootDoubtfulResult(form, output, name("warning")) && saved;
     saved = shootTimeline(form, TenConvictions, output, name("timeline_ten"), 3) && saved;
+    saved = shootOutsideEdit(form, output, variant + u'_' + suffix) && saved;
     return saved;
 }
 
@@ -445,6 +496,7 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     saved = shootTimeline(*form, ThirtyYears, output,
                           QStringLiteral("timeline_thirty_%1.png").arg(suffix)) &&
             saved;
+    saved = shootOutsideEdit(*form, output, suffix) && saved;
     if (suffix != u"ru")
         saved =
             shootRussianFile(*form, output, QStringLiteral("russian_file_%1.png").arg(suffix)) &&
