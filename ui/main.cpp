@@ -1,9 +1,9 @@
 #include "ui/main.h"
 
 #include "assessment/recordlist.h"
-#include "assessment/sampledata.h"
 #include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
+#include "document/sampledata.h"
 #include "localisation/LoadLang.h"
 #include "localisation/assessmentcopy.h"
 #include "localisation/assessmenttexts.h"

@@ -1,4 +1,4 @@
-#include "assessment/sampledata.h"
+#include "document/sampledata.h"
 
 #include "platform/shortdateformat.h"
 
