@@ -41,11 +41,6 @@ LanguageCatalogue::LanguageCatalogue(QString programFolder, QLocale locale)
 {
 }
 
-void LanguageCatalogue::setProgramFolder(const QString &folder)
-{
-    m_programFolder = folder;
-}
-
 QString LanguageCatalogue::langFolder() const
 {
     return QDir(m_programFolder).filePath(QStringLiteral("lang"));

@@ -34,7 +34,6 @@ public:
     explicit LanguageCatalogue(QString programFolder, QLocale locale = QLocale::system());
 
     QString programFolder() const { return m_programFolder; }
-    void setProgramFolder(const QString &folder);
     QString langFolder() const;
 
     // The current language's text for "Section.Name", else the default language's,
