@@ -147,6 +147,10 @@ void TestCommands::fileDialogOpensAtItsStart()
     QFETCH(QString, start);
     QFETCH(bool, saving);
     QFETCH(QString, suggested);
+#ifdef Q_OS_WIN
+    QSKIP("Windows shows a file dialog of its own, whose folder and name field Qt does not "
+          "expose; the start path it is given is checked with the scripted chooser");
+#endif
     const QTemporaryDir dir;
     QFile list(dir.filePath(ClientList));
     QVERIFY(list.open(QIODevice::WriteOnly));
