@@ -100,8 +100,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_context(context)
     , m_desktopShell(std::make_unique<DesktopShell>())
     , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
-    , m_records(new RecordList(this))
-    , m_history(new QUndoStack(this))
+    , m_document(
+          new ListDocument({[this] { return currentRecordTexts(catalogue(), crimeCategories); },
+                            [this] { return installedCategories(catalogue()); }},
+                           context.dateFormat, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -158,15 +160,13 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
 
     resize(ClientSize);
-    // The empty untitled list at start has nothing to lose.
-    m_savedPoints.markSaved(currentPoint());
 }
 
 TForm1::~TForm1()
 {
     setMessageLanguage({});
     // The history empties itself as it goes, with reports to a window half gone.
-    m_history->disconnect();
+    history().disconnect();
 }
 
 void TForm1::buildMenus()
@@ -251,7 +251,7 @@ void TForm1::buildConvictionsGroup()
     // The designed widths are the columns' floors; the columns fill the list.
     m_columnHeader = new FittedHeader(ListView1);
     ListView1->setHorizontalHeader(m_columnHeader);
-    ListView1->setModel(m_records);
+    ListView1->setModel(&records());
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -308,7 +308,7 @@ void TForm1::buildConvictionsGroup()
     PageControl1->setDocumentMode(true);
     PageControl1->addTab(ListView1, QString());
     Timeline1 = named(
-        new Timeline(*m_records, *ListView1->selectionModel(), m_context.dateFormat, PageControl1),
+        new Timeline(records(), *ListView1->selectionModel(), m_context.dateFormat, PageControl1),
         "Timeline1");
     connect(this, &TForm1::assessed, Timeline1, &Timeline::showAssessment);
     PageControl1->addTab(Timeline1, QString());
@@ -404,16 +404,23 @@ void TForm1::connectCommands()
     connect(N2, &QAction::triggered, this, &QWidget::close);
     on(UndoAction, &TForm1::undoEdit);
     on(RedoAction, &TForm1::redoEdit);
-    connect(m_history, &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
-    connect(m_history, &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
+    connect(&history(), &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
+    connect(&history(), &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
+    connect(&history(), &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
+    connect(&history(), &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
     // The title's mark follows the history and the new crime's inputs.
-    connect(m_history, &QUndoStack::indexChanged, this, &TForm1::showTitle);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::showTitle);
+    // The document follows the new crime's inputs, and they follow the document's
+    // crime when it changes from within (a file opened, an edit undone); a crime
+    // from a file without a date leaves the date as it is.
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::takeCrimeFromInputs);
     for (QCheckBox *box : {CheckBox1, CheckBox2})
-        connect(box, &QCheckBox::toggled, this, &TForm1::showTitle);
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::showTitle);
+        connect(box, &QCheckBox::toggled, this, &TForm1::takeCrimeFromInputs);
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::takeCrimeFromInputs);
+    connect(m_document, &ListDocument::crimeReplaced, this, [this](const CurrentCrime &crime) {
+        setNewCrime(crime);
+        takeCrimeFromInputs();
+    });
+    connect(m_document, &ListDocument::stateChanged, this, &TForm1::showTitle);
     connectKeyboard();
 
     connect(ComboBox1, &QComboBox::activated, this,
@@ -436,8 +443,8 @@ void TForm1::connectCommands()
 
     // The enabling rule follows the list's reports of changed rows and selection.
     const auto listChanged = [this] { applyEnablingRule(false); };
-    connect(m_records, &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(&records(), &QAbstractItemModel::dataChanged, this, listChanged);
+    connect(&records(), &QAbstractItemModel::rowsInserted, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
 }
@@ -688,7 +695,7 @@ TextTable TForm1::textTable()
 {
     const auto column = [this](int index) {
         return [this, index](const QString &text) {
-            m_records->setColumnTitle(index, withoutAccessKey(text));
+            records().setColumnTitle(index, withoutAccessKey(text));
         };
     };
     const auto page = [this](int index) {
@@ -808,21 +815,18 @@ void TForm1::calc_rec()
         const QSignalBlocker blocker(DateTimePicker1);
         DateTimePicker1->acceptedDate();
     }
-    const RecordTexts texts = currentRecordTexts(catalogue(), crimeCategories);
+    takeCrimeFromInputs();
     const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();
-    m_lastAssessment = recomputeRecidivism(texts, crime, *m_records, m_context.dateFormat);
-    // After a row that could not be read the result is partial, and without a
-    // category there is no result: no horizon either way.
-    if (!m_lastAssessment.failure && !m_lastAssessment.categoryMissing)
-        m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
+    m_lastAssessment = m_document->assess();
     // A row of unknown category is left out of the tally: a result says so.
     const QString unknown = m_lastAssessment.categoryMissing
                                 ? QString()
                                 : unknownCategoryText(m_lastAssessment, m_fileNoteTexts);
     Label2->setText(resultTextFor(results, m_lastAssessment) +
                     (unknown.isEmpty() ? QString() : u'\n' + unknown));
-    FileNotesLine->setText(fileNotesText(m_fileNotes, m_fileNoteTexts, m_context.dateFormat));
+    FileNotesLine->setText(
+        fileNotesText(m_document->fileNotes(), m_fileNoteTexts, m_context.dateFormat));
     showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
@@ -831,13 +835,13 @@ void TForm1::calc_rec()
 void TForm1::showExplanation()
 {
     const ExplanationTexts &words = explanationTexts();
-    const QList<ConvictionRecord> &records = m_records->records();
+    const QList<ConvictionRecord> &rows = records().records();
     QStringList notes;
     notes.reserve(m_lastAssessment.rows.size());
     for (qsizetype i = 0; i < m_lastAssessment.rows.size(); ++i)
         notes.append(
-            rowNote(m_lastAssessment.rows[i], records[i].Details, words, m_context.dateFormat));
-    m_records->setRowNotes(notes);
+            rowNote(m_lastAssessment.rows[i], rows[i].Details, words, m_context.dateFormat));
+    records().setRowNotes(notes);
     Label5->setText(groundsLine(m_lastAssessment, words));
     Label6->setText(m_lastAssessment.horizon
                         ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
@@ -901,7 +905,7 @@ void TForm1::Button1Click()
 {
     Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        pushEdit(std::make_unique<AddRecordCommand>(editedList(), Edit_frm->record()));
+        m_document->addRecord(Edit_frm->record());
     calc_rec();
 }
 
@@ -912,16 +916,11 @@ void TForm1::Button2Click()
         return;
     const int row = selected.first().row();
     const QModelIndex focus = ListView1->currentIndex();
-    const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
+    const ConvictionRecord shown = records().at(focus.isValid() ? focus.row() : row);
 
     Edit_frm->showRecord(shown, answerTexts());
-    if (Edit_frm->exec() == QDialog::Accepted) {
-        // OK without a change is no edit: the list stays as saved.
-        ConvictionRecord fields = Edit_frm->record();
-        fields.InForce = m_records->at(row).InForce;
-        if (fields != m_records->at(row))
-            pushEdit(std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(fields)));
-    }
+    if (Edit_frm->exec() == QDialog::Accepted)
+        m_document->modifyRecord(row, Edit_frm->record());
     calc_rec();
 }
 
@@ -931,7 +930,7 @@ void TForm1::Button3Click()
         const QModelIndex focus = ListView1->currentIndex();
         const int row = focus.isValid() ? focus.row()
                                         : ListView1->selectionModel()->selectedRows().first().row();
-        pushEdit(std::make_unique<DeleteRecordCommand>(editedList(), row));
+        m_document->deleteRecord(row);
         // The view selects the next row by itself; a second Delete must not
         // delete it.
         ListView1->clearSelection();
@@ -950,9 +949,7 @@ void TForm1::N11Click()
     crime.gravity = std::nullopt;
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
-    replaceCase(ClearCommandKey, CaseState{{}, crime, {}, {}});
-    m_savedPoints.markSaved(currentPoint());
-    showTitle();
+    m_document->replaceCase(ClearCommandKey, {}, crime, ListDocument::Replacement::Cleared);
     calc_rec();
 }
 
@@ -978,7 +975,7 @@ void TForm1::CmbBxLangChange()
     // whose commands write their rows in the language current when they run.
     const std::optional<RuntimeError> notStored =
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
-                       interfaceTextTable(), crimeCategories, *m_records);
+                       interfaceTextTable(), crimeCategories, records());
     followInterfaceLanguage();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
@@ -990,7 +987,7 @@ void TForm1::CmbBxLangChange()
 
 void TForm1::applyEnablingRule(bool requireListFocus)
 {
-    const bool enabled = m_records->count() > 0 && (!requireListFocus || ListView1->hasFocus());
+    const bool enabled = records().count() > 0 && (!requireListFocus || ListView1->hasFocus());
     Button2->setEnabled(enabled);
     Button3->setEnabled(enabled);
     N13->setEnabled(enabled);
@@ -1009,27 +1006,13 @@ FileChooser &TForm1::fileChooser() const
 
 void TForm1::save_har(const QString &fileName)
 {
-    saveRecordFile(fileName, m_records->records(), currentCrime(),
-                   currentRecordTexts(catalogue(), crimeCategories),
-                   installedCategories(catalogue()), m_context.dateFormat);
-    markSaved(fileName);
+    takeCrimeFromInputs();
+    m_document->save(fileName);
 }
 
 void TForm1::open_har(const QString &fileName)
 {
-    // The whole file is read before the list changes: a damaged file leaves it as it was.
-    const LoadedRecordFile loaded =
-        loadRecordFile(fileName, currentRecordTexts(catalogue(), crimeCategories),
-                       installedCategories(catalogue()), m_context.dateFormat);
-    m_records->replaceAll(loaded.records);
-    if (loaded.newCrime)
-        setNewCrime(*loaded.newCrime);
-    m_fileNotes = fileNotesOf(loaded);
-    // Opening is no edit: the history starts again from the file, and no point
-    // saved before is one it can reach.
-    m_history->clear();
-    m_savedPoints.clear();
-    markSaved(fileName);
+    m_document->open(fileName);
 }
 
 void TForm1::saveClick()
@@ -1044,16 +1027,16 @@ void TForm1::N50Click()
 
 bool TForm1::saveList()
 {
-    if (m_listFile.isEmpty())
+    if (listFile().isEmpty())
         return saveListAs();
-    save_har(m_listFile);
+    save_har(listFile());
     return true;
 }
 
 bool TForm1::saveListAs()
 {
     SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
-    SD.startPath = m_listFile;
+    SD.startPath = listFile();
     const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD);
     if (fileName)
         save_har(*fileName);
@@ -1065,7 +1048,7 @@ void TForm1::N3Click()
     if (!changesSettled())
         return;
     od.title = catalogue().Translate(QStringLiteral("Button.Open"));
-    od.startPath = folderOf(m_listFile);
+    od.startPath = folderOf(listFile());
     if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
         open_har(*fileName);
         calc_rec();
@@ -1117,12 +1100,10 @@ void TForm1::N9Click()
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
     // An untitled list: no file holds it, and Save asks where to write it.
-    replaceCase(SampleCommandKey,
-                CaseState{sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat,
-                                        crime.calculationDate),
-                          crime,
-                          {},
-                          {}});
+    m_document->replaceCase(
+        SampleCommandKey,
+        sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat, crime.calculationDate),
+        crime, ListDocument::Replacement::Sample);
     // The rows added enable Modify and Delete, as rows added one by one did.
     applyEnablingRule(false);
     calc_rec();
@@ -1131,7 +1112,7 @@ void TForm1::N9Click()
 ReportContent TForm1::currentReportContent()
 {
     return reportContent(
-        AssessedCase{m_records->records(), currentCrime(),
+        AssessedCase{records().records(), currentCrime(),
                      ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
                      m_lastAssessment},
         lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
@@ -1142,7 +1123,7 @@ void TForm1::N51Click()
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
     FileDialogSetup setup = reportFileDialogSetup(catalogue());
-    setup.startPath = withSuffix(m_listFile, setup.defaultSuffix);
+    setup.startPath = withSuffix(listFile(), setup.defaultSuffix);
     if (const std::optional<QString> path = fileChooser().chooseFileToSave(this, setup))
         writeReport(*path, currentReportContent());
 }
@@ -1158,21 +1139,21 @@ void TForm1::copyAssessmentClick()
     QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
 }
 
-ListPoint TForm1::currentPoint() const
-{
-    return ListPoint{m_listFile, m_history->index(), currentCrime()};
-}
-
 bool TForm1::hasUnsavedChanges() const
 {
-    return !m_savedPoints.isSaved(currentPoint());
+    return m_document->hasUnsavedChanges();
+}
+
+void TForm1::takeCrimeFromInputs()
+{
+    m_document->setCrime(currentCrime());
 }
 
 bool TForm1::changesSettled()
 {
     if (!hasUnsavedChanges())
         return true;
-    switch (askAboutUnsavedChanges(this, m_unsavedTexts, m_listFile)) {
+    switch (askAboutUnsavedChanges(this, m_unsavedTexts, listFile())) {
     case UnsavedChoice::Save: return saveList();
     case UnsavedChoice::Discard: return true;
     case UnsavedChoice::Cancel: break;
@@ -1180,16 +1161,9 @@ bool TForm1::changesSettled()
     return false;
 }
 
-void TForm1::markSaved(const QString &fileName)
-{
-    m_listFile = fileName;
-    m_savedPoints.markSaved(currentPoint());
-    showTitle();
-}
-
 void TForm1::showTitle()
 {
-    setWindowTitle(listWindowTitle(m_caption, m_listFile));
+    setWindowTitle(listWindowTitle(m_caption, listFile()));
     setWindowModified(hasUnsavedChanges());
 }
 
@@ -1206,53 +1180,21 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::showUndoTexts()
 {
     UndoAction->setText(undoActionText(m_undoTexts.undo, m_undoTexts.undoCommand,
-                                       m_history->undoText(), m_undoTexts));
+                                       history().undoText(), m_undoTexts));
     RedoAction->setText(undoActionText(m_undoTexts.redo, m_undoTexts.redoCommand,
-                                       m_history->redoText(), m_undoTexts));
+                                       history().redoText(), m_undoTexts));
 }
 
 void TForm1::undoEdit()
 {
-    m_history->undo();
+    history().undo();
     calc_rec();
     applyEnablingRule(false);
 }
 
 void TForm1::redoEdit()
 {
-    m_history->redo();
+    history().redo();
     calc_rec();
     applyEnablingRule(false);
-}
-
-EditedList TForm1::editedList()
-{
-    return EditedList{*m_records,
-                      [this] { return currentRecordTexts(catalogue(), crimeCategories); }};
-}
-
-CaseState TForm1::caseState() const
-{
-    return CaseState{m_records->records(), currentCrime(), m_fileNotes, m_listFile};
-}
-
-void TForm1::showCase(const CaseState &state)
-{
-    m_listFile = state.file;
-    m_fileNotes = state.fileNotes;
-    m_records->replaceAll(state.records);
-    setNewCrime(state.newCrime);
-}
-
-void TForm1::replaceCase(const char16_t *nameKey, const CaseState &after)
-{
-    pushEdit(std::make_unique<ReplaceCaseCommand>(
-        nameKey, [this] { return currentRecordTexts(catalogue(), crimeCategories); }, caseState(),
-        after, [this](const CaseState &state) { showCase(state); }));
-}
-
-void TForm1::pushEdit(std::unique_ptr<QUndoCommand> edit)
-{
-    m_savedPoints.discardBeyond(m_history->index());
-    m_history->push(edit.release()); // the history owns it
 }

@@ -4,6 +4,9 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
+#include "document/listcommands.h"
+#include "document/listdocument.h"
+#include "document/savedpoints.h"
 #include "localisation/consequences.h"
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
@@ -11,10 +14,8 @@
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
 #include "ui/filechooser.h"
-#include "ui/listcommands.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
-#include "ui/savedpoints.h"
 #include "ui/unsavedchanges.h"
 
 #include <QMainWindow>
@@ -60,7 +61,9 @@ public:
     explicit TForm1(ProgramContext &context, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    RecordList &records() const { return *m_records; }
+    RecordList &records() const { return m_document->records(); }
+    // The list, the new crime, the history and the file behind the window.
+    ListDocument &document() const { return *m_document; }
     const ProgramContext &context() const { return m_context; }
     LanguageCatalogue &catalogue() const { return *m_context.catalogue; }
     // The crime being assessed, as the inputs show it.
@@ -99,11 +102,11 @@ public:
     void openGivenFile(const QString &fileName);
 
     // The edits of the list since it was last opened, which Undo and Redo walk.
-    QUndoStack &history() const { return *m_history; }
+    QUndoStack &history() const { return m_document->history(); }
     // The record file the list belongs to, which Save writes: the file it was last
     // saved to or opened from, or the one an undo gave back; empty for an untitled
     // list (at start, after Clear data and the sample data).
-    const QString &listFile() const { return m_listFile; }
+    const QString &listFile() const { return m_document->file(); }
     // The list or the new crime differs from what the list's file holds; an
     // untitled list, from the empty list it was at start or after Clear data.
     bool hasUnsavedChanges() const;
@@ -275,24 +278,12 @@ private:
     void showUndoTexts();
     void undoEdit();
     void redoEdit();
-    // The list and the texts of the current language, as the edits see them.
-    EditedList editedList();
-    CaseState caseState() const;
-    // Shows a whole case at once (clear data, sample data, and their undoing).
-    void showCase(const CaseState &state);
-    // Replaces the case through an undoable command named by the key.
-    void replaceCase(const char16_t *nameKey, const CaseState &after);
     // Saves to the list's file, or asks for one when it has none / always asks for
     // a file: false when the user cancels; a failed save raises.
     bool saveList();
     bool saveListAs();
-    // The list as it is now is the given file's own, and what it holds.
-    void markSaved(const QString &fileName);
-    // Where the list stands: its file, the history's index and the new crime.
-    ListPoint currentPoint() const;
-    // Pushes an edit onto the history, forgetting the points saved beyond the
-    // index it is pushed at, as the history forgets the edits there.
-    void pushEdit(std::unique_ptr<QUndoCommand> edit);
+    // The new crime's inputs, as the document's crime.
+    void takeCrimeFromInputs();
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
     void command(Command &&run);
@@ -304,18 +295,14 @@ private:
     QtTranslation m_qtTranslation;
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
-    RecordList *m_records;
+    ListDocument *m_document;
     FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
     FileNoteTexts m_fileNoteTexts; // written by the localisation pass
     // The texts of what a result entails, written by the localisation pass.
     ConsequenceTexts m_consequenceTexts;
-    FileNotes m_fileNotes;
-    QUndoStack *m_history;
-    QString m_listFile;
-    SavedPoints m_savedPoints; // where each file holds the list as it was
-    QString m_caption;         // the window's title without the list's file
+    QString m_caption; // the window's title without the list's file
     UndoTexts m_undoTexts;
     UnsavedChangesTexts m_unsavedTexts;
     bool m_shownBefore = false;
