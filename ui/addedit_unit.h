@@ -76,6 +76,8 @@ public:
     QPushButton *Button1;       // OK
     QPushButton *Button2;       // Cancel
 
+    // The categories offered, in the current language; the first chosen.
+    void setCategories(const CrimeCategories &categories);
     // Shows a record of the list, in this order: the date read in the short format,
     // the category its severity names (none when it names no category), each box
     // checked when its answer is answers.yes, then the details. An unreadable date

@@ -20,6 +20,7 @@
 #include "ui/fittedheader.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
+#include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/recordlistdelegate.h"
@@ -142,10 +143,13 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     StatusPanel0->installEventFilter(this);
     setStatusBar(StatusBar1);
 
-    setTabOrder(ComboBox1, CheckBox1);
-    setTabOrder(CheckBox1, DateTimePicker1);
-    setTabOrder(DateTimePicker1, CheckBox2);
-    setTabOrder(CheckBox2, PageControl1);
+    QWidget *previous = nullptr;
+    for (QWidget *input : m_newCrime->tabOrder()) {
+        if (previous != nullptr)
+            setTabOrder(previous, input);
+        previous = input;
+    }
+    setTabOrder(previous, PageControl1);
     setTabOrder(PageControl1, ListView1);
     setTabOrder(ListView1, Button1);
     setTabOrder(Button1, Button2);
@@ -213,35 +217,14 @@ void TForm1::buildMenus()
 
 void TForm1::buildCurrentCrimeGroup()
 {
-    GroupBox1 = named(new QGroupBox(centralWidget()), "GroupBox1");
-    Label1 = named(new QLabel(GroupBox1), "Label1");
-    ComboBox1 = named(new QComboBox(GroupBox1), "ComboBox1");
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    keepWideEnoughForItems(*ComboBox1);
-    Label4 = named(new QLabel(GroupBox1), "Label4");
-    DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
-    CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
-    CheckBox2 = named(new QCheckBox(GroupBox1), "CheckBox2");
-
-    // The floors are on the columns: a minimum width set on a widget replaces the
-    // width its text needs, and a longer text than the English one was cut off.
-    // The check box spans columns 0 to 2, at least 362 wide with these floors.
-    auto *grid = new QGridLayout(GroupBox1);
-    grid->setContentsMargins(8, 6, 12, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setColumnMinimumWidth(0, 168);
-    grid->setColumnMinimumWidth(1, 209);
-    grid->setColumnMinimumWidth(3, 147);
-    grid->setColumnMinimumWidth(4, 103);
-    Label1->setBuddy(ComboBox1);
-    Label4->setBuddy(DateTimePicker1);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(ComboBox1, 0, 1);
-    grid->addWidget(Label4, 0, 3);
-    grid->addWidget(DateTimePicker1, 0, 4);
-    grid->addWidget(CheckBox1, 1, 0, 1, 3);
-    grid->addWidget(CheckBox2, 1, 3, 1, 2);
-    grid->setColumnStretch(2, 1);
+    m_newCrime = new NewCrimeGroup(m_context.dateFormat, centralWidget());
+    GroupBox1 = m_newCrime;
+    Label1 = m_newCrime->findChild<QLabel *>(QStringLiteral("Label1"));
+    ComboBox1 = m_newCrime->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    Label4 = m_newCrime->findChild<QLabel *>(QStringLiteral("Label4"));
+    DateTimePicker1 = m_newCrime->findChild<DatePicker *>(QStringLiteral("DateTimePicker1"));
+    CheckBox1 = m_newCrime->findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
+    CheckBox2 = m_newCrime->findChild<QCheckBox *>(QStringLiteral("CheckBox2"));
 }
 
 void TForm1::buildConvictionsGroup()
@@ -412,28 +395,17 @@ void TForm1::connectCommands()
     // The document follows the new crime's inputs, and they follow the document's
     // crime when it changes from within (a file opened, an edit undone); a crime
     // from a file without a date leaves the date as it is.
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::takeCrimeFromInputs);
-    for (QCheckBox *box : {CheckBox1, CheckBox2})
-        connect(box, &QCheckBox::toggled, this, &TForm1::takeCrimeFromInputs);
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::takeCrimeFromInputs);
+    connect(m_newCrime, &NewCrimeGroup::crimeEdited, this, &TForm1::takeCrimeFromInputs);
     connect(m_document, &ListDocument::crimeReplaced, this, [this](const CurrentCrime &crime) {
-        setNewCrime(crime);
+        m_newCrime->setCrime(crime);
         takeCrimeFromInputs();
     });
     connect(m_document, &ListDocument::stateChanged, this, &TForm1::showTitle);
     connectKeyboard();
 
-    connect(ComboBox1, &QComboBox::activated, this,
+    // The result line answers for the inputs on screen.
+    connect(m_newCrime, &NewCrimeGroup::answerDue, this,
             [this] { command([this] { ComboBox1Change(); }); });
-    // The result line answers for the inputs on screen: the custody box and the
-    // calculation date recompute too.
-    for (QCheckBox *box : {CheckBox1, CheckBox2})
-        connect(box, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
-            [this] { command([this] { calc_rec(); }); });
-    // A typed text that is not a date: the recomputation refuses it.
-    connect(DateTimePicker1, &DatePicker::invalidTextEntered, this,
-            [this] { command([this] { calc_rec(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
             [this] { command([this] { CmbBxLangChange(); }); });
 
@@ -514,7 +486,7 @@ void TForm1::FormCreate()
         CmbBxLang->setLanguageNames(names);
         showStartLanguage(stored);
     });
-    setCalculationDate(m_context.dateFormat.today());
+    m_newCrime->setCrime(CurrentCrime{std::nullopt, false, m_context.dateFormat.today(), false});
 }
 
 void TForm1::showStartLanguage(const QString &stored)
@@ -552,14 +524,8 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    for (QComboBox *selector : {ComboBox1, Edit_frm->ComboBox1}) {
-        const QSignalBlocker blocker(selector);
-        selector->clear();
-        for (const QString &text : crimeCategories.texts)
-            selector->addItem(text);
-    }
-    ComboBox1->setCurrentIndex(-1);
-    Edit_frm->ComboBox1->setCurrentIndex(0);
+    m_newCrime->setCategories(crimeCategories);
+    Edit_frm->setCategories(crimeCategories);
 
     // The window starts at its designed size or at the size its texts need,
     // whichever is larger, and wide enough for every column of the list at its
@@ -730,7 +696,6 @@ TextTable TForm1::textTable()
         {u"Button.Add", textOf(Button1)},
         {u"Menu.Edit", textOf(Button2)},
         {u"Menu.Delete", textOf(Button3)},
-        {u"Group.CrimeChosen", titleOf(GroupBox1)},
         {u"String.Convictions", titleOf(GroupBox2)},
         {u"String.ListPage", page(0)},
         {u"String.Timeline", page(1)},
@@ -741,21 +706,13 @@ TextTable TForm1::textTable()
         {u"String.StayOfExecution", column(ConvictionRecord::ReprieveField)},
         {u"String.Convictions", column(ConvictionRecord::InForceField)},
         {u"String.ExpungedOnTitle", column(RecordList::ExpiryColumn)},
-        {u"String.SmallCrime", itemOf(ComboBox1, int(Gravity::Small))},
-        {u"String.AverageCrime", itemOf(ComboBox1, int(Gravity::Medium))},
-        {u"String.SeriousCrime", itemOf(ComboBox1, int(Gravity::Grave))},
-        {u"String.ParticularlySeriousCrime", itemOf(ComboBox1, int(Gravity::EspeciallyGrave))},
         {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
         {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
         {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.GravityOfCrime", textOf(Label1)},
         {u"String.Result", textOf(Label2)},
         {u"String.ConvictionCancelled", textOf(Label3)},
-        {u"String.DateRecidivismCalculation", textOf(Label4)},
-        {u"String.ActualCustody", textOf(CheckBox1)},
-        {u"String.NewCrimeNegligent", textOf(CheckBox2)},
         {u"String.AuthorQuennard", textOf(StatusPanel0)},
         {u"String.CharacterFileFilter", into(od.filter)},
         {u"String.CharacterFileFilter", into(SD.filter)},
@@ -766,6 +723,7 @@ TextTable TForm1::textTable()
         {u"String.TimelineInForce", legend(1)},
         {u"String.TimelineExpunged", legend(2)},
     };
+    texts.append(m_newCrime->textTable());
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
     texts.append(undoTextTable(m_undoTexts));
@@ -801,9 +759,7 @@ void TForm1::followInterfaceLanguage()
 
 CurrentCrime TForm1::currentCrime() const
 {
-    const int selected = ComboBox1->currentIndex();
-    return CurrentCrime{selected >= 0 ? std::optional(Gravity(selected)) : std::nullopt,
-                        CheckBox1->isChecked(), DateTimePicker1->date(), CheckBox2->isChecked()};
+    return m_newCrime->crime();
 }
 
 void TForm1::calc_rec()
@@ -811,10 +767,7 @@ void TForm1::calc_rec()
     // The new crime's date as typed is taken first: a text that is not a date
     // raises, and the result of the last date stays on screen. Taking it would
     // report the change and recompute again; this recomputation is that one.
-    {
-        const QSignalBlocker blocker(DateTimePicker1);
-        DateTimePicker1->acceptedDate();
-    }
+    m_newCrime->takeTypedDate();
     takeCrimeFromInputs();
     const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();
@@ -846,8 +799,8 @@ void TForm1::showExplanation()
     Label6->setText(m_lastAssessment.horizon
                         ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
                         : QString());
-    Label7->setText(
-        resultNotices(m_lastAssessment, DateTimePicker1->date(), words, m_context.dateFormat));
+    Label7->setText(resultNotices(m_lastAssessment, currentCrime().calculationDate, words,
+                                  m_context.dateFormat));
     ConsequencesLine->setText(consequencesLine(m_lastAssessment, m_consequenceTexts));
     for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine})
         line->setVisible(!line->text().isEmpty());
@@ -859,7 +812,7 @@ QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
                          QDate convictionDate) const
 {
     return expungementAnswer(currentRecordTexts(catalogue(), crimeCategories), severity, juvenile,
-                             convictionDate, DateTimePicker1->date());
+                             convictionDate, currentCrime().calculationDate);
 }
 
 const ExplanationTexts &TForm1::explanationTexts() const
@@ -867,33 +820,6 @@ const ExplanationTexts &TForm1::explanationTexts() const
     if (!m_explanationTexts)
         m_explanationTexts = lookUpExplanationTexts(catalogue());
     return *m_explanationTexts;
-}
-
-void TForm1::setCalculationDate(QDate date)
-{
-    const QSignalBlocker blocker(DateTimePicker1);
-    DateTimePicker1->setCheckedDate(date);
-}
-
-void TForm1::setNegligent(bool negligent)
-{
-    const QSignalBlocker blocker(CheckBox2);
-    CheckBox2->setChecked(negligent);
-}
-
-void TForm1::setNewCrime(const CurrentCrime &crime)
-{
-    {
-        const QSignalBlocker blocker(ComboBox1);
-        ComboBox1->setCurrentIndex(crime.gravity ? int(*crime.gravity) : -1);
-    }
-    {
-        const QSignalBlocker blocker(CheckBox1);
-        CheckBox1->setChecked(crime.actualCustody);
-    }
-    setNegligent(crime.negligent);
-    if (crime.calculationDate.isValid())
-        setCalculationDate(crime.calculationDate);
 }
 
 AnswerTexts TForm1::answerTexts() const
@@ -1111,11 +1037,9 @@ void TForm1::N9Click()
 
 ReportContent TForm1::currentReportContent()
 {
-    return reportContent(
-        AssessedCase{records().records(), currentCrime(),
-                     ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
-                     m_lastAssessment},
-        lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
+    return reportContent(AssessedCase{records().records(), currentCrime(),
+                                      m_newCrime->categoryText(), m_lastAssessment},
+                         lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
 }
 
 void TForm1::N51Click()

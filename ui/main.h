@@ -25,6 +25,7 @@
 class DatePicker;
 class FittedHeader;
 class LanguageSelector;
+class NewCrimeGroup;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -250,12 +251,6 @@ private:
     // stored the user's locale's language, else English.
     void showStartLanguage(const QString &stored);
     void FormShow();
-    void setCalculationDate(QDate date);
-    // Sets the new crime's negligence box without a recomputation of its own.
-    void setNegligent(bool negligent);
-    // Shows a saved new crime without a recomputation of its own; a crime without
-    // a date leaves the date as it is.
-    void setNewCrime(const CurrentCrime &crime);
     // The list's width that shows every column at its designed width, with room
     // for more rows' numbers and a scroll bar.
     int listWidthForColumns() const;
@@ -296,6 +291,7 @@ private:
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     ListDocument *m_document;
+    NewCrimeGroup *m_newCrime = nullptr;
     FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
