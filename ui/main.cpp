@@ -25,7 +25,7 @@
 #include "ui/programicon.h"
 #include "ui/recordlistdelegate.h"
 #include "ui/report.h"
-#include "ui/resultpanel.h"
+#include "ui/resultarea.h"
 #include "ui/textreceivers.h"
 #include "ui/timeline.h"
 
@@ -73,8 +73,6 @@ constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
 // The result's frame at the least, and the margins of its lines.
-constexpr int ResultFloor = 49;
-const QMargins ResultMargins(16, 6, 16, 6);
 // The rows the list keeps in view, however long the result under it.
 constexpr int ListRowsKept = 5;
 
@@ -306,47 +304,17 @@ void TForm1::buildConvictionsGroup()
 
 void TForm1::buildResultPanel()
 {
-    // The panel scrolls in a frame of its own rather than crowd the list out; a
+    // The result scrolls in a frame of its own rather than crowd the list out; a
     // new result gets as much of the list's room as it needs, the list keeping
     // its rows (giveResultItsRoom).
-    ResultScroller = named(new QScrollArea(centralWidget()), "ResultScroller");
-    ResultScroller->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ResultScroller->setWidgetResizable(true);
-    ResultScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ResultScroller->setMinimumHeight(ResultFloor);
-    // A gradient from the palette behind lines in the matching text colour.
-    Panel1 = named(new ResultPanel(ResultScroller), "Panel1");
-    Panel1->setMinimumHeight(ResultFloor - 2 * ResultScroller->frameWidth());
-    Label2 = named(new QLabel(Panel1), "Label2");
-    QFont bold = Label2->font();
-    bold.setBold(true);
-    Label2->setFont(bold);
-    // Under the result: the clauses it rests on and how long it holds. They wrap
-    // rather than widen the window.
-    Label5 = named(new QLabel(Panel1), "Label5");
-    Label6 = named(new QLabel(Panel1), "Label6");
-    Label7 = named(new QLabel(Panel1), "Label7");
-    ConsequencesLine = named(new QLabel(Panel1), "ConsequencesLine");
-    FileNotesLine = named(new QLabel(Panel1), "FileNotesLine");
-    // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine}) {
-        line->setWordWrap(true);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        line->hide();
-    }
-    // At least 546 wide, wider when the result text needs it.
-    auto *layout = new QGridLayout(Panel1);
-    layout->setContentsMargins(ResultMargins);
-    layout->setVerticalSpacing(2);
-    layout->setColumnMinimumWidth(0, 546);
-    layout->addWidget(Label2, 0, 0);
-    layout->addWidget(Label5, 1, 0);
-    layout->addWidget(Label6, 2, 0);
-    layout->addWidget(Label7, 3, 0);
-    layout->addWidget(ConsequencesLine, 4, 0);
-    layout->addWidget(FileNotesLine, 5, 0);
-    ResultScroller->setWidget(Panel1);
-    Panel1->installEventFilter(this);
+    m_result = new ResultArea(centralWidget());
+    ResultScroller = m_result;
+    Panel1 = m_result->findChild<QFrame *>(QStringLiteral("Panel1"));
+    for (auto [line, name] :
+         {std::pair{&Label2, "Label2"}, std::pair{&Label5, "Label5"}, std::pair{&Label6, "Label6"},
+          std::pair{&Label7, "Label7"}, std::pair{&ConsequencesLine, "ConsequencesLine"},
+          std::pair{&FileNotesLine, "FileNotesLine"}})
+        *line = m_result->findChild<QLabel *>(QString::fromLatin1(name));
 }
 
 template<typename Command>
@@ -537,7 +505,7 @@ void TForm1::FormShow()
     // And tall enough for a result of three lines under the list, as far as the
     // screen allows.
     const QScreen *screen = this->screen();
-    if (const int lacking = resultLeastHeight() - ResultFloor; lacking > 0) {
+    if (const int lacking = m_result->leastHeight() - ResultArea::Floor; lacking > 0) {
         const int frames = frameGeometry().height() - height();
         const int screenRoom =
             screen != nullptr ? screen->availableGeometry().height() - frames : height() + lacking;
@@ -546,12 +514,6 @@ void TForm1::FormShow()
     giveResultItsRoom();
     if (screen != nullptr)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-int TForm1::resultLeastHeight() const
-{
-    return 3 * Panel1->fontMetrics().lineSpacing() + ResultMargins.top() + ResultMargins.bottom() +
-           2 * ResultScroller->frameWidth();
 }
 
 int TForm1::listWidthForColumns() const
@@ -612,16 +574,6 @@ int TForm1::listHeightForRows(int rows) const
            rows * ListView1->verticalHeader()->defaultSectionSize();
 }
 
-void TForm1::fitResultPanel()
-{
-    // A top-level layout gives a panel its plain size hint, not the height its
-    // wrapped lines need at its width: ask for that height explicitly.
-    const int needed = Panel1->layout()->totalHeightForWidth(Panel1->width());
-    const int least = ResultFloor - 2 * ResultScroller->frameWidth();
-    if (needed > 0 && needed != Panel1->minimumHeight())
-        Panel1->setMinimumHeight(std::max(needed, least));
-}
-
 void TForm1::giveResultItsRoom()
 {
     const QList<int> sizes = ResultSplitter->sizes();
@@ -630,18 +582,15 @@ void TForm1::giveResultItsRoom()
     // The whole panel where the list can spare the room; else what it can spare,
     // and a scroll bar.
     const int total = sizes.at(0) + sizes.at(1);
-    const int whole = Panel1->minimumHeight() + 2 * ResultScroller->frameWidth();
+    const int whole = m_result->wholeHeight();
     const int spare = total - GroupBox2->minimumSizeHint().height();
-    const int shown = std::max(ResultFloor, std::min(whole, spare));
+    const int shown = std::max(ResultArea::Floor, std::min(whole, spare));
     if (shown != sizes.at(1))
         ResultSplitter->setSizes({total - shown, shown});
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    // The panel's width sets its height.
-    if (watched == Panel1 && event->type() == QEvent::Resize)
-        fitResultPanel();
     if (watched == ListView1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && N13->isEnabled()) {
@@ -711,7 +660,6 @@ TextTable TForm1::textTable()
         {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.Result", textOf(Label2)},
         {u"String.ConvictionCancelled", textOf(Label3)},
         {u"String.AuthorQuennard", textOf(StatusPanel0)},
         {u"String.CharacterFileFilter", into(od.filter)},
@@ -724,6 +672,7 @@ TextTable TForm1::textTable()
         {u"String.TimelineExpunged", legend(2)},
     };
     texts.append(m_newCrime->textTable());
+    texts.append(m_result->textTable());
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
     texts.append(undoTextTable(m_undoTexts));
@@ -776,16 +725,13 @@ void TForm1::calc_rec()
     const QString unknown = m_lastAssessment.categoryMissing
                                 ? QString()
                                 : unknownCategoryText(m_lastAssessment, m_fileNoteTexts);
-    Label2->setText(resultTextFor(results, m_lastAssessment) +
+    showExplanation(resultTextFor(results, m_lastAssessment) +
                     (unknown.isEmpty() ? QString() : u'\n' + unknown));
-    FileNotesLine->setText(
-        fileNotesText(m_document->fileNotes(), m_fileNoteTexts, m_context.dateFormat));
-    showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
 }
 
-void TForm1::showExplanation()
+void TForm1::showExplanation(const QString &answer)
 {
     const ExplanationTexts &words = explanationTexts();
     const QList<ConvictionRecord> &rows = records().records();
@@ -795,16 +741,17 @@ void TForm1::showExplanation()
         notes.append(
             rowNote(m_lastAssessment.rows[i], rows[i].Details, words, m_context.dateFormat));
     records().setRowNotes(notes);
-    Label5->setText(groundsLine(m_lastAssessment, words));
-    Label6->setText(m_lastAssessment.horizon
-                        ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
-                        : QString());
-    Label7->setText(resultNotices(m_lastAssessment, currentCrime().calculationDate, words,
-                                  m_context.dateFormat));
-    ConsequencesLine->setText(consequencesLine(m_lastAssessment, m_consequenceTexts));
-    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine})
-        line->setVisible(!line->text().isEmpty());
-    fitResultPanel();
+    m_result->showLines(ResultLines{
+        answer,
+        groundsLine(m_lastAssessment, words),
+        m_lastAssessment.horizon
+            ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
+            : QString(),
+        resultNotices(m_lastAssessment, currentCrime().calculationDate, words,
+                      m_context.dateFormat),
+        consequencesLine(m_lastAssessment, m_consequenceTexts),
+        fileNotesText(m_document->fileNotes(), m_fileNoteTexts, m_context.dateFormat),
+    });
     giveResultItsRoom();
 }
 

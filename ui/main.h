@@ -26,6 +26,7 @@ class DatePicker;
 class FittedHeader;
 class LanguageSelector;
 class NewCrimeGroup;
+class ResultArea;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -254,17 +255,13 @@ private:
     // The list's width that shows every column at its designed width, with room
     // for more rows' numbers and a scroll bar.
     int listWidthForColumns() const;
-    // The result panel's frame with the result line and two more in view.
-    int resultLeastHeight() const;
     // The list's height with this many rows in view.
     int listHeightForRows(int rows) const;
-    // Gives the result panel the height its wrapped lines need at its width.
-    void fitResultPanel();
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
     void giveResultItsRoom();
     // The rows' notes, the grounds and the horizon of the last assessment.
-    void showExplanation();
+    void showExplanation(const QString &answer);
     // The current language's "String.Yes" and "String.No".
     AnswerTexts answerTexts() const;
     // The list's file name and its modified mark in the title.
@@ -292,6 +289,7 @@ private:
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     ListDocument *m_document;
     NewCrimeGroup *m_newCrime = nullptr;
+    ResultArea *m_result = nullptr;
     FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
