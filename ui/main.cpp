@@ -14,6 +14,7 @@
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
+#include "ui/convictionsgroup.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
@@ -69,12 +70,8 @@ QAction *namedAction(QMenu *menu, const char *name)
     return named(menu->addAction(QString()), name);
 }
 
-constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
-// The result's frame at the least, and the margins of its lines.
-// The rows the list keeps in view, however long the result under it.
-constexpr int ListRowsKept = 5;
 
 // Where the file dialogs about a list start: its folder, and the name of its
 // file under another suffix (the report's "pdf"). Both empty for an untitled
@@ -147,11 +144,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
             setTabOrder(previous, input);
         previous = input;
     }
-    setTabOrder(previous, PageControl1);
-    setTabOrder(PageControl1, ListView1);
-    setTabOrder(ListView1, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    for (QWidget *control : m_convictions->tabOrder()) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
 
     connectCommands();
     FormCreate();
@@ -227,79 +223,27 @@ void TForm1::buildCurrentCrimeGroup()
 
 void TForm1::buildConvictionsGroup()
 {
-    GroupBox2 = named(new QGroupBox(centralWidget()), "GroupBox2");
-    ListView1 = named(new QTableView(GroupBox2), "ListView1");
-    // The designed widths are the columns' floors; the columns fill the list.
-    m_columnHeader = new FittedHeader(ListView1);
-    ListView1->setHorizontalHeader(m_columnHeader);
-    ListView1->setModel(&records());
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setShowGrid(true);
-    ListView1->setWordWrap(false);
-    // The rows' numbers, as the result's grounds name the rows counted.
-    ListView1->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ListView1->setItemDelegate(new RecordListDelegate(ListView1));
-    ListView1->horizontalHeader()->setHighlightSections(false);
-    ListView1->horizontalHeader()->setTextElideMode(Qt::ElideRight);
-    ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ListView1->setTextElideMode(Qt::ElideRight);
-    m_columnHeader->setFloors(QList<int>(std::begin(ColumnWidths), std::end(ColumnWidths)));
-    // The list keeps its rows in view, however long the result under it.
-    ListView1->setMinimumSize(200, listHeightForRows(ListRowsKept));
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    PopupMenu1 = named(new QMenu(ListView1), "PopupMenu1");
-    N12 = namedAction(PopupMenu1, "N12");
-    N13 = namedAction(PopupMenu1, "N13");
-    N14 = namedAction(PopupMenu1, "N14");
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(UndoAction);
-    PopupMenu1->addAction(RedoAction);
-
-    Button1 = named(new QPushButton(GroupBox2), "Button1");
-    Button2 = named(new QPushButton(GroupBox2), "Button2");
-    Button3 = named(new QPushButton(GroupBox2), "Button3");
-    for (QPushButton *button : {Button1, Button2, Button3})
-        button->setMinimumSize(75, 25);
-    Label3 = named(new QLabel(GroupBox2), "Label3");
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // At least 344 wide, wider when its text needs it (a floor on the widget itself
-    // would cut the text off).
-    auto *note = new QGridLayout;
-    note->setContentsMargins(0, 0, 0, 0);
-    note->setColumnMinimumWidth(0, 344);
-    note->addWidget(Label3, 0, 0);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addSpacing(40);
-    buttons->addLayout(note, 1);
-
-    auto *layout = new QVBoxLayout(GroupBox2);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(8);
-    // The list and its timeline take turns above the buttons: at the designed
-    // height a timeline strip under the list left the list one row in view.
-    PageControl1 = named(new QTabWidget(GroupBox2), "PageControl1");
-    PageControl1->setDocumentMode(true);
-    PageControl1->addTab(ListView1, QString());
-    Timeline1 = named(
-        new Timeline(records(), *ListView1->selectionModel(), m_context.dateFormat, PageControl1),
-        "Timeline1");
-    connect(this, &TForm1::assessed, Timeline1, &Timeline::showAssessment);
-    PageControl1->addTab(Timeline1, QString());
-    layout->addWidget(PageControl1, 1);
-    layout->addLayout(buttons);
-
-    for (QWidget *control : {static_cast<QWidget *>(Button2), static_cast<QWidget *>(Button3)})
-        control->setEnabled(false);
-    N13->setEnabled(false);
-    N14->setEnabled(false);
+    m_convictions = new ConvictionsGroup(records(), m_context.dateFormat, {UndoAction, RedoAction},
+                                         centralWidget());
+    connect(this, &TForm1::assessed, &m_convictions->timeline(), &Timeline::showAssessment);
+    GroupBox2 = m_convictions;
+    const auto child = [this](auto **member, const char *name) {
+        *member =
+            m_convictions
+                ->findChild<std::remove_pointer_t<std::remove_reference_t<decltype(*member)>> *>(
+                    QString::fromLatin1(name));
+    };
+    child(&ListView1, "ListView1");
+    child(&PageControl1, "PageControl1");
+    child(&Button1, "Button1");
+    child(&Button2, "Button2");
+    child(&Button3, "Button3");
+    child(&Label3, "Label3");
+    child(&PopupMenu1, "PopupMenu1");
+    Timeline1 = &m_convictions->timeline();
+    N12 = m_convictions->addRowAction();
+    N13 = PopupMenu1->findChild<QAction *>(QStringLiteral("N13"));
+    N14 = PopupMenu1->findChild<QAction *>(QStringLiteral("N14"));
 }
 
 void TForm1::buildResultPanel()
@@ -329,16 +273,13 @@ void TForm1::connectCommands()
         connect(action, &QAction::triggered, this,
                 [this, handler] { command([&] { (this->*handler)(); }); });
     };
-    const auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
+    for (const auto &[request, handler] :
+         {std::pair{&ConvictionsGroup::addRequested, &TForm1::Button1Click},
+          std::pair{&ConvictionsGroup::modifyRequested, &TForm1::Button2Click},
+          std::pair{&ConvictionsGroup::deleteRequested, &TForm1::Button3Click}}) {
+        connect(m_convictions, request, this,
                 [this, handler] { command([&] { (this->*handler)(); }); });
-    };
-    onClick(Button1, &TForm1::Button1Click);
-    onClick(Button2, &TForm1::Button2Click);
-    onClick(Button3, &TForm1::Button3Click);
-    on(N12, &TForm1::Button1Click);
-    on(N13, &TForm1::Button2Click);
-    on(N14, &TForm1::Button3Click);
+    }
     on(N11, &TForm1::N11Click);
     on(N8, &TForm1::N8Click);
     on(SaveAction, &TForm1::saveClick);
@@ -376,17 +317,6 @@ void TForm1::connectCommands()
             [this] { command([this] { ComboBox1Change(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
             [this] { command([this] { CmbBxLangChange(); }); });
-
-    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
-    });
-
-    // The enabling rule follows the list's reports of changed rows and selection.
-    const auto listChanged = [this] { applyEnablingRule(false); };
-    connect(&records(), &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(&records(), &QAbstractItemModel::rowsInserted, this, listChanged);
-    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
-    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
 }
 
 void TForm1::connectKeyboard()
@@ -419,18 +349,8 @@ void TForm1::connectKeyboard()
             redoKeys.append(key);
     }
     RedoAction->setShortcuts(redoKeys);
-    N12->setShortcut(Qt::Key_Insert);
-    addAction(N12);
-    // Enter and Delete act on the list's row only while the list has the focus,
-    // so that they keep their meaning in the other inputs.
-    N14->setShortcut(QKeySequence::Delete);
-    N14->setShortcutContext(Qt::WidgetShortcut);
-    ListView1->addAction(N14);
-    // The list takes Return for itself before any shortcut sees it: it is caught
-    // on its way to the list (eventFilter).
-    ListView1->installEventFilter(this);
-    connect(ListView1, &QAbstractItemView::doubleClicked, this,
-            [this] { command([this] { Button2Click(); }); });
+    // Insert adds a row wherever the focus is.
+    addAction(m_convictions->addRowAction());
     setAcceptDrops(true);
 }
 
@@ -500,7 +420,7 @@ void TForm1::FormShow()
     // designed width, centred on the screen. A title its column is too narrow
     // for elides, with a tooltip.
     resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
-    if (const int lacking = listWidthForColumns() - ListView1->width(); lacking > 0)
+    if (const int lacking = m_convictions->lackingWidth(); lacking > 0)
         resize(width() + lacking, height());
     // And tall enough for a result of three lines under the list, as far as the
     // screen allows.
@@ -514,19 +434,6 @@ void TForm1::FormShow()
     giveResultItsRoom();
     if (screen != nullptr)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-int TForm1::listWidthForColumns() const
-{
-    // Beside the columns: the list's frame and rows' numbers as they are, with
-    // room for two-digit numbers carrying both marks and for a vertical scroll bar.
-    const QString widestNumber =
-        QStringLiteral("99") + RecordList::AfterCrimeMark + RecordList::InDoubtMark;
-    const int numbersRoom =
-        ListView1->verticalHeader()->fontMetrics().horizontalAdvance(widestNumber);
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
-    return m_columnHeader->floorsWidth() + ListView1->width() - ListView1->viewport()->width() +
-           numbersRoom + scrollBar;
 }
 
 namespace {
@@ -568,12 +475,6 @@ void TForm1::openGivenFile(const QString &fileName)
     });
 }
 
-int TForm1::listHeightForRows(int rows) const
-{
-    return 2 * ListView1->frameWidth() + ListView1->horizontalHeader()->sizeHint().height() +
-           rows * ListView1->verticalHeader()->defaultSectionSize();
-}
-
 void TForm1::giveResultItsRoom()
 {
     const QList<int> sizes = ResultSplitter->sizes();
@@ -591,13 +492,6 @@ void TForm1::giveResultItsRoom()
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ListView1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && N13->isEnabled()) {
-            command([this] { Button2Click(); });
-            return true;
-        }
-    }
     if ((watched == StatusBar1 || watched == StatusPanel0) &&
         event->type() == QEvent::MouseButtonDblClick) {
         emit statusBarDoubleClicked();
@@ -608,17 +502,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 TextTable TForm1::textTable()
 {
-    const auto column = [this](int index) {
-        return [this, index](const QString &text) {
-            records().setColumnTitle(index, withoutAccessKey(text));
-        };
-    };
-    const auto page = [this](int index) {
-        return [this, index](const QString &text) { PageControl1->setTabText(index, text); };
-    };
-    const auto legend = [this](int entry) {
-        return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
-    };
     TextTable texts{
         {u"Caption.Kovrant_MainForm",
          [this](const QString &text) {
@@ -642,36 +525,17 @@ TextTable TForm1::textTable()
         {u"Menu.About", textOf(N8)},
         {u"Menu.Options", titleOf(N20)},
         {u"Menu.Language", titleOf(N21)},
-        {u"Button.Add", textOf(Button1)},
-        {u"Menu.Edit", textOf(Button2)},
-        {u"Menu.Delete", textOf(Button3)},
-        {u"String.Convictions", titleOf(GroupBox2)},
-        {u"String.ListPage", page(0)},
-        {u"String.Timeline", page(1)},
-        {u"String.DateOfConviction", column(ConvictionRecord::DateField)},
-        {u"String.GravityOfCrime", column(ConvictionRecord::SeverityField)},
-        {u"String.ActualCustody", column(ConvictionRecord::CustodyField)},
-        {u"String.Juvenile", column(ConvictionRecord::JuvenileField)},
-        {u"String.StayOfExecution", column(ConvictionRecord::ReprieveField)},
-        {u"String.Convictions", column(ConvictionRecord::InForceField)},
-        {u"String.ExpungedOnTitle", column(RecordList::ExpiryColumn)},
         {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
         {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
         {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.ConvictionCancelled", textOf(Label3)},
         {u"String.AuthorQuennard", textOf(StatusPanel0)},
         {u"String.CharacterFileFilter", into(od.filter)},
         {u"String.CharacterFileFilter", into(SD.filter)},
-        {u"Button.Add", textOf(N12)},
-        {u"Menu.Edit", textOf(N13)},
-        {u"Menu.Delete", textOf(N14)},
-        {u"String.TimelineCounted", legend(0)},
-        {u"String.TimelineInForce", legend(1)},
-        {u"String.TimelineExpunged", legend(2)},
     };
     texts.append(m_newCrime->textTable());
+    texts.append(m_convictions->textTable());
     texts.append(m_result->textTable());
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
@@ -784,29 +648,20 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
-    if (selected.isEmpty())
+    const std::optional<int> row = m_convictions->chosenRow();
+    if (!row)
         return;
-    const int row = selected.first().row();
-    const QModelIndex focus = ListView1->currentIndex();
-    const ConvictionRecord shown = records().at(focus.isValid() ? focus.row() : row);
-
-    Edit_frm->showRecord(shown, answerTexts());
+    Edit_frm->showRecord(records().at(*row), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        m_document->modifyRecord(row, Edit_frm->record());
+        m_document->modifyRecord(*row, Edit_frm->record());
     calc_rec();
 }
 
 void TForm1::Button3Click()
 {
-    if (ListView1->selectionModel()->hasSelection()) {
-        const QModelIndex focus = ListView1->currentIndex();
-        const int row = focus.isValid() ? focus.row()
-                                        : ListView1->selectionModel()->selectedRows().first().row();
-        m_document->deleteRecord(row);
-        // The view selects the next row by itself; a second Delete must not
-        // delete it.
-        ListView1->clearSelection();
+    if (const std::optional<int> row = m_convictions->chosenRow()) {
+        m_document->deleteRecord(*row);
+        m_convictions->clearSelection();
     }
     calc_rec();
     applyEnablingRule(false);
@@ -860,11 +715,7 @@ void TForm1::CmbBxLangChange()
 
 void TForm1::applyEnablingRule(bool requireListFocus)
 {
-    const bool enabled = records().count() > 0 && (!requireListFocus || ListView1->hasFocus());
-    Button2->setEnabled(enabled);
-    Button3->setEnabled(enabled);
-    N13->setEnabled(enabled);
-    N14->setEnabled(enabled);
+    m_convictions->applyEnablingRule(requireListFocus);
 }
 
 Shell &TForm1::shell() const

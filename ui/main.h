@@ -26,6 +26,7 @@ class DatePicker;
 class FittedHeader;
 class LanguageSelector;
 class NewCrimeGroup;
+class ConvictionsGroup;
 class ResultArea;
 class QAction;
 class QCheckBox;
@@ -252,11 +253,6 @@ private:
     // stored the user's locale's language, else English.
     void showStartLanguage(const QString &stored);
     void FormShow();
-    // The list's width that shows every column at its designed width, with room
-    // for more rows' numbers and a scroll bar.
-    int listWidthForColumns() const;
-    // The list's height with this many rows in view.
-    int listHeightForRows(int rows) const;
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
     void giveResultItsRoom();
@@ -289,8 +285,8 @@ private:
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     ListDocument *m_document;
     NewCrimeGroup *m_newCrime = nullptr;
+    ConvictionsGroup *m_convictions = nullptr;
     ResultArea *m_result = nullptr;
-    FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
     FileNoteTexts m_fileNoteTexts; // written by the localisation pass
