@@ -17,6 +17,7 @@ set(KOVRANT_CORE_SOURCES
     platform/programfolder.h platform/programfolder.cpp
     platform/languageid.h platform/languageid.cpp
     platform/manual.h platform/manual.cpp
+    platform/webaddress.h platform/webaddress.cpp
     catalogue/uLocalize.h catalogue/uLocalize.cpp
     catalogue/interfacekeys.h
     catalogue/labeltext.h catalogue/labeltext.cpp

@@ -795,13 +795,8 @@ void TForm1::N6Click()
 
 QUrl TForm1::webLink() const
 {
-    const QString text = catalogue().Translate(QStringLiteral("String.WebLink"));
-    const QUrl link(text, QUrl::StrictMode);
     // A language file must not make the shell open a local program or file.
-    const QString scheme = link.scheme().toLower();
-    if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
-        throw RuntimeError(MessageText(WebLinkWording, {text}));
-    return link;
+    return webAddress(catalogue().Translate(QStringLiteral("String.WebLink")));
 }
 
 void TForm1::N16Click()

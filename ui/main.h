@@ -13,6 +13,7 @@
 #include "localisation/reportcontent.h"
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
+#include "platform/webaddress.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
@@ -48,11 +49,6 @@ class RecordList;
 class TAboutFrm;
 class TEdit_frm;
 class Timeline;
-
-// The message for a web link in a language file that is no web address: the
-// shell must not open it.
-inline constexpr MessageWording WebLinkWording{
-    u"Error.NotWebLink", u"The web link \"%1\" is not an http or https address"};
 
 class TForm1 : public QMainWindow
 {
