@@ -130,7 +130,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     layout->addWidget(ResultSplitter, 1);
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0 = named(new QLabel(StatusBar1), "StatusPanel0");
     StatusPanel0->setMinimumWidth(50);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->setCursor(Qt::PointingHandCursor);
