@@ -119,12 +119,12 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 4, 8, 5);
     layout->setSpacing(4);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(m_newCrime);
     // The list above, the result under it; the line between them moves.
     ResultSplitter = named(new QSplitter(Qt::Vertical, central), "ResultSplitter");
     ResultSplitter->setChildrenCollapsible(false);
-    ResultSplitter->addWidget(GroupBox2);
-    ResultSplitter->addWidget(ResultScroller);
+    ResultSplitter->addWidget(m_convictions);
+    ResultSplitter->addWidget(m_result);
     ResultSplitter->setStretchFactor(0, 1);
     ResultSplitter->setStretchFactor(1, 0);
     layout->addWidget(ResultSplitter, 1);
@@ -212,13 +212,6 @@ void TForm1::buildMenus()
 void TForm1::buildCurrentCrimeGroup()
 {
     m_newCrime = new NewCrimeGroup(m_context.dateFormat, centralWidget());
-    GroupBox1 = m_newCrime;
-    Label1 = m_newCrime->findChild<QLabel *>(QStringLiteral("Label1"));
-    ComboBox1 = m_newCrime->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-    Label4 = m_newCrime->findChild<QLabel *>(QStringLiteral("Label4"));
-    DateTimePicker1 = m_newCrime->findChild<DatePicker *>(QStringLiteral("DateTimePicker1"));
-    CheckBox1 = m_newCrime->findChild<QCheckBox *>(QStringLiteral("CheckBox1"));
-    CheckBox2 = m_newCrime->findChild<QCheckBox *>(QStringLiteral("CheckBox2"));
 }
 
 void TForm1::buildConvictionsGroup()
@@ -226,24 +219,6 @@ void TForm1::buildConvictionsGroup()
     m_convictions = new ConvictionsGroup(records(), m_context.dateFormat, {UndoAction, RedoAction},
                                          centralWidget());
     connect(this, &TForm1::assessed, &m_convictions->timeline(), &Timeline::showAssessment);
-    GroupBox2 = m_convictions;
-    const auto child = [this](auto **member, const char *name) {
-        *member =
-            m_convictions
-                ->findChild<std::remove_pointer_t<std::remove_reference_t<decltype(*member)>> *>(
-                    QString::fromLatin1(name));
-    };
-    child(&ListView1, "ListView1");
-    child(&PageControl1, "PageControl1");
-    child(&Button1, "Button1");
-    child(&Button2, "Button2");
-    child(&Button3, "Button3");
-    child(&Label3, "Label3");
-    child(&PopupMenu1, "PopupMenu1");
-    Timeline1 = &m_convictions->timeline();
-    N12 = m_convictions->addRowAction();
-    N13 = PopupMenu1->findChild<QAction *>(QStringLiteral("N13"));
-    N14 = PopupMenu1->findChild<QAction *>(QStringLiteral("N14"));
 }
 
 void TForm1::buildResultPanel()
@@ -252,13 +227,6 @@ void TForm1::buildResultPanel()
     // new result gets as much of the list's room as it needs, the list keeping
     // its rows (giveResultItsRoom).
     m_result = new ResultArea(centralWidget());
-    ResultScroller = m_result;
-    Panel1 = m_result->findChild<QFrame *>(QStringLiteral("Panel1"));
-    for (auto [line, name] :
-         {std::pair{&Label2, "Label2"}, std::pair{&Label5, "Label5"}, std::pair{&Label6, "Label6"},
-          std::pair{&Label7, "Label7"}, std::pair{&ConsequencesLine, "ConsequencesLine"},
-          std::pair{&FileNotesLine, "FileNotesLine"}})
-        *line = m_result->findChild<QLabel *>(QString::fromLatin1(name));
 }
 
 template<typename Command>
@@ -484,7 +452,7 @@ void TForm1::giveResultItsRoom()
     // and a scroll bar.
     const int total = sizes.at(0) + sizes.at(1);
     const int whole = m_result->wholeHeight();
-    const int spare = total - GroupBox2->minimumSizeHint().height();
+    const int spare = total - m_convictions->minimumSizeHint().height();
     const int shown = std::max(ResultArea::Floor, std::min(whole, spare));
     if (shown != sizes.at(1))
         ResultSplitter->setSizes({total - shown, shown});

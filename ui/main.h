@@ -150,64 +150,6 @@ public:
     FileDialogSetup od;
     FileDialogSetup SD;
 
-    QMenuBar *mMenu;
-    QMenu *N1;
-    QAction *N11;
-    QAction *SaveAction; // save to the list's own file
-    QAction *N50;        // save as
-    QAction *N3;
-    QAction *N51; // export report
-    QAction *N2;
-    QMenu *EditMenu;     // undo, redo and copying the assessment
-    QAction *UndoAction; // also in the list's context menu
-    QAction *RedoAction;
-    QAction *CopyAssessment; // the assessment to the clipboard
-    QMenu *N20;
-    QMenu *N21;
-    LanguageSelector *CmbBxLang;
-    QMenu *N5;
-    QAction *N6;
-    QAction *N9;
-    QAction *N16;
-    QAction *N17;
-    QAction *N8;
-
-    QGroupBox *GroupBox1;
-    QLabel *Label1;
-    QComboBox *ComboBox1;
-    QLabel *Label4;
-    DatePicker *DateTimePicker1;
-    QCheckBox *CheckBox1;
-    QCheckBox *CheckBox2; // the new crime was committed through negligence
-
-    QGroupBox *GroupBox2;
-    QTabWidget *PageControl1; // the list and its timeline, as two pages
-    QTableView *ListView1;
-    QPushButton *Button1;
-    QPushButton *Button2;
-    QPushButton *Button3;
-    QLabel *Label3;
-    Timeline *Timeline1; // the rows' periods against the calculation date
-
-    QSplitter *ResultSplitter;   // the convictions above, the result under them
-    QScrollArea *ResultScroller; // the result panel, scrolling beyond the room it is given
-    QFrame *Panel1;
-    QLabel *Label2;
-    QLabel *Label5;        // the clauses of Article 18 the result rests on, and the counted rows
-    QLabel *Label6;        // until when the result holds
-    QLabel *Label7;        // what qualifies the result: rows dated after the crime, a future date
-    QLabel *FileNotesLine; // what the record file last opened left to say
-    // What the result entails: the least term, the colony, supervision.
-    QLabel *ConsequencesLine;
-
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
-
-    QMenu *PopupMenu1;
-    QAction *N12;
-    QAction *N13;
-    QAction *N14;
-
     TEdit_frm *Edit_frm = nullptr;
     TAboutFrm *AboutFrm = nullptr;
 
@@ -274,6 +216,34 @@ private:
 
     Shell &shell() const;
     FileChooser &fileChooser() const;
+
+    // The window's own widgets and actions; the groups hold theirs.
+    QMenuBar *mMenu;
+    QMenu *N1;
+    QAction *N11;
+    QAction *SaveAction; // save to the list's own file
+    QAction *N50;        // save as
+    QAction *N3;
+    QAction *N51; // export report
+    QAction *N2;
+    QMenu *EditMenu;     // undo, redo and copying the assessment
+    QAction *UndoAction; // also in the list's context menu
+    QAction *RedoAction;
+    QAction *CopyAssessment; // the assessment to the clipboard
+    QMenu *N20;
+    QMenu *N21;
+    LanguageSelector *CmbBxLang;
+    QMenu *N5;
+    QAction *N6;
+    QAction *N9;
+    QAction *N16;
+    QAction *N17;
+    QAction *N8;
+
+    QSplitter *ResultSplitter; // the convictions above, the result under them
+
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
 
     ProgramContext &m_context;
     QtTranslation m_qtTranslation;
