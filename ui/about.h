@@ -30,6 +30,11 @@ public:
     // Every text of the box by its key.
     TextTable textTable();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The box's widgets, found by their object names from outside.
     QFrame *Panel1;
     QLabel *ProgramIcon;
     QLabel *ProductName;
@@ -38,9 +43,5 @@ public:
     QPlainTextEdit *Memo1;
     QPushButton *OKButton;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     QString m_programFolder;
 };

@@ -254,6 +254,15 @@ TEdit_frm::TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent)
     resize(352, 209);
 }
 
+void TEdit_frm::setCategories(const CrimeCategories &categories)
+{
+    const QSignalBlocker blocker(ComboBox1);
+    ComboBox1->clear();
+    for (const QString &text : categories.texts)
+        ComboBox1->addItem(text);
+    ComboBox1->setCurrentIndex(0);
+}
+
 void TEdit_frm::showRecord(const ConvictionRecord &record, const AnswerTexts &answers)
 {
     DateTimePicker1->setCheckedDate(m_dateFormat.parse(record.Date));

@@ -46,36 +46,8 @@ class TEdit_frm : public QDialog
 public:
     explicit TEdit_frm(const ShortDateFormat &dateFormat, QWidget *parent = nullptr);
 
-    QFrame *Panel2;
-    QLabel *Label2;
-    DatePicker *DateTimePicker1;
-    QLabel *Label1;
-    QComboBox *ComboBox1;
-    QCheckBox *CheckBox1; // actual deprivation of liberty was imposed
-    QCheckBox *CheckBox2; // committed as a minor
-    QCheckBox *CheckBox3; // execution of the sentence was deferred
-    QWidget *DetailsPanel;
-    // Over the details read from a file that may be another conviction's: whom
-    // they were written for, and that OK confirms them. Hidden otherwise.
-    QLabel *UnconfirmedNote;
-    OptionalDatePicker *CrimeDatePicker;
-    OptionalDatePicker *InForcePicker; // the sentence entered into legal force
-    QLabel *SentenceLabel;
-    QSpinBox *SentenceBox; // the number rows of one sentence share; 0, shown "—", none
-    QLabel *PunishmentLabel;
-    QComboBox *PunishmentBox; // the kinds in the order of PunishmentKind
-    OptionalDatePicker *ServedPicker;
-    OptionalDatePicker *AdditionalEndPicker; // the additional punishment ended
-    OptionalDatePicker *ProbationPicker;     // only for a conditional sentence
-    QCheckBox *RevokedBox; // only for a conditional sentence, a deferral or a reprieve
-    OptionalDatePicker *RevokedOnPicker; // with RevokedBox checked, or a day given
-    OptionalDatePicker *RemovedPicker;   // the conviction was removed
-    QCheckBox *NegligentBox;
-    QFrame *Panel1;
-    QToolButton *DetailsButton; // shows and hides DetailsPanel
-    QPushButton *Button1;       // OK
-    QPushButton *Button2;       // Cancel
-
+    // The categories offered, in the current language; the first chosen.
+    void setCategories(const CrimeCategories &categories);
     // Shows a record of the list, in this order: the date read in the short format,
     // the category its severity names (none when it names no category), each box
     // checked when its answer is answers.yes, then the details. An unreadable date
@@ -123,6 +95,37 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The dialog's widgets, found by their object names from outside.
+    QFrame *Panel2;
+    QLabel *Label2;
+    DatePicker *DateTimePicker1;
+    QLabel *Label1;
+    QComboBox *ComboBox1;
+    QCheckBox *CheckBox1; // actual deprivation of liberty was imposed
+    QCheckBox *CheckBox2; // committed as a minor
+    QCheckBox *CheckBox3; // execution of the sentence was deferred
+    QWidget *DetailsPanel;
+    // Over the details read from a file that may be another conviction's: whom
+    // they were written for, and that OK confirms them. Hidden otherwise.
+    QLabel *UnconfirmedNote;
+    OptionalDatePicker *CrimeDatePicker;
+    OptionalDatePicker *InForcePicker; // the sentence entered into legal force
+    QLabel *SentenceLabel;
+    QSpinBox *SentenceBox; // the number rows of one sentence share; 0, shown "—", none
+    QLabel *PunishmentLabel;
+    QComboBox *PunishmentBox; // the kinds in the order of PunishmentKind
+    OptionalDatePicker *ServedPicker;
+    OptionalDatePicker *AdditionalEndPicker; // the additional punishment ended
+    OptionalDatePicker *ProbationPicker;     // only for a conditional sentence
+    QCheckBox *RevokedBox; // only for a conditional sentence, a deferral or a reprieve
+    OptionalDatePicker *RevokedOnPicker; // with RevokedBox checked, or a day given
+    OptionalDatePicker *RemovedPicker;   // the conviction was removed
+    QCheckBox *NegligentBox;
+    QFrame *Panel1;
+    QToolButton *DetailsButton; // shows and hides DetailsPanel
+    QPushButton *Button1;       // OK
+    QPushButton *Button2;       // Cancel
+
     void Button1Click();
     // Shows the kind and the boxes, which agree, without reacting to the change.
     void showPunishment(const PunishmentBoxes &state);

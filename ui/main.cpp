@@ -14,17 +14,19 @@
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
+#include "ui/convictionsgroup.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
 #include "ui/fittedheader.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
+#include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/recordlistdelegate.h"
 #include "ui/report.h"
-#include "ui/resultpanel.h"
+#include "ui/resultarea.h"
 #include "ui/textreceivers.h"
 #include "ui/timeline.h"
 
@@ -68,14 +70,8 @@ QAction *namedAction(QMenu *menu, const char *name)
     return named(menu->addAction(QString()), name);
 }
 
-constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
-// The result's frame at the least, and the margins of its lines.
-constexpr int ResultFloor = 49;
-const QMargins ResultMargins(16, 6, 16, 6);
-// The rows the list keeps in view, however long the result under it.
-constexpr int ListRowsKept = 5;
 
 // Where the file dialogs about a list start: its folder, and the name of its
 // file under another suffix (the report's "pdf"). Both empty for an untitled
@@ -100,8 +96,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_context(context)
     , m_desktopShell(std::make_unique<DesktopShell>())
     , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
-    , m_records(new RecordList(this))
-    , m_history(new QUndoStack(this))
+    , m_document(
+          new ListDocument({[this] { return currentRecordTexts(catalogue(), crimeCategories); },
+                            [this] { return installedCategories(catalogue()); }},
+                           context.dateFormat, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -121,18 +119,18 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(8, 4, 8, 5);
     layout->setSpacing(4);
-    layout->addWidget(GroupBox1);
+    layout->addWidget(m_newCrime);
     // The list above, the result under it; the line between them moves.
     ResultSplitter = named(new QSplitter(Qt::Vertical, central), "ResultSplitter");
     ResultSplitter->setChildrenCollapsible(false);
-    ResultSplitter->addWidget(GroupBox2);
-    ResultSplitter->addWidget(ResultScroller);
+    ResultSplitter->addWidget(m_convictions);
+    ResultSplitter->addWidget(m_result);
     ResultSplitter->setStretchFactor(0, 1);
     ResultSplitter->setStretchFactor(1, 0);
     layout->addWidget(ResultSplitter, 1);
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0 = named(new QLabel(StatusBar1), "StatusPanel0");
     StatusPanel0->setMinimumWidth(50);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->setCursor(Qt::PointingHandCursor);
@@ -140,14 +138,16 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     StatusPanel0->installEventFilter(this);
     setStatusBar(StatusBar1);
 
-    setTabOrder(ComboBox1, CheckBox1);
-    setTabOrder(CheckBox1, DateTimePicker1);
-    setTabOrder(DateTimePicker1, CheckBox2);
-    setTabOrder(CheckBox2, PageControl1);
-    setTabOrder(PageControl1, ListView1);
-    setTabOrder(ListView1, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
+    QWidget *previous = nullptr;
+    for (QWidget *input : m_newCrime->tabOrder()) {
+        if (previous != nullptr)
+            setTabOrder(previous, input);
+        previous = input;
+    }
+    for (QWidget *control : m_convictions->tabOrder()) {
+        setTabOrder(previous, control);
+        previous = control;
+    }
 
     connectCommands();
     FormCreate();
@@ -158,15 +158,13 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     connect(Edit_frm, &TEdit_frm::okPressed, this, [this] { applyEnablingRule(true); });
 
     resize(ClientSize);
-    // The empty untitled list at start has nothing to lose.
-    m_savedPoints.markSaved(currentPoint());
 }
 
 TForm1::~TForm1()
 {
     setMessageLanguage({});
     // The history empties itself as it goes, with reports to a window half gone.
-    m_history->disconnect();
+    history().disconnect();
 }
 
 void TForm1::buildMenus()
@@ -213,157 +211,22 @@ void TForm1::buildMenus()
 
 void TForm1::buildCurrentCrimeGroup()
 {
-    GroupBox1 = named(new QGroupBox(centralWidget()), "GroupBox1");
-    Label1 = named(new QLabel(GroupBox1), "Label1");
-    ComboBox1 = named(new QComboBox(GroupBox1), "ComboBox1");
-    ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    keepWideEnoughForItems(*ComboBox1);
-    Label4 = named(new QLabel(GroupBox1), "Label4");
-    DateTimePicker1 = named(new DatePicker(m_context.dateFormat, GroupBox1), "DateTimePicker1");
-    CheckBox1 = named(new QCheckBox(GroupBox1), "CheckBox1");
-    CheckBox2 = named(new QCheckBox(GroupBox1), "CheckBox2");
-
-    // The floors are on the columns: a minimum width set on a widget replaces the
-    // width its text needs, and a longer text than the English one was cut off.
-    // The check box spans columns 0 to 2, at least 362 wide with these floors.
-    auto *grid = new QGridLayout(GroupBox1);
-    grid->setContentsMargins(8, 6, 12, 8);
-    grid->setHorizontalSpacing(8);
-    grid->setColumnMinimumWidth(0, 168);
-    grid->setColumnMinimumWidth(1, 209);
-    grid->setColumnMinimumWidth(3, 147);
-    grid->setColumnMinimumWidth(4, 103);
-    Label1->setBuddy(ComboBox1);
-    Label4->setBuddy(DateTimePicker1);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(ComboBox1, 0, 1);
-    grid->addWidget(Label4, 0, 3);
-    grid->addWidget(DateTimePicker1, 0, 4);
-    grid->addWidget(CheckBox1, 1, 0, 1, 3);
-    grid->addWidget(CheckBox2, 1, 3, 1, 2);
-    grid->setColumnStretch(2, 1);
+    m_newCrime = new NewCrimeGroup(m_context.dateFormat, centralWidget());
 }
 
 void TForm1::buildConvictionsGroup()
 {
-    GroupBox2 = named(new QGroupBox(centralWidget()), "GroupBox2");
-    ListView1 = named(new QTableView(GroupBox2), "ListView1");
-    // The designed widths are the columns' floors; the columns fill the list.
-    m_columnHeader = new FittedHeader(ListView1);
-    ListView1->setHorizontalHeader(m_columnHeader);
-    ListView1->setModel(m_records);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setShowGrid(true);
-    ListView1->setWordWrap(false);
-    // The rows' numbers, as the result's grounds name the rows counted.
-    ListView1->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ListView1->setItemDelegate(new RecordListDelegate(ListView1));
-    ListView1->horizontalHeader()->setHighlightSections(false);
-    ListView1->horizontalHeader()->setTextElideMode(Qt::ElideRight);
-    ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ListView1->setTextElideMode(Qt::ElideRight);
-    m_columnHeader->setFloors(QList<int>(std::begin(ColumnWidths), std::end(ColumnWidths)));
-    // The list keeps its rows in view, however long the result under it.
-    ListView1->setMinimumSize(200, listHeightForRows(ListRowsKept));
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-
-    PopupMenu1 = named(new QMenu(ListView1), "PopupMenu1");
-    N12 = namedAction(PopupMenu1, "N12");
-    N13 = namedAction(PopupMenu1, "N13");
-    N14 = namedAction(PopupMenu1, "N14");
-    PopupMenu1->addSeparator();
-    PopupMenu1->addAction(UndoAction);
-    PopupMenu1->addAction(RedoAction);
-
-    Button1 = named(new QPushButton(GroupBox2), "Button1");
-    Button2 = named(new QPushButton(GroupBox2), "Button2");
-    Button3 = named(new QPushButton(GroupBox2), "Button3");
-    for (QPushButton *button : {Button1, Button2, Button3})
-        button->setMinimumSize(75, 25);
-    Label3 = named(new QLabel(GroupBox2), "Label3");
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // At least 344 wide, wider when its text needs it (a floor on the widget itself
-    // would cut the text off).
-    auto *note = new QGridLayout;
-    note->setContentsMargins(0, 0, 0, 0);
-    note->setColumnMinimumWidth(0, 344);
-    note->addWidget(Label3, 0, 0);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(6);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    buttons->addWidget(Button3);
-    buttons->addSpacing(40);
-    buttons->addLayout(note, 1);
-
-    auto *layout = new QVBoxLayout(GroupBox2);
-    layout->setContentsMargins(8, 6, 8, 8);
-    layout->setSpacing(8);
-    // The list and its timeline take turns above the buttons: at the designed
-    // height a timeline strip under the list left the list one row in view.
-    PageControl1 = named(new QTabWidget(GroupBox2), "PageControl1");
-    PageControl1->setDocumentMode(true);
-    PageControl1->addTab(ListView1, QString());
-    Timeline1 = named(
-        new Timeline(*m_records, *ListView1->selectionModel(), m_context.dateFormat, PageControl1),
-        "Timeline1");
-    connect(this, &TForm1::assessed, Timeline1, &Timeline::showAssessment);
-    PageControl1->addTab(Timeline1, QString());
-    layout->addWidget(PageControl1, 1);
-    layout->addLayout(buttons);
-
-    for (QWidget *control : {static_cast<QWidget *>(Button2), static_cast<QWidget *>(Button3)})
-        control->setEnabled(false);
-    N13->setEnabled(false);
-    N14->setEnabled(false);
+    m_convictions = new ConvictionsGroup(records(), m_context.dateFormat, {UndoAction, RedoAction},
+                                         centralWidget());
+    connect(this, &TForm1::assessed, &m_convictions->timeline(), &Timeline::showAssessment);
 }
 
 void TForm1::buildResultPanel()
 {
-    // The panel scrolls in a frame of its own rather than crowd the list out; a
+    // The result scrolls in a frame of its own rather than crowd the list out; a
     // new result gets as much of the list's room as it needs, the list keeping
     // its rows (giveResultItsRoom).
-    ResultScroller = named(new QScrollArea(centralWidget()), "ResultScroller");
-    ResultScroller->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    ResultScroller->setWidgetResizable(true);
-    ResultScroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ResultScroller->setMinimumHeight(ResultFloor);
-    // A gradient from the palette behind lines in the matching text colour.
-    Panel1 = named(new ResultPanel(ResultScroller), "Panel1");
-    Panel1->setMinimumHeight(ResultFloor - 2 * ResultScroller->frameWidth());
-    Label2 = named(new QLabel(Panel1), "Label2");
-    QFont bold = Label2->font();
-    bold.setBold(true);
-    Label2->setFont(bold);
-    // Under the result: the clauses it rests on and how long it holds. They wrap
-    // rather than widen the window.
-    Label5 = named(new QLabel(Panel1), "Label5");
-    Label6 = named(new QLabel(Panel1), "Label6");
-    Label7 = named(new QLabel(Panel1), "Label7");
-    ConsequencesLine = named(new QLabel(Panel1), "ConsequencesLine");
-    FileNotesLine = named(new QLabel(Panel1), "FileNotesLine");
-    // Hidden until the first recomputation gives them a text.
-    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine}) {
-        line->setWordWrap(true);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        line->hide();
-    }
-    // At least 546 wide, wider when the result text needs it.
-    auto *layout = new QGridLayout(Panel1);
-    layout->setContentsMargins(ResultMargins);
-    layout->setVerticalSpacing(2);
-    layout->setColumnMinimumWidth(0, 546);
-    layout->addWidget(Label2, 0, 0);
-    layout->addWidget(Label5, 1, 0);
-    layout->addWidget(Label6, 2, 0);
-    layout->addWidget(Label7, 3, 0);
-    layout->addWidget(ConsequencesLine, 4, 0);
-    layout->addWidget(FileNotesLine, 5, 0);
-    ResultScroller->setWidget(Panel1);
-    Panel1->installEventFilter(this);
+    m_result = new ResultArea(centralWidget());
 }
 
 template<typename Command>
@@ -378,16 +241,13 @@ void TForm1::connectCommands()
         connect(action, &QAction::triggered, this,
                 [this, handler] { command([&] { (this->*handler)(); }); });
     };
-    const auto onClick = [this](QPushButton *button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this,
+    for (const auto &[request, handler] :
+         {std::pair{&ConvictionsGroup::addRequested, &TForm1::Button1Click},
+          std::pair{&ConvictionsGroup::modifyRequested, &TForm1::Button2Click},
+          std::pair{&ConvictionsGroup::deleteRequested, &TForm1::Button3Click}}) {
+        connect(m_convictions, request, this,
                 [this, handler] { command([&] { (this->*handler)(); }); });
-    };
-    onClick(Button1, &TForm1::Button1Click);
-    onClick(Button2, &TForm1::Button2Click);
-    onClick(Button3, &TForm1::Button3Click);
-    on(N12, &TForm1::Button1Click);
-    on(N13, &TForm1::Button2Click);
-    on(N14, &TForm1::Button3Click);
+    }
     on(N11, &TForm1::N11Click);
     on(N8, &TForm1::N8Click);
     on(SaveAction, &TForm1::saveClick);
@@ -404,42 +264,27 @@ void TForm1::connectCommands()
     connect(N2, &QAction::triggered, this, &QWidget::close);
     on(UndoAction, &TForm1::undoEdit);
     on(RedoAction, &TForm1::redoEdit);
-    connect(m_history, &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
-    connect(m_history, &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
-    connect(m_history, &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
+    connect(&history(), &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
+    connect(&history(), &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
+    connect(&history(), &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
+    connect(&history(), &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
     // The title's mark follows the history and the new crime's inputs.
-    connect(m_history, &QUndoStack::indexChanged, this, &TForm1::showTitle);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TForm1::showTitle);
-    for (QCheckBox *box : {CheckBox1, CheckBox2})
-        connect(box, &QCheckBox::toggled, this, &TForm1::showTitle);
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this, &TForm1::showTitle);
+    // The document follows the new crime's inputs, and they follow the document's
+    // crime when it changes from within (a file opened, an edit undone); a crime
+    // from a file without a date leaves the date as it is.
+    connect(m_newCrime, &NewCrimeGroup::crimeEdited, this, &TForm1::takeCrimeFromInputs);
+    connect(m_document, &ListDocument::crimeReplaced, this, [this](const CurrentCrime &crime) {
+        m_newCrime->setCrime(crime);
+        takeCrimeFromInputs();
+    });
+    connect(m_document, &ListDocument::stateChanged, this, &TForm1::showTitle);
     connectKeyboard();
 
-    connect(ComboBox1, &QComboBox::activated, this,
+    // The result line answers for the inputs on screen.
+    connect(m_newCrime, &NewCrimeGroup::answerDue, this,
             [this] { command([this] { ComboBox1Change(); }); });
-    // The result line answers for the inputs on screen: the custody box and the
-    // calculation date recompute too.
-    for (QCheckBox *box : {CheckBox1, CheckBox2})
-        connect(box, &QCheckBox::toggled, this, [this] { command([this] { calc_rec(); }); });
-    connect(DateTimePicker1, &QDateEdit::dateChanged, this,
-            [this] { command([this] { calc_rec(); }); });
-    // A typed text that is not a date: the recomputation refuses it.
-    connect(DateTimePicker1, &DatePicker::invalidTextEntered, this,
-            [this] { command([this] { calc_rec(); }); });
     connect(CmbBxLang, &LanguageSelector::languageChanged, this,
             [this] { command([this] { CmbBxLangChange(); }); });
-
-    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(at));
-    });
-
-    // The enabling rule follows the list's reports of changed rows and selection.
-    const auto listChanged = [this] { applyEnablingRule(false); };
-    connect(m_records, &QAbstractItemModel::dataChanged, this, listChanged);
-    connect(m_records, &QAbstractItemModel::rowsInserted, this, listChanged);
-    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, listChanged);
-    connect(ListView1->selectionModel(), &QItemSelectionModel::currentChanged, this, listChanged);
 }
 
 void TForm1::connectKeyboard()
@@ -472,18 +317,8 @@ void TForm1::connectKeyboard()
             redoKeys.append(key);
     }
     RedoAction->setShortcuts(redoKeys);
-    N12->setShortcut(Qt::Key_Insert);
-    addAction(N12);
-    // Enter and Delete act on the list's row only while the list has the focus,
-    // so that they keep their meaning in the other inputs.
-    N14->setShortcut(QKeySequence::Delete);
-    N14->setShortcutContext(Qt::WidgetShortcut);
-    ListView1->addAction(N14);
-    // The list takes Return for itself before any shortcut sees it: it is caught
-    // on its way to the list (eventFilter).
-    ListView1->installEventFilter(this);
-    connect(ListView1, &QAbstractItemView::doubleClicked, this,
-            [this] { command([this] { Button2Click(); }); });
+    // Insert adds a row wherever the focus is.
+    addAction(m_convictions->addRowAction());
     setAcceptDrops(true);
 }
 
@@ -507,7 +342,7 @@ void TForm1::FormCreate()
         CmbBxLang->setLanguageNames(names);
         showStartLanguage(stored);
     });
-    setCalculationDate(m_context.dateFormat.today());
+    m_newCrime->setCrime(CurrentCrime{std::nullopt, false, m_context.dateFormat.today(), false});
 }
 
 void TForm1::showStartLanguage(const QString &stored)
@@ -545,26 +380,20 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::FormShow()
 {
-    for (QComboBox *selector : {ComboBox1, Edit_frm->ComboBox1}) {
-        const QSignalBlocker blocker(selector);
-        selector->clear();
-        for (const QString &text : crimeCategories.texts)
-            selector->addItem(text);
-    }
-    ComboBox1->setCurrentIndex(-1);
-    Edit_frm->ComboBox1->setCurrentIndex(0);
+    m_newCrime->setCategories(crimeCategories);
+    Edit_frm->setCategories(crimeCategories);
 
     // The window starts at its designed size or at the size its texts need,
     // whichever is larger, and wide enough for every column of the list at its
     // designed width, centred on the screen. A title its column is too narrow
     // for elides, with a tooltip.
     resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
-    if (const int lacking = listWidthForColumns() - ListView1->width(); lacking > 0)
+    if (const int lacking = m_convictions->lackingWidth(); lacking > 0)
         resize(width() + lacking, height());
     // And tall enough for a result of three lines under the list, as far as the
     // screen allows.
     const QScreen *screen = this->screen();
-    if (const int lacking = resultLeastHeight() - ResultFloor; lacking > 0) {
+    if (const int lacking = m_result->leastHeight() - ResultArea::Floor; lacking > 0) {
         const int frames = frameGeometry().height() - height();
         const int screenRoom =
             screen != nullptr ? screen->availableGeometry().height() - frames : height() + lacking;
@@ -573,25 +402,6 @@ void TForm1::FormShow()
     giveResultItsRoom();
     if (screen != nullptr)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-int TForm1::resultLeastHeight() const
-{
-    return 3 * Panel1->fontMetrics().lineSpacing() + ResultMargins.top() + ResultMargins.bottom() +
-           2 * ResultScroller->frameWidth();
-}
-
-int TForm1::listWidthForColumns() const
-{
-    // Beside the columns: the list's frame and rows' numbers as they are, with
-    // room for two-digit numbers carrying both marks and for a vertical scroll bar.
-    const QString widestNumber =
-        QStringLiteral("99") + RecordList::AfterCrimeMark + RecordList::InDoubtMark;
-    const int numbersRoom =
-        ListView1->verticalHeader()->fontMetrics().horizontalAdvance(widestNumber);
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ListView1);
-    return m_columnHeader->floorsWidth() + ListView1->width() - ListView1->viewport()->width() +
-           numbersRoom + scrollBar;
 }
 
 namespace {
@@ -633,22 +443,6 @@ void TForm1::openGivenFile(const QString &fileName)
     });
 }
 
-int TForm1::listHeightForRows(int rows) const
-{
-    return 2 * ListView1->frameWidth() + ListView1->horizontalHeader()->sizeHint().height() +
-           rows * ListView1->verticalHeader()->defaultSectionSize();
-}
-
-void TForm1::fitResultPanel()
-{
-    // A top-level layout gives a panel its plain size hint, not the height its
-    // wrapped lines need at its width: ask for that height explicitly.
-    const int needed = Panel1->layout()->totalHeightForWidth(Panel1->width());
-    const int least = ResultFloor - 2 * ResultScroller->frameWidth();
-    if (needed > 0 && needed != Panel1->minimumHeight())
-        Panel1->setMinimumHeight(std::max(needed, least));
-}
-
 void TForm1::giveResultItsRoom()
 {
     const QList<int> sizes = ResultSplitter->sizes();
@@ -657,25 +451,15 @@ void TForm1::giveResultItsRoom()
     // The whole panel where the list can spare the room; else what it can spare,
     // and a scroll bar.
     const int total = sizes.at(0) + sizes.at(1);
-    const int whole = Panel1->minimumHeight() + 2 * ResultScroller->frameWidth();
-    const int spare = total - GroupBox2->minimumSizeHint().height();
-    const int shown = std::max(ResultFloor, std::min(whole, spare));
+    const int whole = m_result->wholeHeight();
+    const int spare = total - m_convictions->minimumSizeHint().height();
+    const int shown = std::max(ResultArea::Floor, std::min(whole, spare));
     if (shown != sizes.at(1))
         ResultSplitter->setSizes({total - shown, shown});
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    // The panel's width sets its height.
-    if (watched == Panel1 && event->type() == QEvent::Resize)
-        fitResultPanel();
-    if (watched == ListView1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && N13->isEnabled()) {
-            command([this] { Button2Click(); });
-            return true;
-        }
-    }
     if ((watched == StatusBar1 || watched == StatusPanel0) &&
         event->type() == QEvent::MouseButtonDblClick) {
         emit statusBarDoubleClicked();
@@ -686,17 +470,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 TextTable TForm1::textTable()
 {
-    const auto column = [this](int index) {
-        return [this, index](const QString &text) {
-            m_records->setColumnTitle(index, withoutAccessKey(text));
-        };
-    };
-    const auto page = [this](int index) {
-        return [this, index](const QString &text) { PageControl1->setTabText(index, text); };
-    };
-    const auto legend = [this](int entry) {
-        return [this, entry](const QString &text) { Timeline1->setLegendText(entry, text); };
-    };
     TextTable texts{
         {u"Caption.Kovrant_MainForm",
          [this](const QString &text) {
@@ -720,45 +493,18 @@ TextTable TForm1::textTable()
         {u"Menu.About", textOf(N8)},
         {u"Menu.Options", titleOf(N20)},
         {u"Menu.Language", titleOf(N21)},
-        {u"Button.Add", textOf(Button1)},
-        {u"Menu.Edit", textOf(Button2)},
-        {u"Menu.Delete", textOf(Button3)},
-        {u"Group.CrimeChosen", titleOf(GroupBox1)},
-        {u"String.Convictions", titleOf(GroupBox2)},
-        {u"String.ListPage", page(0)},
-        {u"String.Timeline", page(1)},
-        {u"String.DateOfConviction", column(ConvictionRecord::DateField)},
-        {u"String.GravityOfCrime", column(ConvictionRecord::SeverityField)},
-        {u"String.ActualCustody", column(ConvictionRecord::CustodyField)},
-        {u"String.Juvenile", column(ConvictionRecord::JuvenileField)},
-        {u"String.StayOfExecution", column(ConvictionRecord::ReprieveField)},
-        {u"String.Convictions", column(ConvictionRecord::InForceField)},
-        {u"String.ExpungedOnTitle", column(RecordList::ExpiryColumn)},
-        {u"String.SmallCrime", itemOf(ComboBox1, int(Gravity::Small))},
-        {u"String.AverageCrime", itemOf(ComboBox1, int(Gravity::Medium))},
-        {u"String.SeriousCrime", itemOf(ComboBox1, int(Gravity::Grave))},
-        {u"String.ParticularlySeriousCrime", itemOf(ComboBox1, int(Gravity::EspeciallyGrave))},
         {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
         {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
         {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.GravityOfCrime", textOf(Label1)},
-        {u"String.Result", textOf(Label2)},
-        {u"String.ConvictionCancelled", textOf(Label3)},
-        {u"String.DateRecidivismCalculation", textOf(Label4)},
-        {u"String.ActualCustody", textOf(CheckBox1)},
-        {u"String.NewCrimeNegligent", textOf(CheckBox2)},
         {u"String.AuthorQuennard", textOf(StatusPanel0)},
         {u"String.CharacterFileFilter", into(od.filter)},
         {u"String.CharacterFileFilter", into(SD.filter)},
-        {u"Button.Add", textOf(N12)},
-        {u"Menu.Edit", textOf(N13)},
-        {u"Menu.Delete", textOf(N14)},
-        {u"String.TimelineCounted", legend(0)},
-        {u"String.TimelineInForce", legend(1)},
-        {u"String.TimelineExpunged", legend(2)},
     };
+    texts.append(m_newCrime->textTable());
+    texts.append(m_convictions->textTable());
+    texts.append(m_result->textTable());
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
     texts.append(undoTextTable(m_undoTexts));
@@ -794,9 +540,7 @@ void TForm1::followInterfaceLanguage()
 
 CurrentCrime TForm1::currentCrime() const
 {
-    const int selected = ComboBox1->currentIndex();
-    return CurrentCrime{selected >= 0 ? std::optional(Gravity(selected)) : std::nullopt,
-                        CheckBox1->isChecked(), DateTimePicker1->date(), CheckBox2->isChecked()};
+    return m_newCrime->crime();
 }
 
 void TForm1::calc_rec()
@@ -804,50 +548,42 @@ void TForm1::calc_rec()
     // The new crime's date as typed is taken first: a text that is not a date
     // raises, and the result of the last date stays on screen. Taking it would
     // report the change and recompute again; this recomputation is that one.
-    {
-        const QSignalBlocker blocker(DateTimePicker1);
-        DateTimePicker1->acceptedDate();
-    }
-    const RecordTexts texts = currentRecordTexts(catalogue(), crimeCategories);
+    m_newCrime->takeTypedDate();
+    takeCrimeFromInputs();
     const ResultTexts results = lookUpResultTexts(catalogue());
     const CurrentCrime crime = currentCrime();
-    m_lastAssessment = recomputeRecidivism(texts, crime, *m_records, m_context.dateFormat);
-    // After a row that could not be read the result is partial, and without a
-    // category there is no result: no horizon either way.
-    if (!m_lastAssessment.failure && !m_lastAssessment.categoryMissing)
-        m_lastAssessment.horizon = resultHorizon(crime, m_lastAssessment);
+    m_lastAssessment = m_document->assess();
     // A row of unknown category is left out of the tally: a result says so.
     const QString unknown = m_lastAssessment.categoryMissing
                                 ? QString()
                                 : unknownCategoryText(m_lastAssessment, m_fileNoteTexts);
-    Label2->setText(resultTextFor(results, m_lastAssessment) +
+    showExplanation(resultTextFor(results, m_lastAssessment) +
                     (unknown.isEmpty() ? QString() : u'\n' + unknown));
-    FileNotesLine->setText(fileNotesText(m_fileNotes, m_fileNoteTexts, m_context.dateFormat));
-    showExplanation();
     emit assessed(m_lastAssessment, crime.calculationDate);
     m_lastAssessment.throwIfFailed();
 }
 
-void TForm1::showExplanation()
+void TForm1::showExplanation(const QString &answer)
 {
     const ExplanationTexts &words = explanationTexts();
-    const QList<ConvictionRecord> &records = m_records->records();
+    const QList<ConvictionRecord> &rows = records().records();
     QStringList notes;
     notes.reserve(m_lastAssessment.rows.size());
     for (qsizetype i = 0; i < m_lastAssessment.rows.size(); ++i)
         notes.append(
-            rowNote(m_lastAssessment.rows[i], records[i].Details, words, m_context.dateFormat));
-    m_records->setRowNotes(notes);
-    Label5->setText(groundsLine(m_lastAssessment, words));
-    Label6->setText(m_lastAssessment.horizon
-                        ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
-                        : QString());
-    Label7->setText(
-        resultNotices(m_lastAssessment, DateTimePicker1->date(), words, m_context.dateFormat));
-    ConsequencesLine->setText(consequencesLine(m_lastAssessment, m_consequenceTexts));
-    for (QLabel *line : {Label5, Label6, Label7, ConsequencesLine, FileNotesLine})
-        line->setVisible(!line->text().isEmpty());
-    fitResultPanel();
+            rowNote(m_lastAssessment.rows[i], rows[i].Details, words, m_context.dateFormat));
+    records().setRowNotes(notes);
+    m_result->showLines(ResultLines{
+        answer,
+        groundsLine(m_lastAssessment, words),
+        m_lastAssessment.horizon
+            ? horizonLine(*m_lastAssessment.horizon, words, m_context.dateFormat)
+            : QString(),
+        resultNotices(m_lastAssessment, currentCrime().calculationDate, words,
+                      m_context.dateFormat),
+        consequencesLine(m_lastAssessment, m_consequenceTexts),
+        fileNotesText(m_document->fileNotes(), m_fileNoteTexts, m_context.dateFormat),
+    });
     giveResultItsRoom();
 }
 
@@ -855,7 +591,7 @@ QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
                          QDate convictionDate) const
 {
     return expungementAnswer(currentRecordTexts(catalogue(), crimeCategories), severity, juvenile,
-                             convictionDate, DateTimePicker1->date());
+                             convictionDate, currentCrime().calculationDate);
 }
 
 const ExplanationTexts &TForm1::explanationTexts() const
@@ -863,33 +599,6 @@ const ExplanationTexts &TForm1::explanationTexts() const
     if (!m_explanationTexts)
         m_explanationTexts = lookUpExplanationTexts(catalogue());
     return *m_explanationTexts;
-}
-
-void TForm1::setCalculationDate(QDate date)
-{
-    const QSignalBlocker blocker(DateTimePicker1);
-    DateTimePicker1->setCheckedDate(date);
-}
-
-void TForm1::setNegligent(bool negligent)
-{
-    const QSignalBlocker blocker(CheckBox2);
-    CheckBox2->setChecked(negligent);
-}
-
-void TForm1::setNewCrime(const CurrentCrime &crime)
-{
-    {
-        const QSignalBlocker blocker(ComboBox1);
-        ComboBox1->setCurrentIndex(crime.gravity ? int(*crime.gravity) : -1);
-    }
-    {
-        const QSignalBlocker blocker(CheckBox1);
-        CheckBox1->setChecked(crime.actualCustody);
-    }
-    setNegligent(crime.negligent);
-    if (crime.calculationDate.isValid())
-        setCalculationDate(crime.calculationDate);
 }
 
 AnswerTexts TForm1::answerTexts() const
@@ -901,40 +610,26 @@ void TForm1::Button1Click()
 {
     Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
     if (Edit_frm->exec() == QDialog::Accepted)
-        pushEdit(std::make_unique<AddRecordCommand>(editedList(), Edit_frm->record()));
+        m_document->addRecord(Edit_frm->record());
     calc_rec();
 }
 
 void TForm1::Button2Click()
 {
-    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
-    if (selected.isEmpty())
+    const std::optional<int> row = m_convictions->chosenRow();
+    if (!row)
         return;
-    const int row = selected.first().row();
-    const QModelIndex focus = ListView1->currentIndex();
-    const ConvictionRecord shown = m_records->at(focus.isValid() ? focus.row() : row);
-
-    Edit_frm->showRecord(shown, answerTexts());
-    if (Edit_frm->exec() == QDialog::Accepted) {
-        // OK without a change is no edit: the list stays as saved.
-        ConvictionRecord fields = Edit_frm->record();
-        fields.InForce = m_records->at(row).InForce;
-        if (fields != m_records->at(row))
-            pushEdit(std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(fields)));
-    }
+    Edit_frm->showRecord(records().at(*row), answerTexts());
+    if (Edit_frm->exec() == QDialog::Accepted)
+        m_document->modifyRecord(*row, Edit_frm->record());
     calc_rec();
 }
 
 void TForm1::Button3Click()
 {
-    if (ListView1->selectionModel()->hasSelection()) {
-        const QModelIndex focus = ListView1->currentIndex();
-        const int row = focus.isValid() ? focus.row()
-                                        : ListView1->selectionModel()->selectedRows().first().row();
-        pushEdit(std::make_unique<DeleteRecordCommand>(editedList(), row));
-        // The view selects the next row by itself; a second Delete must not
-        // delete it.
-        ListView1->clearSelection();
+    if (const std::optional<int> row = m_convictions->chosenRow()) {
+        m_document->deleteRecord(*row);
+        m_convictions->clearSelection();
     }
     calc_rec();
     applyEnablingRule(false);
@@ -950,9 +645,7 @@ void TForm1::N11Click()
     crime.gravity = std::nullopt;
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
-    replaceCase(ClearCommandKey, CaseState{{}, crime, {}, {}});
-    m_savedPoints.markSaved(currentPoint());
-    showTitle();
+    m_document->replaceCase(ClearCommandKey, {}, crime, ListDocument::Replacement::Cleared);
     calc_rec();
 }
 
@@ -978,7 +671,7 @@ void TForm1::CmbBxLangChange()
     // whose commands write their rows in the language current when they run.
     const std::optional<RuntimeError> notStored =
         switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
-                       interfaceTextTable(), crimeCategories, *m_records);
+                       interfaceTextTable(), crimeCategories, records());
     followInterfaceLanguage();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
@@ -990,11 +683,7 @@ void TForm1::CmbBxLangChange()
 
 void TForm1::applyEnablingRule(bool requireListFocus)
 {
-    const bool enabled = m_records->count() > 0 && (!requireListFocus || ListView1->hasFocus());
-    Button2->setEnabled(enabled);
-    Button3->setEnabled(enabled);
-    N13->setEnabled(enabled);
-    N14->setEnabled(enabled);
+    m_convictions->applyEnablingRule(requireListFocus);
 }
 
 Shell &TForm1::shell() const
@@ -1009,27 +698,13 @@ FileChooser &TForm1::fileChooser() const
 
 void TForm1::save_har(const QString &fileName)
 {
-    saveRecordFile(fileName, m_records->records(), currentCrime(),
-                   currentRecordTexts(catalogue(), crimeCategories),
-                   installedCategories(catalogue()), m_context.dateFormat);
-    markSaved(fileName);
+    takeCrimeFromInputs();
+    m_document->save(fileName);
 }
 
 void TForm1::open_har(const QString &fileName)
 {
-    // The whole file is read before the list changes: a damaged file leaves it as it was.
-    const LoadedRecordFile loaded =
-        loadRecordFile(fileName, currentRecordTexts(catalogue(), crimeCategories),
-                       installedCategories(catalogue()), m_context.dateFormat);
-    m_records->replaceAll(loaded.records);
-    if (loaded.newCrime)
-        setNewCrime(*loaded.newCrime);
-    m_fileNotes = fileNotesOf(loaded);
-    // Opening is no edit: the history starts again from the file, and no point
-    // saved before is one it can reach.
-    m_history->clear();
-    m_savedPoints.clear();
-    markSaved(fileName);
+    m_document->open(fileName);
 }
 
 void TForm1::saveClick()
@@ -1044,16 +719,16 @@ void TForm1::N50Click()
 
 bool TForm1::saveList()
 {
-    if (m_listFile.isEmpty())
+    if (listFile().isEmpty())
         return saveListAs();
-    save_har(m_listFile);
+    save_har(listFile());
     return true;
 }
 
 bool TForm1::saveListAs()
 {
     SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
-    SD.startPath = m_listFile;
+    SD.startPath = listFile();
     const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD);
     if (fileName)
         save_har(*fileName);
@@ -1065,7 +740,7 @@ void TForm1::N3Click()
     if (!changesSettled())
         return;
     od.title = catalogue().Translate(QStringLiteral("Button.Open"));
-    od.startPath = folderOf(m_listFile);
+    od.startPath = folderOf(listFile());
     if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
         open_har(*fileName);
         calc_rec();
@@ -1088,13 +763,8 @@ void TForm1::N6Click()
 
 QUrl TForm1::webLink() const
 {
-    const QString text = catalogue().Translate(QStringLiteral("String.WebLink"));
-    const QUrl link(text, QUrl::StrictMode);
     // A language file must not make the shell open a local program or file.
-    const QString scheme = link.scheme().toLower();
-    if (!link.isValid() || (scheme != u"http" && scheme != u"https") || link.host().isEmpty())
-        throw RuntimeError(MessageText(WebLinkWording, {text}));
-    return link;
+    return webAddress(catalogue().Translate(QStringLiteral("String.WebLink")));
 }
 
 void TForm1::N16Click()
@@ -1117,12 +787,10 @@ void TForm1::N9Click()
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
     // An untitled list: no file holds it, and Save asks where to write it.
-    replaceCase(SampleCommandKey,
-                CaseState{sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat,
-                                        crime.calculationDate),
-                          crime,
-                          {},
-                          {}});
+    m_document->replaceCase(
+        SampleCommandKey,
+        sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat, crime.calculationDate),
+        crime, ListDocument::Replacement::Sample);
     // The rows added enable Modify and Delete, as rows added one by one did.
     applyEnablingRule(false);
     calc_rec();
@@ -1130,11 +798,9 @@ void TForm1::N9Click()
 
 ReportContent TForm1::currentReportContent()
 {
-    return reportContent(
-        AssessedCase{m_records->records(), currentCrime(),
-                     ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText() : QString(),
-                     m_lastAssessment},
-        lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
+    return reportContent(AssessedCase{records().records(), currentCrime(),
+                                      m_newCrime->categoryText(), m_lastAssessment},
+                         lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
 }
 
 void TForm1::N51Click()
@@ -1142,7 +808,7 @@ void TForm1::N51Click()
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
     FileDialogSetup setup = reportFileDialogSetup(catalogue());
-    setup.startPath = withSuffix(m_listFile, setup.defaultSuffix);
+    setup.startPath = withSuffix(listFile(), setup.defaultSuffix);
     if (const std::optional<QString> path = fileChooser().chooseFileToSave(this, setup))
         writeReport(*path, currentReportContent());
 }
@@ -1158,21 +824,21 @@ void TForm1::copyAssessmentClick()
     QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
 }
 
-ListPoint TForm1::currentPoint() const
-{
-    return ListPoint{m_listFile, m_history->index(), currentCrime()};
-}
-
 bool TForm1::hasUnsavedChanges() const
 {
-    return !m_savedPoints.isSaved(currentPoint());
+    return m_document->hasUnsavedChanges();
+}
+
+void TForm1::takeCrimeFromInputs()
+{
+    m_document->setCrime(currentCrime());
 }
 
 bool TForm1::changesSettled()
 {
     if (!hasUnsavedChanges())
         return true;
-    switch (askAboutUnsavedChanges(this, m_unsavedTexts, m_listFile)) {
+    switch (askAboutUnsavedChanges(this, m_unsavedTexts, listFile())) {
     case UnsavedChoice::Save: return saveList();
     case UnsavedChoice::Discard: return true;
     case UnsavedChoice::Cancel: break;
@@ -1180,16 +846,9 @@ bool TForm1::changesSettled()
     return false;
 }
 
-void TForm1::markSaved(const QString &fileName)
-{
-    m_listFile = fileName;
-    m_savedPoints.markSaved(currentPoint());
-    showTitle();
-}
-
 void TForm1::showTitle()
 {
-    setWindowTitle(listWindowTitle(m_caption, m_listFile));
+    setWindowTitle(listWindowTitle(m_caption, listFile()));
     setWindowModified(hasUnsavedChanges());
 }
 
@@ -1206,53 +865,21 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::showUndoTexts()
 {
     UndoAction->setText(undoActionText(m_undoTexts.undo, m_undoTexts.undoCommand,
-                                       m_history->undoText(), m_undoTexts));
+                                       history().undoText(), m_undoTexts));
     RedoAction->setText(undoActionText(m_undoTexts.redo, m_undoTexts.redoCommand,
-                                       m_history->redoText(), m_undoTexts));
+                                       history().redoText(), m_undoTexts));
 }
 
 void TForm1::undoEdit()
 {
-    m_history->undo();
+    history().undo();
     calc_rec();
     applyEnablingRule(false);
 }
 
 void TForm1::redoEdit()
 {
-    m_history->redo();
+    history().redo();
     calc_rec();
     applyEnablingRule(false);
-}
-
-EditedList TForm1::editedList()
-{
-    return EditedList{*m_records,
-                      [this] { return currentRecordTexts(catalogue(), crimeCategories); }};
-}
-
-CaseState TForm1::caseState() const
-{
-    return CaseState{m_records->records(), currentCrime(), m_fileNotes, m_listFile};
-}
-
-void TForm1::showCase(const CaseState &state)
-{
-    m_listFile = state.file;
-    m_fileNotes = state.fileNotes;
-    m_records->replaceAll(state.records);
-    setNewCrime(state.newCrime);
-}
-
-void TForm1::replaceCase(const char16_t *nameKey, const CaseState &after)
-{
-    pushEdit(std::make_unique<ReplaceCaseCommand>(
-        nameKey, [this] { return currentRecordTexts(catalogue(), crimeCategories); }, caseState(),
-        after, [this](const CaseState &state) { showCase(state); }));
-}
-
-void TForm1::pushEdit(std::unique_ptr<QUndoCommand> edit)
-{
-    m_savedPoints.discardBeyond(m_history->index());
-    m_history->push(edit.release()); // the history owns it
 }

@@ -4,17 +4,19 @@
 
 #include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
+#include "document/listcommands.h"
+#include "document/listdocument.h"
+#include "document/savedpoints.h"
 #include "localisation/consequences.h"
 #include "localisation/explanation.h"
 #include "localisation/filenotes.h"
 #include "localisation/reportcontent.h"
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
+#include "platform/webaddress.h"
 #include "ui/filechooser.h"
-#include "ui/listcommands.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
-#include "ui/savedpoints.h"
 #include "ui/unsavedchanges.h"
 
 #include <QMainWindow>
@@ -24,6 +26,9 @@
 class DatePicker;
 class FittedHeader;
 class LanguageSelector;
+class NewCrimeGroup;
+class ConvictionsGroup;
+class ResultArea;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -45,11 +50,6 @@ class TAboutFrm;
 class TEdit_frm;
 class Timeline;
 
-// The message for a web link in a language file that is no web address: the
-// shell must not open it.
-inline constexpr MessageWording WebLinkWording{
-    u"Error.NotWebLink", u"The web link \"%1\" is not an http or https address"};
-
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -60,7 +60,9 @@ public:
     explicit TForm1(ProgramContext &context, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    RecordList &records() const { return *m_records; }
+    RecordList &records() const { return m_document->records(); }
+    // The list, the new crime, the history and the file behind the window.
+    ListDocument &document() const { return *m_document; }
     const ProgramContext &context() const { return m_context; }
     LanguageCatalogue &catalogue() const { return *m_context.catalogue; }
     // The crime being assessed, as the inputs show it.
@@ -99,11 +101,11 @@ public:
     void openGivenFile(const QString &fileName);
 
     // The edits of the list since it was last opened, which Undo and Redo walk.
-    QUndoStack &history() const { return *m_history; }
+    QUndoStack &history() const { return m_document->history(); }
     // The record file the list belongs to, which Save writes: the file it was last
     // saved to or opened from, or the one an undo gave back; empty for an untitled
     // list (at start, after Clear data and the sample data).
-    const QString &listFile() const { return m_listFile; }
+    const QString &listFile() const { return m_document->file(); }
     // The list or the new crime differs from what the list's file holds; an
     // untitled list, from the empty list it was at start or after Clear data.
     bool hasUnsavedChanges() const;
@@ -148,64 +150,6 @@ public:
     FileDialogSetup od;
     FileDialogSetup SD;
 
-    QMenuBar *mMenu;
-    QMenu *N1;
-    QAction *N11;
-    QAction *SaveAction; // save to the list's own file
-    QAction *N50;        // save as
-    QAction *N3;
-    QAction *N51; // export report
-    QAction *N2;
-    QMenu *EditMenu;     // undo, redo and copying the assessment
-    QAction *UndoAction; // also in the list's context menu
-    QAction *RedoAction;
-    QAction *CopyAssessment; // the assessment to the clipboard
-    QMenu *N20;
-    QMenu *N21;
-    LanguageSelector *CmbBxLang;
-    QMenu *N5;
-    QAction *N6;
-    QAction *N9;
-    QAction *N16;
-    QAction *N17;
-    QAction *N8;
-
-    QGroupBox *GroupBox1;
-    QLabel *Label1;
-    QComboBox *ComboBox1;
-    QLabel *Label4;
-    DatePicker *DateTimePicker1;
-    QCheckBox *CheckBox1;
-    QCheckBox *CheckBox2; // the new crime was committed through negligence
-
-    QGroupBox *GroupBox2;
-    QTabWidget *PageControl1; // the list and its timeline, as two pages
-    QTableView *ListView1;
-    QPushButton *Button1;
-    QPushButton *Button2;
-    QPushButton *Button3;
-    QLabel *Label3;
-    Timeline *Timeline1; // the rows' periods against the calculation date
-
-    QSplitter *ResultSplitter;   // the convictions above, the result under them
-    QScrollArea *ResultScroller; // the result panel, scrolling beyond the room it is given
-    QFrame *Panel1;
-    QLabel *Label2;
-    QLabel *Label5;        // the clauses of Article 18 the result rests on, and the counted rows
-    QLabel *Label6;        // until when the result holds
-    QLabel *Label7;        // what qualifies the result: rows dated after the crime, a future date
-    QLabel *FileNotesLine; // what the record file last opened left to say
-    // What the result entails: the least term, the colony, supervision.
-    QLabel *ConsequencesLine;
-
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
-
-    QMenu *PopupMenu1;
-    QAction *N12;
-    QAction *N13;
-    QAction *N14;
-
     TEdit_frm *Edit_frm = nullptr;
     TAboutFrm *AboutFrm = nullptr;
 
@@ -247,26 +191,11 @@ private:
     // stored the user's locale's language, else English.
     void showStartLanguage(const QString &stored);
     void FormShow();
-    void setCalculationDate(QDate date);
-    // Sets the new crime's negligence box without a recomputation of its own.
-    void setNegligent(bool negligent);
-    // Shows a saved new crime without a recomputation of its own; a crime without
-    // a date leaves the date as it is.
-    void setNewCrime(const CurrentCrime &crime);
-    // The list's width that shows every column at its designed width, with room
-    // for more rows' numbers and a scroll bar.
-    int listWidthForColumns() const;
-    // The result panel's frame with the result line and two more in view.
-    int resultLeastHeight() const;
-    // The list's height with this many rows in view.
-    int listHeightForRows(int rows) const;
-    // Gives the result panel the height its wrapped lines need at its width.
-    void fitResultPanel();
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
     void giveResultItsRoom();
     // The rows' notes, the grounds and the horizon of the last assessment.
-    void showExplanation();
+    void showExplanation(const QString &answer);
     // The current language's "String.Yes" and "String.No".
     AnswerTexts answerTexts() const;
     // The list's file name and its modified mark in the title.
@@ -275,24 +204,12 @@ private:
     void showUndoTexts();
     void undoEdit();
     void redoEdit();
-    // The list and the texts of the current language, as the edits see them.
-    EditedList editedList();
-    CaseState caseState() const;
-    // Shows a whole case at once (clear data, sample data, and their undoing).
-    void showCase(const CaseState &state);
-    // Replaces the case through an undoable command named by the key.
-    void replaceCase(const char16_t *nameKey, const CaseState &after);
     // Saves to the list's file, or asks for one when it has none / always asks for
     // a file: false when the user cancels; a failed save raises.
     bool saveList();
     bool saveListAs();
-    // The list as it is now is the given file's own, and what it holds.
-    void markSaved(const QString &fileName);
-    // Where the list stands: its file, the history's index and the new crime.
-    ListPoint currentPoint() const;
-    // Pushes an edit onto the history, forgetting the points saved beyond the
-    // index it is pushed at, as the history forgets the edits there.
-    void pushEdit(std::unique_ptr<QUndoCommand> edit);
+    // The new crime's inputs, as the document's crime.
+    void takeCrimeFromInputs();
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
     void command(Command &&run);
@@ -300,22 +217,48 @@ private:
     Shell &shell() const;
     FileChooser &fileChooser() const;
 
+    // The window's own widgets and actions; the groups hold theirs.
+    QMenuBar *mMenu;
+    QMenu *N1;
+    QAction *N11;
+    QAction *SaveAction; // save to the list's own file
+    QAction *N50;        // save as
+    QAction *N3;
+    QAction *N51; // export report
+    QAction *N2;
+    QMenu *EditMenu;     // undo, redo and copying the assessment
+    QAction *UndoAction; // also in the list's context menu
+    QAction *RedoAction;
+    QAction *CopyAssessment; // the assessment to the clipboard
+    QMenu *N20;
+    QMenu *N21;
+    LanguageSelector *CmbBxLang;
+    QMenu *N5;
+    QAction *N6;
+    QAction *N9;
+    QAction *N16;
+    QAction *N17;
+    QAction *N8;
+
+    QSplitter *ResultSplitter; // the convictions above, the result under them
+
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
+
     ProgramContext &m_context;
     QtTranslation m_qtTranslation;
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
-    RecordList *m_records;
-    FittedHeader *m_columnHeader = nullptr; // the list's columns, at their designed widths or wider
+    ListDocument *m_document;
+    NewCrimeGroup *m_newCrime = nullptr;
+    ConvictionsGroup *m_convictions = nullptr;
+    ResultArea *m_result = nullptr;
     RecidivismAssessment m_lastAssessment;
     mutable std::optional<ExplanationTexts> m_explanationTexts;
     FileNoteTexts m_fileNoteTexts; // written by the localisation pass
     // The texts of what a result entails, written by the localisation pass.
     ConsequenceTexts m_consequenceTexts;
-    FileNotes m_fileNotes;
-    QUndoStack *m_history;
-    QString m_listFile;
-    SavedPoints m_savedPoints; // where each file holds the list as it was
-    QString m_caption;         // the window's title without the list's file
+    QString m_caption; // the window's title without the list's file
     UndoTexts m_undoTexts;
     UnsavedChangesTexts m_unsavedTexts;
     bool m_shownBefore = false;

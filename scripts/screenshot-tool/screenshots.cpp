@@ -27,6 +27,7 @@
 #include "ui/programcontext.h"
 #include "ui/startup.h"
 #include "ui/timeline.h"
+#include "windowchild.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -147,18 +148,19 @@ const std::array ThirtyYears = {
 
 void fillDialog(TEdit_frm &dialog, const SampleConviction &sample)
 {
-    dialog.ComboBox1->setCurrentIndex(sample.category);
-    dialog.DateTimePicker1->setCheckedDate(sample.date);
-    dialog.CheckBox1->setChecked(sample.custody);
-    dialog.CheckBox2->setChecked(sample.minor);
-    dialog.CheckBox3->setChecked(sample.deferred);
+    child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(sample.category);
+    child<DatePicker>(dialog, "DateTimePicker1").setCheckedDate(sample.date);
+    child<QCheckBox>(dialog, "CheckBox1").setChecked(sample.custody);
+    child<QCheckBox>(dialog, "CheckBox2").setChecked(sample.minor);
+    child<QCheckBox>(dialog, "CheckBox3").setChecked(sample.deferred);
     dialog.setDetails(sample.details);
 }
 
-// Types over the whole text of a date field as a user does: Ctrl+A, then one
-// key event a character.
-void typeDate(DatePicker *picker, const QString &text)
+// Types over the whole text of the record dialog's date field as a user does:
+// Ctrl+A, then one key event a character.
+void typeDate(TEdit_frm &dialog, const QString &text)
 {
+    DatePicker *picker = &child<DatePicker>(dialog, "DateTimePicker1");
     const auto press = [picker](int key, Qt::KeyboardModifiers modifiers, const QString &typed) {
         QKeyEvent down(QEvent::KeyPress, key, modifiers, typed);
         QCoreApplication::sendEvent(picker, &down);
@@ -203,10 +205,10 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
 bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
 {
     const QModelIndex cell = form.records().index(1, ConvictionRecord::SeverityField);
-    const QRect rect = form.ListView1->visualRect(cell);
-    const QPoint at = form.ListView1->viewport()->mapToGlobal(rect.center());
-    QToolTip::showText(at, form.records().data(cell, Qt::ToolTipRole).toString(),
-                       form.ListView1->viewport());
+    const QTableView &list = child<QTableView>(form, "ListView1");
+    const QRect rect = list.visualRect(cell);
+    const QPoint at = list.viewport()->mapToGlobal(rect.center());
+    QToolTip::showText(at, form.records().data(cell, Qt::ToolTipRole).toString(), list.viewport());
     QApplication::processEvents();
     QImage image = form.grab().toImage();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -265,7 +267,7 @@ void enterRows(TForm1 &form, const std::array<SampleConviction, Count> &samples)
     for (const SampleConviction &sample : samples) {
         QTimer::singleShot(0, &form, [&form, sample] {
             runCommand(&form, [&] { fillDialog(*form.Edit_frm, sample); });
-            form.Edit_frm->Button1->click();
+            child<QPushButton>(*form.Edit_frm, "Button1").click();
         });
         runCommand(&form, [&] { form.Button1Click(); });
     }
@@ -274,10 +276,10 @@ void enterRows(TForm1 &form, const std::array<SampleConviction, Count> &samples)
 // A grave new crime punished with actual imprisonment.
 void describeGraveCrime(TForm1 &form)
 {
-    form.ComboBox1->setCurrentIndex(2);
+    child<QComboBox>(form, "ComboBox1").setCurrentIndex(2);
     runCommand(&form, [&] { form.ComboBox1Change(); });
-    form.CheckBox1->setChecked(true);
-    form.ListView1->clearSelection();
+    child<QCheckBox>(form, "CheckBox1").setChecked(true);
+    child<QTableView>(form, "ListView1").clearSelection();
 }
 
 // The main window over a fresh list of the samples, its timeline in view, with
@@ -290,10 +292,11 @@ bool shootTimeline(TForm1 &form, const std::array<SampleConviction, Count> &samp
     enterRows(form, samples);
     describeGraveCrime(form);
     if (selectedRow >= 0)
-        form.ListView1->selectRow(selectedRow);
-    form.PageControl1->setCurrentWidget(form.Timeline1);
+        child<QTableView>(form, "ListView1").selectRow(selectedRow);
+    QTabWidget &pages = child<QTabWidget>(form, "PageControl1");
+    pages.setCurrentWidget(&child<Timeline>(form, "Timeline1"));
     const bool saved = save(form, output, name);
-    form.PageControl1->setCurrentIndex(0);
+    pages.setCurrentIndex(0);
     return saved;
 }
 
@@ -302,13 +305,14 @@ bool shootDoubtfulResult(TForm1 &form, const QDir &output, const QString &name)
 {
     clearData(form);
     enterRows(form, DoubtfulResult);
-    form.ComboBox1->setCurrentIndex(3);
+    child<QComboBox>(form, "ComboBox1").setCurrentIndex(3);
     runCommand(&form, [&] { form.ComboBox1Change(); });
-    form.CheckBox1->setChecked(true);
-    runCommand(&form, [&] { form.DateTimePicker1->setDate(DoubtfulCrimeDate); });
-    form.ListView1->clearSelection();
+    child<QCheckBox>(form, "CheckBox1").setChecked(true);
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    runCommand(&form, [&] { crimeDate.setDate(DoubtfulCrimeDate); });
+    child<QTableView>(form, "ListView1").clearSelection();
     const bool saved = save(form, output, name);
-    form.DateTimePicker1->setDate(Today);
+    crimeDate.setDate(Today);
     return saved;
 }
 
@@ -407,7 +411,7 @@ bool shootVariant(TForm1 &form, const ShortDateFormat &format, const QDir &outpu
     runCommand(&form, [&] { fillDialog(dialog, EveryFact); });
     saved = save(dialog, output, name("record_every_fact")) && saved;
     dialog.hide();
-    typeDate(dialog.DateTimePicker1, inFormatOrder(format, "31", "02", "2019"));
+    typeDate(dialog, inFormatOrder(format, "31", "02", "2019"));
     saved = save(dialog, output, name("typed_date_invalid")) && saved;
     dialog.hide();
     saved = shootDoubtfulResult(form, output, name("warning")) && saved;
@@ -430,12 +434,13 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     const std::unique_ptr<TForm1> form = startKovrant(context);
     // The selector lists each language by its own name; language.name is its file's.
     const std::optional<TLangItemRec> listed = catalogue.findLanguage(language.name);
-    const int entry = listed ? form->CmbBxLang->findText(listed->Name) : -1;
+    LanguageSelector &selector = child<LanguageSelector>(*form, "CmbBxLang");
+    const int entry = listed ? selector.findText(listed->Name) : -1;
     if (entry < 0) {
         std::fprintf(stderr, "The language selector does not list %s\n", qPrintable(language.name));
         return false;
     }
-    form->CmbBxLang->setCurrentIndex(entry);
+    selector.setCurrentIndex(entry);
     runCommand(form.get(), [&] { form->CmbBxLangChange(); });
     form->show();
     QApplication::processEvents();
@@ -467,11 +472,11 @@ bool shootLanguage(const Language &language, const QDir &output, const QString &
     dialog.hide();
 
     // 12 March 2019 typed without separators, then 31 February typed in full.
-    typeDate(dialog.DateTimePicker1, inFormatOrder(context.dateFormat, "12", "03", "2019")
-                                         .remove(context.dateFormat.separator()));
+    typeDate(dialog, inFormatOrder(context.dateFormat, "12", "03", "2019")
+                         .remove(context.dateFormat.separator()));
     saved = save(dialog, output, QStringLiteral("typed_date_%1.png").arg(language.suffix)) && saved;
     dialog.hide();
-    typeDate(dialog.DateTimePicker1, inFormatOrder(context.dateFormat, "31", "02", "2019"));
+    typeDate(dialog, inFormatOrder(context.dateFormat, "31", "02", "2019"));
     saved =
         save(dialog, output, QStringLiteral("typed_date_invalid_%1.png").arg(language.suffix)) &&
         saved;

@@ -2,6 +2,7 @@
 // languages and locales, damaged and hostile files, and saves that fail.
 #include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
+#include "platform/codepage.h"
 #include "platform/profilefile.h"
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
@@ -101,6 +102,18 @@ Records everyCategory(const RecordTexts &texts, const ShortDateFormat &format)
         {format.format(QDate(2021, 1, 2)), texts.categories[2], a.yes, a.yes, a.no, {}, {}},
         {format.format(QDate(2022, 11, 4)), texts.categories[3], a.yes, a.no, a.yes, {}, {}},
     };
+}
+
+// The code page line a new file holds when written under the locale: on
+// Windows a new file is written in the locale's code page, which it names.
+QString newFileCodePageLine(const QLocale &locale)
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("codepage=%1\r\n").arg(codePageNumber(codePageForLocale(locale)));
+#else
+    Q_UNUSED(locale);
+    return {};
+#endif
 }
 
 const CurrentCrime GraveCrime{Gravity::Grave, true, QDate(2024, 3, 5), false};
@@ -225,7 +238,9 @@ void TestRecordFile::writesTheDocumentedKeys()
              qPrintable(text));
     static const QRegularExpression end(
         "date10=07\\.04\\.2009\r\nheaviness10=grave\r\ndeprivation10=1\r\ninfancy10=0\r\n"
-        "respite10=0\r\ncategory10=2\r\nchecksum=[0-9a-f]{40}\r\n"
+        "respite10=0\r\ncategory10=2\r\n" +
+        newFileCodePageLine(fixtureDateFormat().locale()) +
+        "checksum=[0-9a-f]{40}\r\n"
         "\\[new_crime\\]\r\ndateformat=dd\\.MM\\.yyyy\r\ncategory=\r\ndate=\r\n"
         "custody=0\r\nnegligent=0\r\n$");
     QVERIFY2(end.match(text).hasMatch(), qPrintable(text));
@@ -613,7 +628,8 @@ void TestRecordFile::roundTripKeepsLaterDetails()
         "\r\nremoved0=" + day(2020, 5, 20) + "\r\nlaterdetailsof0=2015-06-15|grave\r\ndate1=";
     QVERIFY2(text.contains(first), qPrintable(text));
     QVERIFY2(text.contains("detailsof1=2015-06-15|medium\r\ncategory1=1\r\nsentence1=7\r\n"
-                           "laterdetailsof1=2015-06-15|medium\r\nchecksum="),
+                           "laterdetailsof1=2015-06-15|medium\r\n" +
+                           newFileCodePageLine(format.locale()) + "checksum="),
              qPrintable(text));
 
     // Read with only the five column keys, as a reader that knows no details.

@@ -101,13 +101,18 @@ QString LanguageTexts::operator()(const char *key) const
 int languageEntry(const TForm1 &form, const QString &fileBase)
 {
     const std::optional<TLangItemRec> language = form.catalogue().findLanguage(fileBase);
-    return language ? form.CmbBxLang->findText(language->Name) : -1;
+    return language ? child<LanguageSelector>(form, "CmbBxLang").findText(language->Name) : -1;
 }
 
-void pickEntry(QComboBox *selector, int index)
+void pickLanguage(TForm1 &form, const QString &fileBase)
 {
-    selector->setCurrentIndex(index);
-    emit selector->activated(index);
+    pickEntry(child<LanguageSelector>(form, "CmbBxLang"), languageEntry(form, fileBase));
+}
+
+void pickEntry(QComboBox &selector, int index)
+{
+    selector.setCurrentIndex(index);
+    emit selector.activated(index);
 }
 
 QString shownTitle(QWidget &window)

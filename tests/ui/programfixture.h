@@ -8,6 +8,7 @@
 #include "support/recordingshell.h"
 #include "ui/main.h"
 #include "ui/programcontext.h"
+#include "windowchild.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -90,11 +91,13 @@ QString shownTitle(QWidget &window);
 
 // The user picking an entry from a drop-down list: the selection moves, then
 // the list reports the pick.
-void pickEntry(QComboBox *selector, int index);
+void pickEntry(QComboBox &selector, int index);
 
 // The selector's entry for a shipped language, named by its file base
 // ("French"): the selector lists each language by its own name.
 int languageEntry(const TForm1 &form, const QString &fileBase);
+// The user picking that language's entry in the main window's selector.
+void pickLanguage(TForm1 &form, const QString &fileBase);
 
 // Acts on the modal dialog that exec() is about to show, once it is up. A modal
 // widget of another type, or the dialog when the action leaves it open (a failed

@@ -111,28 +111,29 @@ void TestAboutBox::loadsTheReadme()
     writeReadme(folder.programFolder(), fileName, content, encoding);
     TAboutFrm about(folder.programFolder());
     about.loadReadme(selectorText);
-    QCOMPARE(about.Memo1->toPlainText(), shown);
+    QCOMPARE(child<QPlainTextEdit>(about, "Memo1").toPlainText(), shown);
 }
 
 void TestAboutBox::keepsEarlierTextWithoutTheFile()
 {
     const LanguageFolder folder;
     TAboutFrm about(folder.programFolder());
-    const QString builtIn = about.Memo1->toPlainText();
+    const QPlainTextEdit &description = child<QPlainTextEdit>(about, "Memo1");
+    const QString builtIn = description.toPlainText();
     QVERIFY(builtIn.contains(u"Article 18"));
     about.loadReadme(QStringLiteral("Russian"));
-    QCOMPARE(about.Memo1->toPlainText(), builtIn);
+    QCOMPARE(description.toPlainText(), builtIn);
 
     writeReadme(folder.programFolder(), QStringLiteral("readme_ru.txt"),
                 QString::fromUtf8("Первый"), LanguageFolder::Encoding::Utf8WithMark);
     about.loadReadme(QStringLiteral("Russian"));
-    QCOMPARE(about.Memo1->toPlainText(), QString::fromUtf8("Первый"));
+    QCOMPARE(description.toPlainText(), QString::fromUtf8("Первый"));
 
     QVERIFY(QFile::remove(QDir(folder.programFolder()).filePath(QStringLiteral("readme_ru.txt"))));
     about.loadReadme(QStringLiteral("Russian"));
-    QCOMPARE(about.Memo1->toPlainText(), QString::fromUtf8("Первый"));
+    QCOMPARE(description.toPlainText(), QString::fromUtf8("Первый"));
     about.loadReadme(QStringLiteral("French"));
-    QCOMPARE(about.Memo1->toPlainText(), QString::fromUtf8("Первый"));
+    QCOMPARE(description.toPlainText(), QString::fromUtf8("Первый"));
 }
 
 void TestAboutBox::aboutCommandShowsTheLanguagesReadme_data()
@@ -164,11 +165,12 @@ void TestAboutBox::aboutCommandShowsTheLanguagesReadme()
 
     QStringList seen;
     const auto ran = whenModal<TAboutFrm>(&form, [&](TAboutFrm &about) {
-        seen = {about.Memo1->toPlainText(), about.Version->text(), about.windowTitle(),
-                about.ProductName->text()};
-        QTest::mouseClick(about.OKButton, Qt::LeftButton);
+        seen = {child<QPlainTextEdit>(about, "Memo1").toPlainText(),
+                child<QLabel>(about, "Version").text(), about.windowTitle(),
+                child<QLabel>(about, "ProductName").text()};
+        QTest::mouseClick(&child<QPushButton>(about, "OKButton"), Qt::LeftButton);
     });
-    form.N8->trigger();
+    child<QAction>(form, "N8").trigger();
     QVERIFY(*ran);
     QCOMPARE(seen, (QStringList{QStringLiteral("text of ") + readme, KovrantVersion.toString(),
                                 withoutAccessKey(texts("Menu.About")),

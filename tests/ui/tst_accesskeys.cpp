@@ -31,10 +31,10 @@ struct KeyedText
     QString text;
 };
 
-QList<KeyedText> menuTexts(const QMenu *menu)
+QList<KeyedText> menuTexts(const QMenu &menu)
 {
     QList<KeyedText> texts;
-    for (const QAction *action : menu->actions()) {
+    for (const QAction *action : menu.actions()) {
         if (!action->isSeparator() && !action->text().isEmpty())
             texts.append({action->objectName(), action->text()});
     }
@@ -47,37 +47,45 @@ KeyedText textOf(const Element *element)
     return {element->objectName(), element->text()};
 }
 
+// The text of the window's element of that name.
+template<typename Element>
+KeyedText textOf(const QWidget &window, const char *name)
+{
+    return textOf(&child<Element>(window, name));
+}
+
 // The groups within which an access key must be unique: each menu, the main
 // window with its menu bar's titles, and the record dialog.
 QList<std::pair<QString, QList<KeyedText>>> keyGroups(const TForm1 &form)
 {
     const TEdit_frm &dialog = *form.Edit_frm;
-    QList<KeyedText> dialogTexts{textOf(dialog.Label2),        textOf(dialog.Label1),
-                                 textOf(dialog.CheckBox1),     textOf(dialog.CheckBox2),
-                                 textOf(dialog.CheckBox3),     textOf(dialog.DetailsButton),
-                                 textOf(dialog.SentenceLabel), textOf(dialog.PunishmentLabel),
-                                 textOf(dialog.RevokedBox),    textOf(dialog.NegligentBox)};
+    QList<KeyedText> dialogTexts{
+        textOf<QLabel>(dialog, "Label2"),        textOf<QLabel>(dialog, "Label1"),
+        textOf<QCheckBox>(dialog, "CheckBox1"),  textOf<QCheckBox>(dialog, "CheckBox2"),
+        textOf<QCheckBox>(dialog, "CheckBox3"),  textOf<QToolButton>(dialog, "DetailsButton"),
+        textOf<QLabel>(dialog, "SentenceLabel"), textOf<QLabel>(dialog, "PunishmentLabel"),
+        textOf<QCheckBox>(dialog, "RevokedBox"), textOf<QCheckBox>(dialog, "NegligentBox")};
     for (const OptionalDatePicker *picker : dialog.datePickers())
         dialogTexts.append(textOf(picker->box()));
     return {
-        {"File menu", menuTexts(form.N1)},
-        {"Edit menu", menuTexts(form.EditMenu)},
-        {"Options menu", menuTexts(form.N20)},
-        {"Edit menu", menuTexts(form.EditMenu)},
-        {"Help menu", menuTexts(form.N5)},
-        {"list's context menu", menuTexts(form.PopupMenu1)},
+        {"File menu", menuTexts(child<QMenu>(form, "N1"))},
+        {"Edit menu", menuTexts(child<QMenu>(form, "EditMenu"))},
+        {"Options menu", menuTexts(child<QMenu>(form, "N20"))},
+        {"Edit menu", menuTexts(child<QMenu>(form, "EditMenu"))},
+        {"Help menu", menuTexts(child<QMenu>(form, "N5"))},
+        {"list's context menu", menuTexts(child<QMenu>(form, "PopupMenu1"))},
         {"main window",
-         {{"N1", form.N1->title()},
-          {"EditMenu", form.EditMenu->title()},
-          {"N20", form.N20->title()},
-          {"N5", form.N5->title()},
-          textOf(form.Label1),
-          textOf(form.Label4),
-          textOf(form.CheckBox1),
-          textOf(form.CheckBox2),
-          textOf(form.Button1),
-          textOf(form.Button2),
-          textOf(form.Button3)}},
+         {{"N1", child<QMenu>(form, "N1").title()},
+          {"EditMenu", child<QMenu>(form, "EditMenu").title()},
+          {"N20", child<QMenu>(form, "N20").title()},
+          {"N5", child<QMenu>(form, "N5").title()},
+          textOf<QLabel>(form, "Label1"),
+          textOf<QLabel>(form, "Label4"),
+          textOf<QCheckBox>(form, "CheckBox1"),
+          textOf<QCheckBox>(form, "CheckBox2"),
+          textOf<QPushButton>(form, "Button1"),
+          textOf<QPushButton>(form, "Button2"),
+          textOf<QPushButton>(form, "Button3")}},
         {"record dialog", dialogTexts},
     };
 }
@@ -159,11 +167,12 @@ void TestAccessKeys::altAndF10OpenTheMenuBar()
     fixture.storeLanguage(language);
     TForm1 &form = fixture.startShown();
     activate(&form);
-    form.ListView1->setFocus();
-    QTest::keyClick(form.ListView1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     auto *menu = form.findChild<QMenu *>(opened);
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(form.mMenu->activeAction(), menu->menuAction());
+    QCOMPARE(child<QMenuBar>(form, "mMenu").activeAction(), menu->menuAction());
     menu->close();
 }
 
@@ -171,30 +180,35 @@ void TestAccessKeys::commandsHaveShortcuts()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    form.N9->trigger(); // sample data, for Clear data to clear
+    child<QAction>(form, "N9").trigger(); // sample data, for Clear data to clear
     QVERIFY(form.records().count() > 0);
     activate(&form);
-    form.ListView1->setFocus();
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.setFocus();
 
     // Export asks where to save the report; the scripted chooser cancels.
-    const QSignalSpy exported(form.N51, &QAction::triggered);
-    QTest::keyClick(form.ListView1, Qt::Key_E, Qt::ControlModifier);
+    QAction &exportAction = child<QAction>(form, "N51");
+    const QSignalSpy exported(&exportAction, &QAction::triggered);
+    QTest::keyClick(&list, Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(exported.count(), 1);
     QVERIFY(!fixture.fileChooser.lastSetup.title.isEmpty());
 
     // The sample data are unsaved: Clear data asks first.
     const auto asked = answerUnsavedChanges(&form, QMessageBox::Discard);
-    QTest::keyClick(form.ListView1, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&list, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(*asked);
     QCOMPARE(form.records().count(), 0);
-    QCOMPARE(form.N11->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
-    QCOMPARE(form.N51->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    QCOMPARE(form.SaveAction->shortcut(), QKeySequence(QKeySequence::Save));
+    QCOMPARE(child<QAction>(form, "N11").shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    QCOMPARE(exportAction.shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction &save = child<QAction>(form, "SaveAction");
+    QAction &saveAs = child<QAction>(form, "N50");
+    QCOMPARE(save.shortcut(), QKeySequence(QKeySequence::Save));
     // Named outright: Windows gives Save As no standard key.
-    QCOMPARE(form.N50->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    QCOMPARE(saveAs.shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     // Save comes before Save as in the File menu.
-    const QList<QAction *> fileMenu = form.N1->actions();
-    QCOMPARE(fileMenu.indexOf(form.SaveAction) + 1, fileMenu.indexOf(form.N50));
+    const QList<QAction *> fileMenu = child<QMenu>(form, "N1").actions();
+    QCOMPARE(fileMenu.indexOf(&save) + 1, fileMenu.indexOf(&saveAs));
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -203,11 +217,14 @@ void TestAccessKeys::languageKeyFocusesTheSelector()
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
     activate(&form);
-    form.ListView1->setFocus();
-    QTest::keyClick(form.ListView1, Qt::Key_L, Qt::ControlModifier);
-    QTRY_VERIFY(form.N21->isVisible());
-    QTRY_VERIFY(form.CmbBxLang->hasFocus());
-    form.N21->close();
+    QTableView &list = child<QTableView>(form, "ListView1");
+    QMenu &languageMenu = child<QMenu>(form, "N21");
+    const LanguageSelector &selector = child<LanguageSelector>(form, "CmbBxLang");
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_L, Qt::ControlModifier);
+    QTRY_VERIFY(languageMenu.isVisible());
+    QTRY_VERIFY(selector.hasFocus());
+    languageMenu.close();
 }
 
 void TestAccessKeys::dialogLabelsFocusTheirInputs()
@@ -229,8 +246,9 @@ void TestAccessKeys::dialogLabelsFocusTheirInputs()
         press(Qt::Key_C); // Category of crime
         press(Qt::Key_A); // under the age of 18
         // A check box's key clicks it, after the button's short press.
-        minorChecked = QTest::qWaitFor([&] { return shown.CheckBox2->isChecked(); });
-        shown.DetailsButton->setChecked(true);
+        minorChecked =
+            QTest::qWaitFor([&] { return child<QCheckBox>(shown, "CheckBox2").isChecked(); });
+        child<QToolButton>(shown, "DetailsButton").setChecked(true);
         press(Qt::Key_P); // Punishment
         press(Qt::Key_N); // Sentence No.
     });

@@ -41,13 +41,14 @@ void TestCopyAssessment::copiesTheAssessment()
     ProgramFixture fixture;
     fixture.storeLanguage("English");
     TForm1 &form = fixture.startShown();
-    form.N9->trigger(); // sample data: a result with consequences
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
+    child<QAction>(form, "N9").trigger(); // sample data: a result with consequences
+    pickLanguage(form, language);
     QGuiApplication::clipboard()->clear();
 
     form.activateWindow();
-    form.ListView1->setFocus();
-    QTest::keyClick(form.ListView1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(fixture.errors, QStringList{});
 
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
@@ -57,7 +58,7 @@ void TestCopyAssessment::copiesTheAssessment()
     const QString html = mime->html();
     const QString plain = mime->text();
 
-    const QString result = form.Label2->text().section(u'\n', 0, 0);
+    const QString result = child<QLabel>(form, "Label2").text().section(u'\n', 0, 0);
     QVERIFY(!result.isEmpty());
     QVERIFY2(plain.startsWith(result + u'\n'), qPrintable(plain));
     QVERIFY2(html.contains(result.toHtmlEscaped()), qPrintable(html));

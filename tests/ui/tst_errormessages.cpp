@@ -98,7 +98,7 @@ void TestErrorMessages::damagedFileInTheLanguage()
     file.close();
 
     fixture.fileChooser.answer = path;
-    form.N3->trigger();
+    child<QAction>(form, "N3").trigger();
     QCOMPARE(fixture.errors, QStringList{shown.arg(QDir::toNativeSeparators(path))});
 }
 
@@ -123,7 +123,7 @@ void TestErrorMessages::typedDateInTheLanguage()
     fixture.storeLanguage(language);
     TForm1 &form = fixture.startShown();
     form.activateWindow();
-    DatePicker *picker = form.DateTimePicker1;
+    DatePicker *picker = &child<DatePicker>(form, "DateTimePicker1");
     picker->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(picker, "30.02.2020");

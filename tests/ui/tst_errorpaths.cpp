@@ -38,9 +38,10 @@ QString pathUnderAFile(const ProgramFixture &fixture)
 
 void selectRow(TForm1 &form, int row)
 {
-    form.ListView1->selectionModel()->setCurrentIndex(form.records().index(row, 0),
-                                                      QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
+    child<QTableView>(form, "ListView1")
+        .selectionModel()
+        ->setCurrentIndex(form.records().index(row, 0),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace
@@ -97,33 +98,31 @@ void TestErrorPaths::errorThenOrdinaryAdd()
     case Scenario::UnreadableDateOnModify:
         form.records().append(conviction("31.02.2009", grave));
         selectRow(form, 0);
-        form.Button2->click();
+        child<QPushButton>(form, "Button2").click();
         // The row goes, so that the add below recomputes cleanly.
-        form.Button3->click();
+        child<QPushButton>(form, "Button3").click();
         break;
     case Scenario::DateOutsideThePicker:
         form.records().append(conviction("01.01.1500", grave));
         selectRow(form, 0);
-        form.Button2->click();
+        child<QPushButton>(form, "Button2").click();
         break;
     case Scenario::StoredLanguageOfWrongType: break;
-    case Scenario::SettingsCannotBeWritten:
-        pickEntry(form.CmbBxLang, languageEntry(form, "French"));
-        break;
+    case Scenario::SettingsCannotBeWritten: pickLanguage(form, "French"); break;
     case Scenario::RecordFileCannotBeWritten:
         fixture.fileChooser.answer = pathUnderAFile(fixture) + "/list.har";
-        form.N50->trigger();
+        child<QAction>(form, "N50").trigger();
         break;
     case Scenario::RecordFileMissing:
         fixture.fileChooser.answer = fixture.folder().programFolder() + "/absent.har";
-        form.N3->trigger();
+        child<QAction>(form, "N3").trigger();
         break;
     case Scenario::LanguageFileUnreadable: {
-        pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+        pickLanguage(form, "Russian");
         const QString file = fixture.folder().langPath("Russian.lng");
         QFile::remove(file);
         QDir().mkdir(file);
-        form.CheckBox1->click();
+        child<QCheckBox>(form, "CheckBox1").click();
         QDir().rmdir(file);
         QFile::copy(sourceFolder() + "/lang/Russian.lng", file);
         break;
@@ -135,11 +134,11 @@ void TestErrorPaths::errorThenOrdinaryAdd()
 
     const int rowsBefore = form.records().count();
     const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &dialog) {
-        dialog.ComboBox1->setCurrentIndex(2);
-        dialog.DateTimePicker1->setDate(QDate(2024, 1, 15));
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(2);
+        child<DatePicker>(dialog, "DateTimePicker1").setDate(QDate(2024, 1, 15));
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
-    form.Button1->click();
+    child<QPushButton>(form, "Button1").click();
     QVERIFY(*ran);
     QCOMPARE(fixture.errors.size(), 1);
     QCOMPARE(form.records().count(), rowsBefore + 1);

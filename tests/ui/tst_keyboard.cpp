@@ -33,10 +33,11 @@ void selectRow(TForm1 &form, int row)
     // focus back to the main window.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.ListView1->setFocus();
-    form.ListView1->selectionModel()->setCurrentIndex(form.records().index(row, 0),
-                                                      QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.setFocus();
+    list.selectionModel()->setCurrentIndex(form.records().index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
 }
 
 // Presses a key on a widget and says whether the record dialog opened, and with
@@ -45,8 +46,8 @@ std::optional<QDate> dialogOpenedBy(TForm1 &form, const std::function<void()> &p
 {
     std::optional<QDate> shown;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        shown = dialog.DateTimePicker1->date();
-        dialog.Button2->click();
+        shown = child<DatePicker>(dialog, "DateTimePicker1").date();
+        child<QPushButton>(dialog, "Button2").click();
     });
     press();
     QCoreApplication::processEvents();
@@ -155,24 +156,24 @@ void TestKeyboard::init()
 void TestKeyboard::keysOnTheList()
 {
     TForm1 &form = *m_form;
-    QCOMPARE(dialogOpenedBy(form, [&] { QTest::keyClick(form.ListView1, Qt::Key_Insert); }),
+    QTableView &list = child<QTableView>(form, "ListView1");
+    QCOMPARE(dialogOpenedBy(form, [&] { QTest::keyClick(&list, Qt::Key_Insert); }),
              ProgramFixture::today());
 
     selectRow(form, 1);
-    QCOMPARE(dialogOpenedBy(form, [&] { QTest::keyClick(form.ListView1, Qt::Key_Return); }),
+    QCOMPARE(dialogOpenedBy(form, [&] { QTest::keyClick(&list, Qt::Key_Return); }),
              QDate(2022, 5, 8));
-    const QRect firstRow = form.ListView1->visualRect(form.records().index(0, 0));
-    QCOMPARE(dialogOpenedBy(form,
-                            [&] {
-                                QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, {},
-                                                  firstRow.center());
-                                QTest::mouseDClick(form.ListView1->viewport(), Qt::LeftButton, {},
-                                                   firstRow.center());
-                            }),
+    const QRect firstRow = list.visualRect(form.records().index(0, 0));
+    QCOMPARE(dialogOpenedBy(
+                 form,
+                 [&] {
+                     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, firstRow.center());
+                     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, firstRow.center());
+                 }),
              QDate(2023, 4, 7));
 
     selectRow(form, 0);
-    QTest::keyClick(form.ListView1, Qt::Key_Delete);
+    QTest::keyClick(&list, Qt::Key_Delete);
     QCOMPARE(form.records().count(), 1);
     QCOMPARE(form.records().at(0).Date, QStringLiteral("08.05.2022"));
     QCOMPARE(m_fixture->errors, QStringList{});
@@ -182,25 +183,27 @@ void TestKeyboard::deleteKeyKeepsItsMeaningElsewhere()
 {
     TForm1 &form = *m_form;
     selectRow(form, 0);
-    form.DateTimePicker1->setFocus();
-    QTest::keyClick(form.DateTimePicker1, Qt::Key_Delete);
+    DatePicker &calculationDate = child<DatePicker>(form, "DateTimePicker1");
+    calculationDate.setFocus();
+    QTest::keyClick(&calculationDate, Qt::Key_Delete);
     QCOMPARE(form.records().count(), 2);
 }
 
 void TestKeyboard::fileAndHelpKeys()
 {
     TForm1 &form = *m_form;
+    QTableView &list = child<QTableView>(form, "ListView1");
     m_fixture->fileChooser.answer.reset();
-    QTest::keyClick(form.ListView1, Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(m_fixture->fileChooser.lastSetup.title, m_fixture->text("Button.Open"));
-    QTest::keyClick(form.ListView1, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(m_fixture->fileChooser.lastSetup.title, m_fixture->text("Button.SaveAs"));
     const QString manual = m_fixture->folder().programFolder() + "/manual/en/index.html";
     QVERIFY(QDir().mkpath(QFileInfo(manual).path()));
     QFile help(manual);
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
-    QTest::keyClick(form.ListView1, Qt::Key_F1);
+    QTest::keyClick(&list, Qt::Key_F1);
     QCOMPARE(m_fixture->shell.helpPages, QList<QUrl>{QUrl::fromLocalFile(manual)});
 }
 
@@ -326,22 +329,24 @@ void TestKeyboard::typedDates()
     const QStringList noErrors;
 
     if (!inDialog) {
-        const QString before = form.Label2->text();
-        typeInto(form.DateTimePicker1, form.CheckBox1, start, keys);
-        QTest::keyClick(form.DateTimePicker1, Qt::Key_Tab);
+        const QLabel &result = child<QLabel>(form, "Label2");
+        DatePicker *picker = &child<DatePicker>(form, "DateTimePicker1");
+        const QString before = result.text();
+        typeInto(picker, &child<QCheckBox>(form, "CheckBox1"), start, keys);
+        QTest::keyClick(picker, Qt::Key_Tab);
         QCoreApplication::processEvents();
         if (expected.isValid()) {
-            QCOMPARE(form.DateTimePicker1->date(), expected);
+            QCOMPARE(picker->date(), expected);
             QCOMPARE(m_fixture->errors, noErrors);
         } else {
             // The last result stays, the text is kept and marked, and the field
             // has the focus back.
-            QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
+            QCOMPARE(picker->date(), ProgramFixture::today());
             QCOMPARE(m_fixture->errors, QStringList{refusal(keys)});
-            QCOMPARE(form.Label2->text(), before);
-            QCOMPARE(textOf(form.DateTimePicker1)->text(), keys);
-            QVERIFY(form.DateTimePicker1->marksInvalidText());
-            QVERIFY(form.DateTimePicker1->hasFocus());
+            QCOMPARE(result.text(), before);
+            QCOMPARE(textOf(picker)->text(), keys);
+            QVERIFY(picker->marksInvalidText());
+            QVERIFY(picker->hasFocus());
         }
         return;
     }
@@ -355,17 +360,17 @@ void TestKeyboard::typedDates()
         bool focusBack = false;
     } seen;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        DatePicker *picker = dialog.DateTimePicker1;
-        typeInto(picker, dialog.ComboBox1, start, keys);
+        DatePicker *picker = &child<DatePicker>(dialog, "DateTimePicker1");
+        typeInto(picker, &child<QComboBox>(dialog, "ComboBox1"), start, keys);
         seen.text = textOf(picker)->text();
         QTest::keyClick(picker, Qt::Key_Tab);
-        seen.leftWithTab = dialog.CheckBox1->hasFocus();
+        seen.leftWithTab = child<QCheckBox>(dialog, "CheckBox1").hasFocus();
         seen.marked = picker->marksInvalidText();
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
         seen.stayedOpen = dialog.isVisible();
         seen.focusBack = picker->hasFocus();
     });
-    QTest::keyClick(form.ListView1, Qt::Key_Insert);
+    QTest::keyClick(&child<QTableView>(form, "ListView1"), Qt::Key_Insert);
     QVERIFY(*ran);
     QVERIFY(seen.leftWithTab);
     if (expected.isValid()) {
@@ -415,9 +420,9 @@ void TestKeyboard::arrowsStepThePartUnderTheCursor()
     QFETCH(int, key);
     QFETCH(QDate, expected);
     TForm1 &form = startIn(locale);
-    DatePicker *picker = form.DateTimePicker1;
+    DatePicker *picker = &child<DatePicker>(form, "DateTimePicker1");
     if (!keys.isEmpty())
-        typeInto(picker, form.CheckBox1, Start::ClickThenSelectAll, keys);
+        typeInto(picker, &child<QCheckBox>(form, "CheckBox1"), Start::ClickThenSelectAll, keys);
     clickAt(picker, position);
     QTest::keyClick(picker, Qt::Key(key));
     QCOMPARE(picker->date(), expected);
@@ -427,8 +432,8 @@ void TestKeyboard::arrowsStepThePartUnderTheCursor()
 void TestKeyboard::calendarReplacesARefusedText()
 {
     TForm1 &form = startIn("ru_RU");
-    DatePicker *picker = form.DateTimePicker1;
-    typeInto(picker, form.CheckBox1, Start::TabIn, "31.02.2019");
+    DatePicker *picker = &child<DatePicker>(form, "DateTimePicker1");
+    typeInto(picker, &child<QCheckBox>(form, "CheckBox1"), Start::TabIn, "31.02.2019");
     QVERIFY(picker->marksInvalidText());
     // The pop-up's button is at the right end of the field.
     QTest::mouseClick(picker, Qt::LeftButton, {},
@@ -451,16 +456,18 @@ void TestKeyboard::okRefusesADetailsDateThatIsNone()
     bool stayedOpen = false;
     bool focusBack = false;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        dialog.DetailsButton->click();
-        dialog.ServedPicker->box()->click();
-        DatePicker *served = dialog.ServedPicker->picker();
-        typeInto(served, dialog.ServedPicker->box(), Start::TabIn, "30.02.2020");
-        dialog.DetailsButton->click(); // collapsed again: OK shows it
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        QToolButton &detailsButton = child<QToolButton>(dialog, "DetailsButton");
+        const OptionalDatePicker &servedField = child<OptionalDatePicker>(dialog, "ServedPicker");
+        detailsButton.click();
+        servedField.box()->click();
+        DatePicker *served = servedField.picker();
+        typeInto(served, servedField.box(), Start::TabIn, "30.02.2020");
+        detailsButton.click(); // collapsed again: OK shows it
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
         stayedOpen = dialog.isVisible();
-        focusBack = served->hasFocus() && dialog.DetailsPanel->isVisible();
+        focusBack = served->hasFocus() && child<QWidget>(dialog, "DetailsPanel").isVisible();
     });
-    QTest::keyClick(form.ListView1, Qt::Key_Insert);
+    QTest::keyClick(&child<QTableView>(form, "ListView1"), Qt::Key_Insert);
     QVERIFY(*ran);
     QVERIFY(stayedOpen);
     QVERIFY(focusBack);

@@ -26,14 +26,14 @@ enum class Way { Picked, TypedWithReturn };
 
 void chooseLanguage(TForm1 &form, const QString &name, Way way)
 {
-    LanguageSelector *selector = form.CmbBxLang;
+    LanguageSelector &selector = child<LanguageSelector>(form, "CmbBxLang");
     if (way == Way::Picked) {
-        pickEntry(selector, selector->findText(name));
+        pickEntry(selector, selector.findText(name));
         return;
     }
-    selector->lineEdit()->clear();
-    QTest::keyClicks(selector->lineEdit(), name);
-    QTest::keyClick(selector->lineEdit(), Qt::Key_Return);
+    selector.lineEdit()->clear();
+    QTest::keyClicks(selector.lineEdit(), name);
+    QTest::keyClick(selector.lineEdit(), Qt::Key_Return);
 }
 
 // The list of the tests: two grave priors counted, and a row whose severity is
@@ -93,13 +93,17 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
 
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QComboBox &dialogCategory = child<QComboBox>(*form.Edit_frm, "ComboBox1");
+    QTableView &list = child<QTableView>(form, "ListView1");
+    const QLabel &result = child<QLabel>(form, "Label2");
     fillEnglishList(form);
-    pickEntry(form.ComboBox1, 2);
-    form.CheckBox1->click();
-    form.Edit_frm->ComboBox1->setCurrentIndex(3);
-    form.ListView1->selectRow(1);
+    pickEntry(category, 2);
+    child<QCheckBox>(form, "CheckBox1").click();
+    dialogCategory.setCurrentIndex(3);
+    list.selectRow(1);
     // The row of no category is named under the result.
-    QCOMPARE(form.Label2->text(),
+    QCOMPARE(result.text(),
              QStringLiteral("Especially dangerous recidivism\nThe category of no. 3 is unknown: "
                             "the answer may be incomplete."));
 
@@ -113,33 +117,32 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
                                        ConvictionRecord{"01.06.2015", "Theft", no, yes, no, no}};
     QCOMPARE(form.records().records(), rows);
     // The row the user selected stays selected, so Modify and Delete still act on it.
-    QCOMPARE(form.ListView1->selectionModel()->selectedRows(),
-             QModelIndexList{form.records().index(1, 0)});
-    QCOMPARE(form.ListView1->currentIndex().row(), 1);
-    QVERIFY(form.Button2->isEnabled());
-    QCOMPARE(form.ComboBox1->currentIndex(), 2);
-    QCOMPARE(form.ComboBox1->currentText(), texts("String.SeriousCrime"));
-    QCOMPARE(form.Edit_frm->ComboBox1->currentIndex(), 3);
-    QCOMPARE(form.Edit_frm->ComboBox1->currentText(), texts("String.ParticularlySeriousCrime"));
+    QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{form.records().index(1, 0)});
+    QCOMPARE(list.currentIndex().row(), 1);
+    QVERIFY(child<QPushButton>(form, "Button2").isEnabled());
+    QCOMPARE(category.currentIndex(), 2);
+    QCOMPARE(category.currentText(), texts("String.SeriousCrime"));
+    QCOMPARE(dialogCategory.currentIndex(), 3);
+    QCOMPARE(dialogCategory.currentText(), texts("String.ParticularlySeriousCrime"));
     QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
-    QCOMPARE(form.Label2->text(), texts("String.EspeciallyDangerRecidiv") + unknownThird(texts));
+    QCOMPARE(result.text(), texts("String.EspeciallyDangerRecidiv") + unknownThird(texts));
     // The words of the notes and the grounds follow the language too.
-    QVERIFY2(form.Label5->text().contains(texts("String.ClausePart3a")),
-             qPrintable(form.Label5->text()));
+    const QString grounds = child<QLabel>(form, "Label5").text();
+    QVERIFY2(grounds.contains(texts("String.ClausePart3a")), qPrintable(grounds));
     QVERIFY2(form.records().rowNote(0).contains(texts("String.RowCounted")),
              qPrintable(form.records().rowNote(0)));
     // The new crime chosen above is unsaved: the title marks it.
     QCOMPARE(shownTitle(form), texts("Caption.Kovrant_MainForm") + "*");
-    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
-    QCOMPARE(form.AboutFrm->Comments->text(), texts("String.AuthorQuennard"));
-    QCOMPARE(form.AboutFrm->Version->text(), KovrantVersion.toString());
-    QCOMPARE(form.CmbBxLang->currentText(), chosen);
+    QCOMPARE(child<QPushButton>(*form.Edit_frm, "Button2").text(), texts("Button.Cancel"));
+    QCOMPARE(child<QLabel>(*form.AboutFrm, "Comments").text(), texts("String.AuthorQuennard"));
+    QCOMPARE(child<QLabel>(*form.AboutFrm, "Version").text(), KovrantVersion.toString());
+    QCOMPARE(child<LanguageSelector>(form, "CmbBxLang").currentText(), chosen);
     QCOMPARE(fixture.storedLanguage(), QVariant(chosen));
     QCOMPARE(fixture.errors, QStringList{});
 
     // The result keeps working in the new language.
-    form.CheckBox1->click();
-    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv") + unknownThird(texts));
+    child<QCheckBox>(form, "CheckBox1").click();
+    QCOMPARE(result.text(), texts("String.DangerRecidiv") + unknownThird(texts));
 }
 
 void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
@@ -156,7 +159,7 @@ void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
     TForm1 &form = fixture.startShown();
     QCOMPARE(fixture.errors, QStringList{});
     fillEnglishList(form);
-    pickEntry(form.ComboBox1, 2);
+    pickEntry(child<QComboBox>(form, "ComboBox1"), 2);
 
     chooseLanguage(form, QStringLiteral("Русский"), Way::Picked);
 
@@ -166,7 +169,8 @@ void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
     QCOMPARE(shownTitle(form), texts("Caption.Kovrant_MainForm") + "*");
     QCOMPARE(form.records().at(0).Severity, texts("String.SeriousCrime"));
     QCOMPARE(form.records().at(0).Custody, texts("String.Yes"));
-    QCOMPARE(form.Label2->text(), texts("String.DangerRecidiv") + unknownThird(texts));
+    QCOMPARE(child<QLabel>(form, "Label2").text(),
+             texts("String.DangerRecidiv") + unknownThird(texts));
     QVERIFY(!QFile::exists(path));
 }
 

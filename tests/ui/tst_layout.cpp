@@ -231,11 +231,12 @@ void TestLayout::textsFitWithALargeFont()
     form.Edit_frm->show();
     form.AboutFrm->show();
     QCoreApplication::processEvents();
+    const QTableView *list = &child<QTableView>(form, "ListView1");
 
     for (const QWidget *window :
          {static_cast<QWidget *>(&form), static_cast<QWidget *>(form.Edit_frm),
           static_cast<QWidget *>(form.AboutFrm)}) {
-        const QStringList narrow = tooNarrow(*window, form.ListView1);
+        const QStringList narrow = tooNarrow(*window, list);
         QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u"; ")));
         const QSize minimum = window->minimumSizeHint();
         QVERIFY2(window->width() >= minimum.width() && window->height() >= minimum.height(),
@@ -251,11 +252,11 @@ void TestLayout::textsFitWithALargeFont()
 
     // The result line's longest text, "neither" in French, after Clear data and
     // a category chosen.
-    form.N11->trigger();
-    pickEntry(form.ComboBox1, int(Gravity::Small));
+    child<QAction>(form, "N11").trigger();
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Small));
     QCoreApplication::processEvents();
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
-    const QStringList narrow = tooNarrow(form, form.ListView1);
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.RecidivNo"));
+    const QStringList narrow = tooNarrow(form, list);
     QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u"; ")));
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -279,34 +280,37 @@ void TestLayout::nothingClipped()
     ProgramFixture fixture;
     fixture.storeLanguage(language);
     TForm1 &form = fixture.startShown();
-    auto &header = *qobject_cast<FittedHeader *>(form.ListView1->horizontalHeader());
+    const QTableView &list = child<QTableView>(form, "ListView1");
+    auto &header = *qobject_cast<FittedHeader *>(list.horizontalHeader());
 
     // At the first size every column is in view, the last one included.
-    QVERIFY2(header.length() <= form.ListView1->viewport()->width(),
+    QVERIFY2(header.length() <= list.viewport()->width(),
              qPrintable(QStringLiteral("columns %1 wide in %2")
                             .arg(header.length())
-                            .arg(form.ListView1->viewport()->width())));
-    QVERIFY(form.ListView1->horizontalScrollBar()->maximum() == 0);
+                            .arg(list.viewport()->width())));
+    QVERIFY(list.horizontalScrollBar()->maximum() == 0);
     QVERIFY(form.frameGeometry().width() <= 1366 && form.frameGeometry().height() <= 768);
     verifyNothingClipped(form, "at start");
 
-    form.N9->trigger();
+    child<QAction>(form, "N9").trigger();
     verifyNothingClipped(form, "with the sample data");
     // The sample data are unsaved: the question is answered first.
     answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N11->trigger();
-    QCOMPARE(form.ComboBox1->currentIndex(), -1);
+    child<QAction>(form, "N11").trigger();
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QCOMPARE(category.currentIndex(), -1);
     verifyNothingClipped(form, "after Clear data");
     // A category chosen, whose text the change of language below rewrites.
-    pickEntry(form.ComboBox1, int(Gravity::Small));
+    pickEntry(category, int(Gravity::Small));
 
     form.Edit_frm->show();
-    form.Edit_frm->DetailsButton->click();
+    child<QToolButton>(*form.Edit_frm, "DetailsButton").click();
     verifyNothingClipped(*form.Edit_frm, "in the record dialog");
     form.Edit_frm->hide();
 
-    pickEntry(form.CmbBxLang, form.CmbBxLang->findText(nextLanguage(language)));
-    QCOMPARE(form.ComboBox1->currentText(),
+    LanguageSelector &selector = child<LanguageSelector>(form, "CmbBxLang");
+    pickEntry(selector, selector.findText(nextLanguage(language)));
+    QCOMPARE(category.currentText(),
              fixture.text("String.SmallCrime")); // the new language's texts are in
     verifyNothingClipped(form, "after a change of language");
     form.Edit_frm->show();
@@ -330,11 +334,12 @@ void TestLayout::columnsShareTheWidth()
     ProgramFixture fixture;
     fixture.storeLanguage(QStringLiteral("Russian"));
     TForm1 &form = fixture.startShown();
-    auto &header = *qobject_cast<FittedHeader *>(form.ListView1->horizontalHeader());
+    const QTableView &list = child<QTableView>(form, "ListView1");
+    auto &header = *qobject_cast<FittedHeader *>(list.horizontalHeader());
 
     form.resize(form.width() + 600, form.height());
     QCoreApplication::processEvents();
-    QCOMPARE(header.length(), form.ListView1->viewport()->width());
+    QCOMPARE(header.length(), list.viewport()->width());
     for (int column = 0; column < header.count(); ++column) {
         QVERIFY(header.sectionSize(column) > header.floor(column));
         QCOMPARE(header.shownTitle(column),
@@ -345,7 +350,7 @@ void TestLayout::columnsShareTheWidth()
     QCoreApplication::processEvents();
     for (int column = 0; column < header.count(); ++column)
         QCOMPARE(header.sectionSize(column), header.floor(column));
-    QVERIFY(form.ListView1->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(list.horizontalScrollBar()->maximum() > 0);
 }
 
 void TestLayout::fittedWidths_data()

@@ -62,8 +62,9 @@ QString translated(const ProgramFixture &fixture, const QString &text)
 // Modify and Delete, on the buttons and in the context menu.
 QList<bool> editingEnabled(const TForm1 &form)
 {
-    return {form.Button2->isEnabled(), form.Button3->isEnabled(), form.N13->isEnabled(),
-            form.N14->isEnabled()};
+    return {child<QPushButton>(form, "Button2").isEnabled(),
+            child<QPushButton>(form, "Button3").isEnabled(),
+            child<QAction>(form, "N13").isEnabled(), child<QAction>(form, "N14").isEnabled()};
 }
 
 // Grave convictions with custody, no minor and no deferment, on the given dates.
@@ -88,8 +89,9 @@ QStringList rowNumbers(const TForm1 &form)
 QStyleOptionViewItem cellLook(const TForm1 &form, int row)
 {
     QStyleOptionViewItem option;
-    option.initFrom(form.ListView1->viewport());
-    auto *delegate = static_cast<RecordListDelegate *>(form.ListView1->itemDelegate());
+    const QTableView &list = child<QTableView>(form, "ListView1");
+    option.initFrom(list.viewport());
+    auto *delegate = static_cast<RecordListDelegate *>(list.itemDelegate());
     delegate->initStyleOption(&option, form.records().index(row, 0));
     return option;
 }
@@ -99,13 +101,14 @@ QStyleOptionViewItem cellLook(const TForm1 &form, int row)
 QStringList cutOffLines(const TForm1 &form)
 {
     QStringList cut;
-    for (const QLabel *line :
-         {form.Label2, form.Label5, form.Label6, form.Label7, form.ConsequencesLine}) {
+    const QRect panel = child<QFrame>(form, "Panel1").contentsRect();
+    for (const char *name : {"Label2", "Label5", "Label6", "Label7", "ConsequencesLine"}) {
+        const QLabel *line = &child<QLabel>(form, name);
         if (!line->isVisible())
             continue;
         const int needed = line->hasHeightForWidth() ? line->heightForWidth(line->width())
                                                      : line->sizeHint().height();
-        if (!form.Panel1->contentsRect().contains(line->geometry()) || line->height() < needed)
+        if (!panel.contains(line->geometry()) || line->height() < needed)
             cut.append(line->objectName());
     }
     return cut;
@@ -186,28 +189,33 @@ void TestMainWindow::addAppendsTheDialogsRecord()
                                      fixture.text("String.Yes"), fixture.text("String.No"),
                                      fixture.text("String.No")));
     // What an earlier opening left in the dialog.
-    form.Edit_frm->ComboBox1->setCurrentIndex(3);
-    form.Edit_frm->DateTimePicker1->setDate(QDate(2001, 2, 3));
-    form.Edit_frm->CheckBox1->setChecked(false);
-    form.Edit_frm->CheckBox3->setChecked(true);
+    const TEdit_frm &earlier = *form.Edit_frm;
+    child<QComboBox>(earlier, "ComboBox1").setCurrentIndex(3);
+    child<DatePicker>(earlier, "DateTimePicker1").setDate(QDate(2001, 2, 3));
+    child<QCheckBox>(earlier, "CheckBox1").setChecked(false);
+    child<QCheckBox>(earlier, "CheckBox3").setChecked(true);
 
     QList<QVariant> opened;
     QList<bool> enabledWhileOpen;
     QList<bool> enabledAfterPress;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        opened = {dialog.ComboBox1->currentIndex(), dialog.DateTimePicker1->date(),
-                  dialog.CheckBox1->isChecked(), dialog.CheckBox2->isChecked(),
-                  dialog.CheckBox3->isChecked()};
+        QComboBox &category = child<QComboBox>(dialog, "ComboBox1");
+        DatePicker &convictionDate = child<DatePicker>(dialog, "DateTimePicker1");
+        QCheckBox &custodyBox = child<QCheckBox>(dialog, "CheckBox1");
+        QCheckBox &minorBox = child<QCheckBox>(dialog, "CheckBox2");
+        QCheckBox &reprieveBox = child<QCheckBox>(dialog, "CheckBox3");
+        opened = {category.currentIndex(), convictionDate.date(), custodyBox.isChecked(),
+                  minorBox.isChecked(), reprieveBox.isChecked()};
         enabledWhileOpen = editingEnabled(form);
-        dialog.ComboBox1->setCurrentIndex(severity);
-        dialog.DateTimePicker1->setDate(date);
-        dialog.CheckBox1->setChecked(custody);
-        dialog.CheckBox2->setChecked(juvenile);
-        dialog.CheckBox3->setChecked(reprieve);
-        QTest::mouseClick(ok ? dialog.Button1 : dialog.Button2, Qt::LeftButton);
+        category.setCurrentIndex(severity);
+        convictionDate.setDate(date);
+        custodyBox.setChecked(custody);
+        minorBox.setChecked(juvenile);
+        reprieveBox.setChecked(reprieve);
+        QTest::mouseClick(&child<QPushButton>(dialog, ok ? "Button1" : "Button2"), Qt::LeftButton);
         enabledAfterPress = editingEnabled(form);
     });
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button1"), Qt::LeftButton);
     QVERIFY(*ran);
 
     // Add opens on the first category, today, custody only.
@@ -221,7 +229,7 @@ void TestMainWindow::addAppendsTheDialogsRecord()
     // Either way the list and the result line were recomputed: with no category
     // chosen for the new crime, the line asks for it.
     QCOMPARE(form.records().at(0).InForce, fixture.text("String.No"));
-    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.ChooseCategory"));
     QCOMPARE(editingEnabled(form), AllEnabled);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -233,12 +241,12 @@ void TestMainWindow::modifyWithoutSelectionDoesNothing()
     form.records().append(conviction("09.12.2023", fixture.text("String.SeriousCrime")));
     const ConvictionRecord before = form.records().at(0);
     const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &) {});
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button2"), Qt::LeftButton);
     QCoreApplication::processEvents();
     QVERIFY(!*ran);
     QCOMPARE(form.records().at(0), before);
     // Not even a recomputation: the result line still shows its prompt.
-    QCOMPARE(form.Label2->text(), fixture.text("String.Result"));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.Result"));
 }
 
 void TestMainWindow::modifyEditsTheSelectedRow_data()
@@ -286,21 +294,24 @@ void TestMainWindow::modifyEditsTheSelectedRow()
         conviction("09.12.2020", fixture.text("String.AverageCrime"), yes, no, no);
     form.records().append(first);
     form.records().append(conviction("15.03.2022", translated(fixture, rowSeverity), no, yes, no));
-    form.ListView1->selectRow(1);
+    child<QTableView>(form, "ListView1").selectRow(1);
 
     QList<QVariant> opened;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        opened = {dialog.ComboBox1->currentIndex(), dialog.DateTimePicker1->date(),
-                  dialog.CheckBox1->isChecked(), dialog.CheckBox2->isChecked(),
-                  dialog.CheckBox3->isChecked()};
+        QComboBox &category = child<QComboBox>(dialog, "ComboBox1");
+        DatePicker &convictionDate = child<DatePicker>(dialog, "DateTimePicker1");
+        QCheckBox &custodyBox = child<QCheckBox>(dialog, "CheckBox1");
+        QCheckBox &minorBox = child<QCheckBox>(dialog, "CheckBox2");
+        opened = {category.currentIndex(), convictionDate.date(), custodyBox.isChecked(),
+                  minorBox.isChecked(), child<QCheckBox>(dialog, "CheckBox3").isChecked()};
         if (newIndex >= 0)
-            dialog.ComboBox1->setCurrentIndex(newIndex);
-        dialog.DateTimePicker1->setDate(QDate(2023, 1, 20));
-        dialog.CheckBox1->setChecked(true);
-        dialog.CheckBox2->setChecked(false);
-        QTest::mouseClick(ok ? dialog.Button1 : dialog.Button2, Qt::LeftButton);
+            category.setCurrentIndex(newIndex);
+        convictionDate.setDate(QDate(2023, 1, 20));
+        custodyBox.setChecked(true);
+        minorBox.setChecked(false);
+        QTest::mouseClick(&child<QPushButton>(dialog, ok ? "Button1" : "Button2"), Qt::LeftButton);
     });
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button2"), Qt::LeftButton);
     QVERIFY(*ran);
 
     QCOMPARE(opened, (QList<QVariant>{shownIndex, QDate(2022, 3, 15), false, true, false}));
@@ -308,7 +319,7 @@ void TestMainWindow::modifyEditsTheSelectedRow()
     QCOMPARE(rowTexts(form.records(), 1), translated(fixture, row));
     QCOMPARE(form.records().at(0).Severity, first.Severity);
     QCOMPARE(form.records().at(0).InForce, no);
-    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.ChooseCategory"));
     QCOMPARE(editingEnabled(form), AllEnabled);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -335,17 +346,18 @@ void TestMainWindow::deleteRemovesTheFocusedRow()
 
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QPushButton &deleteButton = child<QPushButton>(form, "Button3");
     RecordList &list = form.records();
     for (const char *date : {"01.01.2021", "02.02.2022", "03.03.2023"})
         list.append(conviction(date, fixture.text("String.SeriousCrime")));
-    QItemSelectionModel &selection = *form.ListView1->selectionModel();
+    QItemSelectionModel &selection = *child<QTableView>(form, "ListView1").selectionModel();
     selection.clear();
     selection.setCurrentIndex(list.index(focused, 0), QItemSelectionModel::NoUpdate);
     if (selected >= 0)
         selection.select(list.index(selected, 0),
                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
 
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QStringList dates;
     for (const ConvictionRecord &record : list.records())
         dates.append(record.Date);
@@ -353,11 +365,11 @@ void TestMainWindow::deleteRemovesTheFocusedRow()
     QCOMPARE(rowNumbers(form), QStringList({"1", "2", "3"}).mid(0, remaining.size()));
     QVERIFY(!selection.hasSelection());
     QCOMPARE(inForceTexts(list), QStringList(remaining.size(), fixture.text("String.Yes")));
-    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.ChooseCategory"));
 
     // The view moved its focus mark to a neighbour, but nothing is selected: a
     // second Delete removes nothing.
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QCOMPARE(list.count(), remaining.size());
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -366,29 +378,33 @@ void TestMainWindow::clearDataResetsTheInputs()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    QCheckBox &custodyBox = child<QCheckBox>(form, "CheckBox1");
+    QLabel &result = child<QLabel>(form, "Label2");
     for (const char *date : {"01.01.2021", "02.02.2022"})
         form.records().append(conviction(date, fixture.text("String.SeriousCrime")));
-    pickEntry(form.ComboBox1, 2);
-    form.DateTimePicker1->setDate(QDate(2025, 5, 5));
-    form.CheckBox1->click();
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    pickEntry(category, 2);
+    crimeDate.setDate(QDate(2025, 5, 5));
+    custodyBox.click();
+    QCOMPARE(result.text(), fixture.text("String.EspeciallyDangerRecidiv"));
 
     // The inputs changed are unsaved: the question is answered first.
     answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N11->trigger();
+    child<QAction>(form, "N11").trigger();
     // No category chosen, as at the first start: the result asks for one.
-    QCOMPARE(form.ComboBox1->currentIndex(), -1);
+    QCOMPARE(category.currentIndex(), -1);
     QCOMPARE(form.records().count(), 0);
-    QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
+    QCOMPARE(crimeDate.date(), ProgramFixture::today());
     // The custody box is an input of the current crime the command leaves alone.
-    QVERIFY(form.CheckBox1->isChecked());
-    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
+    QVERIFY(custodyBox.isChecked());
+    QCOMPARE(result.text(), fixture.text("String.ChooseCategory"));
     // Emptying the list applies no enabling rule: Modify and Delete keep their
     // state, Modify then finds no row, and Delete applies the rule.
     QCOMPARE(editingEnabled(form), AllEnabled);
-    form.Button2->click();
+    child<QPushButton>(form, "Button2").click();
     QCOMPARE(form.records().count(), 0);
-    form.Button3->click();
+    child<QPushButton>(form, "Button3").click();
     QCOMPARE(editingEnabled(form), AllDisabled);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -397,6 +413,8 @@ void TestMainWindow::enablingRuleFollowsTheList()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QTableView &listView = child<QTableView>(form, "ListView1");
+    QPushButton &deleteButton = child<QPushButton>(form, "Button3");
     RecordList &list = form.records();
     QCOMPARE(editingEnabled(form), AllDisabled);
 
@@ -410,17 +428,17 @@ void TestMainWindow::enablingRuleFollowsTheList()
     list.setInForce(0, list.at(0).InForce);
     QCOMPARE(editingEnabled(form), AllEnabled);
 
-    form.ListView1->selectRow(0);
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    listView.selectRow(0);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QCOMPARE(list.count(), 0);
     QCOMPARE(editingEnabled(form), AllDisabled);
 
     // A disabled Delete does nothing.
     list.append(conviction("01.01.2021", fixture.text("String.SeriousCrime")));
     form.applyEnablingRule(true);
-    form.ListView1->selectRow(0);
+    listView.selectRow(0);
     form.applyEnablingRule(true);
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QCOMPARE(list.count(), 1);
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -429,6 +447,10 @@ void TestMainWindow::resultFollowsTheInputs()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    QCheckBox &custodyBox = child<QCheckBox>(form, "CheckBox1");
+    QLabel &result = child<QLabel>(form, "Label2");
     // Two grave priors with custody and no deferment, three years old.
     for (int i = 0; i < 2; ++i)
         form.records().append(conviction("09.12.2023", fixture.text("String.SeriousCrime"),
@@ -437,35 +459,35 @@ void TestMainWindow::resultFollowsTheInputs()
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
 
-    pickEntry(form.ComboBox1, 2); // a grave crime now
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    pickEntry(category, 2); // a grave crime now
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
     QCOMPARE(inForceTexts(form.records()), (QStringList{yes, yes}));
 
-    form.CheckBox1->click(); // with actual custody
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
-    form.CheckBox1->click();
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
-    form.CheckBox1->click();
+    custodyBox.click(); // with actual custody
+    QCOMPARE(result.text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    custodyBox.click();
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
+    custodyBox.click();
 
     // Six years after the priors they are expunged.
-    form.DateTimePicker1->setDate(QDate(2029, 12, 9));
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    crimeDate.setDate(QDate(2029, 12, 9));
+    QCOMPARE(result.text(), fixture.text("String.RecidivNo"));
     QCOMPARE(inForceTexts(form.records()), (QStringList{no, no}));
-    form.DateTimePicker1->setDate(QDate(2029, 12, 8));
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    crimeDate.setDate(QDate(2029, 12, 8));
+    QCOMPARE(result.text(), fixture.text("String.EspeciallyDangerRecidiv"));
     QCOMPARE(inForceTexts(form.records()), (QStringList{yes, yes}));
     // Before the priors existed they do not count.
-    form.DateTimePicker1->setDate(QDate(2023, 12, 8));
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    crimeDate.setDate(QDate(2023, 12, 8));
+    QCOMPARE(result.text(), fixture.text("String.RecidivNo"));
 
     // A medium crime is never dangerous recidivism of either kind, but with grave
     // priors in force it is recidivism under part 1.
-    pickEntry(form.ComboBox1, 1);
-    form.DateTimePicker1->setDate(ProgramFixture::today());
-    QCOMPARE(form.Label2->text(), fixture.text("String.Recidiv"));
+    pickEntry(category, 1);
+    crimeDate.setDate(ProgramFixture::today());
+    QCOMPARE(result.text(), fixture.text("String.Recidiv"));
     // Committed through negligence, it is no recidivism at all.
-    form.CheckBox2->click();
-    QCOMPARE(form.Label2->text(), fixture.text("String.RecidivNo"));
+    child<QCheckBox>(form, "CheckBox2").click();
+    QCOMPARE(result.text(), fixture.text("String.RecidivNo"));
     QCOMPARE(fixture.errors, QStringList{});
 }
 
@@ -475,9 +497,12 @@ void TestMainWindow::detailsTravelThroughListAndFile()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    QLabel &result = child<QLabel>(form, "Label2");
     const ShortDateFormat &dates = form.context().dateFormat;
-    pickEntry(form.ComboBox1, 2); // a grave crime in 2024
-    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    pickEntry(category, 2); // a grave crime in 2024
+    crimeDate.setDate(QDate(2024, 5, 1));
 
     // Grave, committed 2014, convicted 2015, released 2020: in force until 2028.
     const ConvictionDetails released{.crimeDate = QDate(2014, 11, 10),
@@ -485,17 +510,17 @@ void TestMainWindow::detailsTravelThroughListAndFile()
                                      .served = QDate(2020, 6, 1)};
     bool collapsedOnAdd = false;
     const auto added = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        collapsedOnAdd = !dialog.DetailsPanel->isVisible();
-        dialog.ComboBox1->setCurrentIndex(2);
-        dialog.DateTimePicker1->setDate(QDate(2015, 6, 1));
+        collapsedOnAdd = !child<QWidget>(dialog, "DetailsPanel").isVisible();
+        child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(2);
+        child<DatePicker>(dialog, "DateTimePicker1").setDate(QDate(2015, 6, 1));
         dialog.setDetails(released);
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button1"), Qt::LeftButton);
     QVERIFY(*added);
     QVERIFY(collapsedOnAdd);
     QCOMPARE(form.records().at(0).Details, released);
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
     const QModelIndex expiry = form.records().index(0, RecordList::ExpiryColumn);
     QCOMPARE(form.records().data(expiry).toString(), dates.format(QDate(2028, 6, 1)));
     const QString note = form.records().data(expiry, Qt::ToolTipRole).toString();
@@ -503,27 +528,27 @@ void TestMainWindow::detailsTravelThroughListAndFile()
 
     const QString path = fixture.folder().programFolder() + "/details.har";
     fixture.fileChooser.answer = path;
-    form.N50->trigger();
-    form.N11->trigger();
+    child<QAction>(form, "N50").trigger();
+    child<QAction>(form, "N11").trigger();
     QCOMPARE(form.records().count(), 0);
-    pickEntry(form.ComboBox1, 2);
-    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    pickEntry(category, 2);
+    crimeDate.setDate(QDate(2024, 5, 1));
     // The new crime changed since Clear data: the question is answered first.
     answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N3->trigger();
+    child<QAction>(form, "N3").trigger();
     QCOMPARE(form.records().count(), 1);
     QCOMPARE(form.records().at(0).Details, released);
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
 
     std::optional<ConvictionDetails> shown;
     bool expandedOnModify = false;
-    form.ListView1->selectRow(0);
+    child<QTableView>(form, "ListView1").selectRow(0);
     const auto modified = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
         shown = dialog.details();
-        expandedOnModify = dialog.DetailsPanel->isVisible();
-        QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+        expandedOnModify = child<QWidget>(dialog, "DetailsPanel").isVisible();
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button2"), Qt::LeftButton);
     });
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button2"), Qt::LeftButton);
     QVERIFY(*modified);
     QCOMPARE(shown, std::optional(released));
     QVERIFY(expandedOnModify);
@@ -536,24 +561,27 @@ void TestMainWindow::noCategoryAsksForIt()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QLabel &result = child<QLabel>(form, "Label2");
+    QLabel &grounds = child<QLabel>(form, "Label5");
+    QLabel &horizon = child<QLabel>(form, "Label6");
     QStringList dates;
     for (int row = 0; row < 40; ++row)
         dates.append(QDate(2022, 1, 10).addDays(row * 7).toString("dd.MM.yyyy"));
     appendGraveConvictions(fixture, form, dates);
 
-    form.CheckBox1->click(); // a recomputation, still without a category
-    QCOMPARE(form.Label2->text(), fixture.text("String.ChooseCategory"));
-    QVERIFY(!form.Label5->isVisible());
-    QVERIFY(!form.Label6->isVisible());
+    child<QCheckBox>(form, "CheckBox1").click(); // a recomputation, still without a category
+    QCOMPARE(result.text(), fixture.text("String.ChooseCategory"));
+    QVERIFY(!grounds.isVisible());
+    QVERIFY(!horizon.isVisible());
     QVERIFY(!form.lastAssessment().horizon);
     // The rows are assessed all the same.
     QCOMPARE(inForceTexts(form.records()), QStringList(40, fixture.text("String.Yes")));
     QVERIFY(form.records().rowNote(39).contains(fixture.text("String.RowCounted")));
 
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
-    QVERIFY(form.Label5->isVisible());
-    QVERIFY(form.Label6->isVisible());
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
+    QCOMPARE(result.text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    QVERIFY(grounds.isVisible());
+    QVERIFY(horizon.isVisible());
     QCOMPARE(fixture.errors, QStringList{});
 }
 
@@ -581,11 +609,13 @@ void TestMainWindow::laterConvictionsMarkedAndCounted()
 
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    QLabel &qualifications = child<QLabel>(form, "Label7");
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
     appendGraveConvictions(fixture, form, dates);
-    form.DateTimePicker1->setDate(QDate(2024, 1, 1));
+    crimeDate.setDate(QDate(2024, 1, 1));
 
-    const QColor text = form.ListView1->palette().color(QPalette::Text);
+    const QColor text = child<QTableView>(form, "ListView1").palette().color(QPalette::Text);
     const int count = int(later.count(true));
     for (int row = 0; row < later.size(); ++row) {
         const QString number = QString::number(row + 1);
@@ -598,15 +628,15 @@ void TestMainWindow::laterConvictionsMarkedAndCounted()
         QCOMPARE(look.font.italic(), later[row]);
         QCOMPARE(look.palette.color(QPalette::Text) != text, later[row]);
     }
-    QCOMPARE(form.Label7->isVisible(), count > 0);
+    QCOMPARE(qualifications.isVisible(), count > 0);
     if (count > 0)
-        QCOMPARE(form.Label7->text(),
+        QCOMPARE(qualifications.text(),
                  filledText(fixture.text(qPrintable(line)), QString::number(count)));
 
     // On a date after every conviction none is marked or left out.
-    form.DateTimePicker1->setDate(QDate(2025, 6, 1));
+    crimeDate.setDate(QDate(2025, 6, 1));
     QCOMPARE(rowNumbers(form), QStringList({"1", "2", "3", "4"}).mid(0, later.size()));
-    QVERIFY(!form.Label7->isVisible());
+    QVERIFY(!qualifications.isVisible());
     QVERIFY(!cellLook(form, 0).font.italic());
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -633,21 +663,21 @@ void TestMainWindow::futureDateIsSaid()
 
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    pickLanguage(form, language);
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
     const QDate date = ProgramFixture::today().addDays(daysAhead);
-    form.DateTimePicker1->setDate(date);
+    child<DatePicker>(form, "DateTimePicker1").setDate(date);
     appendGraveConvictions(fixture, form,
                            {"01.06.2022", "01.06.2023", date.addDays(1).toString("dd.MM.yyyy")});
-    form.CheckBox1->click(); // with custody, recomputed
+    child<QCheckBox>(form, "CheckBox1").click(); // with custody, recomputed
     QCoreApplication::processEvents();
 
     const QStringList expected{filledText(fixture.text("String.DatedAfterCrimeOne"), "1"),
                                said ? filledText(fixture.text("String.FutureCrimeDate"),
                                                  form.context().dateFormat.format(date))
                                     : QString()};
-    QCOMPARE(form.Label7->text(), expected.join(u'\n').trimmed());
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    QCOMPARE(child<QLabel>(form, "Label7").text(), expected.join(u'\n').trimmed());
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.EspeciallyDangerRecidiv"));
     const QStringList cut = cutOffLines(form);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
     QCOMPARE(fixture.errors, QStringList{});
@@ -663,16 +693,16 @@ void TestMainWindow::doubtIsMarkedAndSaid()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
-    form.DateTimePicker1->setDate(QDate(2021, 6, 1));
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2021, 6, 1));
     appendGraveConvictions(fixture, form, {"01.06.2015", "01.06.2020"});
-    form.CheckBox1->click(); // with custody, recomputed
+    child<QCheckBox>(form, "CheckBox1").click(); // with custody, recomputed
     QCoreApplication::processEvents();
 
     QCOMPARE(rowNumbers(form), QStringList({QString("1") + RecordList::InDoubtMark, "2"}));
     const QStringList expected{filledText(fixture.text("String.DoubtCrimeDate"), "1"),
                                filledText(fixture.text("String.DoubtBoundaryDay"), "1")};
-    QCOMPARE(form.Label7->text(), expected.join(u'\n'));
+    QCOMPARE(child<QLabel>(form, "Label7").text(), expected.join(u'\n'));
     QVERIFY(form.records().rowNote(0).contains(fixture.text("String.RowDoubtBoundaryDay")));
     QVERIFY(!form.records().rowNote(1).contains(fixture.text("String.RowDoubtBoundaryDay")));
     const QStringList cut = cutOffLines(form);
@@ -698,15 +728,17 @@ void TestMainWindow::consequencesFollowTheResult()
     QFETCH(QString, language);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QLabel &result = child<QLabel>(form, "Label2");
+    pickLanguage(form, language);
     appendGraveConvictions(fixture, form, {"01.06.2023"});
-    const QLabel *line = form.ConsequencesLine;
+    const QLabel *line = &child<QLabel>(form, "ConsequencesLine");
     QVERIFY(!line->isVisible());
     const auto names = [&](const char *key) { return line->text().contains(fixture.text(key)); };
 
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    pickEntry(category, int(Gravity::Grave));
     QCoreApplication::processEvents();
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
     QVERIFY(line->isVisible());
     for (const char *key : {"String.ConsequenceLeastTerm", "String.ConsequenceNoConditional",
                             "String.ConsequenceColonyDangerous", "String.ConsequenceSupervision"})
@@ -716,17 +748,17 @@ void TestMainWindow::consequencesFollowTheResult()
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
 
     appendGraveConvictions(fixture, form, {"01.06.2024"});
-    form.CheckBox1->click(); // with custody, recomputed
-    QCOMPARE(form.Label2->text(), fixture.text("String.EspeciallyDangerRecidiv"));
+    child<QCheckBox>(form, "CheckBox1").click(); // with custody, recomputed
+    QCOMPARE(result.text(), fixture.text("String.EspeciallyDangerRecidiv"));
     QVERIFY(names("String.ConsequenceColonyEspeciallyDangerous"));
     QVERIFY(!names("String.ConsequenceColonyDangerous"));
 
-    pickEntry(form.ComboBox1, int(Gravity::Medium));
-    QCOMPARE(form.Label2->text(), fixture.text("String.Recidiv"));
+    pickEntry(category, int(Gravity::Medium));
+    QCOMPARE(result.text(), fixture.text("String.Recidiv"));
     QCOMPARE(line->text(), filledText(fixture.text("String.Consequences"),
                                       fixture.text("String.ConsequenceLeastTerm")));
 
-    form.CheckBox2->click(); // through negligence
+    child<QCheckBox>(form, "CheckBox2").click(); // through negligence
     QVERIFY(!line->isVisible());
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -737,29 +769,30 @@ void TestMainWindow::rowNumbersFollowDeletion()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
-    form.CheckBox1->click();
+    QTableView &list = child<QTableView>(form, "ListView1");
+    QLabel &grounds = child<QLabel>(form, "Label5");
+    QPushButton &deleteButton = child<QPushButton>(form, "Button3");
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
+    child<QCheckBox>(form, "CheckBox1").click();
     form.records().append(conviction("01.06.2022", fixture.text("String.SeriousCrime")));
     form.records().append(conviction("01.06.2023", fixture.text("String.SmallCrime")));
     form.records().append(conviction("01.06.2024", fixture.text("String.SeriousCrime")));
     form.calc_rec();
-    QVERIFY(form.ListView1->verticalHeader()->isVisible());
+    QVERIFY(list.verticalHeader()->isVisible());
     QCOMPARE(rowNumbers(form), (QStringList{"1", "2", "3"}));
     const QString clauses =
         fixture.text("String.ClausePart2b") + ", " + fixture.text("String.ClausePart3a");
-    QCOMPARE(form.Label5->text(),
-             filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 3"));
+    QCOMPARE(grounds.text(), filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 3"));
 
-    form.ListView1->selectRow(1);
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    list.selectRow(1);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QCOMPARE(rowNumbers(form), (QStringList{"1", "2"}));
-    QCOMPARE(form.Label5->text(),
-             filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 2"));
+    QCOMPARE(grounds.text(), filledText(fixture.text("String.GroundsSeveral"), clauses, "1, 2"));
 
-    form.ListView1->selectRow(0);
-    QTest::mouseClick(form.Button3, Qt::LeftButton);
+    list.selectRow(0);
+    QTest::mouseClick(&deleteButton, Qt::LeftButton);
     QCOMPARE(rowNumbers(form), QStringList{"1"});
-    QCOMPARE(form.Label5->text(),
+    QCOMPARE(grounds.text(),
              filledText(fixture.text("String.Grounds"), fixture.text("String.ClausePart2b"), "1"));
     QCOMPARE(fixture.errors, QStringList{});
 }
@@ -771,26 +804,32 @@ void TestMainWindow::fileCarriesTheNewCrime()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.ComboBox1, 2);
-    form.CheckBox1->click();
-    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QCheckBox &custodyBox = child<QCheckBox>(form, "CheckBox1");
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    QAction &clearData = child<QAction>(form, "N11");
+    QAction &openList = child<QAction>(form, "N3");
+    QLabel &fileNotes = child<QLabel>(form, "FileNotesLine");
+    pickEntry(category, 2);
+    custodyBox.click();
+    crimeDate.setDate(QDate(2024, 5, 1));
     form.records().append(conviction("09.12.2020", fixture.text("String.SeriousCrime"),
                                      fixture.text("String.Yes"), fixture.text("String.No"),
                                      fixture.text("String.No")));
     const QString path = fixture.folder().programFolder() + "/crime.har";
     fixture.fileChooser.answer = path;
-    form.N50->trigger();
-    form.N11->trigger();
-    QCOMPARE(form.ComboBox1->currentIndex(), -1);
+    child<QAction>(form, "N50").trigger();
+    clearData.trigger();
+    QCOMPARE(category.currentIndex(), -1);
 
     // A cleared list has nothing to lose: no question.
-    form.N3->trigger();
-    QCOMPARE(form.ComboBox1->currentIndex(), 2);
-    QVERIFY(form.CheckBox1->isChecked());
-    QVERIFY(!form.CheckBox2->isChecked());
-    QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 1));
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
-    QVERIFY(form.FileNotesLine->isHidden());
+    openList.trigger();
+    QCOMPARE(category.currentIndex(), 2);
+    QVERIFY(custodyBox.isChecked());
+    QVERIFY(!child<QCheckBox>(form, "CheckBox2").isChecked());
+    QCOMPARE(crimeDate.date(), QDate(2024, 5, 1));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.DangerRecidiv"));
+    QVERIFY(fileNotes.isHidden());
 
     // The same list as an older program saved it: no new crime.
     QFile file(path);
@@ -798,15 +837,15 @@ void TestMainWindow::fileCarriesTheNewCrime()
     const QByteArray bytes = file.readAll();
     file.close();
     fixture.folder().writeBytes("../crime.har", bytes.left(bytes.indexOf("[new_crime]")));
-    pickEntry(form.ComboBox1, 1);
+    pickEntry(category, 1);
     answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N3->trigger();
-    QCOMPARE(form.ComboBox1->currentIndex(), 1);
-    QCOMPARE(form.DateTimePicker1->date(), QDate(2024, 5, 1));
-    QVERIFY(form.FileNotesLine->isVisible());
-    QCOMPARE(form.FileNotesLine->text(), fixture.text("String.FileWithoutNewCrime"));
-    form.N11->trigger();
-    QVERIFY(form.FileNotesLine->isHidden());
+    openList.trigger();
+    QCOMPARE(category.currentIndex(), 1);
+    QCOMPARE(crimeDate.date(), QDate(2024, 5, 1));
+    QVERIFY(fileNotes.isVisible());
+    QCOMPARE(fileNotes.text(), fixture.text("String.FileWithoutNewCrime"));
+    clearData.trigger();
+    QVERIFY(fileNotes.isHidden());
     QCOMPARE(fixture.errors, QStringList{});
 }
 
@@ -818,8 +857,11 @@ void TestMainWindow::russianListOpensInTheFrenchInterface()
     ProgramFixture fixture;
     fixture.storeLanguage("French");
     TForm1 &form = fixture.startShown();
-    pickEntry(form.ComboBox1, 2);
-    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QLabel &result = child<QLabel>(form, "Label2");
+    QTableView &list = child<QTableView>(form, "ListView1");
+    pickEntry(category, 2);
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2024, 5, 1));
     QByteArray russian = "\xEF\xBB\xBF[previous_conviction]\r\ncount=3\r\n";
     for (int i = 0; i < 3; ++i) {
         const QByteArray n = QByteArray::number(i);
@@ -832,23 +874,24 @@ void TestMainWindow::russianListOpensInTheFrenchInterface()
     fixture.fileChooser.answer = fixture.folder().programFolder() + "/russian.har";
     // The new crime chosen is unsaved: the question is answered first.
     answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N3->trigger();
+    child<QAction>(form, "N3").trigger();
 
     QCOMPARE(form.records().count(), 3);
     QCOMPARE(form.records().at(0).Severity, fixture.text("String.SeriousCrime"));
     QCOMPARE(form.records().at(0).Severity, QStringLiteral("Infraction grave"));
     QCOMPARE(form.records().at(2).Severity, QStringLiteral("Кража"));
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv") + "\n" +
-                                      filledText(fixture.text("String.UnknownCategoryRows"), "3"));
-    QCOMPARE(form.ComboBox1->currentIndex(), 2);
-    QCOMPARE(form.FileNotesLine->text(), fixture.text("String.FileWithoutNewCrime"));
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv") + "\n" +
+                                filledText(fixture.text("String.UnknownCategoryRows"), "3"));
+    QCOMPARE(category.currentIndex(), 2);
+    QCOMPARE(child<QLabel>(form, "FileNotesLine").text(),
+             fixture.text("String.FileWithoutNewCrime"));
 
     // Without the unknown row the result line is the bare result.
-    form.ListView1->selectRow(2);
-    form.ListView1->setCurrentIndex(form.records().index(2, 0));
-    form.Button3->click();
+    list.selectRow(2);
+    list.setCurrentIndex(form.records().index(2, 0));
+    child<QPushButton>(form, "Button3").click();
     QCOMPARE(form.records().count(), 2);
-    QCOMPARE(form.Label2->text(), fixture.text("String.DangerRecidiv"));
+    QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
     QCOMPARE(fixture.errors, QStringList{});
 }
 
@@ -869,24 +912,26 @@ void TestMainWindow::listKeepsItsRowsBesideALongResult()
     const QSize started = form.size();
     // The sample list and a later row against a grave crime committed between
     // them: the result, its grounds, its horizon, a notice and the consequences.
-    form.N9->trigger();
+    child<QAction>(form, "N9").trigger();
     appendGraveConvictions(fixture, form, {fixture.dateFormat().format(QDate(2025, 6, 1))});
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
-    form.DateTimePicker1->setDate(QDate(2024, 1, 10));
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2024, 1, 10));
     QCoreApplication::processEvents();
     QCOMPARE(form.size(), started);
-    QVERIFY(form.ConsequencesLine->isVisible());
-    QVERIFY(form.Label7->isVisible());
-    const QScrollArea &scroller = *form.ResultScroller;
-    const auto rowsInView = [&form] {
-        return form.ListView1->viewport()->height() /
-               form.ListView1->verticalHeader()->defaultSectionSize();
+    const QLabel &consequences = child<QLabel>(form, "ConsequencesLine");
+    const QLabel &qualifications = child<QLabel>(form, "Label7");
+    QVERIFY(consequences.isVisible());
+    QVERIFY(qualifications.isVisible());
+    const QScrollArea &scroller = child<QScrollArea>(form, "ResultScroller");
+    QTableView &list = child<QTableView>(form, "ListView1");
+    const auto rowsInView = [&list] {
+        return list.viewport()->height() / list.verticalHeader()->defaultSectionSize();
     };
     // Every line whole in the panel; the part out of view is reached by scrolling.
     const auto verifyWholeOrScrolling = [&] {
         const QStringList cut = cutOffLines(form);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
-        const int hidden = form.Panel1->height() - scroller.viewport()->height();
+        const int hidden = child<QFrame>(form, "Panel1").height() - scroller.viewport()->height();
         QCOMPARE(scroller.verticalScrollBar()->maximum(), std::max(hidden, 0));
         QCOMPARE(scroller.verticalScrollBar()->isVisible(), hidden > 0);
     };
@@ -894,25 +939,26 @@ void TestMainWindow::listKeepsItsRowsBesideALongResult()
     QVERIFY2(rowsInView() >= 5, qPrintable(QString::number(rowsInView())));
     verifyWholeOrScrolling();
     // The result's first lines are in view.
-    QVERIFY(scroller.viewport()->height() >=
-            form.Label2->geometry().bottom() + form.Label5->height());
+    QVERIFY(scroller.viewport()->height() >= child<QLabel>(form, "Label2").geometry().bottom() +
+                                                 child<QLabel>(form, "Label5").height());
 
     // With room to spare, the next result shows whole, without scrolling.
     form.resize(1300, 740);
     QCoreApplication::processEvents();
     verifyWholeOrScrolling();
-    form.DateTimePicker1->setDate(QDate(2024, 1, 11));
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2024, 1, 11));
     QCoreApplication::processEvents();
-    QVERIFY(form.ConsequencesLine->isVisible() && form.Label7->isVisible());
+    QVERIFY(consequences.isVisible() && qualifications.isVisible());
     verifyWholeOrScrolling();
     QVERIFY(!scroller.verticalScrollBar()->isVisible());
     QVERIFY(rowsInView() >= 5);
 
     // The timeline's page keeps the list's room.
     form.resize(started);
-    form.PageControl1->setCurrentWidget(form.Timeline1);
+    QTabWidget &pages = child<QTabWidget>(form, "PageControl1");
+    pages.setCurrentWidget(&child<Timeline>(form, "Timeline1"));
     QCoreApplication::processEvents();
-    form.PageControl1->setCurrentWidget(form.ListView1);
+    pages.setCurrentWidget(&list);
     QCoreApplication::processEvents();
     QVERIFY(rowsInView() >= 5);
     verifyWholeOrScrolling();

@@ -87,34 +87,38 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     QVERIFY2(
         form.records().rowNote(1).contains(filledText(russian("String.RowDoubtDetails"), owner)),
         qPrintable(form.records().rowNote(1)));
-    QVERIFY2(form.Label7->text().contains(owner) && form.Label7->text().contains("04.03.2020"),
-             qPrintable(form.Label7->text()));
-    QVERIFY(form.Label7->isVisible());
-    QCOMPARE(form.FileNotesLine->text(), russian("String.FileChangedOutside"));
+    const QLabel &qualifications = child<QLabel>(form, "Label7");
+    const QLabel &fileNotes = child<QLabel>(form, "FileNotesLine");
+    QVERIFY2(qualifications.text().contains(owner) && qualifications.text().contains("04.03.2020"),
+             qPrintable(qualifications.text()));
+    QVERIFY(qualifications.isVisible());
+    QCOMPARE(fileNotes.text(), russian("String.FileChangedOutside"));
     QVERIFY(!form.hasUnsavedChanges());
 
     // Modify shows the details with the note; OK confirms them, as an edit.
-    form.ListView1->selectRow(1);
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.selectRow(1);
     QString shownNote;
     const auto ran = whenModal<TEdit_frm>(&form, [&](TEdit_frm &dialog) {
-        QVERIFY(dialog.UnconfirmedNote->isVisible());
-        shownNote = dialog.UnconfirmedNote->text();
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        const QLabel &note = child<QLabel>(dialog, "UnconfirmedDetailsNote");
+        QVERIFY(note.isVisible());
+        shownNote = note.text();
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
-    form.Button2->click();
+    child<QPushButton>(form, "Button2").click();
     QVERIFY(*ran);
     QCOMPARE(shownNote, filledText(russian("String.DetailsUnconfirmed"), owner));
     QCOMPARE(form.records().at(1).Details.unconfirmed, UnconfirmedDetails{});
     QCOMPARE(form.records().at(1).Details.served, QDate(2020, 3, 4));
     QVERIFY(!form.records().inDoubt(1));
-    QVERIFY(!form.Label7->text().contains(owner));
+    QVERIFY(!qualifications.text().contains(owner));
     QVERIFY(form.hasUnsavedChanges());
 
     // Undone, the details are unconfirmed again; saved confirmed, they are the
     // row's own when the file is opened again.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.ListView1->setFocus();
+    list.setFocus();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(form.records().at(1).Details.unconfirmed.any());
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -122,7 +126,7 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     QVERIFY(fixture.errors.isEmpty());
     form.openGivenFile(path);
     QCOMPARE(form.records().at(1).Details.unconfirmed, UnconfirmedDetails{});
-    QVERIFY(form.FileNotesLine->text().isEmpty());
+    QVERIFY(fileNotes.text().isEmpty());
 }
 
 // A list an older version wrote on a Russian Windows, in code page 1251 and
@@ -146,9 +150,9 @@ void TestOutsideEdits::olderFileInACodePageOpensUnderAnotherLocale()
     form.openGivenFile(path);
     QVERIFY(fixture.errors.isEmpty());
     QCOMPARE(form.records().at(0).Severity, grave);
-    QVERIFY2(form.FileNotesLine->text().contains(
-                 filledText(russian("String.FileCodePageMatched"), "1251")),
-             qPrintable(form.FileNotesLine->text()));
+    const QString fileNotes = child<QLabel>(form, "FileNotesLine").text();
+    QVERIFY2(fileNotes.contains(filledText(russian("String.FileCodePageMatched"), "1251")),
+             qPrintable(fileNotes));
 }
 
 QTEST_MAIN(TestOutsideEdits)

@@ -40,17 +40,18 @@ void TestQtTranslation::calendarsFollowTheLanguage()
     ProgramFixture fixture;
     fixture.storeLanguage(language == u"English" ? "French" : "English");
     TForm1 &form = fixture.startShown();
-    form.DateTimePicker1->setDate(QDate(2020, 1, 15));
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
+    DatePicker &crimeDate = child<DatePicker>(form, "DateTimePicker1");
+    crimeDate.setDate(QDate(2020, 1, 15));
+    pickLanguage(form, language);
 
     const QList<DatePicker *> pickers = form.findChildren<DatePicker *>();
-    QVERIFY(pickers.contains(form.Edit_frm->DateTimePicker1));
+    QVERIFY(pickers.contains(&child<DatePicker>(*form.Edit_frm, "DateTimePicker1")));
     for (const DatePicker *picker : pickers) {
         QCOMPARE(picker->calendarWidget()->locale().standaloneMonthName(1), january);
         // The typed date keeps the user's short format, whatever the language.
         QCOMPARE(picker->displayFormat(), QStringLiteral("dd.MM.yyyy"));
     }
-    QCOMPARE(form.DateTimePicker1->text(), QStringLiteral("15.01.2020"));
+    QCOMPARE(crimeDate.text(), QStringLiteral("15.01.2020"));
     QCOMPARE(QLocale().language(), QLocale::system().language());
 }
 
@@ -72,18 +73,18 @@ void TestQtTranslation::qtTranslationFollowsTheLanguage()
     QVERIFY(!form.qtTranslation().installed());
     QCOMPARE(cancel(), QStringLiteral("Cancel"));
 
-    pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+    pickLanguage(form, "Russian");
     QVERIFY(form.qtTranslation().installed());
     QCOMPARE(cancel(), QString::fromUtf8("Отмена"));
     const QString russianLookIn = lookIn();
     QVERIFY2(russianLookIn != u"Look in:", qPrintable(russianLookIn));
 
-    pickEntry(form.CmbBxLang, languageEntry(form, "French"));
+    pickLanguage(form, "French");
     QVERIFY(form.qtTranslation().installed());
     QCOMPARE(cancel(), QStringLiteral("Annuler"));
     QVERIFY(lookIn() != u"Look in:" && lookIn() != russianLookIn);
 
-    pickEntry(form.CmbBxLang, languageEntry(form, "English"));
+    pickLanguage(form, "English");
     QVERIFY(!form.qtTranslation().installed());
     QCOMPARE(cancel(), QStringLiteral("Cancel"));
     QCOMPARE(lookIn(), QStringLiteral("Look in:"));

@@ -56,13 +56,20 @@ void showDialog(TEdit_frm &dialog)
 // The kind and the two boxes as the dialog shows them.
 PunishmentBoxes shownPunishment(const TEdit_frm &dialog)
 {
-    return PunishmentBoxes{PunishmentKind(dialog.PunishmentBox->currentIndex()),
-                           dialog.CheckBox1->isChecked(), dialog.CheckBox3->isChecked()};
+    return PunishmentBoxes{PunishmentKind(child<QComboBox>(dialog, "PunishmentBox").currentIndex()),
+                           child<QCheckBox>(dialog, "CheckBox1").isChecked(),
+                           child<QCheckBox>(dialog, "CheckBox3").isChecked()};
 }
 
 int xInDialog(const QWidget *widget)
 {
     return widget->mapTo(widget->window(), QPoint()).x();
+}
+
+// The same for the dialog's control of that name.
+int xInDialog(const TEdit_frm &dialog, const char *name)
+{
+    return xInDialog(&child<QWidget>(dialog, name));
 }
 
 enum class UserAction { PickKind, ClickCustody, ClickReprieve };
@@ -103,6 +110,12 @@ void clickBox(QCheckBox *box)
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
 }
 
+// The same on the dialog's check box of that name.
+void clickBox(const TEdit_frm &dialog, const char *name)
+{
+    clickBox(&child<QCheckBox>(dialog, name));
+}
+
 // The user gives an optional date: a click on its box, a click in the field,
 // Ctrl+A, and the date typed over the whole text, one key event a character.
 void giveDate(OptionalDatePicker *picker, const QString &typed)
@@ -137,28 +150,35 @@ const char *const SectionKeys[] = {"String.Details",
 // lines to fit is joined again.
 QStringList sectionTexts(const TEdit_frm &dialog)
 {
-    QStringList texts{dialog.DetailsButton->text(), dialog.CrimeDatePicker->text(),
-                      dialog.PunishmentLabel->text()};
-    for (int index = 0; index < dialog.PunishmentBox->count(); ++index)
-        texts.append(dialog.PunishmentBox->itemText(index));
-    texts << dialog.ServedPicker->text() << dialog.ProbationPicker->text()
-          << dialog.RevokedBox->text() << dialog.NegligentBox->text()
-          << dialog.InForcePicker->text() << dialog.SentenceLabel->text()
-          << dialog.AdditionalEndPicker->text() << dialog.RevokedOnPicker->text()
-          << dialog.RemovedPicker->text();
+    const auto date = [&dialog](const char *name) {
+        return child<OptionalDatePicker>(dialog, name).text();
+    };
+    QStringList texts{child<QToolButton>(dialog, "DetailsButton").text(), date("CrimeDatePicker"),
+                      child<QLabel>(dialog, "PunishmentLabel").text()};
+    const QComboBox &kinds = child<QComboBox>(dialog, "PunishmentBox");
+    for (int index = 0; index < kinds.count(); ++index)
+        texts.append(kinds.itemText(index));
+    texts << date("ServedPicker") << date("ProbationPicker")
+          << child<QCheckBox>(dialog, "RevokedBox").text()
+          << child<QCheckBox>(dialog, "NegligentBox").text() << date("InForcePicker")
+          << child<QLabel>(dialog, "SentenceLabel").text() << date("AdditionalEndPicker")
+          << date("RevokedOnPicker") << date("RemovedPicker");
     return texts.replaceInStrings(QStringLiteral("\n"), QStringLiteral(" "));
 }
 
 // The tooltips that say what each fact means in law, by key.
 QList<std::pair<const char *, const QWidget *>> sectionHints(const TEdit_frm &dialog)
 {
-    return {{"String.SentenceServedHint", dialog.ServedPicker},
-            {"String.InForceHint", dialog.InForcePicker},
-            {"String.SentenceNumberHint", dialog.SentenceLabel},
-            {"String.SentenceNumberHint", dialog.SentenceBox},
-            {"String.AdditionalEndsHint", dialog.AdditionalEndPicker},
-            {"String.RevokedOnHint", dialog.RevokedOnPicker},
-            {"String.RemovedHint", dialog.RemovedPicker}};
+    const auto date = [&dialog](const char *name) {
+        return &child<OptionalDatePicker>(dialog, name);
+    };
+    return {{"String.SentenceServedHint", date("ServedPicker")},
+            {"String.InForceHint", date("InForcePicker")},
+            {"String.SentenceNumberHint", &child<QLabel>(dialog, "SentenceLabel")},
+            {"String.SentenceNumberHint", &child<QSpinBox>(dialog, "SentenceBox")},
+            {"String.AdditionalEndsHint", date("AdditionalEndPicker")},
+            {"String.RevokedOnHint", date("RevokedOnPicker")},
+            {"String.RemovedHint", date("RemovedPicker")}};
 }
 
 } // namespace
@@ -281,8 +301,8 @@ void TestRecordDialog::keys()
 
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
-    dialog.CheckBox1->setChecked(true);
-    dialog.CheckBox2->setChecked(false);
+    child<QCheckBox>(dialog, "CheckBox1").setChecked(true);
+    child<QCheckBox>(dialog, "CheckBox2").setChecked(false);
 
     bool stayedOpen = false;
     QList<bool> boxes;
@@ -291,7 +311,8 @@ void TestRecordDialog::keys()
             shown.findChild<QWidget *>(focus)->setFocus(Qt::OtherFocusReason);
         press(shown, Qt::Key(key));
         stayedOpen = shown.isVisible();
-        boxes = {shown.CheckBox1->isChecked(), shown.CheckBox2->isChecked()};
+        boxes = {child<QCheckBox>(shown, "CheckBox1").isChecked(),
+                 child<QCheckBox>(shown, "CheckBox2").isChecked()};
     });
     const int result = dialog.exec();
     QVERIFY(*ran);
@@ -308,10 +329,10 @@ void TestRecordDialog::closingIsCancel()
     TForm1 &form = fixture.startShown();
     const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &dialog) {
         // The fields as they would be accepted, then the frame's close box.
-        dialog.ComboBox1->setCurrentIndex(2);
+        child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(2);
         dialog.close();
     });
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(form, "Button1"), Qt::LeftButton);
     QVERIFY(*ran);
     QCOMPARE(form.Edit_frm->result(), int(QDialog::Rejected));
     QCOMPARE(form.records().count(), 0);
@@ -386,7 +407,7 @@ void TestRecordDialog::tabOrder()
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     if (expanded) {
-        dialog.CheckBox1->setChecked(false);
+        child<QCheckBox>(dialog, "CheckBox1").setChecked(false);
         dialog.setDetails(everyFact());
     }
     QStringList forward;
@@ -424,30 +445,31 @@ void TestRecordDialog::collapsedAsWithoutTheSection()
     ProgramFixture fixture;
     fixture.storeLanguage(language);
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QToolButton &detailsButton = child<QToolButton>(dialog, "DetailsButton");
+    DatePicker &convictionDate = child<DatePicker>(dialog, "DateTimePicker1");
     showDialog(dialog);
 
-    QVERIFY(dialog.DetailsButton->isVisible());
-    QVERIFY(!dialog.DetailsButton->isChecked());
-    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::RightArrow);
-    QVERIFY(!dialog.DetailsPanel->isVisible());
+    QVERIFY(detailsButton.isVisible());
+    QVERIFY(!detailsButton.isChecked());
+    QCOMPARE(detailsButton.arrowType(), Qt::RightArrow);
+    QVERIFY(!child<QWidget>(dialog, "DetailsPanel").isVisible());
     // The dialog's own size: the toggle sits in the button bar.
     QCOMPARE(dialog.height(), 209);
     QCOMPARE(dialog.size(), QSize(352, 209).expandedTo(dialog.minimumSizeHint()));
 
     // Neither the toggle nor the hidden section's texts size the dialog.
     const QSize minimum = dialog.minimumSizeHint();
-    const QRect date = dialog.DateTimePicker1->geometry();
+    const QRect date = convictionDate.geometry();
     const QString longText(120, u'W');
-    for (OptionalDatePicker *picker :
-         {dialog.CrimeDatePicker, dialog.ServedPicker, dialog.ProbationPicker})
-        picker->setText(longText);
-    dialog.PunishmentLabel->setText(longText);
-    dialog.RevokedBox->setText(longText);
+    for (const char *name : {"CrimeDatePicker", "ServedPicker", "ProbationPicker"})
+        child<OptionalDatePicker>(dialog, name).setText(longText);
+    child<QLabel>(dialog, "PunishmentLabel").setText(longText);
+    child<QCheckBox>(dialog, "RevokedBox").setText(longText);
     dialog.hide();
     showDialog(dialog);
     QCOMPARE(dialog.minimumSizeHint(), minimum);
-    QCOMPARE(dialog.DateTimePicker1->geometry(), date);
-    dialog.DetailsButton->hide();
+    QCOMPARE(convictionDate.geometry(), date);
+    detailsButton.hide();
     QCOMPARE(dialog.minimumSizeHint(), minimum);
     dialog.hide();
 }
@@ -471,33 +493,37 @@ void TestRecordDialog::expandingGrowsAndCollapsingGivesBack()
     ProgramFixture fixture;
     fixture.storeLanguage(language);
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QToolButton &detailsButton = child<QToolButton>(dialog, "DetailsButton");
+    QWidget &detailsPanel = child<QWidget>(dialog, "DetailsPanel");
+    DatePicker &convictionDate = child<DatePicker>(dialog, "DateTimePicker1");
     const ConvictionDetails negligent =
         detailsOf({}, PunishmentKind::NotGiven, {}, {}, false, true);
     if (expandedFirst)
         dialog.setDetails(negligent);
     showDialog(dialog);
-    QCOMPARE(dialog.DetailsPanel->isVisible(), expandedFirst);
+    QCOMPARE(detailsPanel.isVisible(), expandedFirst);
     if (expandedFirst) {
-        QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
-        QVERIFY(!dialog.DetailsPanel->isVisible());
+        QTest::mouseClick(&detailsButton, Qt::LeftButton);
+        QVERIFY(!detailsPanel.isVisible());
         QCOMPARE(dialog.height(), 209);
     }
     const QSize collapsed = dialog.size();
-    const QRect date = dialog.DateTimePicker1->geometry();
+    const QRect date = convictionDate.geometry();
 
-    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+    QTest::mouseClick(&detailsButton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    QVERIFY(dialog.DetailsButton->isChecked());
-    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::DownArrow);
-    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY(detailsButton.isChecked());
+    QCOMPARE(detailsButton.arrowType(), Qt::DownArrow);
+    QVERIFY(detailsPanel.isVisible());
     // Grown by the whole section, below the check boxes and above the buttons.
-    QVERIFY(dialog.height() >= collapsed.height() + dialog.DetailsPanel->height());
+    QVERIFY(dialog.height() >= collapsed.height() + detailsPanel.height());
     QVERIFY(dialog.width() >= collapsed.width());
-    QVERIFY(dialog.DetailsPanel->geometry().top() > dialog.CheckBox3->geometry().bottom());
-    QVERIFY(dialog.Panel2->rect().contains(dialog.DetailsPanel->geometry()));
+    QVERIFY(detailsPanel.geometry().top() >
+            child<QCheckBox>(dialog, "CheckBox3").geometry().bottom());
+    QVERIFY(child<QFrame>(dialog, "Panel2").rect().contains(detailsPanel.geometry()));
     // Every text in full, the inputs in the dialog's input column.
     QStringList narrow;
-    for (const QWidget *control : dialog.DetailsPanel->findChildren<QWidget *>()) {
+    for (const QWidget *control : detailsPanel.findChildren<QWidget *>()) {
         const bool hasText = qobject_cast<const QLabel *>(control) != nullptr ||
                              qobject_cast<const QAbstractButton *>(control) != nullptr ||
                              qobject_cast<const QComboBox *>(control) != nullptr;
@@ -512,35 +538,35 @@ void TestRecordDialog::expandingGrowsAndCollapsingGivesBack()
             narrow.append(control->objectName());
     }
     QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u", ")));
-    const int inputs = xInDialog(dialog.DateTimePicker1);
-    const int labels = xInDialog(dialog.Label2);
-    QCOMPARE(xInDialog(dialog.PunishmentBox), inputs);
-    QCOMPARE(xInDialog(dialog.PunishmentLabel), labels);
+    const int inputs = xInDialog(&convictionDate);
+    const int labels = xInDialog(dialog, "Label2");
+    QCOMPARE(xInDialog(dialog, "PunishmentBox"), inputs);
+    QCOMPARE(xInDialog(dialog, "PunishmentLabel"), labels);
     for (const OptionalDatePicker *picker : dialog.datePickers()) {
         QCOMPARE(xInDialog(picker->picker()), inputs);
         QCOMPARE(xInDialog(picker->box()), labels);
     }
-    QCOMPARE(xInDialog(dialog.SentenceBox), inputs);
-    QCOMPARE(xInDialog(dialog.SentenceLabel), labels);
+    QCOMPARE(xInDialog(dialog, "SentenceBox"), inputs);
+    QCOMPARE(xInDialog(dialog, "SentenceLabel"), labels);
     const QSize expanded = dialog.size();
 
-    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
+    QTest::mouseClick(&detailsButton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    QVERIFY(!dialog.DetailsPanel->isVisible());
-    QCOMPARE(dialog.DetailsButton->arrowType(), Qt::RightArrow);
+    QVERIFY(!detailsPanel.isVisible());
+    QCOMPARE(detailsButton.arrowType(), Qt::RightArrow);
     QCOMPARE(dialog.size(), collapsed);
-    QCOMPARE(dialog.DateTimePicker1->geometry(), date);
+    QCOMPARE(convictionDate.geometry(), date);
 
     // Filled for Modify with details, then for Add: the same two sizes.
     dialog.hide();
     dialog.setDetails(negligent);
     showDialog(dialog);
-    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY(detailsPanel.isVisible());
     QCOMPARE(dialog.size(), expanded);
     dialog.hide();
     dialog.resetDetails();
     showDialog(dialog);
-    QVERIFY(!dialog.DetailsPanel->isVisible());
+    QVERIFY(!detailsPanel.isVisible());
     QCOMPARE(dialog.size(), collapsed);
     dialog.hide();
 }
@@ -610,21 +636,25 @@ void TestRecordDialog::userChangesKeepKindAndBoxesInLine()
 
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
-    dialog.CheckBox1->setChecked(start.custody);
-    dialog.CheckBox3->setChecked(start.reprieve);
+    QCheckBox &custodyBox = child<QCheckBox>(dialog, "CheckBox1");
+    QCheckBox &reprieveBox = child<QCheckBox>(dialog, "CheckBox3");
+    custodyBox.setChecked(start.custody);
+    reprieveBox.setChecked(start.reprieve);
     dialog.setDetails(detailsOf({}, start.kind, {}, ProbationDay, true, false));
-    dialog.DetailsButton->setChecked(true);
+    child<QToolButton>(dialog, "DetailsButton").setChecked(true);
     showDialog(dialog);
     QCOMPARE(shownPunishment(dialog), start);
 
     switch (action) {
-    case UserAction::PickKind: pickEntry(dialog.PunishmentBox, int(picked)); break;
-    case UserAction::ClickCustody: clickBox(dialog.CheckBox1); break;
-    case UserAction::ClickReprieve: clickBox(dialog.CheckBox3); break;
+    case UserAction::PickKind:
+        pickEntry(child<QComboBox>(dialog, "PunishmentBox"), int(picked));
+        break;
+    case UserAction::ClickCustody: clickBox(&custodyBox); break;
+    case UserAction::ClickReprieve: clickBox(&reprieveBox); break;
     }
     QCOMPARE(shownPunishment(dialog), expected);
-    QCOMPARE(dialog.ProbationPicker->isEnabled(), probationEnabled);
-    QCOMPARE(dialog.RevokedBox->isEnabled(), revokedEnabled);
+    QCOMPARE(child<OptionalDatePicker>(dialog, "ProbationPicker").isEnabled(), probationEnabled);
+    QCOMPARE(child<QCheckBox>(dialog, "RevokedBox").isEnabled(), revokedEnabled);
     // What is read back: the kind shown, and "revoked" and the probation date only
     // where they apply.
     const ConvictionDetails read = dialog.details();
@@ -694,6 +724,11 @@ void TestRecordDialog::detailsRoundTrip()
 
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QCheckBox &custodyBox = child<QCheckBox>(dialog, "CheckBox1");
+    QCheckBox &minorBox = child<QCheckBox>(dialog, "CheckBox2");
+    QCheckBox &reprieveBox = child<QCheckBox>(dialog, "CheckBox3");
+    QToolButton &detailsButton = child<QToolButton>(dialog, "DetailsButton");
+    QWidget &detailsPanel = child<QWidget>(dialog, "DetailsPanel");
     // What the previous record left behind must not show through.
     ConvictionDetails previous = detailsOf(QDate(2001, 1, 1), PunishmentKind::Milder,
                                            QDate(2002, 2, 2), QDate(2003, 3, 3), true, true);
@@ -703,26 +738,26 @@ void TestRecordDialog::detailsRoundTrip()
     previous.additionalEnd = QDate(2004, 4, 4);
     previous.removed = QDate(2005, 5, 5);
     dialog.setDetails(previous);
-    dialog.CheckBox1->setChecked(custody);
-    dialog.CheckBox2->setChecked(true);
-    dialog.CheckBox3->setChecked(reprieve);
+    custodyBox.setChecked(custody);
+    minorBox.setChecked(true);
+    reprieveBox.setChecked(reprieve);
     dialog.setDetails(given);
 
     QCOMPARE(dialog.details(), expected);
-    QCOMPARE(dialog.CheckBox1->isChecked(), custody);
-    QCOMPARE(dialog.CheckBox2->isChecked(), true);
-    QCOMPARE(dialog.CheckBox3->isChecked(), reprieve);
-    QCOMPARE(dialog.DetailsButton->isChecked(), !given.isEmpty());
-    QCOMPARE(dialog.DetailsPanel->isHidden(), given.isEmpty());
+    QCOMPARE(custodyBox.isChecked(), custody);
+    QCOMPARE(minorBox.isChecked(), true);
+    QCOMPARE(reprieveBox.isChecked(), reprieve);
+    QCOMPARE(detailsButton.isChecked(), !given.isEmpty());
+    QCOMPARE(detailsPanel.isHidden(), given.isEmpty());
 
     // Filled for Add: nothing given, collapsed, the boxes left alone.
-    dialog.DetailsButton->setChecked(true);
+    detailsButton.setChecked(true);
     dialog.resetDetails();
     QCOMPARE(dialog.details(), ConvictionDetails{});
-    QVERIFY(dialog.DetailsPanel->isHidden());
-    QVERIFY(!dialog.DetailsButton->isChecked());
-    QCOMPARE(dialog.CheckBox1->isChecked(), custody);
-    QCOMPARE(dialog.CheckBox3->isChecked(), reprieve);
+    QVERIFY(detailsPanel.isHidden());
+    QVERIFY(!detailsButton.isChecked());
+    QCOMPARE(custodyBox.isChecked(), custody);
+    QCOMPARE(reprieveBox.isChecked(), reprieve);
 }
 
 void TestRecordDialog::detailsOutOfRangeChangeNothing()
@@ -802,6 +837,7 @@ void TestRecordDialog::recordShownComesBackAsItWas()
 
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QWidget &detailsPanel = child<QWidget>(dialog, "DetailsPanel");
     if (shown.Severity.startsWith(u"String."))
         shown.Severity = fixture.text(qPrintable(shown.Severity));
     // The answer texts are the ones given, not the catalogue's.
@@ -810,7 +846,7 @@ void TestRecordDialog::recordShownComesBackAsItWas()
         dialog.showRecord(shown, answers);
         shown.InForce.clear();
         QCOMPARE(dialog.record(), shown);
-        QCOMPARE(dialog.DetailsPanel->isHidden(), shown.Details.isEmpty());
+        QCOMPARE(detailsPanel.isHidden(), shown.Details.isEmpty());
         return;
     }
 
@@ -830,7 +866,7 @@ void TestRecordDialog::recordShownComesBackAsItWas()
         QCOMPARE(raised.message(), error);
     }
     QCOMPARE(dialog.record(), earlier);
-    QVERIFY(!dialog.DetailsPanel->isHidden());
+    QVERIFY(!detailsPanel.isHidden());
 }
 
 void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen_data()
@@ -868,14 +904,14 @@ void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen()
     QFETCH(QString, culprit);
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
-    dialog.DateTimePicker1->setDate(QDate(2019, 4, 17));
+    child<DatePicker>(dialog, "DateTimePicker1").setDate(QDate(2019, 4, 17));
     const bool custody = details.punishment == PunishmentKind::Custody;
-    dialog.CheckBox1->setChecked(custody);
+    child<QCheckBox>(dialog, "CheckBox1").setChecked(custody);
     dialog.setDetails(details);
-    dialog.DetailsButton->setChecked(false);
+    child<QToolButton>(dialog, "DetailsButton").setChecked(false);
     QSignalSpy pressed(&dialog, &TEdit_frm::okPressed);
     showDialog(dialog);
-    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     if (message.isEmpty()) {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(pressed.size(), 1);
@@ -886,7 +922,7 @@ void TestRecordDialog::datesOutOfOrderKeepTheDialogOpen()
     QCOMPARE(pressed.size(), 0);
     QCOMPARE(fixture.errors, QStringList{fixture.text(qPrintable(message))});
     // The section opens on the date to correct.
-    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY(child<QWidget>(dialog, "DetailsPanel").isVisible());
     QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
              culprit);
     dialog.hide();
@@ -953,34 +989,34 @@ void TestRecordDialog::factsThatDisagreeKeepTheDialogOpen()
     QFETCH(QString, culprit);
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QComboBox &kindBox = child<QComboBox>(dialog, "PunishmentBox");
+    OptionalDatePicker &revokedOnPicker = child<OptionalDatePicker>(dialog, "RevokedOnPicker");
     dialog.showRecord(
         ConvictionRecord{
             "17.04.2019", fixture.text("String.SeriousCrime"), "No", "No", "No", {}, {}},
         AnswerTexts{"Yes", "No"});
     showDialog(dialog);
-    QTest::mouseClick(dialog.DetailsButton, Qt::LeftButton);
-    pickEntry(dialog.PunishmentBox, int(kind));
+    QTest::mouseClick(&child<QToolButton>(dialog, "DetailsButton"), Qt::LeftButton);
+    pickEntry(kindBox, int(kind));
     // The day of revocation waits for "revoked".
-    QVERIFY(!dialog.RevokedOnPicker->isEnabled());
+    QVERIFY(!revokedOnPicker.isEnabled());
     if (revoked) {
-        clickBox(dialog.RevokedBox);
-        QVERIFY(dialog.RevokedOnPicker->isEnabled());
+        clickBox(dialog, "RevokedBox");
+        QVERIFY(revokedOnPicker.isEnabled());
     }
     OptionalDatePicker *given = dialog.findChild<OptionalDatePicker *>(picker);
     QVERIFY(given != nullptr);
     giveDate(given, typed);
     switch (afterwards) {
     case Afterwards::Nothing: break;
-    case Afterwards::ClearRevoked: clickBox(dialog.RevokedBox); break;
-    case Afterwards::PickCustody:
-        pickEntry(dialog.PunishmentBox, int(PunishmentKind::Custody));
-        break;
+    case Afterwards::ClearRevoked: clickBox(dialog, "RevokedBox"); break;
+    case Afterwards::PickCustody: pickEntry(kindBox, int(PunishmentKind::Custody)); break;
     }
     // A day given can always be cleared.
     QVERIFY(given->isEnabled());
 
     QSignalSpy pressed(&dialog, &TEdit_frm::okPressed);
-    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     if (message.isEmpty()) {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(pressed.size(), 1);
@@ -1012,6 +1048,7 @@ void TestRecordDialog::openWithEveryFactFitsASmallScreen()
     ProgramFixture fixture;
     fixture.storeLanguage(language);
     TEdit_frm &dialog = *fixture.start().Edit_frm;
+    QSpinBox &sentenceBox = child<QSpinBox>(dialog, "SentenceBox");
     dialog.showRecord(ConvictionRecord{"17.04.2019",
                                        fixture.text("String.ParticularlySeriousCrime"),
                                        "No",
@@ -1021,7 +1058,7 @@ void TestRecordDialog::openWithEveryFactFitsASmallScreen()
                                        everyFact()},
                       AnswerTexts{"Yes", "No"});
     showDialog(dialog);
-    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY(child<QWidget>(dialog, "DetailsPanel").isVisible());
     QVERIFY2(dialog.width() <= 1366 && dialog.height() <= 768 - 70,
              qPrintable(QStringLiteral("%1x%2").arg(dialog.width()).arg(dialog.height())));
     QStringList narrow;
@@ -1033,7 +1070,7 @@ void TestRecordDialog::openWithEveryFactFitsASmallScreen()
             narrow.append(control->objectName());
     }
     QVERIFY2(narrow.isEmpty(), qPrintable(narrow.join(u", ")));
-    QVERIFY(dialog.SentenceBox->width() >= dialog.SentenceBox->sizeHint().width());
+    QVERIFY(sentenceBox.width() >= sentenceBox.sizeHint().width());
     dialog.hide();
 }
 
@@ -1058,12 +1095,12 @@ void TestRecordDialog::sectionTextsFollowTheLanguage()
     fixture.storeLanguage(from);
     TForm1 &form = fixture.startShown();
     TEdit_frm &dialog = *form.Edit_frm;
-    dialog.CheckBox1->setChecked(false);
-    dialog.CheckBox3->setChecked(false);
-    pickEntry(dialog.PunishmentBox, int(PunishmentKind::Conditional));
+    child<QCheckBox>(dialog, "CheckBox1").setChecked(false);
+    child<QCheckBox>(dialog, "CheckBox3").setChecked(false);
+    pickEntry(child<QComboBox>(dialog, "PunishmentBox"), int(PunishmentKind::Conditional));
 
-    pickEntry(form.CmbBxLang, languageEntry(form, to));
-    dialog.DetailsButton->setChecked(true);
+    pickLanguage(form, to);
+    child<QToolButton>(dialog, "DetailsButton").setChecked(true);
     showDialog(dialog);
 
     const LanguageTexts texts(fixture.folder(), to);
@@ -1115,24 +1152,26 @@ void TestRecordDialog::columnsLineUpAfterALanguageSwitch()
     fixture.storeLanguage(from);
     TForm1 &form = fixture.startShown();
     TEdit_frm &dialog = *form.Edit_frm;
+    QToolButton &detailsButton = child<QToolButton>(dialog, "DetailsButton");
+    QWidget &detailsPanel = child<QWidget>(dialog, "DetailsPanel");
     showDialog(dialog);
     if (expandedBefore)
-        dialog.DetailsButton->click();
+        detailsButton.click();
     dialog.hide();
 
-    pickEntry(form.CmbBxLang, languageEntry(form, to));
+    pickLanguage(form, to);
     showDialog(dialog);
-    if (!dialog.DetailsPanel->isVisible())
-        dialog.DetailsButton->click();
+    if (!detailsPanel.isVisible())
+        detailsButton.click();
     QCoreApplication::processEvents();
-    QVERIFY(dialog.DetailsPanel->isVisible());
+    QVERIFY(detailsPanel.isVisible());
 
     // One left edge for every label and one for every input, above the section
     // and in it.
-    const int labels = xInDialog(dialog.Label2);
-    const int inputs = xInDialog(dialog.DateTimePicker1);
-    QCOMPARE(xInDialog(dialog.Label1), labels);
-    QCOMPARE(xInDialog(dialog.ComboBox1), inputs);
+    const int labels = xInDialog(dialog, "Label2");
+    const int inputs = xInDialog(dialog, "DateTimePicker1");
+    QCOMPARE(xInDialog(dialog, "Label1"), labels);
+    QCOMPARE(xInDialog(dialog, "ComboBox1"), inputs);
     QStringList astray;
     const auto check = [&](const QWidget *widget, int edge) {
         if (xInDialog(widget) != edge)
@@ -1141,17 +1180,18 @@ void TestRecordDialog::columnsLineUpAfterALanguageSwitch()
                               .arg(xInDialog(widget))
                               .arg(edge));
     };
-    check(dialog.SentenceLabel, labels);
-    check(dialog.PunishmentLabel, labels);
-    check(dialog.SentenceBox, inputs);
-    check(dialog.PunishmentBox, inputs);
+    check(&child<QLabel>(dialog, "SentenceLabel"), labels);
+    check(&child<QLabel>(dialog, "PunishmentLabel"), labels);
+    check(&child<QSpinBox>(dialog, "SentenceBox"), inputs);
+    check(&child<QComboBox>(dialog, "PunishmentBox"), inputs);
     for (const OptionalDatePicker *picker : dialog.datePickers()) {
         check(picker->box(), labels);
         check(picker->picker(), inputs);
     }
     QVERIFY2(astray.isEmpty(), qPrintable(astray.join(u"; ")));
     // Every label's text in full before the input column.
-    QVERIFY(xInDialog(dialog.Label2) + dialog.Label2->sizeHint().width() <= inputs);
+    const QLabel &dateLabel = child<QLabel>(dialog, "Label2");
+    QVERIFY(xInDialog(&dateLabel) + dateLabel.sizeHint().width() <= inputs);
     for (const OptionalDatePicker *picker : dialog.datePickers())
         QVERIFY2(picker->box()->width() >= picker->box()->sizeHint().width(),
                  qPrintable(picker->objectName()));

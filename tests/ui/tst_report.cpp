@@ -42,8 +42,8 @@ QList<ConvictionRecord> fiveRows(const TForm1 &form, const QString &yes, const Q
 TForm1 &startWithGraveCrime(ProgramFixture &fixture, const QString &language)
 {
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    pickLanguage(form, language);
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
     return form;
 }
 
@@ -139,7 +139,7 @@ void TestReport::reportHoldsTheAssessment()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = startWithGraveCrime(fixture, language);
-    form.CheckBox1->setChecked(true);
+    child<QCheckBox>(form, "CheckBox1").setChecked(true);
     // Added behind the window's back: the export itself must recompute.
     for (const ConvictionRecord &record :
          fiveRows(form, fixture.text("String.Yes"), fixture.text("String.No")))
@@ -151,7 +151,7 @@ void TestReport::reportHoldsTheAssessment()
     earlier.close();
 
     fixture.fileChooser.answer = path;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     QCOMPARE(fileStart(path), QByteArray("%PDF-"));
 
@@ -174,12 +174,12 @@ void TestReport::reportHoldsTheAssessment()
         fixture.text("String.EspeciallyDangerRecidiv"),
         fixture.text("String.ClausePart3a"),
         // The report says what the window says.
-        form.Label2->text(),
-        form.Label5->text(),
-        form.Label6->text(),
+        child<QLabel>(form, "Label2").text(),
+        child<QLabel>(form, "Label5").text(),
+        child<QLabel>(form, "Label6").text(),
         // What the result entails, as under the result.
         fixture.text("String.ConsequenceColonyEspeciallyDangerous"),
-        form.ConsequencesLine->text(),
+        child<QLabel>(form, "ConsequencesLine").text(),
     };
     for (const QString &shown : expected)
         QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
@@ -200,7 +200,7 @@ void TestReport::reportNamesTheFactsUsed()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = startWithGraveCrime(fixture, language);
-    form.DateTimePicker1->setDate(QDate(2024, 5, 1));
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2024, 5, 1));
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
     const QString grave = form.crimeCategories[Gravity::Grave];
@@ -217,7 +217,7 @@ void TestReport::reportNamesTheFactsUsed()
 
     const QString path = fixture.folder().programFolder() + "/report.pdf";
     fixture.fileChooser.answer = path;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     const QString text = pdfText(path).simplified();
     const auto shows = [&](const QString &part) { return text.contains(part.simplified()); };
@@ -249,18 +249,18 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
+    pickLanguage(form, language);
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
     const QString grave = form.crimeCategories[Gravity::Grave];
     const QDate tomorrow = ProgramFixture::today().addDays(1);
-    form.DateTimePicker1->setDate(tomorrow);
+    child<DatePicker>(form, "DateTimePicker1").setDate(tomorrow);
     form.records().append({"15.06.2021", grave, yes, no, no, {}});
     form.records().append({"01.02.2027", grave, yes, no, no, {}});
     const QString path = fixture.folder().programFolder() + "/report.pdf";
     fixture.fileChooser.answer = path;
     const auto exported = [&] {
-        form.N51->trigger();
+        child<QAction>(form, "N51").trigger();
         return pdfText(path).simplified();
     };
 
@@ -274,13 +274,14 @@ void TestReport::reportAsksAndQualifiesAsTheWindowDoes()
     QVERIFY2(!asked.contains(fixture.text("String.ConsequenceLeastTerm").simplified()),
              qPrintable(asked));
 
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
     const QString grounds = filledText(fixture.text("String.Grounds"),
                                        fixture.text("String.ClausePart2b"), QStringLiteral("1"));
-    QCOMPARE(form.Label5->text(), grounds);
+    QCOMPARE(child<QLabel>(form, "Label5").text(), grounds);
     const QString answered = exported();
     for (const QString &shown : QStringList{fixture.text("String.DangerRecidiv"), grounds,
-                                            form.Label6->text(), form.ConsequencesLine->text(),
+                                            child<QLabel>(form, "Label6").text(),
+                                            child<QLabel>(form, "ConsequencesLine").text(),
                                             fixture.text("String.ConsequenceColonyDangerous")} +
                                     notices)
         QVERIFY2(answered.contains(shown.simplified()),
@@ -304,10 +305,10 @@ void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt()
         QSKIP("pdftotext (poppler-utils) is not installed");
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    pickEntry(form.CmbBxLang, languageEntry(form, language));
-    pickEntry(form.ComboBox1, int(Gravity::EspeciallyGrave));
-    form.CheckBox1->setChecked(true);
-    form.DateTimePicker1->setDate(QDate(2026, 6, 1));
+    pickLanguage(form, language);
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::EspeciallyGrave));
+    child<QCheckBox>(form, "CheckBox1").setChecked(true);
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2026, 6, 1));
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
     const CrimeCategories &category = form.crimeCategories;
@@ -327,7 +328,7 @@ void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt()
 
     const QString path = fixture.folder().programFolder() + "/report.pdf";
     fixture.fileChooser.answer = path;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     const QString text =
         runningText(pdfText(path), fixture.text("String.ReportTitle")).simplified();
@@ -335,7 +336,7 @@ void TestReport::reportWarnsWhereTheAnswerRestsOnDoubt()
     const QString boundaryDay = filledText(fixture.text("String.DoubtBoundaryDay"), "1");
     const QString part2a = fixture.text("String.DoubtPart2a");
     // The warning lines are those under the result.
-    QCOMPARE(form.Label7->text(), boundaryDay + u'\n' + part2a);
+    QCOMPARE(child<QLabel>(form, "Label7").text(), boundaryDay + u'\n' + part2a);
     for (const QString &shown : {boundaryDay, part2a, fixture.text("String.RowDoubtBoundaryDay"),
                                  fixture.text("String.Recidiv"), QStringLiteral("01.06.2026")})
         QVERIFY2(text.contains(shown.simplified()), qPrintable(shown + "\nnot in:\n" + text));
@@ -371,7 +372,7 @@ void TestReport::longListFlowsOntoMorePages()
 
     const QString path = fixture.folder().programFolder() + "/report.pdf";
     fixture.fileChooser.answer = path;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
 
     QStringList pages = pdfText(path).split(u'\f');
@@ -420,7 +421,7 @@ void TestReport::nothingWrittenWhenCancelledOrFailing()
     if (failure == Failure::UnreadableRow)
         form.records().append({"31.02.2009", form.crimeCategories[Gravity::Grave], "", "", "", {}});
 
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QCOMPARE(fixture.errors, error.isEmpty()
                                  ? QStringList()
                                  : QStringList{error.arg(QDir::toNativeSeparators(target))});
@@ -435,9 +436,9 @@ void TestReport::nothingWrittenWhenCancelledOrFailing()
 
     // The window goes on: the sample case exports to a writable place.
     fixture.errors.clear();
-    form.N9->trigger();
+    child<QAction>(form, "N9").trigger();
     fixture.fileChooser.answer = folder + "/sample.pdf";
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     QCOMPARE(fileStart(folder + "/sample.pdf"), QByteArray("%PDF-"));
 }
@@ -457,10 +458,10 @@ void TestReport::fullDiskKeepsTheEarlierReport()
     SKIP_UNLESS_MOUNTED(disk);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    form.N9->trigger();
+    child<QAction>(form, "N9").trigger();
     const QString elsewhere = fixture.folder().programFolder() + "/sized.pdf";
     fixture.fileChooser.answer = elsewhere;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     const qint64 size = QFileInfo(elsewhere).size();
     QVERIFY(size > 0);
     // The chooser confirmed replacing an earlier report.
@@ -471,7 +472,7 @@ void TestReport::fullDiskKeepsTheEarlierReport()
 
     const QString path = disk.path("report.pdf");
     fixture.fileChooser.answer = path;
-    form.N51->trigger();
+    child<QAction>(form, "N51").trigger();
     QCOMPARE(fixture.errors,
              QStringList{"Unable to write to " + QDir::toNativeSeparators(path) + "."});
     QFile kept(path);

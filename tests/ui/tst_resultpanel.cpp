@@ -50,9 +50,10 @@ struct DrawnColours
 
 DrawnColours drawnColours(const TForm1 &form, const QLabel *shown = nullptr)
 {
-    const QImage panel = form.Panel1->grab().toImage();
-    const QRect line = (shown != nullptr ? shown : form.Label2)->geometry();
-    const int inset = form.Panel1->frameWidth() + 3;
+    QFrame &resultPanel = child<QFrame>(form, "Panel1");
+    const QImage panel = resultPanel.grab().toImage();
+    const QRect line = (shown != nullptr ? shown : &child<QLabel>(form, "Label2"))->geometry();
+    const int inset = resultPanel.frameWidth() + 3;
     const QRgb leftEnd = panel.pixel(inset, line.center().y());
     const QRgb rightEnd = panel.pixel(panel.width() - 1 - inset, line.center().y());
     return {leftEnd, rightEnd, mostDistinctPixel(panel, line, leftEnd)};
@@ -103,8 +104,8 @@ void TestResultPanel::resultReadsUnderEitherPalette()
     QApplication::setPalette(first);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    QVERIFY(!form.Label2->text().isEmpty());
-    QCOMPARE(form.Panel1->devicePixelRatio(), 1.0);
+    QVERIFY(!child<QLabel>(form, "Label2").text().isEmpty());
+    QCOMPARE(child<QFrame>(form, "Panel1").devicePixelRatio(), 1.0);
     const DrawnColours before = drawnColours(form);
     QVERIFY2(before.textReadsWell(), qPrintable(before.described()));
 
@@ -133,12 +134,12 @@ void TestResultPanel::everyLineReadsUnderEitherPalette()
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
     // The sample list against a grave crime: grounds, horizon and consequences.
-    form.N9->trigger();
-    pickEntry(form.ComboBox1, 2);
+    child<QAction>(form, "N9").trigger();
+    pickEntry(child<QComboBox>(form, "ComboBox1"), 2);
     QCoreApplication::processEvents();
     int checked = 0;
-    for (const QLabel *line :
-         {form.Label2, form.Label5, form.Label6, form.Label7, form.ConsequencesLine}) {
+    for (const char *name : {"Label2", "Label5", "Label6", "Label7", "ConsequencesLine"}) {
+        const QLabel *line = &child<QLabel>(form, name);
         if (line->isHidden())
             continue;
         const DrawnColours drawn = drawnColours(form, line);

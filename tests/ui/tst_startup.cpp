@@ -152,19 +152,21 @@ void TestStartup::startsInTheStoredLanguage()
     const TForm1 &form = fixture.start();
 
     QCOMPARE(fixture.errors, errors);
-    QCOMPARE(form.CmbBxLang->currentText(), selectorText);
-    QCOMPARE(form.CmbBxLang->currentIndex(), -1);
-    QCOMPARE(itemTexts(form.CmbBxLang), names);
-    QCOMPARE(form.DateTimePicker1->date(), ProgramFixture::today());
-    QCOMPARE(form.DateTimePicker1->text(), QStringLiteral("09.12.2026"));
+    const LanguageSelector &selector = child<LanguageSelector>(form, "CmbBxLang");
+    QCOMPARE(selector.currentText(), selectorText);
+    QCOMPARE(selector.currentIndex(), -1);
+    QCOMPARE(itemTexts(&selector), names);
+    const DatePicker &calculationDate = child<DatePicker>(form, "DateTimePicker1");
+    QCOMPARE(calculationDate.date(), ProgramFixture::today());
+    QCOMPARE(calculationDate.text(), QStringLiteral("09.12.2026"));
     // The stored value is left as it was, whether it was used or not.
     QCOMPARE(fixture.storedLanguage(), stored);
     QCOMPARE(form.records().count(), 0);
 
     const LanguageTexts texts(fixture.folder(), shownLanguage);
     QCOMPARE(shownTitle(fixture.form()), texts("Caption.Kovrant_MainForm"));
-    QCOMPARE(form.Button1->text(), texts("Button.Add"));
-    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
+    QCOMPARE(child<QPushButton>(form, "Button1").text(), texts("Button.Add"));
+    QCOMPARE(child<QPushButton>(*form.Edit_frm, "Button2").text(), texts("Button.Cancel"));
     // A window's title shows no access key.
     QCOMPARE(form.AboutFrm->windowTitle(), withoutAccessKey(texts("Menu.About")));
     QCOMPARE(form.crimeCategories.texts[2], texts("String.SeriousCrime"));
@@ -204,12 +206,12 @@ void TestStartup::firstStartFollowsTheLocale()
     fixture.setUserLocale(locale);
     TForm1 &form = fixture.startShown();
 
-    QCOMPARE(form.CmbBxLang->currentText(), selectorText);
+    QCOMPARE(child<LanguageSelector>(form, "CmbBxLang").currentText(), selectorText);
     QCOMPARE(form.catalogue().CurrentLanguage().FileBase, shownLanguage);
     const LanguageTexts texts(fixture.folder(), shownLanguage);
     QCOMPARE(shownTitle(form), texts("Caption.Kovrant_MainForm"));
-    QCOMPARE(form.Label2->text(), texts("String.Result"));
-    QCOMPARE(form.Edit_frm->Button2->text(), texts("Button.Cancel"));
+    QCOMPARE(child<QLabel>(form, "Label2").text(), texts("String.Result"));
+    QCOMPARE(child<QPushButton>(*form.Edit_frm, "Button2").text(), texts("Button.Cancel"));
     // The locale's choice is not stored: a later start follows the locale again.
     QCOMPARE(fixture.storedLanguage(), QVariant());
     QVERIFY(fixture.errors.isEmpty());
@@ -234,52 +236,54 @@ void TestStartup::firstShowingFillsTheWindows()
                                  texts("String.SeriousCrime"),
                                  texts("String.ParticularlySeriousCrime")};
 
-    QCOMPARE(itemTexts(form.ComboBox1), categories);
-    QCOMPARE(form.ComboBox1->currentIndex(), -1);
-    QCOMPARE(itemTexts(form.Edit_frm->ComboBox1), categories);
-    QCOMPARE(form.Edit_frm->ComboBox1->currentIndex(), 0);
-    QCOMPARE(form.Label2->text(), texts("String.Result"));
-    QVERIFY(!form.Button2->isEnabled());
-    QVERIFY(!form.Button3->isEnabled());
+    const QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    QCOMPARE(itemTexts(&category), categories);
+    QCOMPARE(category.currentIndex(), -1);
+    const QComboBox &dialogCategory = child<QComboBox>(*form.Edit_frm, "ComboBox1");
+    QCOMPARE(itemTexts(&dialogCategory), categories);
+    QCOMPARE(dialogCategory.currentIndex(), 0);
+    QCOMPARE(child<QLabel>(form, "Label2").text(), texts("String.Result"));
+    QVERIFY(!child<QPushButton>(form, "Button2").isEnabled());
+    QVERIFY(!child<QPushButton>(form, "Button3").isEnabled());
 
     // Where each text goes: one text per element, across the three windows.
     const TEdit_frm &edit = *form.Edit_frm;
     const TAboutFrm &about = *form.AboutFrm;
     const QList<std::pair<QString, const char *>> placed{
         {edit.windowTitle(), "Caption.EditFrm"},
-        {edit.Button1->text(), "Button.Ok"},
-        {edit.Label1->text(), "String.GravityOfCrime"},
-        {edit.Label2->text(), "String.DateOfCrime"},
-        {edit.CheckBox1->text(), "String.ActualCustodyImposed"},
-        {edit.CheckBox2->text(), "String.JuvenileCrime"},
-        {edit.CheckBox3->text(), "String.ReprieveExisted"},
-        {about.OKButton->text(), "Button.Ok"},
-        {about.ProductName->text(), "Caption.Kovrant_MainForm"},
-        {about.Comments->text(), "String.AuthorQuennard"},
-        {form.N1->title(), "Menu.Files"},
-        {form.N11->text(), "Button.Clear"},
-        {form.SaveAction->text(), "Menu.Save"},
-        {form.N50->text(), "String.SaveToFileCharacters"},
-        {form.N2->text(), "Menu.Exit"},
-        {form.N20->title(), "Menu.Options"},
-        {form.N21->title(), "Menu.Language"},
-        {form.N5->title(), "Menu.Help"},
-        {form.N8->text(), "Menu.About"},
-        {form.Button2->text(), "Menu.Edit"},
-        {form.Button3->text(), "Menu.Delete"},
-        {form.N12->text(), "Button.Add"},
-        {form.N13->text(), "Menu.Edit"},
-        {form.N14->text(), "Menu.Delete"},
-        {form.GroupBox1->title(), "Group.CrimeChosen"},
-        {form.GroupBox2->title(), "String.Convictions"},
-        {form.PageControl1->tabText(0), "String.ListPage"},
-        {form.PageControl1->tabText(1), "String.Timeline"},
-        {form.Label1->text(), "String.GravityOfCrime"},
-        {form.Label3->text(), "String.ConvictionCancelled"},
-        {form.Label4->text(), "String.DateRecidivismCalculation"},
-        {form.CheckBox1->text(), "String.ActualCustody"},
-        {form.CheckBox2->text(), "String.NewCrimeNegligent"},
-        {form.StatusPanel0->text(), "String.AuthorQuennard"},
+        {child<QPushButton>(edit, "Button1").text(), "Button.Ok"},
+        {child<QLabel>(edit, "Label1").text(), "String.GravityOfCrime"},
+        {child<QLabel>(edit, "Label2").text(), "String.DateOfCrime"},
+        {child<QCheckBox>(edit, "CheckBox1").text(), "String.ActualCustodyImposed"},
+        {child<QCheckBox>(edit, "CheckBox2").text(), "String.JuvenileCrime"},
+        {child<QCheckBox>(edit, "CheckBox3").text(), "String.ReprieveExisted"},
+        {child<QPushButton>(about, "OKButton").text(), "Button.Ok"},
+        {child<QLabel>(about, "ProductName").text(), "Caption.Kovrant_MainForm"},
+        {child<QLabel>(about, "Comments").text(), "String.AuthorQuennard"},
+        {child<QMenu>(form, "N1").title(), "Menu.Files"},
+        {child<QAction>(form, "N11").text(), "Button.Clear"},
+        {child<QAction>(form, "SaveAction").text(), "Menu.Save"},
+        {child<QAction>(form, "N50").text(), "String.SaveToFileCharacters"},
+        {child<QAction>(form, "N2").text(), "Menu.Exit"},
+        {child<QMenu>(form, "N20").title(), "Menu.Options"},
+        {child<QMenu>(form, "N21").title(), "Menu.Language"},
+        {child<QMenu>(form, "N5").title(), "Menu.Help"},
+        {child<QAction>(form, "N8").text(), "Menu.About"},
+        {child<QPushButton>(form, "Button2").text(), "Menu.Edit"},
+        {child<QPushButton>(form, "Button3").text(), "Menu.Delete"},
+        {child<QAction>(form, "N12").text(), "Button.Add"},
+        {child<QAction>(form, "N13").text(), "Menu.Edit"},
+        {child<QAction>(form, "N14").text(), "Menu.Delete"},
+        {child<QGroupBox>(form, "GroupBox1").title(), "Group.CrimeChosen"},
+        {child<QGroupBox>(form, "GroupBox2").title(), "String.Convictions"},
+        {child<QTabWidget>(form, "PageControl1").tabText(0), "String.ListPage"},
+        {child<QTabWidget>(form, "PageControl1").tabText(1), "String.Timeline"},
+        {child<QLabel>(form, "Label1").text(), "String.GravityOfCrime"},
+        {child<QLabel>(form, "Label3").text(), "String.ConvictionCancelled"},
+        {child<QLabel>(form, "Label4").text(), "String.DateRecidivismCalculation"},
+        {child<QCheckBox>(form, "CheckBox1").text(), "String.ActualCustody"},
+        {child<QCheckBox>(form, "CheckBox2").text(), "String.NewCrimeNegligent"},
+        {child<QLabel>(form, "StatusPanel0").text(), "String.AuthorQuennard"},
     };
     for (const auto &[shown, key] : placed)
         QCOMPARE(shown, texts(key));

@@ -40,11 +40,12 @@ Timeline &assessed(ProgramFixture &fixture, const QStringList &dates, const QStr
                                          fixture.text("String.Yes"), fixture.text("String.No"),
                                          fixture.text("String.No")));
     }
-    form.DateTimePicker1->setDate(calculationDate);
-    pickEntry(form.ComboBox1, 2);
-    form.PageControl1->setCurrentWidget(form.Timeline1);
+    child<DatePicker>(form, "DateTimePicker1").setDate(calculationDate);
+    pickEntry(child<QComboBox>(form, "ComboBox1"), 2);
+    Timeline &timeline = child<Timeline>(form, "Timeline1");
+    child<QTabWidget>(form, "PageControl1").setCurrentWidget(&timeline);
     QCoreApplication::processEvents();
-    return *form.Timeline1;
+    return timeline;
 }
 
 QDate dateAt(const TimelineGeometry &geometry, qreal x)
@@ -233,22 +234,22 @@ void TestTimeline::clickOnABarSelectsItsRow()
         assessed(fixture, {"09.12.2020", "15.05.2021", "01.02.2024"},
                  {"String.SeriousCrime", "Theft", "String.AverageCrime"}, ProgramFixture::today());
     const TimelineGeometry geometry = *timeline.plotGeometry();
-    form.ListView1->selectRow(2 - row);
+    QTableView &list = child<QTableView>(form, "ListView1");
+    list.selectRow(2 - row);
 
     const TimelineBar &bar = timeline.bars().at(row);
     QTest::mouseClick(&timeline, Qt::LeftButton, {},
                       geometry.bar(row, bar.from, bar.to).center().toPoint());
-    QCOMPARE(selectedRows(*form.ListView1), QList<int>{row});
-    QCOMPARE(form.ListView1->currentIndex().row(), row);
+    QCOMPARE(selectedRows(list), QList<int>{row});
+    QCOMPARE(list.currentIndex().row(), row);
     // The whole row, every column.
-    QCOMPARE(form.ListView1->selectionModel()->selectedIndexes().size(),
-             form.records().columnCount());
+    QCOMPARE(list.selectionModel()->selectedIndexes().size(), form.records().columnCount());
 
     // A click beside every bar leaves the selection as it was.
     const QRectF lane = geometry.lane(row);
     QTest::mouseClick(&timeline, Qt::LeftButton, {},
                       QPointF(geometry.plot().left() + 1, lane.center().y()).toPoint());
-    QCOMPARE(selectedRows(*form.ListView1), QList<int>{row});
+    QCOMPARE(selectedRows(list), QList<int>{row});
     QCOMPARE(fixture.errors, QStringList{});
 }
 
@@ -261,7 +262,7 @@ void TestTimeline::listScrollsToTheClickedRow()
         dates << fixture.dateFormat().format(QDate(year, 3, 1));
     const QStringList severities(dates.size(), QStringLiteral("String.SeriousCrime"));
     Timeline &timeline = assessed(fixture, dates, severities, ProgramFixture::today());
-    const QTableView &list = *form.ListView1;
+    QTableView &list = child<QTableView>(form, "ListView1");
     const int last = int(dates.size()) - 1;
     const auto inView = [&] {
         return list.viewport()->rect().contains(list.visualRect(list.model()->index(last, 0)));
@@ -272,7 +273,7 @@ void TestTimeline::listScrollsToTheClickedRow()
     QTest::mouseClick(&timeline, Qt::LeftButton, {},
                       timeline.plotGeometry()->bar(last, bar.from, bar.to).center().toPoint());
     QCOMPARE(selectedRows(list), QList<int>{last});
-    form.PageControl1->setCurrentWidget(form.ListView1);
+    child<QTabWidget>(form, "PageControl1").setCurrentWidget(&list);
     QCoreApplication::processEvents();
     QVERIFY(inView());
 }
@@ -314,7 +315,7 @@ void TestTimeline::followsEveryAssessment()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    const Timeline &timeline = *form.Timeline1;
+    const Timeline &timeline = child<Timeline>(form, "Timeline1");
     QVERIFY(!timeline.plotGeometry());
 
     assessed(fixture, {"09.12.2023", "01.06.2022"},
@@ -323,14 +324,14 @@ void TestTimeline::followsEveryAssessment()
     QCOMPARE(timeline.bars().at(0).kind, BarKind::Counted);
 
     // Six years on, the first is expunged; the line moves with the date.
-    form.DateTimePicker1->setDate(QDate(2029, 12, 9));
+    child<DatePicker>(form, "DateTimePicker1").setDate(QDate(2029, 12, 9));
     QCOMPARE(timeline.calculationDate(), QDate(2029, 12, 9));
     QCOMPARE(timeline.bars().at(0).kind, BarKind::Expunged);
     QCOMPARE(timeline.bars().at(1).kind, BarKind::Counted);
 
     // Deleting a row takes its bar away.
-    form.ListView1->selectRow(0);
-    form.Button3->click();
+    child<QTableView>(form, "ListView1").selectRow(0);
+    child<QPushButton>(form, "Button3").click();
     QCOMPARE(timeline.bars().size(), 1);
     QCOMPARE(timeline.bars().at(0).from, QDate(2022, 6, 1));
     QCOMPARE(fixture.errors, QStringList{});

@@ -29,19 +29,20 @@ enum class Edit { Add, Modify, Delete, Clear, Sample };
 
 void selectRow(TForm1 &form, int row)
 {
-    form.ListView1->selectionModel()->setCurrentIndex(form.records().index(row, 0),
-                                                      QItemSelectionModel::ClearAndSelect |
-                                                          QItemSelectionModel::Rows);
+    child<QTableView>(form, "ListView1")
+        .selectionModel()
+        ->setCurrentIndex(form.records().index(row, 0),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // The record dialog answered: a grave crime of the given day with actual custody.
 void answerRecordDialog(TForm1 &form, QDate date)
 {
     whenModal<TEdit_frm>(&form, [date](TEdit_frm &dialog) {
-        dialog.ComboBox1->setCurrentIndex(int(Gravity::Grave));
-        dialog.DateTimePicker1->setDate(date);
-        dialog.CheckBox1->setChecked(true);
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(int(Gravity::Grave));
+        child<DatePicker>(dialog, "DateTimePicker1").setDate(date);
+        child<QCheckBox>(dialog, "CheckBox1").setChecked(true);
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
 }
 
@@ -52,19 +53,19 @@ void makeEdit(TForm1 &form, Edit edit)
     switch (edit) {
     case Edit::Add:
         answerRecordDialog(form, QDate(2024, 1, 15));
-        form.Button1->click();
+        child<QPushButton>(form, "Button1").click();
         break;
     case Edit::Modify:
         selectRow(form, 1);
         answerRecordDialog(form, QDate(2019, 3, 4));
-        form.Button2->click();
+        child<QPushButton>(form, "Button2").click();
         break;
     case Edit::Delete:
         selectRow(form, 0);
-        form.Button3->click();
+        child<QPushButton>(form, "Button3").click();
         break;
-    case Edit::Clear: form.N11->trigger(); break;
-    case Edit::Sample: form.N9->trigger(); break;
+    case Edit::Clear: child<QAction>(form, "N11").trigger(); break;
+    case Edit::Sample: child<QAction>(form, "N9").trigger(); break;
     }
 }
 
@@ -80,7 +81,7 @@ struct Shown
 
 Shown shown(const TForm1 &form)
 {
-    return {form.records().records(), form.currentCrime(), form.Label2->text()};
+    return {form.records().records(), form.currentCrime(), child<QLabel>(form, "Label2").text()};
 }
 
 char *toString(const Shown &state)
@@ -106,10 +107,10 @@ void startSavedCase(ProgramFixture &fixture, TForm1 &form, const QString &file)
         conviction("07.04.2023", form.crimeCategories[Gravity::Grave], yes, no, no));
     form.records().append(
         conviction("01.02.2010", form.crimeCategories[Gravity::Medium], yes, no, no));
-    pickEntry(form.ComboBox1, int(Gravity::Medium));
-    form.CheckBox1->click();
+    pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Medium));
+    child<QCheckBox>(form, "CheckBox1").click();
     fixture.fileChooser.answer = file;
-    form.N50->trigger();
+    child<QAction>(form, "N50").trigger();
     QVERIFY(fixture.errors.isEmpty());
     QVERIFY(!form.hasUnsavedChanges());
 }
@@ -157,8 +158,10 @@ void TestUndo::eachEditUndoneAndRedone()
     QFETCH(bool, unsaved);
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QAction &undo = child<QAction>(form, "UndoAction");
+    QAction &redo = child<QAction>(form, "RedoAction");
     startSavedCase(fixture, form, m_dir.filePath("case.har"));
-    QVERIFY(!form.UndoAction->isEnabled());
+    QVERIFY(!undo.isEnabled());
     const Shown saved = shown(form);
 
     makeEdit(form, edit);
@@ -166,18 +169,18 @@ void TestUndo::eachEditUndoneAndRedone()
     const std::unique_ptr<char[]> description(toString(edited)); // QTest's toString allocates
     QVERIFY2(edited != saved, description.get());
     QCOMPARE(form.hasUnsavedChanges(), unsaved);
-    QVERIFY(form.UndoAction->isEnabled());
-    QVERIFY(!form.RedoAction->isEnabled());
-    QCOMPARE(form.UndoAction->text(), undoText);
+    QVERIFY(undo.isEnabled());
+    QVERIFY(!redo.isEnabled());
+    QCOMPARE(undo.text(), undoText);
 
     // Undone, the list, the new crime and the result are as saved, and unmarked.
-    form.UndoAction->trigger();
+    undo.trigger();
     QCOMPARE(shown(form), saved);
     QVERIFY(!form.hasUnsavedChanges());
-    QCOMPARE(form.UndoAction->text(), QStringLiteral("&Undo"));
-    QCOMPARE(form.RedoAction->text(), QString(undoText).replace("&Undo", "&Redo"));
+    QCOMPARE(undo.text(), QStringLiteral("&Undo"));
+    QCOMPARE(redo.text(), QString(undoText).replace("&Undo", "&Redo"));
 
-    form.RedoAction->trigger();
+    redo.trigger();
     QCOMPARE(shown(form), edited);
     QCOMPARE(form.hasUnsavedChanges(), unsaved);
     QVERIFY(fixture.errors.isEmpty());
@@ -188,46 +191,49 @@ void TestUndo::titleMarksUnsavedChanges()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
+    QAction &undo = child<QAction>(form, "UndoAction");
+    QAction &redo = child<QAction>(form, "RedoAction");
     const QString caption = fixture.text("Caption.Kovrant_MainForm");
     QCOMPARE(shownTitle(form), caption);
 
     answerRecordDialog(form, QDate(2024, 1, 15));
-    form.Button1->click();
+    child<QPushButton>(form, "Button1").click();
     QCOMPARE(shownTitle(form), caption + "*");
 
     fixture.fileChooser.answer = m_dir.filePath("list.har");
-    form.N50->trigger();
+    child<QAction>(form, "N50").trigger();
     QCOMPARE(shownTitle(form), "list.har — " + caption);
 
     // The new crime is saved with the list: changing it marks the title, and
     // changing it back takes the mark away.
-    pickEntry(form.ComboBox1, int(Gravity::Grave));
+    QComboBox &category = child<QComboBox>(form, "ComboBox1");
+    pickEntry(category, int(Gravity::Grave));
     QCOMPARE(shownTitle(form), "list.har* — " + caption);
-    pickEntry(form.ComboBox1, -1);
+    pickEntry(category, -1);
     QCOMPARE(shownTitle(form), "list.har — " + caption);
 
     selectRow(form, 0);
-    form.Button3->click();
+    child<QPushButton>(form, "Button3").click();
     QCOMPARE(shownTitle(form), "list.har* — " + caption);
-    form.UndoAction->trigger();
+    undo.trigger();
     QCOMPARE(shownTitle(form), "list.har — " + caption);
     // Past the saved state the other way, too.
-    form.UndoAction->trigger();
+    undo.trigger();
     QCOMPARE(form.records().count(), 0);
     QCOMPARE(shownTitle(form), "list.har* — " + caption);
 
     // Saving marks the history clean where it stands; opening starts it again.
-    form.N50->trigger();
+    child<QAction>(form, "N50").trigger();
     QCOMPARE(shownTitle(form), "list.har — " + caption);
     QVERIFY(!form.hasUnsavedChanges());
-    form.RedoAction->trigger();
+    redo.trigger();
     QCOMPARE(shownTitle(form), "list.har* — " + caption);
-    form.UndoAction->trigger();
+    undo.trigger();
     fixture.fileChooser.answer = m_dir.filePath("list.har");
-    form.N3->trigger();
+    child<QAction>(form, "N3").trigger();
     QCOMPARE(form.history().count(), 0);
-    QVERIFY(!form.UndoAction->isEnabled());
-    QVERIFY(!form.RedoAction->isEnabled());
+    QVERIFY(!undo.isEnabled());
+    QVERIFY(!redo.isEnabled());
     QCOMPARE(shownTitle(form), "list.har — " + caption);
     QVERIFY(fixture.errors.isEmpty());
 }
@@ -270,7 +276,7 @@ void TestUndo::undoGivesBackTheFile()
 
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.ListView1->setFocus();
+    child<QTableView>(form, "ListView1").setFocus();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(shown(form), before);
     QCOMPARE(form.listFile(), file);
@@ -301,11 +307,11 @@ void TestUndo::editAfterUndoIsNotTheSavedList()
     const QString caption = fixture.text("Caption.Kovrant_MainForm");
     startSavedCase(fixture, form, m_dir.filePath("branch.har"));
     makeEdit(form, Edit::Add);
-    form.SaveAction->trigger();
+    child<QAction>(form, "SaveAction").trigger();
     QCOMPARE(form.history().index(), 1);
     QCOMPARE(shownTitle(form), "branch.har — " + caption);
 
-    form.UndoAction->trigger();
+    child<QAction>(form, "UndoAction").trigger();
     makeEdit(form, Edit::Delete);
     QCOMPARE(form.history().index(), 1);
     QVERIFY(form.hasUnsavedChanges());
@@ -319,19 +325,19 @@ void TestUndo::languageSwitchIsNoEdit()
     TForm1 &form = fixture.startShown();
     startSavedCase(fixture, form, m_dir.filePath("case.har"));
 
-    pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+    pickLanguage(form, "Russian");
     const LanguageTexts russian(fixture.folder(), "Russian");
     QVERIFY(!form.hasUnsavedChanges());
     QCOMPARE(form.history().count(), 0);
     QCOMPARE(shownTitle(form), "case.har — " + russian("Caption.Kovrant_MainForm"));
 
     makeEdit(form, Edit::Delete);
-    pickEntry(form.CmbBxLang, languageEntry(form, "French"));
+    pickLanguage(form, "French");
     const LanguageTexts french(fixture.folder(), "French");
     QVERIFY(form.hasUnsavedChanges());
     QCOMPARE(form.history().count(), 1);
     QCOMPARE(shownTitle(form), "case.har* — " + french("Caption.Kovrant_MainForm"));
-    QCOMPARE(form.UndoAction->text(), "Ann&uler la suppression");
+    QCOMPARE(child<QAction>(form, "UndoAction").text(), "Ann&uler la suppression");
     QVERIFY(fixture.errors.isEmpty());
 }
 
@@ -359,14 +365,14 @@ void TestUndo::undoAfterLanguageSwitchWritesTheNewLanguage()
     makeEdit(form, edit);
     const Shown after = shown(form);
     if (redo)
-        form.UndoAction->trigger();
+        child<QAction>(form, "UndoAction").trigger();
 
-    pickEntry(form.CmbBxLang, languageEntry(form, "Russian"));
+    pickLanguage(form, "Russian");
     const LanguageTexts russian(fixture.folder(), "Russian");
     if (redo)
-        form.RedoAction->trigger();
+        child<QAction>(form, "RedoAction").trigger();
     else
-        form.UndoAction->trigger();
+        child<QAction>(form, "UndoAction").trigger();
 
     // The row written back is in Russian, as the rest of the list is.
     const ConvictionRecord &written = form.records().at(row);
@@ -378,7 +384,7 @@ void TestUndo::undoAfterLanguageSwitchWritesTheNewLanguage()
              qPrintable(written.InForce));
     // Back in English, the list, the new crime and the result are those of the
     // state the history stepped to.
-    pickEntry(form.CmbBxLang, languageEntry(form, "English"));
+    pickLanguage(form, "English");
     QCOMPARE(shown(form), redo ? after : before);
     QVERIFY(fixture.errors.isEmpty());
 }
@@ -387,22 +393,26 @@ void TestUndo::keysAndMenus()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    QCOMPARE(form.EditMenu->actions().value(0), form.UndoAction);
-    QCOMPARE(form.EditMenu->actions().value(1), form.RedoAction);
-    QVERIFY(form.PopupMenu1->actions().contains(form.UndoAction));
-    QVERIFY(form.PopupMenu1->actions().contains(form.RedoAction));
-    QCOMPARE(form.UndoAction->shortcut(), QKeySequence(QKeySequence::Undo));
-    QVERIFY(form.RedoAction->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    QAction &undo = child<QAction>(form, "UndoAction");
+    QAction &redo = child<QAction>(form, "RedoAction");
+    const QList<QAction *> editMenu = child<QMenu>(form, "EditMenu").actions();
+    QCOMPARE(editMenu.value(0), &undo);
+    QCOMPARE(editMenu.value(1), &redo);
+    const QList<QAction *> contextMenu = child<QMenu>(form, "PopupMenu1").actions();
+    QVERIFY(contextMenu.contains(&undo));
+    QVERIFY(contextMenu.contains(&redo));
+    QCOMPARE(undo.shortcut(), QKeySequence(QKeySequence::Undo));
+    QVERIFY(redo.shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
     for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo))
-        QVERIFY(form.RedoAction->shortcuts().contains(key));
+        QVERIFY(redo.shortcuts().contains(key));
 
     // The keys reach the window: Ctrl+Z undoes an add, Ctrl+Shift+Z redoes it.
     answerRecordDialog(form, QDate(2024, 1, 15));
-    form.Button1->click();
+    child<QPushButton>(form, "Button1").click();
     QCOMPARE(form.records().count(), 1);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.ListView1->setFocus();
+    child<QTableView>(form, "ListView1").setFocus();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(form.records().count(), 0);
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);

@@ -47,11 +47,11 @@ bool goesOn(Answer answer)
 void addThroughDialog(TForm1 &form, QDate date)
 {
     whenModal<TEdit_frm>(&form, [date](TEdit_frm &dialog) {
-        dialog.ComboBox1->setCurrentIndex(int(Gravity::Grave));
-        dialog.DateTimePicker1->setDate(date);
-        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        child<QComboBox>(dialog, "ComboBox1").setCurrentIndex(int(Gravity::Grave));
+        child<DatePicker>(dialog, "DateTimePicker1").setDate(date);
+        QTest::mouseClick(&child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
-    form.Button1->click();
+    child<QPushButton>(form, "Button1").click();
 }
 
 int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
@@ -123,7 +123,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     if (answer == Answer::SaveToItsFile || answer == Answer::NoChanges) {
         addThroughDialog(form, QDate(2020, 2, 2));
         fixture.fileChooser.answer = itsFile;
-        form.N50->trigger();
+        child<QAction>(form, "N50").trigger();
     }
     if (answer != Answer::NoChanges)
         addThroughDialog(form, QDate(2024, 1, 15));
@@ -154,9 +154,9 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     const auto asked = answerUnsavedChanges(&form, button);
     switch (operation) {
     case Operation::Close: form.close(); break;
-    case Operation::Clear: form.N11->trigger(); break;
-    case Operation::Sample: form.N9->trigger(); break;
-    case Operation::Open: form.N3->trigger(); break;
+    case Operation::Clear: child<QAction>(form, "N11").trigger(); break;
+    case Operation::Sample: child<QAction>(form, "N9").trigger(); break;
+    case Operation::Open: child<QAction>(form, "N3").trigger(); break;
     case Operation::OpenGiven: form.openGivenFile(other); break;
     }
     QCOMPARE(*asked, answer != Answer::NoChanges);
@@ -220,7 +220,7 @@ void TestUnsavedChanges::questionNamesTheFileInTheLanguage()
                 buttons.append(box.button(button)->text());
             box.button(QMessageBox::Cancel)->click();
         });
-        form.N11->trigger();
+        child<QAction>(form, "N11").trigger();
         return std::pair(text, buttons);
     };
 
@@ -230,7 +230,7 @@ void TestUnsavedChanges::questionNamesTheFileInTheLanguage()
     QCOMPARE(question(), std::pair(russian("String.UnsavedQuestion"), buttons));
 
     fixture.fileChooser.answer = dir.filePath("list.har");
-    form.N50->trigger();
+    child<QAction>(form, "N50").trigger();
     addThroughDialog(form, QDate(2023, 1, 15));
     QCOMPARE(question(),
              std::pair(filledText(russian("String.UnsavedQuestionFile"), "list.har"), buttons));
@@ -266,12 +266,12 @@ void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
     };
 
     fixture.fileChooser.answer = client;
-    form.N3->trigger();
+    child<QAction>(form, "N3").trigger();
     QCOMPARE(form.listFile(), client);
     // A change of the user's, discarded when the sample data come.
-    form.CheckBox1->click();
+    child<QCheckBox>(form, "CheckBox1").click();
     const auto discarded = answerUnsavedChanges(&form, QMessageBox::Discard);
-    form.N9->trigger();
+    child<QAction>(form, "N9").trigger();
     QVERIFY(*discarded);
     QVERIFY(form.listFile().isEmpty());
     QCOMPARE(shownTitle(form), russian("Caption.Kovrant_MainForm") + "*");
@@ -289,7 +289,7 @@ void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
     fixture.fileChooser.answer.reset();
     fixture.fileChooser.questions = 0;
     const auto asked = pressEnter(question);
-    form.N11->trigger();
+    child<QAction>(form, "N11").trigger();
     QVERIFY(*asked);
     QCOMPARE(question, russian("String.UnsavedQuestion"));
     QCOMPARE(fixture.fileChooser.questions, 1);
@@ -304,7 +304,7 @@ void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
     const QString named = dir.filePath(QString::fromUtf8("образец.har"));
     fixture.fileChooser.answer = named;
     const auto askedAgain = pressEnter(question);
-    form.N11->trigger();
+    child<QAction>(form, "N11").trigger();
     QVERIFY(*askedAgain);
     QCOMPARE(fixture.fileChooser.questions, 2);
     QCOMPARE(rowsInFile(form, fixture, named), sample.size());

@@ -2,7 +2,7 @@
 // the untitled list's among them, compared on the file, the history's index and
 // the new crime; a push after an undo forgets the points beyond it, and opening
 // a file forgets them all.
-#include "ui/savedpoints.h"
+#include "document/savedpoints.h"
 
 #include <QtTest>
 

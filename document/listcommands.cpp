@@ -1,4 +1,4 @@
-#include "ui/listcommands.h"
+#include "document/listcommands.h"
 
 #include "assessment/recordlist.h"
 #include "localisation/recordtranslation.h"

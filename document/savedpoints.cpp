@@ -1,4 +1,4 @@
-#include "ui/savedpoints.h"
+#include "document/savedpoints.h"
 
 void SavedPoints::markSaved(const ListPoint &point)
 {
