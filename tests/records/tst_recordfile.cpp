@@ -12,6 +12,7 @@
 #include "support/languagefolder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -1001,6 +1002,19 @@ void TestRecordFile::laterDetailsLeftByAnEarlierWriterAreKept()
     QCOMPARE(load(path).at(1), expected[1]);
 }
 
+// Every category in Russian, saved under a Russian locale over a file as a
+// Russian Windows writes one: in code page 1251, without a mark.
+void saveOverRussianWindowsFile(const LanguageFolder &folder, const QString &path)
+{
+    const RecordTexts russian = shipped()["Russian"];
+    const ShortDateFormat ru = formatFor("ru_RU");
+    folder.writeBytes(QFileInfo(path).fileName(),
+                      encodeText("; Судимости\r\n[previous_conviction]\r\ncount=0\r\n",
+                                 TextEncoding::Windows1251));
+    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
+                   ru);
+}
+
 // A list saved under a Russian locale, read under an English and a French one:
 // the file names its 8-bit code page, or an older one is read in the code page
 // under which its categories are an installed language's, with a note.
@@ -1014,11 +1028,7 @@ void TestRecordFile::codePageTravelsWithTheFile_data()
     const ShortDateFormat ru = formatFor("ru_RU");
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    // As a Russian Windows writes a list: in code page 1251, without a mark.
-    folder.writeBytes("list.har", encodeText("; Судимости\r\n[previous_conviction]\r\ncount=0\r\n",
-                                             TextEncoding::Windows1251));
-    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
-                   ru);
+    saveOverRussianWindowsFile(folder, path);
     const QByteArray named = readAll(path);
     // Saved new under that locale: 1251 on Windows, UTF-8 elsewhere.
     QFile::remove(path);
@@ -1077,10 +1087,7 @@ void TestRecordFile::staleCodePageIsDropped()
     const ShortDateFormat ru = formatFor("ru_RU");
     const LanguageFolder folder;
     const QString path = folder.langPath("list.har");
-    folder.writeBytes("list.har", encodeText("; Судимости\r\n[previous_conviction]\r\ncount=0\r\n",
-                                             TextEncoding::Windows1251));
-    saveRecordFile(path, everyCategory(russian, ru), GraveCrime, russian, shipped().everyLanguage(),
-                   ru);
+    saveOverRussianWindowsFile(folder, path);
     QVERIFY(readAll(path).contains("codepage=1251\r\n"));
 
     Records records = everyCategory(russian, ru);
