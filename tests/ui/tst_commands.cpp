@@ -467,13 +467,10 @@ void TestCommands::webLinkMustBeHttp_data()
 {
     QTest::addColumn<QString>("link");
     QTest::addColumn<bool>("opened");
+    // The wiring: an address the rule accepts is opened, one it refuses is shown
+    // as an error and not opened. The rule itself: tst_webaddress.
     QTest::newRow("https") << "https://example.org/code" << true;
-    QTest::newRow("HTTP in capitals") << "HTTP://example.org/" << true;
-    QTest::newRow("long address") << "https://example.org/" + QString(400, u'a') << true;
     QTest::newRow("local program") << "file:///usr/bin/xterm" << false;
-    QTest::newRow("bare path") << "/usr/bin/xterm" << false;
-    QTest::newRow("other scheme") << "javascript:alert(1)" << false;
-    QTest::newRow("no host") << "http://" << false;
 }
 
 void TestCommands::webLinkMustBeHttp()
