@@ -77,7 +77,11 @@ void ListDocument::open(const QString &path)
         loadRecordFile(path, m_languages.current(), m_languages.installed(), m_dateFormat);
     m_records->replaceAll(loaded.records);
     if (loaded.newCrime) {
+        // A crime saved without a date leaves the date as it is.
+        const QDate date = m_crime.calculationDate;
         m_crime = *loaded.newCrime;
+        if (!m_crime.calculationDate.isValid())
+            m_crime.calculationDate = date;
         emit crimeReplaced(m_crime);
     }
     m_fileNotes = fileNotesOf(loaded);

@@ -153,6 +153,17 @@ void TestListDocument::openAndSaveTieTheListToItsFile()
     QCOMPARE(reader.history().count(), 0);
     QVERIFY(!reader.hasUnsavedChanges());
     QVERIFY(reader.fileNotes().isEmpty());
+
+    // A new crime saved without a date keeps the date the reader had.
+    CurrentCrime undated = GraveCrime;
+    undated.calculationDate = QDate();
+    writer.setCrime(undated);
+    writer.save(path);
+    ListDocument dated(fixtureLanguages(), fixtureDateFormat());
+    dated.open(path);
+    QCOMPARE(dated.crime().calculationDate, fixtureDateFormat().today());
+    QCOMPARE(dated.crime().gravity, GraveCrime.gravity);
+    QVERIFY(!dated.hasUnsavedChanges());
 }
 
 void TestListDocument::failedOpenOrSaveChangesNothing()
