@@ -561,14 +561,10 @@ TextTable TEdit_frm::textTable()
     const auto outOfOrder = [this](DatesOutOfOrder problem) {
         return [this, problem](const QString &text) { setOutOfOrderText(problem, text); };
     };
-    return {
+    TextTable texts{
         {u"Caption.EditFrm", windowTitleOf(this)},
         {u"Button.Ok", textOf(Button1)},
         {u"Button.Cancel", textOf(Button2)},
-        {u"String.SmallCrime", itemOf(ComboBox1, int(Gravity::Small))},
-        {u"String.AverageCrime", itemOf(ComboBox1, int(Gravity::Medium))},
-        {u"String.SeriousCrime", itemOf(ComboBox1, int(Gravity::Grave))},
-        {u"String.ParticularlySeriousCrime", itemOf(ComboBox1, int(Gravity::EspeciallyGrave))},
         {u"String.GravityOfCrime", textOf(Label1)},
         {u"String.DateOfCrime", textOf(Label2)},
         {u"String.ActualCustodyImposed", textOf(CheckBox1)},
@@ -616,4 +612,6 @@ TextTable TEdit_frm::textTable()
         {u"String.DetailsUnconfirmed", into(m_unconfirmedText)},
         {u"String.DetailsUnconfirmedUnknown", into(m_unconfirmedUnknownText)},
     };
+    texts.append(categoryItemsOf(ComboBox1));
+    return texts;
 }

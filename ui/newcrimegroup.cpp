@@ -105,15 +105,13 @@ QList<QWidget *> NewCrimeGroup::tabOrder() const
 
 TextTable NewCrimeGroup::textTable()
 {
-    return {
+    TextTable texts{
         {u"Group.CrimeChosen", titleOf(this)},
-        {u"String.SmallCrime", itemOf(m_category, int(Gravity::Small))},
-        {u"String.AverageCrime", itemOf(m_category, int(Gravity::Medium))},
-        {u"String.SeriousCrime", itemOf(m_category, int(Gravity::Grave))},
-        {u"String.ParticularlySeriousCrime", itemOf(m_category, int(Gravity::EspeciallyGrave))},
         {u"String.GravityOfCrime", textOf(m_categoryLabel)},
         {u"String.DateRecidivismCalculation", textOf(m_dateLabel)},
         {u"String.ActualCustody", textOf(m_custody)},
         {u"String.NewCrimeNegligent", textOf(m_negligent)},
     };
+    texts.append(categoryItemsOf(m_category));
+    return texts;
 }

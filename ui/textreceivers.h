@@ -2,6 +2,7 @@
 // right-hand side of a window's text table.
 #pragma once
 
+#include "catalogue/interfacekeys.h"
 #include "catalogue/labeltext.h"
 #include "localisation/texttable.h"
 
@@ -52,4 +53,13 @@ inline std::function<void(const QString &)> itemOf(QComboBox *selector, int inde
         selector->addItem(text);
         selector->setCurrentIndex(selected);
     };
+}
+
+// The four category texts as a selector's items, small gravity first.
+inline TextTable categoryItemsOf(QComboBox *selector)
+{
+    TextTable table;
+    for (std::size_t index = 0; index < CategoryTextKeys.size(); ++index)
+        table.append({CategoryTextKeys[index], itemOf(selector, int(index))});
+    return table;
 }
