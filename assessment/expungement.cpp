@@ -42,13 +42,11 @@ Expungement runningFrom(TermClause clause, TermStart start, QDate startDate, QDa
 
 } // namespace
 
-int expungementTerm(const CrimeCategories &categories, const QString &yesText,
-                    const QString &severity, const QString &juvenile)
+int expungementTerm(std::optional<Gravity> gravity, bool juvenile)
 {
-    const std::optional<Gravity> gravity = categories.gravityOf(severity);
     if (!gravity)
         return 0;
-    return termMonths(custodyTerm(*gravity, juvenile == yesText, QDate()).first) / 12;
+    return termMonths(custodyTerm(*gravity, juvenile, QDate()).first) / 12;
 }
 
 int termMonths(TermClause clause)
@@ -69,26 +67,25 @@ int termMonths(TermClause clause)
     return 0;
 }
 
-Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
-                             const QString &severity, const QString &juvenile, QDate convictionDate,
+Expungement checkExpungement(std::optional<Gravity> gravity, bool juvenile, QDate convictionDate,
                              QDate calculationDate)
 {
     ConvictionRecord record;
-    record.Severity = severity;
-    record.Juvenile = juvenile;
-    record.Custody = yesText;
-    return checkExpungement(RecordTexts{categories, AnswerTexts{yesText, {}}}, record,
-                            convictionDate, calculationDate);
+    if (gravity)
+        record.gravity = *gravity;
+    record.juvenile = juvenile;
+    record.custody = true;
+    return checkExpungement(record, convictionDate, calculationDate);
 }
 
 namespace {
 
 // The term of the sentence alone, before the removal and the 2013 doubt.
-Expungement termOfSentence(const RecordTexts &texts, const ConvictionRecord &record,
-                           Gravity gravity, QDate convictionDate, QDate calculationDate)
+Expungement termOfSentence(const ConvictionRecord &record, Gravity gravity, QDate convictionDate,
+                           QDate calculationDate)
 {
-    const ConvictionDetails &details = record.Details;
-    const bool minor = record.Juvenile == texts.answers.yes;
+    const ConvictionDetails &details = record.details;
+    const bool minor = record.juvenile;
     const auto [custodyClause, crimeDateAssumed] = custodyTerm(gravity, minor, details.crimeDate);
     // The term runs from the later of the main and the additional punishment's
     // end (Article 86 part 3).
@@ -99,7 +96,7 @@ Expungement termOfSentence(const RecordTexts &texts, const ConvictionRecord &rec
         return runningFrom(clause, TermStart::Served, mainEnd, calculationDate, assumed);
     };
 
-    switch (sentenceOf(record, texts.answers)) {
+    switch (sentenceOf(record)) {
     case Sentence::Custody:
         if (details.served.isValid())
             return fromLaterEnd(custodyClause, details.served, crimeDateAssumed);
@@ -147,23 +144,23 @@ TermClause longerTermOf(TermClause clause)
 
 } // namespace
 
-Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &record,
-                             QDate convictionDate, QDate calculationDate)
+Expungement checkExpungement(const ConvictionRecord &record, QDate convictionDate,
+                             QDate calculationDate)
 {
-    const std::optional<Gravity> gravity = texts.categories.gravityOf(record.Severity);
+    const std::optional<Gravity> &gravity = record.gravity.known();
     if (!gravity) {
         // No term: expunged from the conviction date on.
         return runningFrom(TermClause::None, TermStart::Conviction, convictionDate, calculationDate,
                            {});
     }
-    Expungement term = termOfSentence(texts, record, *gravity, convictionDate, calculationDate);
+    Expungement term = termOfSentence(record, *gravity, convictionDate, calculationDate);
     // A crime whose date is not given but whose conviction came from 3 August 2013
     // on may have been committed under the longer terms.
     if (term.assumed.testFlag(Assumption::TermsBefore2013) && convictionDate >= LongerTermsFrom)
         term.longerTermsExpiry = term.startDate.addMonths(termMonths(longerTermOf(term.clause)));
     // A removed conviction no longer counts from the day it was removed
     // (Article 86 part 6).
-    const QDate removed = record.Details.removed;
+    const QDate removed = record.details.removed;
     if (removed.isValid() && removed < term.expiry) {
         term.removed = removed;
         term.expiry = removed;
@@ -172,13 +169,4 @@ Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &r
             term.longerTermsExpiry = std::min(*term.longerTermsExpiry, removed);
     }
     return term;
-}
-
-QString expungementAnswer(const RecordTexts &texts, const QString &severity,
-                          const QString &juvenile, QDate convictionDate, QDate calculationDate)
-{
-    const bool inForce = checkExpungement(texts.categories, texts.answers.yes, severity, juvenile,
-                                          convictionDate, calculationDate)
-                             .inForce;
-    return inForce ? texts.answers.yes : texts.answers.no;
 }

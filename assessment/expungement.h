@@ -13,17 +13,15 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
+#include "assessment/gravity.h"
 
 #include <QDate>
 #include <QFlags>
 
 #include <optional>
 
-// The term in whole years of the columns alone; 0 for a severity text that names
-// no category.
-int expungementTerm(const CrimeCategories &categories, const QString &yesText,
-                    const QString &severity, const QString &juvenile);
+// The term in whole years of the columns alone; 0 without a category.
+int expungementTerm(std::optional<Gravity> gravity, bool juvenile);
 
 // The provision a term rests on, each with its length.
 enum class TermClause {
@@ -82,15 +80,11 @@ struct Expungement
 // The first day the longer terms of grave and especially grave crimes apply.
 inline const QDate LongerTermsFrom{2013, 8, 3};
 
-// The expungement of a conviction from the list's columns alone.
-Expungement checkExpungement(const CrimeCategories &categories, const QString &yesText,
-                             const QString &severity, const QString &juvenile, QDate convictionDate,
+// The expungement of a conviction with actual custody from the list's columns
+// alone.
+Expungement checkExpungement(std::optional<Gravity> gravity, bool juvenile, QDate convictionDate,
                              QDate calculationDate);
 
 // The expungement of a conviction from its columns and its details.
-Expungement checkExpungement(const RecordTexts &texts, const ConvictionRecord &record,
-                             QDate convictionDate, QDate calculationDate);
-
-// The answer text of the check: "String.Yes" while in force, "String.No" once expunged.
-QString expungementAnswer(const RecordTexts &texts, const QString &severity,
-                          const QString &juvenile, QDate convictionDate, QDate calculationDate);
+Expungement checkExpungement(const ConvictionRecord &record, QDate convictionDate,
+                             QDate calculationDate);

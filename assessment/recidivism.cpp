@@ -1,8 +1,7 @@
 #include "assessment/recidivism.h"
 
-#include "assessment/recordlist.h"
 #include "assessment/sentence.h"
-#include "platform/shortdateformat.h"
+#include "platform/runtimeerror.h"
 
 #include <QHash>
 
@@ -12,18 +11,17 @@
 namespace {
 
 // A conditional sentence or deferral that a revocation made deprivation of liberty.
-bool madeCustodyByRevocation(const ConvictionRecord &record, const AnswerTexts &answers,
-                             Sentence sentence)
+bool madeCustodyByRevocation(const ConvictionRecord &record, Sentence sentence)
 {
-    if (sentence != Sentence::Custody || !record.Details.revoked)
+    if (sentence != Sentence::Custody || !record.details.revoked)
         return false;
     ConvictionRecord unrevoked = record;
-    unrevoked.Details.revoked = false;
-    return sentenceOf(unrevoked, answers) != Sentence::Custody;
+    unrevoked.details.revoked = false;
+    return sentenceOf(unrevoked) != Sentence::Custody;
 }
 
-Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record,
-                        const RowAssessment &row, QDate calculationDate)
+Exclusions exclusionsOf(const ConvictionRecord &record, const RowAssessment &row,
+                        QDate calculationDate)
 {
     Exclusions exclusions;
     if (!row.gravity)
@@ -39,19 +37,19 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
         break;
     case Sentence::Deferred:
         exclusions |= Exclusion::Reprieve;
-        if (record.Custody != texts.answers.yes)
+        if (!record.custody)
             exclusions |= Exclusion::NoActualCustody;
         break;
     case Sentence::Milder:
     case Sentence::Unspecified: exclusions |= Exclusion::NoActualCustody; break;
     }
-    const ConvictionDetails &details = record.Details;
-    if (madeCustodyByRevocation(record, texts.answers, row.sentence) &&
+    const ConvictionDetails &details = record.details;
+    if (madeCustodyByRevocation(record, row.sentence) &&
         details.revokedOn.isValid() && details.revokedOn >= calculationDate)
         exclusions |= Exclusion::RevokedAfterCrime;
     if (details.negligent)
         exclusions |= Exclusion::Negligent;
-    if (record.Juvenile == texts.answers.yes)
+    if (record.juvenile)
         exclusions |= Exclusion::CommittedAsMinor;
     if (!row.expungement.inForce)
         exclusions |= Exclusion::Expunged;
@@ -63,14 +61,13 @@ Exclusions exclusionsOf(const RecordTexts &texts, const ConvictionRecord &record
 }
 
 // The first day a conviction can count.
-QDate countsFromOf(const ConvictionRecord &record, const AnswerTexts &answers,
-                   const RowAssessment &row)
+QDate countsFromOf(const ConvictionRecord &record, const RowAssessment &row)
 {
-    const ConvictionDetails &details = record.Details;
+    const ConvictionDetails &details = record.details;
     QDate from = row.convictionDate;
     if (details.inForce.isValid())
         from = std::max(from, details.inForce);
-    if (madeCustodyByRevocation(record, answers, row.sentence) && details.revokedOn.isValid())
+    if (madeCustodyByRevocation(record, row.sentence) && details.revokedOn.isValid())
         from = std::max(from, details.revokedOn.addDays(1));
     return from;
 }
@@ -181,8 +178,8 @@ QHash<int, SharedSentence> sharedEnds(const QList<RowAssessment> &rows,
     for (auto sentence = sentences.cbegin(); sentence != sentences.cend(); ++sentence) {
         SharedSentence &end = ends[sentence.key()];
         for (const int member : sentence.value()) {
-            later(end.served, records[member].Details.served);
-            later(end.additionalEnd, records[member].Details.additionalEnd);
+            later(end.served, records[member].details.served);
+            later(end.additionalEnd, records[member].details.additionalEnd);
             later(end.finalConviction, rows[member].convictionDate);
         }
     }
@@ -240,16 +237,16 @@ Doubts rowDoubts(const RowAssessment &row, const ConvictionRecord &record, QDate
         calculationDate == term.expiry && row.convictionDate <= calculationDate)
         doubts |= Doubt::BoundaryDay;
     if (term.additionalOutlastedProbation && calculationDate >= term.expiry &&
-        calculationDate <= record.Details.additionalEnd)
+        calculationDate <= record.details.additionalEnd)
         doubts |= Doubt::AdditionalOutlastedProbation;
     // A sentence enters into force once its appeal term has run (Article 390
     // part 1 of the Code of Criminal Procedure): a crime within that term most
     // likely came before the conviction existed.
-    if (!record.Details.inForce.isValid() && row.counts() &&
+    if (!record.details.inForce.isValid() && row.counts() &&
         calculationDate >= row.convictionDate &&
         calculationDate <= row.convictionDate.addDays(appealTermDays(row.convictionDate)))
         doubts |= Doubt::AppealPeriod;
-    if (record.Details.unconfirmed.any())
+    if (record.details.unconfirmed.any())
         doubts |= Doubt::DetailsUnconfirmed;
     return doubts;
 }
@@ -317,25 +314,24 @@ RecidivismKind recidivismKind(Article18Clauses clauses)
     return RecidivismKind::Neither;
 }
 
-RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
-                                      const QList<ConvictionRecord> &records,
-                                      const ShortDateFormat &dateFormat)
+RecidivismAssessment assessRecidivism(const CurrentCrime &crime,
+                                      const QList<ConvictionRecord> &records)
 {
     RecidivismAssessment assessment;
     QList<RowAssessment> &rows = assessment.rows;
     rows.reserve(records.size());
     for (const ConvictionRecord &record : records) {
-        const std::optional<QDate> date = dateFormat.tryParse(record.Date);
-        if (!date) {
-            assessment.failure = invalidDateError(record.Date);
+        // Every way into the list gives a date; one without stops the pass.
+        if (!record.date.isValid()) {
+            assessment.failure = invalidDateError(QString());
             break;
         }
         RowAssessment row;
-        row.convictionDate = *date;
-        row.gravity = texts.categories.gravityOf(record.Severity);
-        row.sentence = sentenceOf(record, texts.answers);
-        row.sentenceNumber = record.Details.sentence;
-        row.countsFrom = countsFromOf(record, texts.answers, row);
+        row.convictionDate = record.date;
+        row.gravity = record.gravity.known();
+        row.sentence = sentenceOf(record);
+        row.sentenceNumber = record.details.sentence;
+        row.countsFrom = countsFromOf(record, row);
         rows.append(std::move(row));
     }
     const QHash<int, QList<int>> sentences = sharedSentences(rows);
@@ -345,17 +341,17 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
         ConvictionRecord record = records[index];
         QDate termDate = row.convictionDate;
         if (const auto end = ends.constFind(row.sentenceNumber); end != ends.cend()) {
-            record.Details.served = end->served;
-            record.Details.additionalEnd = end->additionalEnd;
+            record.details.served = end->served;
+            record.details.additionalEnd = end->additionalEnd;
             termDate = end->finalConviction;
             for (const int member : sentences.value(row.sentenceNumber)) {
                 if (member != index)
                     row.sameSentence.append(member);
             }
         }
-        row.expungement = checkExpungement(texts, record, termDate, crime.calculationDate);
-        if (madeCustodyByRevocation(record, texts.answers, row.sentence) &&
-            !record.Details.revokedOn.isValid())
+        row.expungement = checkExpungement(record, termDate, crime.calculationDate);
+        if (madeCustodyByRevocation(record, row.sentence) &&
+            !record.details.revokedOn.isValid())
             row.expungement.assumed |= Assumption::RevokedBeforeCrime;
     }
 
@@ -363,16 +359,15 @@ RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCri
     for (qsizetype index = 0; index < rows.size(); ++index) {
         RowAssessment &row = rows[index];
         const ConvictionRecord &record = records[index];
-        row.inForceText = row.expungement.inForce ? texts.answers.yes : texts.answers.no;
-        row.exclusions = exclusionsOf(texts, record, row, crime.calculationDate);
+        row.exclusions = exclusionsOf(record, row, crime.calculationDate);
         row.countedForPart3bOnly =
             crime.gravity == Gravity::EspeciallyGrave && row.countsForPart3b() && !row.tallied();
         tallies.change(sentenceKey(row, index), row.gravity, countingOf(row, {}), +1);
         row.doubts = rowDoubts(row, record, crime.calculationDate);
         assessment.doubts |= row.doubts;
-        if (record.Details.unconfirmed.any()) {
-            row.unconfirmedDetails = record.Details.unconfirmedPart();
-            row.unconfirmedDetails.unconfirmed = record.Details.unconfirmed;
+        if (record.details.unconfirmed.any()) {
+            row.unconfirmedDetails = record.details.unconfirmedPart();
+            row.unconfirmedDetails.unconfirmed = record.details.unconfirmed;
         }
     }
     markCountedWith(rows, sentences);
@@ -400,31 +395,6 @@ int RecidivismAssessment::countDatedAfterCrime() const
     return int(std::count_if(rows.cbegin(), rows.cend(), [](const RowAssessment &row) {
         return row.exclusions.testFlag(Exclusion::AfterCalculationDate);
     }));
-}
-
-RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
-                                         RecordList &list, const ShortDateFormat &dateFormat)
-{
-    RecidivismAssessment assessment = assessRecidivism(texts, crime, list.records(), dateFormat);
-    QStringList answers;
-    QList<QDate> expiries;
-    QList<bool> datedAfterCrime;
-    QList<bool> inDoubt;
-    inDoubt.reserve(assessment.rows.size());
-    answers.reserve(assessment.rows.size());
-    expiries.reserve(assessment.rows.size());
-    datedAfterCrime.reserve(assessment.rows.size());
-    for (const RowAssessment &row : std::as_const(assessment.rows)) {
-        answers.append(row.inForceText);
-        expiries.append(row.expungement.hasTerm() ? row.expungement.expiry : QDate());
-        datedAfterCrime.append(row.exclusions.testFlag(Exclusion::AfterCalculationDate));
-        inDoubt.append(bool(row.doubts));
-    }
-    list.setInForceTexts(answers);
-    list.setExpiryDates(expiries, dateFormat);
-    list.setDatedAfterCrime(datedAfterCrime);
-    list.setInDoubt(inDoubt);
-    return assessment;
 }
 
 ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessment &assessment)

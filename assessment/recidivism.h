@@ -1,11 +1,11 @@
-// The recomputation pass: refreshes every conviction's in-force answer and decides
-// whether the current crime is recidivism, dangerous recidivism, especially
-// dangerous recidivism, or none (Article 18 of the Criminal Code of the Russian
-// Federation).
+// The assessment of a list against the new crime: whether each conviction is in
+// force, and whether the new crime is recidivism, dangerous recidivism,
+// especially dangerous recidivism, or none (Article 18 of the Criminal Code of
+// the Russian Federation).
 #pragma once
 
 #include "assessment/convictiondetails.h"
-#include "assessment/crimecategories.h"
+#include "assessment/gravity.h"
 #include "assessment/expungement.h"
 #include "assessment/sentence.h"
 #include "platform/runtimeerror.h"
@@ -16,8 +16,6 @@
 
 #include <optional>
 
-class RecordList;
-class ShortDateFormat;
 struct ConvictionRecord;
 
 // The crime being assessed.
@@ -89,7 +87,6 @@ struct RowAssessment
     QDate convictionDate;
     std::optional<Gravity> gravity; // the category the severity text names
     Expungement expungement;
-    QString inForceText; // the answer written into the row
     Exclusions exclusions;
     Sentence sentence = Sentence::Custody;
     // The first day the conviction can count: its date, the day the sentence
@@ -173,8 +170,8 @@ struct RecidivismAssessment
     // How long the result holds, when the caller that shows it has asked
     // (resultHorizon); never after a failure, whose result is partial.
     std::optional<ResultHorizon> horizon;
-    // A row whose date text could not be read stops the pass there: the rows before
-    // it are assessed and decide the result.
+    // A row without a date stops the pass there: the rows before it are assessed
+    // and decide the result.
     std::optional<RuntimeError> failure;
 
     // The rows excluded only by the calendar's order: dated after the current crime.
@@ -197,14 +194,5 @@ RecidivismKind recidivismKind(Article18Clauses clauses);
 ResultHorizon resultHorizon(const CurrentCrime &crime, const RecidivismAssessment &assessment);
 
 // Assesses the rows without changing them.
-RecidivismAssessment assessRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
-                                      const QList<ConvictionRecord> &records,
-                                      const ShortDateFormat &dateFormat);
-
-// The pass: assesses the list and writes each assessed row's InForce answer, its
-// expiry date, whether it is dated after the current crime and whether its answer
-// rests on doubt.
-// A failure is carried in the result for the caller to show after it has shown
-// the result text.
-RecidivismAssessment recomputeRecidivism(const RecordTexts &texts, const CurrentCrime &crime,
-                                         RecordList &list, const ShortDateFormat &dateFormat);
+RecidivismAssessment assessRecidivism(const CurrentCrime &crime,
+                                      const QList<ConvictionRecord> &records);

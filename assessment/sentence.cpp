@@ -1,17 +1,16 @@
 #include "assessment/sentence.h"
 
-Sentence sentenceOf(const ConvictionRecord &record, const AnswerTexts &answers)
+Sentence sentenceOf(const ConvictionRecord &record)
 {
-    const bool revoked = record.Details.revoked;
-    switch (record.Details.punishment) {
+    const bool revoked = record.details.revoked;
+    switch (record.details.punishment) {
     case PunishmentKind::Custody: return Sentence::Custody;
     case PunishmentKind::Conditional: return revoked ? Sentence::Custody : Sentence::Conditional;
     case PunishmentKind::Deferred: return revoked ? Sentence::Custody : Sentence::Deferred;
     case PunishmentKind::Milder: return Sentence::Milder;
     case PunishmentKind::NotGiven: break;
     }
-    // Any reprieve text but "no" is a deferral, as the tally has always read it.
-    if (record.Reprieve != answers.no)
+    if (record.reprieve)
         return revoked ? Sentence::Custody : Sentence::Deferred;
-    return record.Custody == answers.yes ? Sentence::Custody : Sentence::Unspecified;
+    return record.custody ? Sentence::Custody : Sentence::Unspecified;
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
 
 enum class Sentence {
     Custody,     // real deprivation of liberty
@@ -14,4 +13,4 @@ enum class Sentence {
     Unspecified, // no kind given and the custody box cleared
 };
 
-Sentence sentenceOf(const ConvictionRecord &record, const AnswerTexts &answers);
+Sentence sentenceOf(const ConvictionRecord &record);

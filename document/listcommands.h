@@ -1,14 +1,11 @@
 // The edits of the list of convictions that can be undone: adding, modifying and
 // deleting a row, and replacing the whole case (clear data, sample data), the
-// list's file with it. Each holds its records as values, with the texts of the
-// language they were written in, and writes them back in the language current
-// when it is undone or redone: a change of language between the two does not
-// bring back the old language's texts. A command's text is the language key of
-// its name; the Edit menu looks it up in the current language (undoActionText).
+// list's file with it. Each holds its records as values, which no change of
+// language touches. A command's text is the language key of its name; the Edit
+// menu looks it up in the current language (undoActionText).
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
 #include "localisation/filenotes.h"
 #include "localisation/texttable.h"
@@ -28,70 +25,48 @@ inline constexpr char16_t DeleteCommandKey[] = u"String.EditDelete";
 inline constexpr char16_t ClearCommandKey[] = u"String.EditClear";
 inline constexpr char16_t SampleCommandKey[] = u"String.EditSample";
 
-// The list the commands edit, and the texts of the current language its rows
-// are written in.
-struct EditedList
-{
-    RecordList &list;
-    std::function<RecordTexts()> currentTexts;
-};
-
-// Records held apart from the list, with the texts of the language they were
-// written in.
-class HeldRecords
-{
-public:
-    HeldRecords(QList<ConvictionRecord> records, RecordTexts writtenIn);
-    // The records in the given language's texts.
-    QList<ConvictionRecord> in(const RecordTexts &current) const;
-
-private:
-    QList<ConvictionRecord> m_records;
-    RecordTexts m_writtenIn;
-};
-
 // Appends a record after the list's last row.
 class AddRecordCommand : public QUndoCommand
 {
 public:
-    AddRecordCommand(EditedList edited, ConvictionRecord record);
+    AddRecordCommand(RecordList &list, ConvictionRecord record);
     void redo() override;
     void undo() override;
 
 private:
-    EditedList m_edited;
+    RecordList &m_list;
     int m_row;
-    HeldRecords m_record;
+    ConvictionRecord m_record;
 };
 
-// Replaces a row's fields and details with the given ones (its InForce text
-// stays until the recomputation).
+// Replaces a row's facts and details with the given ones (what was found of it
+// stays until the next assessment).
 class ModifyRecordCommand : public QUndoCommand
 {
 public:
-    ModifyRecordCommand(EditedList edited, int row, ConvictionRecord fields);
+    ModifyRecordCommand(RecordList &list, int row, ConvictionRecord modified);
     void redo() override;
     void undo() override;
 
 private:
-    EditedList m_edited;
+    RecordList &m_list;
     int m_row;
-    HeldRecords m_before; // the row as it was, then the row as modified
-    HeldRecords m_after;
+    ConvictionRecord m_before; // the row as it was, then the row as modified
+    ConvictionRecord m_after;
 };
 
 // Deletes a row; undone, the row comes back at its place.
 class DeleteRecordCommand : public QUndoCommand
 {
 public:
-    DeleteRecordCommand(EditedList edited, int row);
+    DeleteRecordCommand(RecordList &list, int row);
     void redo() override;
     void undo() override;
 
 private:
-    EditedList m_edited;
+    RecordList &m_list;
     int m_row;
-    HeldRecords m_record;
+    ConvictionRecord m_record;
 };
 
 // The list, the new crime, what the file last opened left to say, and the file
@@ -105,31 +80,18 @@ struct CaseState
     QString file; // empty: an untitled list
 };
 
-// Replaces the whole case; the window shows a case (its records in the current
-// language) through the given function.
+// Replaces the whole case; the document shows a case through the given function.
 class ReplaceCaseCommand : public QUndoCommand
 {
 public:
     using ShowCase = std::function<void(const CaseState &)>;
-    // The states' records are written in the current language.
-    ReplaceCaseCommand(const char16_t *nameKey, std::function<RecordTexts()> currentTexts,
-                       const CaseState &before, const CaseState &after, ShowCase show);
+    ReplaceCaseCommand(const char16_t *nameKey, CaseState before, CaseState after, ShowCase show);
     void redo() override;
     void undo() override;
 
 private:
-    struct HeldCase
-    {
-        HeldRecords records;
-        CurrentCrime newCrime;
-        FileNotes fileNotes;
-        QString file;
-    };
-    void show(const HeldCase &state) const;
-
-    std::function<RecordTexts()> m_currentTexts;
-    HeldCase m_before;
-    HeldCase m_after;
+    CaseState m_before;
+    CaseState m_after;
     ShowCase m_show;
 };
 

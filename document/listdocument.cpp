@@ -1,6 +1,6 @@
 #include "document/listdocument.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "records/recordfile.h"
 
 #include <QUndoStack>
@@ -44,26 +44,24 @@ void ListDocument::push(std::unique_ptr<QUndoCommand> edit)
 
 void ListDocument::addRecord(const ConvictionRecord &record)
 {
-    push(std::make_unique<AddRecordCommand>(editedList(), record));
+    push(std::make_unique<AddRecordCommand>(*m_records, record));
 }
 
-void ListDocument::modifyRecord(int row, const ConvictionRecord &fields)
+void ListDocument::modifyRecord(int row, const ConvictionRecord &modified)
 {
-    ConvictionRecord modified = fields;
-    modified.InForce = m_records->at(row).InForce;
     if (modified != m_records->at(row))
-        push(std::make_unique<ModifyRecordCommand>(editedList(), row, std::move(modified)));
+        push(std::make_unique<ModifyRecordCommand>(*m_records, row, modified));
 }
 
 void ListDocument::deleteRecord(int row)
 {
-    push(std::make_unique<DeleteRecordCommand>(editedList(), row));
+    push(std::make_unique<DeleteRecordCommand>(*m_records, row));
 }
 
 void ListDocument::replaceCase(const char16_t *nameKey, const QList<ConvictionRecord> &records,
                                const CurrentCrime &crime, Replacement kind)
 {
-    push(std::make_unique<ReplaceCaseCommand>(nameKey, m_languages.current, caseState(),
+    push(std::make_unique<ReplaceCaseCommand>(nameKey, caseState(),
                                               CaseState{records, crime, {}, {}},
                                               [this](const CaseState &state) { showCase(state); }));
     if (kind == Replacement::Cleared)
@@ -108,19 +106,21 @@ void ListDocument::markSaved(const QString &path)
 
 RecidivismAssessment ListDocument::assess()
 {
-    RecidivismAssessment assessment =
-        recomputeRecidivism(m_languages.current(), m_crime, *m_records, m_dateFormat);
+    RecidivismAssessment assessment = assessRecidivism(m_crime, m_records->records());
+    QList<RowFinding> findings;
+    findings.reserve(assessment.rows.size());
+    for (const RowAssessment &row : std::as_const(assessment.rows))
+        findings.append(RowFinding{row.expungement.inForce,
+                                   row.expungement.hasTerm() ? row.expungement.expiry : QDate(),
+                                   row.exclusions.testFlag(Exclusion::AfterCalculationDate),
+                                   bool(row.doubts)});
+    m_records->setFindings(findings);
     // After a row that could not be read the result is partial, and without a
     // category there is no result: no horizon either way.
     if (!assessment.failure && !assessment.categoryMissing)
         assessment.horizon = resultHorizon(m_crime, assessment);
     emit assessed(assessment, m_crime.calculationDate);
     return assessment;
-}
-
-EditedList ListDocument::editedList()
-{
-    return EditedList{*m_records, m_languages.current};
 }
 
 CaseState ListDocument::caseState() const

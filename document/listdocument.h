@@ -6,12 +6,12 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
 #include "document/listcommands.h"
 #include "document/savedpoints.h"
 #include "localisation/filenotes.h"
 #include "platform/shortdateformat.h"
+#include "records/recordwords.h"
 
 #include <QObject>
 #include <QString>
@@ -28,12 +28,12 @@ class ListDocument : public QObject
     Q_OBJECT
 
 public:
-    // The texts of the current language, which the records are written in, and
-    // the category texts of every installed language, which a file's texts are
-    // read with.
+    // The category texts of the current language, which a file's severities are
+    // written in and first read with, and those of every installed language,
+    // which a file's other texts are read with.
     struct Languages
     {
-        std::function<RecordTexts()> current;
+        std::function<CrimeCategories()> current;
         std::function<QList<CrimeCategories>()> installed;
     };
 
@@ -58,8 +58,8 @@ public:
     // An edit of the list, pushed onto the history.
     void push(std::unique_ptr<QUndoCommand> edit);
     void addRecord(const ConvictionRecord &record);
-    // Nothing when the fields equal the row's: OK without a change is no edit.
-    void modifyRecord(int row, const ConvictionRecord &fields);
+    // Nothing when the record equals the row's: OK without a change is no edit.
+    void modifyRecord(int row, const ConvictionRecord &modified);
     void deleteRecord(int row);
     // Replaces the whole case through an undoable command named by the key, as
     // an untitled list. A cleared case is the empty list Kovrant starts with:
@@ -75,8 +75,8 @@ public:
     // Writes the list and the new crime to the file, which the list then belongs to.
     void save(const QString &path);
 
-    // The list assessed against the new crime (the rows' columns and marks
-    // written), emitted as assessed().
+    // The list assessed against the new crime (what was found of each row
+    // written into the list), emitted as assessed().
     RecidivismAssessment assess();
 
 signals:
@@ -90,7 +90,6 @@ signals:
 private:
     ListPoint currentPoint() const;
     void markSaved(const QString &path);
-    EditedList editedList();
     CaseState caseState() const;
     void showCase(const CaseState &state);
 

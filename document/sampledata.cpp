@@ -1,16 +1,8 @@
 #include "document/sampledata.h"
 
-#include "platform/shortdateformat.h"
-
-QList<ConvictionRecord> sampleRecords(const CrimeCategories &categories, const AnswerTexts &answers,
-                                      const ShortDateFormat &dateFormat, QDate calculationDate)
+QList<ConvictionRecord> sampleRecords(QDate calculationDate)
 {
-    const ConvictionRecord record{dateFormat.format(QDate(calculationDate.year() - 3, 4, 7)),
-                                  categories[Gravity::Grave],
-                                  answers.yes,
-                                  answers.no,
-                                  answers.no,
-                                  {},
-                                  {}};
+    const ConvictionRecord record{QDate(calculationDate.year() - 3, 4, 7), Gravity::Grave,
+                                  /*custody*/ true, /*juvenile*/ false, /*reprieve*/ false, {}};
     return {record, record};
 }

@@ -1,8 +1,6 @@
 #include "localisation/LoadLang.h"
 
 #include "catalogue/uLocalize.h"
-#include "localisation/assessmenttexts.h"
-#include "localisation/recordtranslation.h"
 #include "platform/languagesetting.h"
 
 void LocalizeInterface(LanguageCatalogue &catalogue, const QString &languageName,
@@ -15,10 +13,8 @@ void LocalizeInterface(LanguageCatalogue &catalogue, const QString &languageName
 std::optional<RuntimeError> switchLanguage(const QString &languageName,
                                            const LanguageSetting &setting,
                                            LanguageCatalogue &catalogue,
-                                           const TextTable &interfaceTexts,
-                                           const CrimeCategories &categories, RecordList &records)
+                                           const TextTable &interfaceTexts)
 {
-    const RecordTexts before = currentRecordTexts(catalogue, categories);
     std::optional<RuntimeError> notStored;
     try {
         setting.write(languageName);
@@ -27,7 +23,5 @@ std::optional<RuntimeError> switchLanguage(const QString &languageName,
         notStored = error;
     }
     LocalizeInterface(catalogue, languageName, interfaceTexts);
-    // The rows are rewritten in place, so the view's selection and focus mark stay.
-    translateRecords(records, before, currentRecordTexts(catalogue, categories));
     return notStored;
 }

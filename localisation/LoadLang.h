@@ -9,21 +9,17 @@
 
 class LanguageCatalogue;
 class LanguageSetting;
-class RecordList;
-struct CrimeCategories;
 
 // Makes the named language current (the current one stays when none has that
 // name) and hands every interface text to its receiver.
 void LocalizeInterface(LanguageCatalogue &catalogue, const QString &languageName,
                        const TextTable &interfaceTexts);
 
-// A change of language: stores the name as the language setting, runs the
-// localisation pass, and rewrites the rows' category and answer texts into the
-// new language in place. `categories` are the category texts the table's
-// receivers write. A setting that cannot be stored does not stop the change: its
+// A change of language: stores the name as the language setting and runs the
+// localisation pass. No record changes: the list is only shown in the new
+// language's words. A setting that cannot be stored does not stop the change: its
 // error is returned, for the caller to show once the change is done.
 std::optional<RuntimeError> switchLanguage(const QString &languageName,
                                            const LanguageSetting &setting,
                                            LanguageCatalogue &catalogue,
-                                           const TextTable &interfaceTexts,
-                                           const CrimeCategories &categories, RecordList &records);
+                                           const TextTable &interfaceTexts);

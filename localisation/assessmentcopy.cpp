@@ -22,24 +22,24 @@ QString oneLine(const QString &note)
 CopyTable copyTable(const ReportContent &content)
 {
     const auto &titles = content.columnTitles;
-    constexpr int ExpiryColumn = ConvictionRecord::FieldCount;
-    constexpr int NotesColumn = ConvictionRecord::FieldCount + 1;
+    constexpr int ExpiryColumn = RecordColumn::Expiry;
+    constexpr int NotesColumn = RecordColumn::Count; // after the list's own columns
     const bool notesShort =
         std::all_of(content.rows.begin(), content.rows.end(), [](const ReportRow &row) {
             return oneLine(row.counted).size() <= ShortNoteLength;
         });
 
     CopyTable table;
-    table.titles = {content.numberTitle, titles[ConvictionRecord::DateField],
-                    titles[ConvictionRecord::SeverityField], titles[ConvictionRecord::InForceField],
+    table.titles = {content.numberTitle, titles[RecordColumn::Date],
+                    titles[RecordColumn::Severity], titles[RecordColumn::InForce],
                     titles[ExpiryColumn]};
     if (notesShort)
         table.titles.append(titles[NotesColumn]);
     for (qsizetype i = 0; i < content.rows.size(); ++i) {
         const ReportRow &row = content.rows[i];
-        QStringList cells{QString::number(i + 1), row.fields[ConvictionRecord::DateField],
-                          row.fields[ConvictionRecord::SeverityField],
-                          row.fields[ConvictionRecord::InForceField], row.expiry};
+        QStringList cells{QString::number(i + 1), row.fields[RecordColumn::Date],
+                          row.fields[RecordColumn::Severity],
+                          row.fields[RecordColumn::InForce], row.expiry};
         if (notesShort)
             cells.append(oneLine(row.counted));
         table.rows.append(cells);

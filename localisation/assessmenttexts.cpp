@@ -1,5 +1,6 @@
 #include "localisation/assessmenttexts.h"
 
+#include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
 
 AnswerTexts lookUpAnswerTexts(const LanguageCatalogue &catalogue)
@@ -8,10 +9,20 @@ AnswerTexts lookUpAnswerTexts(const LanguageCatalogue &catalogue)
                        catalogue.Translate(QStringLiteral("String.No"))};
 }
 
-RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
-                               const CrimeCategories &categories)
+TextTable recordTextTable(RecordTexts &texts)
 {
-    return RecordTexts{categories, lookUpAnswerTexts(catalogue)};
+    TextTable table{
+        {u"String.Yes", into(texts.answers.yes)},
+        {u"String.No", into(texts.answers.no)},
+    };
+    for (std::size_t index = 0; index < CategoryTextKeys.size(); ++index)
+        table.append({CategoryTextKeys[index], into(texts.categories.texts[index])});
+    return table;
+}
+
+RecordTexts lookUpRecordTexts(const LanguageCatalogue &catalogue)
+{
+    return textsFrom(catalogue, recordTextTable);
 }
 
 TextTable resultTextTable(ResultTexts &texts)

@@ -1,10 +1,10 @@
-// The words an assessment is read and answered in, in the current language: the
-// texts records are compared with, and the result text of each outcome.
+// The words an assessment is shown and answered in, in the current language: the
+// texts of the records' facts, and the result text of each outcome.
 #pragma once
 
-#include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
+#include "records/recordwords.h"
 
 #include <QString>
 
@@ -13,10 +13,11 @@ class LanguageCatalogue;
 // The current language's "String.Yes" and "String.No".
 AnswerTexts lookUpAnswerTexts(const LanguageCatalogue &catalogue);
 
-// The current language's answer texts with the category texts the interface
-// holds: what a record entered now is written in.
-RecordTexts currentRecordTexts(const LanguageCatalogue &catalogue,
-                               const CrimeCategories &categories);
+// The current language's category and answer texts: what a record is shown and
+// saved in now.
+RecordTexts lookUpRecordTexts(const LanguageCatalogue &catalogue);
+// The category and answer texts by their keys.
+TextTable recordTextTable(RecordTexts &texts);
 
 // The result texts of the four outcomes.
 struct ResultTexts

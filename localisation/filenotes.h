@@ -3,7 +3,7 @@
 // left the one on screen; and the warning of rows whose category is unknown.
 #pragma once
 
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
 #include "records/filedates.h"

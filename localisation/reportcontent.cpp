@@ -14,26 +14,28 @@ QString orDash(const QString &text)
 }
 
 ReportRow reportRow(const ConvictionRecord &record, const RowAssessment *assessed,
-                    const ExplanationTexts &words, const ShortDateFormat &dateFormat)
+                    const RecordTexts &shown, const ExplanationTexts &words,
+                    const ShortDateFormat &dateFormat)
 {
     ReportRow row;
-    for (int field = 0; field < ConvictionRecord::FieldCount; ++field)
-        row.fields[field] = record.field(ConvictionRecord::Field(field));
+    for (int field = 0; field < RecordColumn::InForce; ++field)
+        row.fields[field] = recordFieldText(record, field, shown, dateFormat);
     // Rows after one the assessment could not read were not assessed.
     if (assessed == nullptr) {
         row.expiry = Dash;
         row.counted = Dash;
         return row;
     }
+    row.fields[RecordColumn::InForce] = shown.answers.textOf(assessed->expungement.inForce);
     row.expiry =
         !assessed->expungement.hasTerm() ? Dash : dateFormat.format(assessed->expungement.expiry);
     // A row with details names them and the provision and start of its term; for
     // a row without, the assumptions paragraph states the rule. What was assumed
     // follows from what is named. A row in doubt says what would settle it.
-    const QString facts = factsNote(record.Details, words, dateFormat);
+    const QString facts = factsNote(record.details, words, dateFormat);
     QStringList notes{facts, facts.isEmpty() ? QString() : basisNote(*assessed, words, dateFormat),
                       tallyNote(*assessed, words),
-                      doubtNote(*assessed, record.Details, words, dateFormat)};
+                      doubtNote(*assessed, record.details, words, dateFormat)};
     notes.removeAll(QString());
     row.counted = notes.join(u'\n');
     return row;
@@ -50,21 +52,20 @@ TextTable reportTextTable(ReportTexts &t)
         {u"String.ActualCustody", intoLabel(t.custodyLabel)},
         {u"String.NewCrimeNegligent", intoLabel(t.negligentLabel)},
         {u"String.DateRecidivismCalculation", intoLabel(t.calculationDateLabel)},
-        {u"String.Yes", into(t.answers.yes)},
-        {u"String.No", into(t.answers.no)},
         {u"String.Convictions", into(t.convictionsHeading)},
         {u"String.ReportNumber", into(t.numberTitle)},
-        {u"String.DateOfConviction", intoPlain(t.columnTitles[ConvictionRecord::DateField])},
-        {u"String.GravityOfCrime", intoPlain(t.columnTitles[ConvictionRecord::SeverityField])},
-        {u"String.ActualCustody", intoPlain(t.columnTitles[ConvictionRecord::CustodyField])},
-        {u"String.Juvenile", intoPlain(t.columnTitles[ConvictionRecord::JuvenileField])},
-        {u"String.StayOfExecution", intoPlain(t.columnTitles[ConvictionRecord::ReprieveField])},
-        {u"String.Convictions", intoPlain(t.columnTitles[ConvictionRecord::InForceField])},
-        {u"String.ReportExpiry", intoPlain(t.columnTitles[ConvictionRecord::FieldCount])},
-        {u"String.ReportCounted", intoPlain(t.columnTitles[ConvictionRecord::FieldCount + 1])},
+        {u"String.DateOfConviction", intoPlain(t.columnTitles[RecordColumn::Date])},
+        {u"String.GravityOfCrime", intoPlain(t.columnTitles[RecordColumn::Severity])},
+        {u"String.ActualCustody", intoPlain(t.columnTitles[RecordColumn::Custody])},
+        {u"String.Juvenile", intoPlain(t.columnTitles[RecordColumn::Juvenile])},
+        {u"String.StayOfExecution", intoPlain(t.columnTitles[RecordColumn::Reprieve])},
+        {u"String.Convictions", intoPlain(t.columnTitles[RecordColumn::InForce])},
+        {u"String.ReportExpiry", intoPlain(t.columnTitles[RecordColumn::FieldCount])},
+        {u"String.ReportCounted", intoPlain(t.columnTitles[RecordColumn::Count])},
         {u"String.ReportResult", into(t.resultHeading)},
         {u"String.ReportAssumptions", into(t.assumptions)},
     };
+    table.append(recordTextTable(t.words));
     table.append(resultTextTable(t.results));
     table.append(consequenceTextTable(t.consequences));
     return table;
@@ -80,12 +81,13 @@ ReportContent reportContent(const AssessedCase &subject, const ReportTexts &text
 {
     const CurrentCrime &crime = subject.crime;
     const RecidivismAssessment &assessment = subject.assessment;
-    const auto answer = [&](bool yes) { return yes ? texts.answers.yes : texts.answers.no; };
+    const auto answer = [&](bool yes) { return texts.words.answers.textOf(yes); };
 
     ReportContent content;
     content.title = texts.title;
     content.crimeHeading = texts.crimeHeading;
-    content.severity = {texts.severityLabel, orDash(subject.crimeSeverity)};
+    content.severity = {texts.severityLabel,
+                        crime.gravity ? orDash(texts.words.categories[*crime.gravity]) : Dash};
     content.custody = {texts.custodyLabel, answer(crime.actualCustody)};
     content.negligent = {texts.negligentLabel, answer(crime.negligent)};
     content.calculationDate = {texts.calculationDateLabel,
@@ -97,7 +99,7 @@ ReportContent reportContent(const AssessedCase &subject, const ReportTexts &text
     content.rows.reserve(subject.records.size());
     for (qsizetype i = 0; i < subject.records.size(); ++i) {
         const RowAssessment *assessed = i < assessment.rows.size() ? &assessment.rows[i] : nullptr;
-        content.rows.append(reportRow(subject.records[i], assessed, words, dateFormat));
+        content.rows.append(reportRow(subject.records[i], assessed, texts.words, words, dateFormat));
     }
 
     content.resultHeading = texts.resultHeading;

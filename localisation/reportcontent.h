@@ -7,6 +7,7 @@
 #include "assessment/recidivism.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/consequences.h"
+#include "localisation/recordcolumns.h"
 #include "localisation/texttable.h"
 
 #include <QList>
@@ -28,7 +29,7 @@ struct ReportLine
 // One previous conviction as the report lists it.
 struct ReportRow
 {
-    std::array<QString, ConvictionRecord::FieldCount> fields; // the six texts the list shows
+    std::array<QString, RecordColumn::FieldCount> fields; // the six texts the list shows
     QString expiry; // the expungement date; a dash when no term applies or not assessed
     // The facts given and then the provision and start of the term, when details
     // were given; whether it was counted and why. One per line.
@@ -37,7 +38,7 @@ struct ReportRow
 
 struct ReportContent
 {
-    static constexpr int ColumnCount = ConvictionRecord::FieldCount + 2;
+    static constexpr int ColumnCount = RecordColumn::Count + 1;
 
     QString title;
     QString crimeHeading;
@@ -68,7 +69,7 @@ struct ReportTexts
     QString custodyLabel;
     QString negligentLabel;
     QString calculationDateLabel;
-    AnswerTexts answers;
+    RecordTexts words; // of the rows' facts and the new crime's
     QString convictionsHeading;
     QString numberTitle;
     std::array<QString, ReportContent::ColumnCount> columnTitles;
@@ -86,7 +87,6 @@ struct AssessedCase
 {
     QList<ConvictionRecord> records;
     CurrentCrime crime;
-    QString crimeSeverity; // the current crime's category text; empty when none is chosen
     // Of these records and this crime, with its horizon unless it failed.
     RecidivismAssessment assessment;
 };

@@ -5,7 +5,7 @@
 // language's.
 #pragma once
 
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "platform/textfile.h"
 
 #include <QByteArray>

@@ -197,14 +197,15 @@ QString listChecksum(qint32 count, const Values &dateFormat, const ListValues &v
     return QString::fromLatin1(hash.result().toHex());
 }
 
-// The current language's text for a severity given by text alone: a current
-// category text stays; a text of another language's category becomes that
-// category's current text; anything else stays as it is.
-QString currentSeverity(const QString &text, const CrimeCategories &current,
-                        const QList<CrimeCategories> &languages)
+// The category a severity given by text alone names: a current category text
+// names its category; a text of another language's category names that
+// category; any other text is kept as unrecognised. Where one language gives two
+// categories the same text, or languages differ, the more serious one.
+ConvictionGravity gravityNamedBy(const QString &text, const CrimeCategories &current,
+                                 const QList<CrimeCategories> &languages)
 {
-    if (current.gravityOf(text))
-        return text;
+    if (const std::optional<Gravity> gravity = current.gravityOf(text))
+        return *gravity;
     std::optional<int> named;
     for (const CrimeCategories &language : languages) {
         for (int index = 0; index < int(language.texts.size()); ++index) {
@@ -212,7 +213,7 @@ QString currentSeverity(const QString &text, const CrimeCategories &current,
                 named = std::max(named.value_or(index), index);
         }
     }
-    return named && !current[*named].isEmpty() ? current[*named] : text;
+    return named ? ConvictionGravity(Gravity(*named)) : ConvictionGravity::unrecognised(text);
 }
 
 // A category number: 0 small gravity to 3 especially grave, or none when empty.
@@ -446,13 +447,13 @@ class ListReader
 {
 public:
     ListReader(const QString &path, const ListValues &values, Digest digest,
-               const FileDateReader &dates, const RecordTexts &texts,
+               const FileDateReader &dates, const CrimeCategories &current,
                const QList<CrimeCategories> &languages, const ShortDateFormat &format)
         : m_path(path)
         , m_values(values)
         , m_digest(digest)
         , m_dates(dates)
-        , m_texts(texts)
+        , m_current(current)
         , m_languages(languages)
         , m_format(format)
     {
@@ -465,15 +466,14 @@ public:
         // The severity as written: the details name their record by it.
         const QString written =
             given[HeavinessKey] ? given[HeavinessKey]->toString() : QString::number(index);
-        ConvictionRecord record{m_format.format(date),
-                                severity(given, written),
-                                answer(given[DeprivationKey]),
-                                answer(given[InfancyKey]),
-                                answer(given[RespiteKey]),
-                                {},
+        ConvictionRecord record{date,
+                                gravity(given, written),
+                                readFlag(given[DeprivationKey]),
+                                readFlag(given[InfancyKey]),
+                                readFlag(given[RespiteKey]),
                                 {}};
         const QString current = ownerText(DetailsOwner{date, written});
-        record.Details = details(given, judgeOwners(given, m_digest, current));
+        record.details = details(given, judgeOwners(given, m_digest, current));
         return record;
     }
 
@@ -502,10 +502,10 @@ private:
         return facts;
     }
 
-    // The current language's text of the category the record names: by its
-    // number where the checksum holds, or where the number agrees with the text
-    // written in some installed language; otherwise by the text.
-    QString severity(const RecordValues &given, const QString &written) const
+    // The category the record names: by its number where the checksum holds, or
+    // where the number agrees with the text written in some installed language;
+    // otherwise by the text.
+    ConvictionGravity gravity(const RecordValues &given, const QString &written) const
     {
         std::optional<Gravity> gravity;
         if (const Values &number = given[CategoryKey]) {
@@ -514,9 +514,9 @@ private:
             else
                 gravity = agreeingGravity(*number, written);
         }
-        if (gravity && !m_texts.categories[*gravity].isEmpty())
-            return m_texts.categories[*gravity];
-        return currentSeverity(written, m_texts.categories, m_languages);
+        if (gravity)
+            return *gravity;
+        return gravityNamedBy(written, m_current, m_languages);
     }
 
     std::optional<Gravity> agreeingGravity(QStringView number, const QString &written) const
@@ -530,16 +530,11 @@ private:
         return agrees ? std::optional(Gravity(*index)) : std::nullopt;
     }
 
-    const QString &answer(const Values &text) const
-    {
-        return readFlag(text) ? m_texts.answers.yes : m_texts.answers.no;
-    }
-
     const QString &m_path;
     const ListValues &m_values;
     Digest m_digest;
     const FileDateReader &m_dates;
-    const RecordTexts &m_texts;
+    const CrimeCategories &m_current;
     const QList<CrimeCategories> &m_languages;
     const ShortDateFormat &m_format;
 };
@@ -593,8 +588,8 @@ std::optional<CurrentCrime> readNewCrime(const ProfileFile &file, const FileDate
 class RecordWriter
 {
 public:
-    RecordWriter(const RecordTexts &texts, const ShortDateFormat &format)
-        : m_texts(texts)
+    RecordWriter(const CrimeCategories &current, const ShortDateFormat &format)
+        : m_current(current)
         , m_format(format)
     {
     }
@@ -603,9 +598,10 @@ public:
                 const ConvictionRecord &record, QDate date, HeldKeys held) const
     {
         const QString number = QString::number(index);
-        const ConvictionDetails &details = record.Details;
-        const QString columns[CrimeDateKey] = {day(date), record.Severity, flag(record.Custody),
-                                               flag(record.Juvenile), flag(record.Reprieve)};
+        const ConvictionDetails &details = record.details;
+        const QString columns[CrimeDateKey] = {day(date), m_current.textOf(record.gravity),
+                                               bit(record.custody), bit(record.juvenile),
+                                               bit(record.reprieve)};
         for (int name = 0; name < CrimeDateKey; ++name)
             values.append({RecordKeyNames[name].toString() + number, columns[name]});
 
@@ -632,7 +628,7 @@ public:
         };
         given[LaterDetailsOfKey] = anyWritten(LaterDetailsKey, LaterDetailsOfKey);
         given[DetailsOfKey] = anyWritten(CrimeDateKey, LaterDetailsOfKey);
-        given[CategoryKey] = m_texts.categories.gravityOf(record.Severity).has_value();
+        given[CategoryKey] = record.gravity.known().has_value();
         for (int name = CrimeDateKey; name < RecordKeyCount; ++name) {
             if (written(name)) {
                 values.append({RecordKeyNames[name].toString() + number,
@@ -644,9 +640,9 @@ public:
 private:
     QString text(RecordKey name, const ConvictionRecord &record, QDate date) const
     {
-        const ConvictionDetails &details = record.Details;
-        const DetailsOwner own{date, record.Severity};
-        const std::optional<Gravity> gravity = m_texts.categories.gravityOf(record.Severity);
+        const ConvictionDetails &details = record.details;
+        const DetailsOwner own{date, m_current.textOf(record.gravity)};
+        const std::optional<Gravity> &gravity = record.gravity.known();
         switch (name) {
         case CrimeDateKey: return day(details.crimeDate);
         case PunishmentKey: return QString::number(int(details.punishment));
@@ -666,14 +662,13 @@ private:
         default: return {};
         }
     }
-    QString flag(const QString &answer) const { return bit(answer == m_texts.answers.yes); }
     static QString bit(bool set) { return set ? QStringLiteral("1") : QStringLiteral("0"); }
     QString day(QDate date) const
     {
         return date.isValid() ? m_format.formatDateTime(DayCount::fromDate(date)) : QString();
     }
 
-    const RecordTexts &m_texts;
+    const CrimeCategories &m_current;
     const ShortDateFormat &m_format;
 };
 
@@ -692,23 +687,25 @@ std::vector<HeldKeys> heldKeys(const ProfileFile &file, qsizetype count)
 } // namespace
 
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
-                    const CurrentCrime &newCrime, const RecordTexts &texts,
+                    const CurrentCrime &newCrime, const CrimeCategories &current,
                     const QList<CrimeCategories> &languages, const ShortDateFormat &dateFormat)
 {
-    QList<QDate> dates;
-    dates.reserve(records.size());
-    for (const ConvictionRecord &record : records)
-        dates.append(dateFormat.parse(record.Date));
+    // Every way into the list gives a date; a record without one is refused
+    // before anything is written.
+    for (const ConvictionRecord &record : records) {
+        if (!record.date.isValid())
+            throw invalidDateError(QString());
+    }
 
     ProfileFile file = openRecordFile(path, languages, dateFormat.locale()).file;
     const std::vector<HeldKeys> held = heldKeys(file, records.size());
-    const RecordWriter writer(texts, dateFormat);
+    const RecordWriter writer(current, dateFormat);
     QList<std::pair<QString, QString>> values;
     values.reserve(2 + records.size() * (CrimeDateKey + 1));
     values.append({CountKey.toString(), QString::number(records.size())});
     values.append({DateFormatKey.toString(), dateFormat.pattern()});
     for (qsizetype i = 0; i < records.size(); ++i)
-        writer.append(values, i, records[i], dates[i], held[std::size_t(i)]);
+        writer.append(values, i, records[i], records[i].date, held[std::size_t(i)]);
     file.setValues(RecordSection, values);
     // The code page the file will be written in, named; a Unicode file names none.
     if (const std::optional<QString> codePage = codePageKeyValue(file.encodingOnSave()))
@@ -736,7 +733,7 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
     file.save();
 }
 
-LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
+LoadedRecordFile loadRecordFile(const QString &path, const CrimeCategories &current,
                                 const QList<CrimeCategories> &languages,
                                 const ShortDateFormat &dateFormat)
 {
@@ -763,7 +760,7 @@ LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
     const Digest digest = digestOf(head, count, values);
     const FileDateReader dates =
         listDateReader(path, head, digest, dateTexts(values, count), dateFormat);
-    const ListReader reader(path, values, digest, dates, texts, languages, dateFormat);
+    const ListReader reader(path, values, digest, dates, current, languages, dateFormat);
 
     LoadedRecordFile loaded;
     loaded.records.reserve(count > 0 ? count : 0);

@@ -4,11 +4,11 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
 #include "assessment/recidivism.h"
 #include "platform/runtimeerror.h"
 #include "records/filedates.h"
 #include "records/recordencoding.h"
+#include "records/recordwords.h"
 
 #include <QList>
 #include <QString>
@@ -65,13 +65,14 @@ struct LoadedRecordFile
 };
 
 // Writes, in the records' section, "count", "dateformat" (the pattern of every
-// date written) and each record's keys: its five columns, then the details given
+// date written) and each record's keys: its five columns (the severity as the
+// category's text in `current`, or an unrecognised text as it came; the yes/no
+// fields as 1 and 0), then the details given
 // (or cleared since the file last held them), "detailsof" and, with any later
 // detail, "laterdetailsof" (the record the details were written for: this one,
 // or for unconfirmed details the one they were read as written for, empty where
-// unknown), and "category" with the number of the category its severity names
-// (0 small to 3 especially grave, in texts.categories), empty where it names none
-// and the file held one; then, each once given, "inforce", "revokedon",
+// unknown), and "category" with the number of the record's category (0 small to
+// 3 especially grave), empty where it is unrecognised and the file held one; then, each once given, "inforce", "revokedon",
 // "sentence" (a positive whole number), "additionalend" and "removed". Then
 // "codepage" where the file is written in an 8-bit code page (1251 or 1252; a
 // Unicode file holds none, and a stale one is removed), and "checksum" last: a
@@ -81,13 +82,13 @@ struct LoadedRecordFile
 // crime's section holds "dateformat", "category" (empty with no category
 // chosen), "date", "custody" and "negligent". An existing file is read as
 // loadRecordFile reads it (its code page decided with `languages`), and keeps
-// its encoding. Every date is checked before anything is written ("''%s'' is
-// not a valid date"); the file is then replaced in one step ("Unable to write to
+// its encoding. Every record is checked to have a date before anything is written ("''%s''
+// is not a valid date"); the file is then replaced in one step ("Unable to write to
 // %s"), so on any error it stays exactly as it was. Other content of an existing
 // file, keys of higher record numbers and unknown keys of the new crime included,
 // stays.
 void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
-                    const CurrentCrime &newCrime, const RecordTexts &texts,
+                    const CurrentCrime &newCrime, const CrimeCategories &current,
                     const QList<CrimeCategories> &languages, const ShortDateFormat &dateFormat);
 
 // Reads the records and the new crime of a file, its text decoded as
@@ -105,10 +106,11 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
 // text in some language of `languages` is the record's text. The new crime is
 // read wherever the file has its section.
 //
-// A severity given by number becomes the current language's text; one given by
-// text alone that is no current category text becomes the current text of the
-// category it names in any language of `languages` (the more serious where they
-// differ); any other text stays. A missing date gives 30 December 1899; a missing
+// A severity given by number names its category; one given by text alone names
+// the category it is the text of in `current` or, failing that, in any language
+// of `languages` (the more serious where one language gives two categories the
+// same text, or languages differ); any other text is kept as an unrecognised
+// category. A missing date gives 30 December 1899; a missing
 // severity the record's number; the yes/no fields are whole numbers, any but 0
 // meaning yes. Details are optional: a missing or empty one is not given, an
 // unreadable date, a punishment number that names no kind or a sentence number
@@ -124,6 +126,6 @@ void saveRecordFile(const QString &path, const QList<ConvictionRecord> &records,
 // no longer holds and the file has no "laterdetailsof"). An unconfirmed detail's
 // date that the list's pattern does not read is read in the order it fits. In
 // the new crime, an empty category is none chosen and an empty date none given.
-LoadedRecordFile loadRecordFile(const QString &path, const RecordTexts &texts,
+LoadedRecordFile loadRecordFile(const QString &path, const CrimeCategories &current,
                                 const QList<CrimeCategories> &languages,
                                 const ShortDateFormat &dateFormat);

@@ -1,6 +1,6 @@
 #include "ui/addedit_unit.h"
 
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/punishmentboxes.h"
 #include "localisation/explanation.h"
 #include "platform/runtimeerror.h"
@@ -263,24 +263,23 @@ void TEdit_frm::setCategories(const CrimeCategories &categories)
     ComboBox1->setCurrentIndex(0);
 }
 
-void TEdit_frm::showRecord(const ConvictionRecord &record, const AnswerTexts &answers)
+void TEdit_frm::showRecord(const ConvictionRecord &record)
 {
-    DateTimePicker1->setCheckedDate(m_dateFormat.parse(record.Date));
-    m_answers = answers;
-    m_shownSeverity = record.Severity;
-    ComboBox1->setCurrentIndex(ComboBox1->findText(record.Severity));
-    CheckBox1->setChecked(record.Custody == answers.yes);
-    CheckBox2->setChecked(record.Juvenile == answers.yes);
-    CheckBox3->setChecked(record.Reprieve == answers.yes);
-    setDetails(record.Details);
+    DateTimePicker1->setCheckedDate(record.date);
+    m_shownGravity = record.gravity;
+    const std::optional<Gravity> &gravity = record.gravity.known();
+    ComboBox1->setCurrentIndex(gravity ? int(*gravity) : -1);
+    CheckBox1->setChecked(record.custody);
+    CheckBox2->setChecked(record.juvenile);
+    CheckBox3->setChecked(record.reprieve);
+    setDetails(record.details);
 }
 
-void TEdit_frm::showNewRecord(QDate today, const AnswerTexts &answers)
+void TEdit_frm::showNewRecord(QDate today)
 {
     ComboBox1->setCurrentIndex(0);
     DateTimePicker1->setCheckedDate(today);
-    m_answers = answers;
-    m_shownSeverity.clear();
+    m_shownGravity = ConvictionGravity();
     CheckBox1->setChecked(true);
     CheckBox2->setChecked(false);
     CheckBox3->setChecked(false);
@@ -289,16 +288,12 @@ void TEdit_frm::showNewRecord(QDate today, const AnswerTexts &answers)
 
 ConvictionRecord TEdit_frm::record() const
 {
-    const auto answer = [this](const QCheckBox *box) {
-        return box->isChecked() ? m_answers.yes : m_answers.no;
-    };
-    return ConvictionRecord{m_dateFormat.format(DateTimePicker1->date()),
-                            ComboBox1->currentIndex() >= 0 ? ComboBox1->currentText()
-                                                           : m_shownSeverity,
-                            answer(CheckBox1),
-                            answer(CheckBox2),
-                            answer(CheckBox3),
-                            {},
+    const int category = ComboBox1->currentIndex();
+    return ConvictionRecord{DateTimePicker1->date(),
+                            category >= 0 ? ConvictionGravity(Gravity(category)) : m_shownGravity,
+                            CheckBox1->isChecked(),
+                            CheckBox2->isChecked(),
+                            CheckBox3->isChecked(),
                             details()};
 }
 

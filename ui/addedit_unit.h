@@ -17,7 +17,7 @@
 
 #include "assessment/convictiondetails.h"
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/detailsorder.h"
 #include "localisation/texttable.h"
 #include "platform/shortdateformat.h"
@@ -48,19 +48,18 @@ public:
 
     // The categories offered, in the current language; the first chosen.
     void setCategories(const CrimeCategories &categories);
-    // Shows a record of the list, in this order: the date read in the short format,
-    // the category its severity names (none when it names no category), each box
-    // checked when its answer is answers.yes, then the details. An unreadable date
-    // raises "''%s'' is not a valid date", and one outside the picker's range
-    // "Failed to set calendar date or time", before anything changes; details that
-    // setDetails refuses raise its error after the rest has changed.
-    void showRecord(const ConvictionRecord &record, const AnswerTexts &answers);
+    // Shows a record of the list, in this order: the date, its category (none
+    // chosen for an unrecognised one), the boxes, then the details. A date outside
+    // the picker's range raises "Failed to set calendar date or time" before
+    // anything changes; details that setDetails refuses raise its error after the
+    // rest has changed.
+    void showRecord(const ConvictionRecord &record);
     // Shows a new record: the first category, the given day, custody only, no
     // details and the section collapsed.
-    void showNewRecord(QDate today, const AnswerTexts &answers);
-    // The record as shown: the date in the short format, the selected category or,
-    // when none is, the severity text of the record shown, the boxes as the
-    // answers last given, and the details. InForce is left to the assessment.
+    void showNewRecord(QDate today);
+    // The record as shown: the date, the selected category or, when none is, the
+    // category of the record shown (an unrecognised one kept as it came), the
+    // boxes, and the details.
     ConvictionRecord record() const;
 
     // The details as shown: the dates as given, "revoked" only where it applies
@@ -143,8 +142,7 @@ private:
     void alignColumns();
 
     ShortDateFormat m_dateFormat;
-    AnswerTexts m_answers;
-    QString m_shownSeverity; // kept when the record shown names no category
+    ConvictionGravity m_shownGravity; // kept when none is chosen
     QGridLayout *m_inputs = nullptr;
     QGridLayout *m_details = nullptr;
     QSize m_detailsGrowth; // what showing the section added to the dialog's size

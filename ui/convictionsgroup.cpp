@@ -1,6 +1,7 @@
 #include "ui/convictionsgroup.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
+#include "ui/convictiontable.h"
 #include "catalogue/labeltext.h"
 #include "ui/fittedheader.h"
 #include "ui/objectname.h"
@@ -38,6 +39,7 @@ ConvictionsGroup::ConvictionsGroup(RecordList &records, const ShortDateFormat &d
                                    const QList<QAction *> &historyActions, QWidget *parent)
     : QGroupBox(parent)
     , m_records(records)
+    , m_table(new ConvictionTable(records, dateFormat, this))
     , m_list(named(new QTableView(this), "ListView1"))
     , m_columnHeader(new FittedHeader(m_list))
     , m_pages(named(new QTabWidget(this), "PageControl1"))
@@ -56,7 +58,7 @@ ConvictionsGroup::ConvictionsGroup(RecordList &records, const ShortDateFormat &d
     m_pages->setDocumentMode(true);
     m_pages->addTab(m_list, QString());
     m_timeline =
-        named(new Timeline(records, *m_list->selectionModel(), dateFormat, m_pages), "Timeline1");
+        named(new Timeline(*m_table, *m_list->selectionModel(), dateFormat, m_pages), "Timeline1");
     m_pages->addTab(m_timeline, QString());
     buildLayout();
     connectRequests();
@@ -67,7 +69,7 @@ void ConvictionsGroup::buildList()
 {
     // The designed widths are the columns' floors; the columns fill the list.
     m_list->setHorizontalHeader(m_columnHeader);
-    m_list->setModel(&m_records);
+    m_list->setModel(m_table);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -179,7 +181,7 @@ int ConvictionsGroup::lackingWidth() const
     // Beside the columns: the list's frame and rows' numbers as they are, with
     // room for two-digit numbers carrying both marks and for a vertical scroll bar.
     const QString widestNumber =
-        QStringLiteral("99") + RecordList::AfterCrimeMark + RecordList::InDoubtMark;
+        QStringLiteral("99") + ConvictionTable::AfterCrimeMark + ConvictionTable::InDoubtMark;
     const int numbersRoom = m_list->verticalHeader()->fontMetrics().horizontalAdvance(widestNumber);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     const int needed = m_columnHeader->floorsWidth() + m_list->width() -
@@ -215,7 +217,7 @@ TextTable ConvictionsGroup::textTable()
 {
     const auto column = [this](int index) {
         return [this, index](const QString &text) {
-            m_records.setColumnTitle(index, withoutAccessKey(text));
+            m_table->setColumnTitle(index, withoutAccessKey(text));
         };
     };
     const auto page = [this](int index) {
@@ -228,13 +230,13 @@ TextTable ConvictionsGroup::textTable()
         {u"String.Convictions", titleOf(this)},
         {u"String.ListPage", page(0)},
         {u"String.Timeline", page(1)},
-        {u"String.DateOfConviction", column(ConvictionRecord::DateField)},
-        {u"String.GravityOfCrime", column(ConvictionRecord::SeverityField)},
-        {u"String.ActualCustody", column(ConvictionRecord::CustodyField)},
-        {u"String.Juvenile", column(ConvictionRecord::JuvenileField)},
-        {u"String.StayOfExecution", column(ConvictionRecord::ReprieveField)},
-        {u"String.Convictions", column(ConvictionRecord::InForceField)},
-        {u"String.ExpungedOnTitle", column(RecordList::ExpiryColumn)},
+        {u"String.DateOfConviction", column(RecordColumn::Date)},
+        {u"String.GravityOfCrime", column(RecordColumn::Severity)},
+        {u"String.ActualCustody", column(RecordColumn::Custody)},
+        {u"String.Juvenile", column(RecordColumn::Juvenile)},
+        {u"String.StayOfExecution", column(RecordColumn::Reprieve)},
+        {u"String.Convictions", column(RecordColumn::InForce)},
+        {u"String.ExpungedOnTitle", column(RecordColumn::Expiry)},
         {u"Button.Add", textOf(m_add)},
         {u"Menu.Edit", textOf(m_modify)},
         {u"Menu.Delete", textOf(m_delete)},

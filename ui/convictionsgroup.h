@@ -19,6 +19,7 @@ class QTabWidget;
 class QTableView;
 class RecordList;
 class Timeline;
+class ConvictionTable;
 
 class ConvictionsGroup : public QGroupBox
 {
@@ -43,6 +44,8 @@ public:
     int lackingWidth() const;
 
     Timeline &timeline() const { return *m_timeline; }
+    // The list as shown: its words, titles and notes.
+    ConvictionTable &table() const { return *m_table; }
     // Add (Insert), which works anywhere in the window.
     QAction *addRowAction() const { return m_addRow; }
     // The controls in the order Tab visits them.
@@ -66,6 +69,7 @@ private:
     int listHeightForRows(int rows) const;
 
     RecordList &m_records;
+    ConvictionTable *m_table;
     QTableView *m_list;
     FittedHeader *m_columnHeader;
     QTabWidget *m_pages;

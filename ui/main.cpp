@@ -1,6 +1,7 @@
 #include "ui/main.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
+#include "ui/convictiontable.h"
 #include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "document/sampledata.h"
@@ -97,7 +98,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_desktopShell(std::make_unique<DesktopShell>())
     , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
     , m_document(
-          new ListDocument({[this] { return currentRecordTexts(catalogue(), crimeCategories); },
+          new ListDocument({[this] { return crimeCategories; },
                             [this] { return installedCategories(catalogue()); }},
                            context.dateFormat, this))
 {
@@ -530,6 +531,7 @@ void TForm1::localize()
 void TForm1::followInterfaceLanguage()
 {
     forgetExplanationTexts();
+    m_convictions->table().setWords(lookUpRecordTexts(catalogue()));
     showUndoTexts();
     const QLocale::Language language =
         languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
@@ -571,8 +573,8 @@ void TForm1::showExplanation(const QString &answer)
     notes.reserve(m_lastAssessment.rows.size());
     for (qsizetype i = 0; i < m_lastAssessment.rows.size(); ++i)
         notes.append(
-            rowNote(m_lastAssessment.rows[i], rows[i].Details, words, m_context.dateFormat));
-    records().setRowNotes(notes);
+            rowNote(m_lastAssessment.rows[i], rows[i].details, words, m_context.dateFormat));
+    m_convictions->table().setRowNotes(notes);
     m_result->showLines(ResultLines{
         answer,
         groundsLine(m_lastAssessment, words),
@@ -587,11 +589,12 @@ void TForm1::showExplanation(const QString &answer)
     giveResultItsRoom();
 }
 
-QString TForm1::calc_sud(const QString &severity, const QString &juvenile,
-                         QDate convictionDate) const
+QString TForm1::calc_sud(Gravity gravity, bool juvenile, QDate convictionDate) const
 {
-    return expungementAnswer(currentRecordTexts(catalogue(), crimeCategories), severity, juvenile,
-                             convictionDate, currentCrime().calculationDate);
+    const bool inForce =
+        checkExpungement(gravity, juvenile, convictionDate, currentCrime().calculationDate)
+            .inForce;
+    return answerTexts().textOf(inForce);
 }
 
 const ExplanationTexts &TForm1::explanationTexts() const
@@ -608,7 +611,7 @@ AnswerTexts TForm1::answerTexts() const
 
 void TForm1::Button1Click()
 {
-    Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
+    Edit_frm->showNewRecord(m_context.dateFormat.today());
     if (Edit_frm->exec() == QDialog::Accepted)
         m_document->addRecord(Edit_frm->record());
     calc_rec();
@@ -619,7 +622,7 @@ void TForm1::Button2Click()
     const std::optional<int> row = m_convictions->chosenRow();
     if (!row)
         return;
-    Edit_frm->showRecord(records().at(*row), answerTexts());
+    Edit_frm->showRecord(records().at(*row));
     if (Edit_frm->exec() == QDialog::Accepted)
         m_document->modifyRecord(*row, Edit_frm->record());
     calc_rec();
@@ -667,11 +670,9 @@ void TForm1::CmbBxLangChange()
         m_context.languageSetting.write(CmbBxLang->currentText());
         return;
     }
-    // Not an edit: the rows are rewritten in the new language outside the history,
-    // whose commands write their rows in the language current when they run.
-    const std::optional<RuntimeError> notStored =
-        switchLanguage(CmbBxLang->currentText(), m_context.languageSetting, catalogue(),
-                       interfaceTextTable(), crimeCategories, records());
+    // Not an edit: the list only shows in the new language's words.
+    const std::optional<RuntimeError> notStored = switchLanguage(
+        CmbBxLang->currentText(), m_context.languageSetting, catalogue(), interfaceTextTable());
     followInterfaceLanguage();
     // Longer texts of the new language may need a wider window.
     if (isVisible())
@@ -789,7 +790,7 @@ void TForm1::N9Click()
     // An untitled list: no file holds it, and Save asks where to write it.
     m_document->replaceCase(
         SampleCommandKey,
-        sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat, crime.calculationDate),
+        sampleRecords(crime.calculationDate),
         crime, ListDocument::Replacement::Sample);
     // The rows added enable Modify and Delete, as rows added one by one did.
     applyEnablingRule(false);
@@ -798,8 +799,7 @@ void TForm1::N9Click()
 
 ReportContent TForm1::currentReportContent()
 {
-    return reportContent(AssessedCase{records().records(), currentCrime(),
-                                      m_newCrime->categoryText(), m_lastAssessment},
+    return reportContent(AssessedCase{records().records(), currentCrime(), m_lastAssessment},
                          lookUpReportTexts(catalogue()), explanationTexts(), m_context.dateFormat);
 }
 

@@ -2,7 +2,7 @@
 // result line, with the commands that change them.
 #pragma once
 
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "document/listcommands.h"
 #include "document/listdocument.h"
@@ -85,8 +85,9 @@ public:
 
     // The recomputation pass: refreshes every row's InForce answer and the result line.
     void calc_rec();
-    // The expungement check of one conviction at the calculation date.
-    QString calc_sud(const QString &severity, const QString &juvenile, QDate convictionDate) const;
+    // The expungement check of one conviction with actual custody from its columns
+    // alone, at the calculation date: "String.Yes" while in force, else "String.No".
+    QString calc_sud(Gravity gravity, bool juvenile, QDate convictionDate) const;
 
     // Writes the list and the new crime to a record file / replaces the list with
     // a file's records, and the new crime with the file's where it has one; what

@@ -85,11 +85,6 @@ void NewCrimeGroup::setCategories(const CrimeCategories &categories)
     m_category->setCurrentIndex(-1);
 }
 
-QString NewCrimeGroup::categoryText() const
-{
-    return m_category->currentIndex() >= 0 ? m_category->currentText() : QString();
-}
-
 void NewCrimeGroup::takeTypedDate()
 {
     // Taking it would report the change and ask for the answer again; the

@@ -3,7 +3,7 @@
 // given and taken as one value.
 #pragma once
 
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
 #include "platform/shortdateformat.h"
@@ -29,8 +29,6 @@ public:
     void setCrime(const CurrentCrime &crime);
     // The categories offered, in the current language, none chosen.
     void setCategories(const CrimeCategories &categories);
-    // The chosen category's text; empty when none is chosen.
-    QString categoryText() const;
     // A date typed and not yet taken is taken now, without a report of its own;
     // a text that is no date raises.
     void takeTypedDate();

@@ -1,6 +1,6 @@
 #include "ui/recordlistdelegate.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 // The timeline's geometry, its bars taken from an assessment, and its painting.
 #include "ui/timeline.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
+#include "ui/convictiontable.h"
 #include "platform/shortdateformat.h"
 #include "ui/palettecolours.h"
 
@@ -170,7 +171,7 @@ int yearLabelStep(qreal pixelsPerYear, qreal labelWidth)
     }
 }
 
-Timeline::Timeline(const RecordList &records, QItemSelectionModel &selection,
+Timeline::Timeline(const ConvictionTable &records, QItemSelectionModel &selection,
                    const ShortDateFormat &dateFormat, QWidget *parent)
     : QFrame(parent)
     , m_records(records)
@@ -190,7 +191,7 @@ Timeline::Timeline(const RecordList &records, QItemSelectionModel &selection,
 void Timeline::showAssessment(const RecidivismAssessment &assessment, QDate calculationDate)
 {
     m_bars = timelineBars(assessment);
-    m_laneCount = std::max(m_records.count(), int(m_bars.size()));
+    m_laneCount = std::max(m_records.rowCount(), int(m_bars.size()));
     m_calculationDate = calculationDate;
     update();
 }

@@ -16,7 +16,7 @@
 
 class QFontMetricsF;
 class QItemSelectionModel;
-class RecordList;
+class ConvictionTable;
 class ShortDateFormat;
 
 // What the assessment made of a row, as its bar shows it.
@@ -121,7 +121,7 @@ public:
     // The bars are of the records' rows; a click on a bar selects its row in the
     // selection model, which must be on the records. The records, the selection
     // model and the date format must outlive the timeline.
-    Timeline(const RecordList &records, QItemSelectionModel &selection,
+    Timeline(const ConvictionTable &records, QItemSelectionModel &selection,
              const ShortDateFormat &dateFormat, QWidget *parent = nullptr);
 
     // The last assessment's bars, first row to last.
@@ -168,7 +168,7 @@ private:
     void paintLegend(QPainter &painter, const TimelineGeometry &geometry) const;
     int selectedRow() const;
 
-    const RecordList &m_records;
+    const ConvictionTable &m_records;
     QItemSelectionModel &m_selection;
     const ShortDateFormat &m_dateFormat;
     QList<TimelineBar> m_bars;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
+#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "platform/shortdateformat.h"
 
@@ -30,17 +30,27 @@ inline ShortDateFormat fixtureDateFormat()
                            [] { return QDate(2026, 12, 9); });
 }
 
-// A conviction as the list holds it; custody Yes and reprieve No unless told.
+// A conviction as the list holds it, written as the tables write it: its date
+// as dd.MM.yyyy, its category by the fixture's text (any other text an
+// unrecognised category), its answers "Yes" or "No"; custody Yes and reprieve
+// No unless told.
 inline ConvictionRecord conviction(const QString &date, const QString &severity,
                                    const QString &custody = "Yes", const QString &juvenile = "No",
                                    const QString &reprieve = "No")
 {
-    return ConvictionRecord{date, severity, custody, juvenile, reprieve, {}, {}};
+    const std::optional<Gravity> gravity = fixtureTexts().categories.gravityOf(severity);
+    return ConvictionRecord{QDate::fromString(date, QStringLiteral("dd.MM.yyyy")),
+                            gravity ? ConvictionGravity(*gravity)
+                                    : ConvictionGravity::unrecognised(severity),
+                            custody == QStringLiteral("Yes"),
+                            juvenile == QStringLiteral("Yes"),
+                            reprieve == QStringLiteral("Yes"),
+                            {}};
 }
 
 // The same conviction with details given.
 inline ConvictionRecord withDetails(ConvictionRecord record, const ConvictionDetails &details)
 {
-    record.Details = details;
+    record.details = details;
     return record;
 }

@@ -1,14 +1,15 @@
-// The four categories of gravity and the two answer texts, as the current
-// language writes them; records hold these texts, not codes.
+// The words a record is read from and written in: the four categories and the two
+// answers, as one language writes them. Records hold values; these texts exist
+// only where a file is read or written and where a list is shown.
 #pragma once
+
+#include "assessment/convictionrecord.h"
+#include "assessment/gravity.h"
 
 #include <QString>
 
 #include <array>
 #include <optional>
-
-// Index order is fixed: the assessment relies on it.
-enum class Gravity { Small = 0, Medium = 1, Grave = 2, EspeciallyGrave = 3 };
 
 struct CrimeCategories
 {
@@ -18,8 +19,7 @@ struct CrimeCategories
     const QString &operator[](int index) const { return texts[std::size_t(index)]; }
 
     // The category a text names, compared exactly; none for any other text. When a
-    // language gives two categories the same text, the more serious one: every
-    // reading of a record (its term, its tally, its translation) takes this rule.
+    // language gives two categories the same text, the more serious one.
     std::optional<Gravity> gravityOf(const QString &text) const
     {
         for (std::size_t index = texts.size(); index-- > 0;) {
@@ -28,16 +28,25 @@ struct CrimeCategories
         }
         return std::nullopt;
     }
+
+    // The text a conviction's category shows in: the category's, or the
+    // unrecognised text as it came.
+    QString textOf(const ConvictionGravity &gravity) const
+    {
+        return gravity.known() ? (*this)[*gravity.known()] : gravity.unrecognisedText();
+    }
 };
 
-// The current language's "String.Yes" and "String.No".
+// A language's "String.Yes" and "String.No".
 struct AnswerTexts
 {
     QString yes;
     QString no;
+
+    const QString &textOf(bool answer) const { return answer ? yes : no; }
 };
 
-// The texts a record's fields are written in: what the assessment compares with.
+// The texts a record's fields are shown in.
 struct RecordTexts
 {
     CrimeCategories categories;
