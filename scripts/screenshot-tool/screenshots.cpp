@@ -10,7 +10,7 @@
 // with every fact and with a text that is not a date, the result with warnings
 // and the timeline of ten convictions in a dark palette or at twice the scale
 // instead, named main_dark_en.png, main_2x_en.png and so on.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/filenotes.h"
@@ -204,7 +204,7 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
 // on hovering: the tooltip is a window of its own, drawn onto the window's image.
 bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
 {
-    const QModelIndex cell = form.records().index(1, ConvictionRecord::SeverityField);
+    const QModelIndex cell = form.records().index(1, RecordColumn::Severity);
     const QTableView &list = child<QTableView>(form, "ListView1");
     const QRect rect = list.visualRect(cell);
     const QPoint at = list.viewport()->mapToGlobal(rect.center());
@@ -362,7 +362,7 @@ bool shootOutsideEdit(TForm1 &form, const QDir &output, const QString &suffix)
     const QString written = format.format(QDate(2017, 9, 5));
     const QString edited = format.format(QDate(2019, 9, 5));
     ConvictionRecord second{written, grave, a.yes, a.no, a.no, {}, {}};
-    second.Details = {
+    second.details = {
         .punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3};
     const QList<ConvictionRecord> records{
         {format.format(QDate(2009, 4, 7)), grave, a.yes, a.no, a.no, {}, {}}, second};

@@ -60,7 +60,7 @@ void TestLegalCases::assesses()
     QFETCH(Dates, expiries);
     QFETCH(Doubts, doubts);
     const RecidivismAssessment assessment =
-        assessRecidivism(fixtureTexts(), current, records, fixtureDateFormat());
+        assessRecidivism(current, records);
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
     QCOMPARE(assessment.doubts, doubts);

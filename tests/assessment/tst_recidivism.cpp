@@ -1,7 +1,6 @@
 // The recomputation pass: each clause of Article 18, the exclusions of a prior
-// from the tallies, the InForce answers it writes and the stop at an unreadable date.
+// from the tallies, whether each row is in force, and the stop at a row without a date.
 #include "assessment/recidivism.h"
-#include "assessment/recordlist.h"
 #include "support/assessmentfixture.h"
 
 #include <QSignalSpy>
@@ -26,9 +25,8 @@ private slots:
     void classifies();
     void excludesPriors_data();
     void excludesPriors();
-    void writesInForceForEveryRow();
-    void stopsAtUnreadableDate();
-    void rowMatchingTwoCategoriesIsTheMoreSerious();
+    void answersWhetherEveryRowIsInForce();
+    void stopsAtRowWithoutDate();
 };
 
 void TestRecidivism::classifies_data()
@@ -97,8 +95,7 @@ void TestRecidivism::classifies()
     QFETCH(Records, priors);
     QFETCH(RecidivismKind, kind);
     QFETCH(Article18Clauses, clauses);
-    const RecidivismAssessment assessment = assessRecidivism(
-        fixtureTexts(), fixtureCrime(current, custody, Calculation), priors, fixtureDateFormat());
+    const RecidivismAssessment assessment = assessRecidivism(fixtureCrime(current, custody, Calculation), priors);
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
     QCOMPARE(assessment.clauses, clauses);
@@ -138,67 +135,44 @@ void TestRecidivism::excludesPriors()
     QFETCH(ConvictionRecord, prior);
     QFETCH(Exclusions, exclusions);
     const RecidivismAssessment assessment =
-        assessRecidivism(fixtureTexts(), fixtureCrime("especially grave", true, Calculation),
-                         {prior}, fixtureDateFormat());
+        assessRecidivism(fixtureCrime("especially grave", true, Calculation),
+                         {prior});
     QCOMPARE(assessment.rows.size(), 1);
     QCOMPARE(assessment.rows.first().exclusions, exclusions);
     // One counted grave prior is not enough for 3(b); an especially grave one would be.
     QCOMPARE(assessment.tallies.grave, exclusions ? 0 : 1);
 }
 
-void TestRecidivism::writesInForceForEveryRow()
+void TestRecidivism::answersWhetherEveryRowIsInForce()
 {
-    RecordList list;
-    list.append(conviction("07.04.2009", "grave"));            // expired 7 April 2015
-    list.append(conviction("07.04.2012", "grave"));            // until 7 April 2018
-    list.append(conviction("07.04.2012", "unknown severity")); // expiry is the date itself
-    QSignalSpy changes(&list, &QAbstractItemModel::dataChanged);
-
-    const RecidivismAssessment assessment = recomputeRecidivism(
-        fixtureTexts(), fixtureCrime("grave", false, Calculation), list, fixtureDateFormat());
-    QCOMPARE(list.at(0).InForce, QStringLiteral("No"));
-    QCOMPARE(list.at(1).InForce, QStringLiteral("Yes"));
-    QCOMPARE(list.at(2).InForce, QStringLiteral("No"));
+    const RecidivismAssessment assessment =
+        assessRecidivism(fixtureCrime("grave", false, Calculation),
+                         {conviction("07.04.2009", "grave"),              // expired 7 April 2015
+                          conviction("07.04.2012", "grave"),              // until 7 April 2018
+                          conviction("07.04.2012", "unknown severity")}); // expiry is the date itself
+    QCOMPARE(assessment.rows.size(), 3);
+    QVERIFY(!assessment.rows[0].expungement.inForce);
+    QVERIFY(assessment.rows[1].expungement.inForce);
+    QVERIFY(!assessment.rows[2].expungement.inForce);
     QCOMPARE(assessment.rows[0].expungement.expiry, QDate(2015, 4, 7));
     QCOMPARE(assessment.kind, RecidivismKind::Dangerous);
-    QVERIFY(!changes.isEmpty());
 }
 
-void TestRecidivism::stopsAtUnreadableDate()
+// Every way into the list gives a date; a row without one stops the pass there.
+void TestRecidivism::stopsAtRowWithoutDate()
 {
-    RecordList list;
-    list.append(conviction("01.02.2014", "grave"));
-    list.append(conviction("4/7/2009", "grave"));
-    list.append(conviction("01.02.2014", "grave"));
-    const RecidivismAssessment assessment = recomputeRecidivism(
-        fixtureTexts(), fixtureCrime("grave", true, Calculation), list, fixtureDateFormat());
+    ConvictionRecord undated = conviction("01.02.2014", "grave");
+    undated.date = QDate();
+    const RecidivismAssessment assessment =
+        assessRecidivism(fixtureCrime("grave", true, Calculation),
+                         {conviction("01.02.2014", "grave"), undated,
+                          conviction("01.02.2014", "grave")});
 
     QVERIFY(assessment.failure.has_value());
-    QCOMPARE(assessment.failure->message(), QStringLiteral("''4/7/2009'' is not a valid date"));
     QCOMPARE(assessment.rows.size(), 1);
-    QCOMPARE(list.at(0).InForce, QStringLiteral("Yes"));
-    QVERIFY(list.at(1).InForce.isEmpty());
-    QVERIFY(list.at(2).InForce.isEmpty());
     // The result reflects the rows before the failure: one grave prior.
     QCOMPARE(assessment.kind, RecidivismKind::Dangerous);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, assessment.throwIfFailed());
-}
-
-// A language file that gives two categories one text leaves a row's category in
-// doubt; every reading takes the more serious one, so the row is tallied once,
-// as grave, and its term is the grave term.
-void TestRecidivism::rowMatchingTwoCategoriesIsTheMoreSerious()
-{
-    RecordTexts texts = fixtureTexts();
-    texts.categories.texts = {"small", "same", "same", "especially grave"};
-    const RecidivismAssessment assessment =
-        assessRecidivism(texts, CurrentCrime{Gravity::Grave, true, Calculation},
-                         {conviction("01.02.2014", "same")}, fixtureDateFormat());
-    QCOMPARE(assessment.rows.first().gravity, std::optional(Gravity::Grave));
-    QCOMPARE(assessment.tallies.medium, 0);
-    QCOMPARE(assessment.tallies.grave, 1);
-    QCOMPARE(assessment.rows.first().expungement.expiry, QDate(2020, 2, 1));
-    QCOMPARE(assessment.kind, RecidivismKind::Dangerous);
 }
 
 QTEST_GUILESS_MAIN(TestRecidivism)

@@ -198,31 +198,14 @@ QString labelled(const QString &label, const QString &value)
 
 QString answerText(bool yes, const Words &words)
 {
-    return yes ? words.report.answers.yes : words.report.answers.no;
+    return words.report.words.answers.textOf(yes);
 }
 
-// A record's texts are the assessment fixture's: its answers, categories and dates
-// are written in the casebook's language. Any other text is shown as it is.
-QString answerOf(const QString &fixtureAnswer, const Words &words)
+// An unrecognised category is shown as the text it came with.
+QString categoryOf(const ConvictionGravity &gravity, const Words &words)
 {
-    const AnswerTexts fixture = fixtureTexts().answers;
-    if (fixtureAnswer == fixture.yes)
-        return words.report.answers.yes;
-    if (fixtureAnswer == fixture.no)
-        return words.report.answers.no;
-    return fixtureAnswer;
-}
-
-QString categoryOf(const QString &fixtureSeverity, const Words &words)
-{
-    const std::optional<Gravity> gravity = fixtureTexts().categories.gravityOf(fixtureSeverity);
-    return gravity ? words.dialog.categories[*gravity] : fixtureSeverity;
-}
-
-QString dateOf(const QString &fixtureDate, const Words &words)
-{
-    const std::optional<QDate> date = fixtureDateFormat().tryParse(fixtureDate);
-    return date ? words.dateFormat.format(*date) : fixtureDate;
+    return gravity.known() ? words.dialog.categories[*gravity.known()]
+                           : gravity.unrecognisedText();
 }
 
 // "1. Date of conviction: ...; ...", then the details given, as the row's note
@@ -230,14 +213,15 @@ QString dateOf(const QString &fixtureDate, const Words &words)
 QString convictionItem(int number, const ConvictionRecord &record, const Words &words)
 {
     const DialogTexts &dialog = words.dialog;
-    const QStringList fields{labelled(dialog.convictionDate, dateOf(record.Date, words)),
-                             labelled(dialog.category, categoryOf(record.Severity, words)),
-                             labelled(dialog.custody, answerOf(record.Custody, words)),
-                             labelled(dialog.minor, answerOf(record.Juvenile, words)),
-                             labelled(dialog.deferred, answerOf(record.Reprieve, words))};
+    const QStringList fields{
+        labelled(dialog.convictionDate, words.dateFormat.format(record.date)),
+        labelled(dialog.category, categoryOf(record.gravity, words)),
+        labelled(dialog.custody, answerText(record.custody, words)),
+        labelled(dialog.minor, answerText(record.juvenile, words)),
+        labelled(dialog.deferred, answerText(record.reprieve, words))};
     const QString marker = QString::number(number) + QStringLiteral(". ");
     QString item = marker + escaped(fields.join(QStringLiteral("; "))) + u'\n';
-    const QString facts = factsNote(record.Details, words.notes, words.dateFormat);
+    const QString facts = factsNote(record.details, words.notes, words.dateFormat);
     if (!facts.isEmpty())
         item += QString(marker.size(), u' ') + QStringLiteral("- ") + escaped(facts) + u'\n';
     return item;
@@ -268,7 +252,7 @@ QString tableRow(const QStringList &cells)
 QString answerTable(const RecidivismAssessment &assessment, qsizetype records, const Words &words)
 {
     const ReportTexts &report = words.report;
-    constexpr int Fields = ConvictionRecord::FieldCount;
+    constexpr int Fields = RecordColumn::FieldCount;
     QString table = tableRow({report.numberTitle, report.columnTitles[Fields],
                               report.columnTitles[Fields + 1]}) +
                     QStringLiteral("|---|---|---|\n");
@@ -296,7 +280,7 @@ QString basisList(const RecidivismAssessment &assessment, const LegalCase &legal
     QString list;
     for (qsizetype i = 0; i < assessment.rows.size() && i < records.size(); ++i) {
         const RowAssessment &row = assessment.rows[i];
-        const ConvictionDetails &details = records[i].Details;
+        const ConvictionDetails &details = records[i].details;
         QStringList lines = rowNote(row, details, words.notes, words.dateFormat).split(u'\n');
         lines.removeOne(factsNote(details, words.notes, words.dateFormat));
         lines.removeOne(tallyNote(row, words.notes));
@@ -343,7 +327,7 @@ QString caseTitle(int number, const LegalCase &legalCase, const Words &words)
 QString caseSection(int number, const LegalCase &legalCase, const Words &words)
 {
     RecidivismAssessment assessment =
-        assessRecidivism(fixtureTexts(), legalCase.crime, legalCase.records, fixtureDateFormat());
+        assessRecidivism(legalCase.crime, legalCase.records);
     // As the main window: no horizon after a row it could not read, nor without a category.
     if (!assessment.failure && !assessment.categoryMissing)
         assessment.horizon = resultHorizon(legalCase.crime, assessment);

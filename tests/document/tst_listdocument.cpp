@@ -1,10 +1,10 @@
 // The list as a document, without a window: what counts as unsaved, undo and
 // redo of the edits and of a replaced case with the file it belonged to, and
 // opening and saving, a failed open or save leaving the document as it was.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "document/listdocument.h"
 #include "platform/runtimeerror.h"
-#include "support/assessmentfixture.h"
+#include "support/fixturewords.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -18,7 +18,8 @@ const CurrentCrime GraveCrime{Gravity::Grave, true, QDate(2026, 12, 9), false};
 
 ListDocument::Languages fixtureLanguages()
 {
-    return {[] { return fixtureTexts(); }, [] { return QList{fixtureTexts().categories}; }};
+    return {[] { return fixtureTexts().categories; },
+            [] { return QList{fixtureTexts().categories}; }};
 }
 
 // The crime a document starts with: none chosen, today.
@@ -41,6 +42,7 @@ private slots:
     void openAndSaveTieTheListToItsFile();
     void failedOpenOrSaveChangesNothing();
     void assessmentIsEmitted();
+    void assessmentIsWrittenIntoTheList();
 
 private:
     QTemporaryDir m_dir;
@@ -64,7 +66,7 @@ void TestListDocument::editsAreUnsavedUntilUndone()
     document.modifyRecord(0, conviction("07.04.2009", "grave"));
     QCOMPARE(document.history().count(), 1);
     document.modifyRecord(0, conviction("07.04.2010", "grave"));
-    QCOMPARE(document.records().at(0).Date, QStringLiteral("07.04.2010"));
+    QCOMPARE(document.records().at(0).date, QDate(2010, 4, 7));
     document.deleteRecord(0);
     QCOMPARE(document.records().count(), 0);
     // Back where it started, the list is as it was: nothing to lose.
@@ -74,7 +76,7 @@ void TestListDocument::editsAreUnsavedUntilUndone()
     QCOMPARE(document.records().count(), 0);
     QVERIFY(!document.hasUnsavedChanges());
     document.history().redo();
-    QCOMPARE(document.records().at(0).Date, QStringLiteral("07.04.2009"));
+    QCOMPARE(document.records().at(0).date, QDate(2009, 4, 7));
     QVERIFY(document.hasUnsavedChanges());
 }
 
@@ -199,6 +201,31 @@ void TestListDocument::assessmentIsEmitted()
     // (art. 18 part 2 (b)).
     QCOMPARE(assessment.kind, RecidivismKind::Dangerous);
     QVERIFY(assessment.horizon.has_value());
+}
+
+// The assessment writes what it found of every row into the list: whether it is
+// in force, its expiry, whether it is dated after the crime, whether it rests on
+// doubt.
+void TestListDocument::assessmentIsWrittenIntoTheList()
+{
+    ListDocument document(fixtureLanguages(), fixtureDateFormat());
+    // Art. 86 part 3 (d) before 3 August 2013 (no crime date given): six years
+    // from the conviction.
+    document.addRecord(conviction("07.04.2009", "grave")); // expunged 7 April 2015
+    document.addRecord(conviction("07.04.2012", "grave")); // until 7 April 2018
+    // No category: no term, expunged from the conviction date on.
+    document.addRecord(conviction("07.04.2012", "unknown severity"));
+    document.addRecord(conviction("01.01.2017", "grave")); // after the new crime
+    document.setCrime(CurrentCrime{Gravity::Grave, false, QDate(2016, 1, 10), false});
+    document.assess();
+    const RecordList &list = document.records();
+    QCOMPARE(list.finding(0).inForce, std::optional(false));
+    QCOMPARE(list.finding(0).expiry, QDate(2015, 4, 7));
+    QCOMPARE(list.finding(1).inForce, std::optional(true));
+    QCOMPARE(list.finding(1).expiry, QDate(2018, 4, 7));
+    QCOMPARE(list.finding(2).inForce, std::optional(false));
+    QVERIFY(!list.finding(2).datedAfterCrime);
+    QVERIFY(list.finding(3).datedAfterCrime);
 }
 
 QTEST_GUILESS_MAIN(TestListDocument)

@@ -210,9 +210,7 @@ void TestConsequences::onlyAnAnswerEntailsConsequences()
     QFETCH(QString, severity);
     QFETCH(bool, negligent);
     QFETCH(QString, line);
-    const RecidivismAssessment assessment = assessRecidivism(
-        fixtureTexts(), fixtureCrime(severity, true, QDate(2016, 1, 10), negligent), records,
-        fixtureDateFormat());
+    const RecidivismAssessment assessment = assessRecidivism(fixtureCrime(severity, true, QDate(2016, 1, 10), negligent), records);
     QCOMPARE(consequencesLine(assessment, placeholderTexts()), line);
 }
 

@@ -1,6 +1,6 @@
 // The words behind an answer: rows' expungement dates and reasons, the clauses
 // a result rests on, and until when it holds as the calculation date moves on.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/explanation.h"
 #include "support/assessmentfixture.h"
 
@@ -94,7 +94,7 @@ ExplanationTexts detailWords()
 
 RecidivismAssessment assess(const Records &records, const CurrentCrime &crime)
 {
-    return assessRecidivism(fixtureTexts(), crime, records, fixtureDateFormat());
+    return assessRecidivism(crime, records);
 }
 
 } // namespace
@@ -147,7 +147,7 @@ void TestExplanation::rowNotes()
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
         assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10)));
-    QCOMPARE(rowNote(assessment.rows.first(), record.Details, fixtureWords(), fixtureDateFormat()),
+    QCOMPARE(rowNote(assessment.rows.first(), record.details, fixtureWords(), fixtureDateFormat()),
              note);
 }
 
@@ -276,7 +276,7 @@ void TestExplanation::detailNotes()
     QFETCH(QString, note);
     const RecidivismAssessment assessment =
         assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10)));
-    QCOMPARE(rowNote(assessment.rows.first(), record.Details, detailWords(), fixtureDateFormat()),
+    QCOMPARE(rowNote(assessment.rows.first(), record.details, detailWords(), fixtureDateFormat()),
              note);
     QCOMPARE(groundsLine(assess({record}, fixtureCrime("grave", true, QDate(2016, 1, 10), true)),
                          detailWords()),
@@ -483,12 +483,12 @@ void TestExplanation::unconfirmedDetailsNameTheirRowAndFacts()
     ConvictionRecord doubted = withDetails(
         conviction("05.09.2019", "grave"),
         {.punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3});
-    doubted.Details.unconfirmed = unconfirmed;
+    doubted.details.unconfirmed = unconfirmed;
     const Records records{conviction("07.04.2009", "grave"), doubted};
     const RecidivismAssessment assessment =
         assess(records, fixtureCrime("grave", true, QDate(2021, 1, 1)));
     QCOMPARE(assessment.rows[1].doubts.testFlag(Doubt::DetailsUnconfirmed), unconfirmed.any());
-    QCOMPARE(doubtNote(assessment.rows[1], doubted.Details, words, fixtureDateFormat()), rowNote);
+    QCOMPARE(doubtNote(assessment.rows[1], doubted.details, words, fixtureDateFormat()), rowNote);
     QCOMPARE(doubtLines(assessment, words, fixtureDateFormat()), resultLine);
 }
 

@@ -1,18 +1,29 @@
-// Texts and records for tests of the assessment: one language's categories and
-// answers, Russian date format, and a builder for conviction rows.
+// Records for tests of the assessment: the fixture's names of the categories,
+// the Russian date format, and a builder for conviction rows.
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "platform/shortdateformat.h"
 
-inline RecordTexts fixtureTexts()
+#include <algorithm>
+#include <array>
+#include <optional>
+
+// The fixture's names of the four categories, from small to especially grave.
+inline const std::array<QString, 4> &fixtureCategoryNames()
 {
-    return RecordTexts{
-        CrimeCategories{{"small", "medium", "grave", "especially grave"}},
-        AnswerTexts{"Yes", "No"},
-    };
+    static const std::array<QString, 4> names{"small", "medium", "grave", "especially grave"};
+    return names;
+}
+
+// The category a fixture name names; none for any other text.
+inline std::optional<Gravity> fixtureGravity(const QString &name)
+{
+    const auto &names = fixtureCategoryNames();
+    const auto found = std::find(names.cbegin(), names.cend(), name);
+    return found == names.cend() ? std::nullopt
+                                 : std::optional(Gravity(found - names.cbegin()));
 }
 
 // The current crime of the category the fixture's text names; none for an empty
@@ -20,7 +31,7 @@ inline RecordTexts fixtureTexts()
 inline CurrentCrime fixtureCrime(const QString &severity, bool custody, QDate calculationDate,
                                  bool negligent = false)
 {
-    return CurrentCrime{fixtureTexts().categories.gravityOf(severity), custody, calculationDate,
+    return CurrentCrime{fixtureGravity(severity), custody, calculationDate,
                         negligent};
 }
 
@@ -38,7 +49,7 @@ inline ConvictionRecord conviction(const QString &date, const QString &severity,
                                    const QString &custody = "Yes", const QString &juvenile = "No",
                                    const QString &reprieve = "No")
 {
-    const std::optional<Gravity> gravity = fixtureTexts().categories.gravityOf(severity);
+    const std::optional<Gravity> gravity = fixtureGravity(severity);
     return ConvictionRecord{QDate::fromString(date, QStringLiteral("dd.MM.yyyy")),
                             gravity ? ConvictionGravity(*gravity)
                                     : ConvictionGravity::unrecognised(severity),

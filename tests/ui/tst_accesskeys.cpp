@@ -4,7 +4,7 @@
 // Save as, Export, Clear data and Language have keys of their own.
 #include "programfixture.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
 #include "ui/languageselector.h"

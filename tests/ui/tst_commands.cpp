@@ -2,7 +2,7 @@
 // record files (Save in the list's own file, Save as always asking, the file
 // dialogs starting at the list), help contents, the web and mail links, and the
 // sample case.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/assessmenttexts.h"
 #include "programfixture.h"
 #include "records/recordfile.h"

@@ -1,7 +1,7 @@
 // Edit > Copy assessment through the real window: the clipboard gets HTML and
 // plain text with the result, the consequences and each row's dates, in the
 // interface's language.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/assessmentcopy.h"
 #include "programfixture.h"
 #include "ui/languageselector.h"

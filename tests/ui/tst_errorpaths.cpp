@@ -1,6 +1,6 @@
 // Every error message the program can show, raised through the real commands:
 // each is shown once, and the window then takes an ordinary add.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"

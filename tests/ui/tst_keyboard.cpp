@@ -3,7 +3,7 @@
 // help, and a record file dropped on the window loads. A date is typed or pasted
 // whole into the record dialog and the new crime's date, in Russian, French and
 // American formats; one that is not a date is kept, marked and refused.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "platform/runtimeerror.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"

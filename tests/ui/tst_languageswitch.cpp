@@ -3,7 +3,7 @@
 // choice stored, and the switch made even when it cannot be stored.
 #include "programfixture.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "kovrantversion.h"
 #include "localisation/texttable.h"
 #include "support/assessmentfixture.h"

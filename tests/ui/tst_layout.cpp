@@ -7,7 +7,7 @@
 // column of the list in view at the window's first size.
 #include "programfixture.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"

@@ -4,7 +4,7 @@
 // the rows' numbers.
 #include "programfixture.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/texttable.h"
 #include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
@@ -31,7 +31,7 @@ namespace {
 QStringList rowTexts(const RecordList &list, int row)
 {
     QStringList texts;
-    for (int field = 0; field < ConvictionRecord::FieldCount; ++field)
+    for (int field = 0; field < RecordColumn::FieldCount; ++field)
         texts.append(list.at(row).field(ConvictionRecord::Field(field)));
     return texts;
 }
@@ -519,9 +519,9 @@ void TestMainWindow::detailsTravelThroughListAndFile()
     QTest::mouseClick(&child<QPushButton>(form, "Button1"), Qt::LeftButton);
     QVERIFY(*added);
     QVERIFY(collapsedOnAdd);
-    QCOMPARE(form.records().at(0).Details, released);
+    QCOMPARE(form.records().at(0).details, released);
     QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
-    const QModelIndex expiry = form.records().index(0, RecordList::ExpiryColumn);
+    const QModelIndex expiry = form.records().index(0, RecordColumn::Expiry);
     QCOMPARE(form.records().data(expiry).toString(), dates.format(QDate(2028, 6, 1)));
     const QString note = form.records().data(expiry, Qt::ToolTipRole).toString();
     QVERIFY2(note.contains(dates.format(QDate(2014, 11, 10))), qPrintable(note));
@@ -537,7 +537,7 @@ void TestMainWindow::detailsTravelThroughListAndFile()
     answerUnsavedChanges(&form, QMessageBox::Discard);
     child<QAction>(form, "N3").trigger();
     QCOMPARE(form.records().count(), 1);
-    QCOMPARE(form.records().at(0).Details, released);
+    QCOMPARE(form.records().at(0).details, released);
     QCOMPARE(result.text(), fixture.text("String.DangerRecidiv"));
 
     std::optional<ConvictionDetails> shown;

@@ -2,7 +2,7 @@
 // it: a conviction's date changed in a text editor. Its details stay, marked as
 // the other conviction's they were written for, until OK in its dialog confirms
 // them; the new crime the file holds is restored, and the notes say so.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/filenotes.h"
 #include "platform/textfile.h"
 #include "programfixture.h"
@@ -72,7 +72,7 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     form.openGivenFile(path);
     QVERIFY(fixture.errors.isEmpty());
     QCOMPARE(form.records().count(), 2);
-    const ConvictionDetails read = form.records().at(1).Details;
+    const ConvictionDetails read = form.records().at(1).details;
     QCOMPARE(read.served, QDate(2020, 3, 4));
     QCOMPARE(read.sentence, 3);
     QVERIFY(read.unconfirmed.any());
@@ -108,8 +108,8 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     child<QPushButton>(form, "Button2").click();
     QVERIFY(*ran);
     QCOMPARE(shownNote, filledText(russian("String.DetailsUnconfirmed"), owner));
-    QCOMPARE(form.records().at(1).Details.unconfirmed, UnconfirmedDetails{});
-    QCOMPARE(form.records().at(1).Details.served, QDate(2020, 3, 4));
+    QCOMPARE(form.records().at(1).details.unconfirmed, UnconfirmedDetails{});
+    QCOMPARE(form.records().at(1).details.served, QDate(2020, 3, 4));
     QVERIFY(!form.records().inDoubt(1));
     QVERIFY(!qualifications.text().contains(owner));
     QVERIFY(form.hasUnsavedChanges());
@@ -120,12 +120,12 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     QVERIFY(QTest::qWaitForWindowActive(&form));
     list.setFocus();
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(form.records().at(1).Details.unconfirmed.any());
+    QVERIFY(form.records().at(1).details.unconfirmed.any());
     QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(fixture.errors.isEmpty());
     form.openGivenFile(path);
-    QCOMPARE(form.records().at(1).Details.unconfirmed, UnconfirmedDetails{});
+    QCOMPARE(form.records().at(1).details.unconfirmed, UnconfirmedDetails{});
     QVERIFY(fileNotes.text().isEmpty());
 }
 

@@ -9,7 +9,7 @@
 #include "programfixture.h"
 
 #include "assessment/punishmentboxes.h"
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "platform/runtimeerror.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
@@ -128,7 +128,7 @@ void giveDate(OptionalDatePicker *picker, const QString &typed)
 }
 
 // The section's keys, in the order the localisation pass writes them.
-const char *const SectionKeys[] = {"String.Details",
+const char *const SectionKeys[] = {"String.details",
                                    "String.CrimeCommitted",
                                    "String.Punishment",
                                    "String.PunishmentNotGiven",
@@ -212,7 +212,7 @@ static char *toString(const ConvictionRecord &record)
 {
     return QTest::toString(QStringList{record.Date, record.Severity, record.Custody,
                                        record.Juvenile, record.Reprieve, record.InForce,
-                                       describe(record.Details)}
+                                       describe(record.details)}
                                .join(QStringLiteral(" | ")));
 }
 
@@ -846,7 +846,7 @@ void TestRecordDialog::recordShownComesBackAsItWas()
         dialog.showRecord(shown, answers);
         shown.InForce.clear();
         QCOMPARE(dialog.record(), shown);
-        QCOMPARE(detailsPanel.isHidden(), shown.Details.isEmpty());
+        QCOMPARE(detailsPanel.isHidden(), shown.details.isEmpty());
         return;
     }
 

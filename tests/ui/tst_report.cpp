@@ -1,7 +1,7 @@
 // File, Export calculation through the main window: the PDF holds what the window
 // shows, in the interface language, on as many pages as the list needs; nothing
 // is written when the export is cancelled or cannot go on.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "catalogue/labeltext.h"
 #include "localisation/texttable.h"
 #include "programfixture.h"

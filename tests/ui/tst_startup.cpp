@@ -3,7 +3,7 @@
 // window's texts written by the localisation pass.
 #include "programfixture.h"
 
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "catalogue/labeltext.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"

@@ -3,7 +3,7 @@
 // scrolling to it), a bar's tooltip, and the timeline following every
 // assessment. Then a timeline on its own, over a list and a selection model.
 #include "assessment/recidivism.h"
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "programfixture.h"
 #include "support/assessmentfixture.h"
 #include "support/palettes.h"
@@ -352,7 +352,7 @@ void TestTimeline::standsWithoutAWindow()
 
     const QDate calculation(2026, 12, 9);
     const CurrentCrime crime = fixtureCrime("grave", true, calculation);
-    timeline.showAssessment(assessRecidivism(fixtureTexts(), crime, records.records(), dateFormat),
+    timeline.showAssessment(assessRecidivism(crime, records.records()),
                             calculation);
     QCOMPARE(timeline.calculationDate(), calculation);
     QCOMPARE(timeline.bars().size(), 2);
@@ -432,7 +432,7 @@ struct StandaloneTimeline
         const QDate calculation(2026, 12, 9);
         const CurrentCrime crime = fixtureCrime("grave", true, calculation);
         timeline.showAssessment(
-            assessRecidivism(fixtureTexts(), crime, records.records(), dateFormat), calculation);
+            assessRecidivism(crime, records.records()), calculation);
     }
 
     const ShortDateFormat dateFormat = fixtureDateFormat();

@@ -2,7 +2,7 @@
 // redone, the title's mark of unsaved changes, the list's file given back with
 // the rows Clear data and the sample data replaced, and a change of language,
 // which is no edit and leaves the history working in the new language.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "localisation/assessmenttexts.h"
 #include "programfixture.h"
 #include "records/recordfile.h"

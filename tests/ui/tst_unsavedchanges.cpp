@@ -5,7 +5,7 @@
 // so do a cancelled and a failed save. Clear data and the sample data leave an
 // untitled list; the question names the file Save would write, none for an
 // untitled list, and a client's file is never written with what replaced it.
-#include "assessment/recordlist.h"
+#include "document/recordlist.h"
 #include "catalogue/uLocalize.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/filenotes.h"
