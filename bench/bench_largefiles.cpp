@@ -48,9 +48,8 @@ void BM_LargeRecordFile(benchmark::State &state)
         file.write(tinyLines("[previous_conviction]\r\ncount=1\r\ndate0=07.04.2009\r\n"));
     }
     const ShortDateFormat dateFormat = benchmarkDateFormat();
-    const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadRecordFile(path, RecordTexts{{}, answers}, {}, dateFormat));
+        benchmark::DoNotOptimize(loadRecordFile(path, CrimeCategories{}, {}, dateFormat));
     g_peakAfterRecordFile = peakMegabytes();
     state.counters["peak_MB"] = g_peakAfterRecordFile;
 }

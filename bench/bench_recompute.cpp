@@ -1,11 +1,12 @@
-// The recomputation pass over lists of growing size, with the answer and category
-// texts looked up once per run from the shipped language files.
+// The recomputation pass over lists of growing size, as the window runs it on
+// every change: the result texts looked up from the shipped language files, the
+// document's list assessed (what was found of each row written into the list,
+// and how long the result holds), and the result's text.
 #include "assessment/recidivism.h"
-#include "assessment/recordlist.h"
-#include "catalogue/interfacekeys.h"
 #include "catalogue/uLocalize.h"
+#include "document/listdocument.h"
+#include "document/recordlist.h"
 #include "localisation/assessmenttexts.h"
-#include "platform/shortdateformat.h"
 #include "samplelist.h"
 #include "targetcheck.h"
 
@@ -18,22 +19,18 @@ void BM_Recompute(benchmark::State &state)
     LanguageCatalogue catalogue(QStringLiteral(KOVRANT_PROGRAM_FOLDER));
     catalogue.SelectDefaultLanguage(QStringLiteral("English"));
     catalogue.SelectLanguage(QStringLiteral("Russian"));
-    CrimeCategories categories;
-    for (std::size_t i = 0; i < categories.texts.size(); ++i)
-        categories.texts[i] = catalogue.Translate(QString::fromUtf16(CategoryTextKeys[i]));
-    const ShortDateFormat dateFormat = benchmarkDateFormat();
-    const AnswerTexts answers{catalogue.Translate(QStringLiteral("String.Yes")),
-                              catalogue.Translate(QStringLiteral("String.No"))};
+    const CrimeCategories categories = lookUpRecordTexts(catalogue).categories;
+    ListDocument document({[&categories] { return categories; },
+                           [&categories] { return QList<CrimeCategories>{categories}; }},
+                          benchmarkDateFormat());
     const auto rows = int(state.range(0));
-    RecordList list;
-    list.replaceAll(benchmarkRecords(rows, categories, answers, dateFormat));
-    const CurrentCrime crime{Gravity::Grave, true, QDate(2024, 6, 1)};
+    document.records().replaceAll(benchmarkRecords(rows));
+    document.setCrime(CurrentCrime{Gravity::Grave, true, QDate(2024, 6, 1)});
 
     for (auto _ : state) {
-        const RecordTexts texts = currentRecordTexts(catalogue, categories);
         const ResultTexts results = lookUpResultTexts(catalogue);
-        const RecidivismAssessment assessment = recomputeRecidivism(texts, crime, list, dateFormat);
-        benchmark::DoNotOptimize(resultTextFor(results, assessment.kind));
+        const RecidivismAssessment assessment = document.assess();
+        benchmark::DoNotOptimize(resultTextFor(results, assessment));
     }
     state.SetComplexityN(rows);
 }

@@ -16,21 +16,17 @@ namespace {
 void BM_SaveThenLoad(benchmark::State &state)
 {
     const ShortDateFormat dateFormat = benchmarkDateFormat();
-    const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
     const CrimeCategories categories{{QStringLiteral("Преступление небольшой тяжести"),
                                       QStringLiteral("Преступление средней тяжести"),
                                       QStringLiteral("Тяжкое преступление"),
                                       QStringLiteral("Особо тяжкое преступление")}};
-    const QList<ConvictionRecord> records =
-        benchmarkRecords(int(state.range(0)), categories, answers, dateFormat);
+    const QList<ConvictionRecord> records = benchmarkRecords(int(state.range(0)));
     const QTemporaryDir folder;
     for (auto _ : state) {
         // A new file each time: saving over an old one would measure a merge.
         const QString path = folder.filePath(QStringLiteral("list%1.har").arg(state.iterations()));
-        saveRecordFile(path, records, CurrentCrime{}, RecordTexts{categories, answers},
-                       {categories}, dateFormat);
-        benchmark::DoNotOptimize(
-            loadRecordFile(path, RecordTexts{categories, answers}, {categories}, dateFormat));
+        saveRecordFile(path, records, CurrentCrime{}, categories, {categories}, dateFormat);
+        benchmark::DoNotOptimize(loadRecordFile(path, categories, {categories}, dateFormat));
         QFile::remove(path);
     }
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "assessment/convictionrecord.h"
-#include "assessment/crimecategories.h"
+#include "assessment/gravity.h"
 #include "platform/shortdateformat.h"
 
 #include <QList>
@@ -15,9 +15,7 @@ inline ShortDateFormat benchmarkDateFormat()
                            [] { return QDate(2026, 12, 9); });
 }
 
-inline QList<ConvictionRecord> benchmarkRecords(int rows, const CrimeCategories &categories,
-                                                const AnswerTexts &answers,
-                                                const ShortDateFormat &dateFormat)
+inline QList<ConvictionRecord> benchmarkRecords(int rows)
 {
     QList<ConvictionRecord> records;
     records.reserve(rows);
@@ -28,13 +26,8 @@ inline QList<ConvictionRecord> benchmarkRecords(int rows, const CrimeCategories 
             details.crimeDate = date.addMonths(-8);
             details.served = date.addYears(2);
         }
-        records.append(ConvictionRecord{dateFormat.format(date),
-                                        categories[row % 4],
-                                        row % 3 ? answers.yes : answers.no,
-                                        row % 7 ? answers.no : answers.yes,
-                                        row % 5 ? answers.no : answers.yes,
-                                        {},
-                                        details});
+        records.append(ConvictionRecord{date, Gravity(row % 4), row % 3 != 0, row % 7 == 0,
+                                        row % 5 == 0, details});
     }
     return records;
 }

@@ -1,6 +1,8 @@
 // Opening a record file from anywhere: either an error, or at most as many
-// records as the file holds keys, each with a readable date; and what was read
-// saves, to a new file or over the one it came from, and reads back the same.
+// records as the file holds keys, each with a date the list's format writes and
+// reads, and a category that is known or a text no installed language names;
+// and what was read saves, to a new file or over the one it came from, and reads
+// back the same.
 #include "assessment/punishmentboxes.h"
 #include "fuzzcheck.h"
 #include "fuzzsupport.h"
@@ -38,20 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     const ShortDateFormat format(russian, [] { return QDate(2026, 12, 9); });
-    const AnswerTexts answers{QStringLiteral("Да"), QStringLiteral("Нет")};
-    const RecordTexts texts{CrimeCategories{{QStringLiteral("Преступление небольшой тяжести"),
-                                             QStringLiteral("Преступление средней тяжести"),
-                                             QStringLiteral("Тяжкое преступление"),
-                                             QStringLiteral("Особо тяжкое преступление")}},
-                            answers};
+    const CrimeCategories current{{QStringLiteral("Преступление небольшой тяжести"),
+                                   QStringLiteral("Преступление средней тяжести"),
+                                   QStringLiteral("Тяжкое преступление"),
+                                   QStringLiteral("Особо тяжкое преступление")}};
     const QList<CrimeCategories> languages{
-        texts.categories,
+        current,
         CrimeCategories{{QStringLiteral("Crime of small gravity"),
                          QStringLiteral("Crime of medium gravity"), QStringLiteral("Grave crime"),
                          QStringLiteral("Especially grave crime")}}};
     LoadedRecordFile loaded;
     try {
-        loaded = loadRecordFile(path, texts, languages, format);
+        loaded = loadRecordFile(path, current, languages, format);
     } catch (const RuntimeError &) {
         // The file stays as it was.
         QFile file(path);
@@ -64,25 +64,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const IniDocument document = IniDocument::parse(decoded.text);
     FUZZ_CHECK(records.size() <= document.keyCount(RecordSection));
     for (const ConvictionRecord &record : std::as_const(records)) {
-        FUZZ_CHECK(format.tryParse(record.Date).has_value());
-        FUZZ_CHECK(format.format(*format.tryParse(record.Date)) == record.Date);
-        FUZZ_CHECK(record.Custody == answers.yes || record.Custody == answers.no);
-        FUZZ_CHECK(record.Juvenile == answers.yes || record.Juvenile == answers.no);
-        FUZZ_CHECK(record.Reprieve == answers.yes || record.Reprieve == answers.no);
-        FUZZ_CHECK(record.InForce.isEmpty());
+        FUZZ_CHECK(record.date.isValid());
+        FUZZ_CHECK(format.tryParse(format.format(record.date)) == record.date);
+        // A known category carries no text; an unrecognised one is no category's
+        // text in any language.
+        const ConvictionGravity &gravity = record.gravity;
+        FUZZ_CHECK(!gravity.known() || gravity.unrecognisedText().isEmpty());
+        if (!gravity.known()) {
+            for (const CrimeCategories &language : languages)
+                FUZZ_CHECK(!language.gravityOf(gravity.unrecognisedText()));
+        }
         // The kind read never contradicts the boxes read with it.
-        FUZZ_CHECK(agrees({record.Details.punishment, record.Custody == answers.yes,
-                           record.Reprieve == answers.yes}));
+        FUZZ_CHECK(agrees({record.details.punishment, record.custody, record.reprieve}));
     }
 
     // Saved to a new file, with the new crime it gave (or none chosen): both read
     // back the same, the dates in the pattern the file names.
     const CurrentCrime crime = loaded.newCrime.value_or(CurrentCrime{});
     const auto readsBack = [&](const QString &file) {
-        const LoadedRecordFile again = loadRecordFile(file, texts, languages, format);
+        const LoadedRecordFile again = loadRecordFile(file, current, languages, format);
         return again.records == records && again.newCrime == crime && !again.datesNote;
     };
-    saveRecordFile(copy, records, crime, texts, languages, format);
+    saveRecordFile(copy, records, crime, current, languages, format);
     FUZZ_CHECK(readsBack(copy));
 
     // Saved over the file it came from, which keeps the rest of its content. A
@@ -91,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                         decoded.encoding == TextEncoding::Windows1252) &&
                        decoded.text.contains(QChar(0xFFFD));
     if (!lossy) {
-        saveRecordFile(path, records, crime, texts, languages, format);
+        saveRecordFile(path, records, crime, current, languages, format);
         FUZZ_CHECK(readsBack(path));
     }
     return 0;

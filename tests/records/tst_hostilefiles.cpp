@@ -28,15 +28,20 @@ QByteArray utf16(const QString &text)
     return QByteArray("\xFF\xFE") + QStringEncoder(QStringEncoder::Utf16LE)(text);
 }
 
-// What a load gave: the records' fields joined, or the error's message.
+// What a load gave: the records' fields joined, in the fixture's texts, or the
+// error's message.
 QString outcome(const std::function<QList<ConvictionRecord>()> &load)
 {
+    const RecordTexts texts = fixtureTexts();
     try {
         QStringList rows;
-        for (const ConvictionRecord &record : load())
-            rows.append(QStringList{record.Date, record.Severity.left(20),
-                                    QString::number(record.Severity.size()), record.Custody}
+        for (const ConvictionRecord &record : load()) {
+            const QString severity = texts.categories.textOf(record.gravity);
+            rows.append(QStringList{record.date.toString(QStringLiteral("dd.MM.yyyy")),
+                                    severity.left(20), QString::number(severity.size()),
+                                    texts.answers.textOf(record.custody)}
                             .join(u'|'));
+        }
         return rows.join(u';');
     } catch (const RuntimeError &error) {
         return "error: " + error.message();
@@ -107,10 +112,11 @@ void TestHostileFiles::recordFiles()
     const LanguageFolder folder;
     folder.writeBytes("list.har", bytes);
     const QString path = folder.langPath("list.har");
-    QCOMPARE(outcome([&] {
-                 return loadRecordFile(path, fixtureTexts(), {}, fixtureDateFormat()).records;
-             }),
-             QString(expected).replace("%1", QDir::toNativeSeparators(path)));
+    QCOMPARE(
+        outcome([&] {
+            return loadRecordFile(path, fixtureTexts().categories, {}, fixtureDateFormat()).records;
+        }),
+        QString(expected).replace("%1", QDir::toNativeSeparators(path)));
 }
 
 void TestHostileFiles::recordFileThatIsAFolderOrUnreachable()
@@ -119,19 +125,21 @@ void TestHostileFiles::recordFileThatIsAFolderOrUnreachable()
     QVERIFY(QDir(folder.langFolder()).mkdir("folder.har"));
     const QString inFolder = folder.langPath("folder.har");
     QCOMPARE(outcome([&] {
-                 return loadRecordFile(inFolder, fixtureTexts(), {}, fixtureDateFormat()).records;
+                 return loadRecordFile(inFolder, fixtureTexts().categories, {}, fixtureDateFormat())
+                     .records;
              }),
              "error: Cannot open file \"" + QDir::toNativeSeparators(inFolder) +
                  "\". It is not a regular file.");
     // Root reads any file: an unreachable one is a path under a regular file.
     folder.writeBytes("plain.txt", "x");
     const QString unreachable = folder.langPath("plain.txt") + "/list.har";
-    QCOMPARE(
-        outcome([&] {
-            return loadRecordFile(unreachable, fixtureTexts(), {}, fixtureDateFormat()).records;
-        }),
-        "error: Cannot open file \"" + QDir::toNativeSeparators(unreachable) +
-            "\". No such file or directory");
+    QCOMPARE(outcome([&] {
+                 return loadRecordFile(unreachable, fixtureTexts().categories, {},
+                                       fixtureDateFormat())
+                     .records;
+             }),
+             "error: Cannot open file \"" + QDir::toNativeSeparators(unreachable) +
+                 "\". No such file or directory");
 }
 
 void TestHostileFiles::languageFiles_data()
