@@ -204,11 +204,11 @@ bool save(QWidget &window, const QDir &folder, const QString &name)
 // on hovering: the tooltip is a window of its own, drawn onto the window's image.
 bool saveWithTooltip(TForm1 &form, const QDir &folder, const QString &name)
 {
-    const QModelIndex cell = form.records().index(1, RecordColumn::Severity);
     const QTableView &list = child<QTableView>(form, "ListView1");
+    const QModelIndex cell = list.model()->index(1, RecordColumn::Severity);
     const QRect rect = list.visualRect(cell);
     const QPoint at = list.viewport()->mapToGlobal(rect.center());
-    QToolTip::showText(at, form.records().data(cell, Qt::ToolTipRole).toString(), list.viewport());
+    QToolTip::showText(at, cell.data(Qt::ToolTipRole).toString(), list.viewport());
     QApplication::processEvents();
     QImage image = form.grab().toImage();
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -355,22 +355,20 @@ bool shootRussianFile(TForm1 &form, const QDir &output, const QString &name)
 bool shootOutsideEdit(TForm1 &form, const QDir &output, const QString &suffix)
 {
     clearData(form);
-    const RecordTexts texts = currentRecordTexts(form.catalogue(), form.crimeCategories);
-    const QString grave = form.crimeCategories[Gravity::Grave];
-    const AnswerTexts &a = texts.answers;
     const ShortDateFormat &format = form.context().dateFormat;
     const QString written = format.format(QDate(2017, 9, 5));
     const QString edited = format.format(QDate(2019, 9, 5));
-    ConvictionRecord second{written, grave, a.yes, a.no, a.no, {}, {}};
+    ConvictionRecord second{QDate(2017, 9, 5), Gravity::Grave, true, false, false, {}};
     second.details = {
         .punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3};
     const QList<ConvictionRecord> records{
-        {format.format(QDate(2009, 4, 7)), grave, a.yes, a.no, a.no, {}, {}}, second};
+        {QDate(2009, 4, 7), Gravity::Grave, true, false, false, {}}, second};
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("list.har"));
     bool saved = false;
     runCommand(&form, [&] {
-        saveRecordFile(path, records, {Gravity::Grave, true, QDate(2021, 6, 1), false}, texts,
+        saveRecordFile(path, records, {Gravity::Grave, true, QDate(2021, 6, 1), false},
+                       form.crimeCategories,
                        installedCategories(form.catalogue()), format);
         QFile file(path);
         if (!file.open(QIODevice::ReadWrite))
@@ -390,7 +388,7 @@ bool shootOutsideEdit(TForm1 &form, const QDir &output, const QString &suffix)
         saveWithTooltip(form, output, QStringLiteral("outside_edit_tooltip_%1.png").arg(suffix)) &&
         saved;
     TEdit_frm &dialog = *form.Edit_frm;
-    runCommand(&form, [&] { dialog.showRecord(form.records().at(1), a); });
+    runCommand(&form, [&] { dialog.showRecord(form.records().at(1)); });
     saved = save(dialog, output, QStringLiteral("outside_edit_record_%1.png").arg(suffix)) && saved;
     dialog.hide();
     return saved;

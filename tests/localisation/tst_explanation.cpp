@@ -1,6 +1,5 @@
 // The words behind an answer: rows' expungement dates and reasons, the clauses
 // a result rests on, and until when it holds as the calculation date moves on.
-#include "document/recordlist.h"
 #include "localisation/explanation.h"
 #include "support/assessmentfixture.h"
 

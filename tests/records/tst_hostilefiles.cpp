@@ -5,7 +5,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/textfile.h"
 #include "records/recordfile.h"
-#include "support/assessmentfixture.h"
+#include "support/fixturewords.h"
 #include "support/languagefolder.h"
 
 #include <QFile>

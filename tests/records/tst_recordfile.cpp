@@ -7,7 +7,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/shortdateformat.h"
 #include "records/recordfile.h"
-#include "support/assessmentfixture.h"
+#include "support/fixturewords.h"
 #include "support/fullfilesystem.h"
 #include "support/languagefolder.h"
 
