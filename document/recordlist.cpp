@@ -1,7 +1,5 @@
 #include "document/recordlist.h"
 
-#include <algorithm>
-
 RecordList::RecordList(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -57,13 +55,14 @@ void RecordList::replaceAll(QList<ConvictionRecord> records)
 void RecordList::setFindings(const QList<RowFinding> &findings)
 {
     const QList<RowFinding> found = findings.mid(0, m_records.size());
-    // std::equal rather than QList's ==, which hands memcmp the null data of an
-    // empty list (undefined behaviour, reported by the sanitizer).
-    const bool marksKept = std::equal(
-        found.cbegin(), found.cend(), m_findings.cbegin(), m_findings.cend(),
-        [](const RowFinding &a, const RowFinding &b) {
-            return a.datedAfterCrime == b.datedAfterCrime && a.inDoubt == b.inDoubt;
-        });
+    // The rows' numbers carry the marks: the header repaints where one changed.
+    bool marksKept = true;
+    for (int row = 0; row < count() && marksKept; ++row) {
+        const RowFinding before = finding(row);
+        const RowFinding after = found.value(row);
+        marksKept = before.datedAfterCrime == after.datedAfterCrime &&
+                    before.inDoubt == after.inDoubt;
+    }
     m_findings = found;
     if (m_records.isEmpty())
         return;

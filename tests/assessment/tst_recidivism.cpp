@@ -109,8 +109,6 @@ void TestRecidivism::excludesPriors_data()
     QTest::newRow("counted") << conviction("01.02.2014", "grave") << Exclusions{};
     QTest::newRow("reprieve") << conviction("01.02.2014", "grave", "Yes", "No", "Yes")
                               << Exclusions(X::Reprieve);
-    QTest::newRow("reprieve text neither answer")
-        << conviction("01.02.2014", "grave", "Yes", "No", "Нет") << Exclusions(X::Reprieve);
     QTest::newRow("no actual custody")
         << conviction("01.02.2014", "grave", "No") << Exclusions(X::NoActualCustody);
     QTest::newRow("small gravity")

@@ -42,7 +42,7 @@ inline ShortDateFormat fixtureDateFormat()
 }
 
 // A conviction as the list holds it, written as the tables write it: its date
-// as dd.MM.yyyy, its category by the fixture's text (any other text an
+// as d.M.yyyy (07.04.2013 or 7.4.2013), its category by the fixture's text (any other text an
 // unrecognised category), its answers "Yes" or "No"; custody Yes and reprieve
 // No unless told.
 inline ConvictionRecord conviction(const QString &date, const QString &severity,
@@ -50,7 +50,7 @@ inline ConvictionRecord conviction(const QString &date, const QString &severity,
                                    const QString &reprieve = "No")
 {
     const std::optional<Gravity> gravity = fixtureGravity(severity);
-    return ConvictionRecord{QDate::fromString(date, QStringLiteral("dd.MM.yyyy")),
+    return ConvictionRecord{QDate::fromString(date, QStringLiteral("d.M.yyyy")),
                             gravity ? ConvictionGravity(*gravity)
                                     : ConvictionGravity::unrecognised(severity),
                             custody == QStringLiteral("Yes"),

@@ -1,5 +1,9 @@
 #include "programfixture.h"
 
+#include <QTableView>
+
+#include "catalogue/interfacekeys.h"
+#include "ui/convictiontable.h"
 #include "ui/errorhandler.h"
 #include "ui/languageselector.h"
 #include "ui/startup.h"
@@ -113,6 +117,50 @@ void pickEntry(QComboBox &selector, int index)
 {
     selector.setCurrentIndex(index);
     emit selector.activated(index);
+}
+
+ConvictionRecord windowConviction(const ProgramFixture &fixture, const QString &date,
+                                  const QString &severity)
+{
+    return windowConviction(fixture, date, severity, fixture.text("String.Yes"),
+                            fixture.text("String.No"), fixture.text("String.No"));
+}
+
+ConvictionRecord windowConviction(const ProgramFixture &fixture, const QString &date,
+                                  const QString &severity, const QString &custody,
+                                  const QString &juvenile, const QString &reprieve)
+{
+    ConvictionGravity gravity = ConvictionGravity::unrecognised(severity);
+    for (std::size_t index = CategoryTextKeys.size(); index-- > 0;) {
+        if (severity == fixture.text(QString::fromUtf16(CategoryTextKeys[index]).toLatin1())) {
+            gravity = Gravity(index);
+            break;
+        }
+    }
+    const QString yes = fixture.text("String.Yes");
+    return ConvictionRecord{fixture.dateFormat().tryParse(date).value_or(QDate()),
+                            gravity,
+                            custody == yes,
+                            juvenile == yes,
+                            reprieve == yes,
+                            {}};
+}
+
+QModelIndex shownCell(const TForm1 &form, int row, int column)
+{
+    return child<QTableView>(form, "ListView1").model()->index(row, column);
+}
+
+QString shownText(const TForm1 &form, int row, int column)
+{
+    return shownCell(form, row, column).data().toString();
+}
+
+QString shownNote(const TForm1 &form, int row)
+{
+    const auto *table =
+        qobject_cast<const ConvictionTable *>(child<QTableView>(form, "ListView1").model());
+    return table ? table->rowNote(row) : QString();
 }
 
 QString shownTitle(QWidget &window)

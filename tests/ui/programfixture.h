@@ -89,6 +89,23 @@ private:
 // resolved to "*" or to nothing.
 QString shownTitle(QWidget &window);
 
+// A conviction written as the window's list shows one in the fixture's current
+// language: its date in the fixture's date format, its category by the
+// language's text (any other text an unrecognised category), its answers the
+// language's Yes and No; custody Yes, the others No unless told.
+ConvictionRecord windowConviction(const ProgramFixture &fixture, const QString &date,
+                                  const QString &severity);
+ConvictionRecord windowConviction(const ProgramFixture &fixture, const QString &date,
+                                  const QString &severity, const QString &custody,
+                                  const QString &juvenile, const QString &reprieve);
+
+// A cell of the main window's list as its view shows it (ListView1's model),
+// and its text.
+QModelIndex shownCell(const TForm1 &form, int row, int column = 0);
+QString shownText(const TForm1 &form, int row, int column);
+// A row's note, which its cells show as their tooltip.
+QString shownNote(const TForm1 &form, int row);
+
 // The user picking an entry from a drop-down list: the selection moves, then
 // the list reports the pick.
 void pickEntry(QComboBox &selector, int index);

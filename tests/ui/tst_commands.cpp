@@ -32,7 +32,7 @@ QByteArray bytesOf(const QString &path)
 
 int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
 {
-    return int(loadRecordFile(path, currentRecordTexts(form.catalogue(), form.crimeCategories),
+    return int(loadRecordFile(path, form.crimeCategories,
                               installedCategories(form.catalogue()), fixture.dateFormat())
                    .records.size());
 }
@@ -97,12 +97,7 @@ void TestCommands::initTestCase()
 
 void TestCommands::giveTheListAFile(ProgramFixture &fixture, TForm1 &form, const QString &path)
 {
-    addRow(form, {"07.04.2023",
-                  form.crimeCategories[Gravity::Grave],
-                  fixture.text("String.Yes"),
-                  fixture.text("String.No"),
-                  fixture.text("String.No"),
-                  {}});
+    addRow(form, {QDate(2023, 4, 7), Gravity::Grave, true, false, false, {}});
     fixture.fileChooser.answer = path;
     child<QAction>(form, "N50").trigger();
     QCOMPARE(form.listFile(), path);
@@ -178,11 +173,9 @@ void TestCommands::saveThenLoadRestoresTheListAndRecomputes()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    const QString yes = fixture.text("String.Yes");
-    const QString no = fixture.text("String.No");
-    const QString grave = form.crimeCategories[Gravity::Grave];
-    addRow(form, {"07.04.2023", grave, yes, no, no, {}});
-    addRow(form, {"01.02.1975", form.crimeCategories[Gravity::Small], no, yes, yes, {}});
+    const ConvictionRecord recent{QDate(2023, 4, 7), Gravity::Grave, true, false, false, {}};
+    addRow(form, recent);
+    addRow(form, {QDate(1975, 2, 1), Gravity::Small, false, true, true, {}});
 
     const QString path = fixture.folder().programFolder() + "/client.har";
     fixture.fileChooser.answer = path;
@@ -197,17 +190,19 @@ void TestCommands::saveThenLoadRestoresTheListAndRecomputes()
     QVERIFY(fixture.errors.isEmpty());
     QCOMPARE(fixture.fileChooser.lastSetup.title, fixture.text("Button.Open"));
     QCOMPARE(form.records().count(), 2);
-    QCOMPARE(form.records().at(0), (ConvictionRecord{"07.04.2023", grave, yes, no, no, yes}));
-    QCOMPARE(form.records().at(1).Date, QStringLiteral("01.02.1975"));
-    // Loading recomputes: the old conviction is expunged.
-    QCOMPARE(form.records().at(1).InForce, no);
+    QCOMPARE(form.records().at(0), recent);
+    QCOMPARE(form.records().at(1).date, QDate(1975, 2, 1));
+    // Loading recomputes: the old conviction is expunged (Art. 86 part 3 (c), three
+    // years for a small crime), the recent one in force.
+    QCOMPARE(shownText(form, 0, RecordColumn::InForce), fixture.text("String.Yes"));
+    QCOMPARE(shownText(form, 1, RecordColumn::InForce), fixture.text("String.No"));
 }
 
 void TestCommands::cancelledDialogsDoNothing()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    addRow(form, {"07.04.2023", form.crimeCategories[Gravity::Grave], "x", "y", "z", {}});
+    addRow(form, {QDate(2023, 4, 7), Gravity::Grave, true, true, false, {}});
     fixture.fileChooser.answer.reset();
     child<QAction>(form, "N50").trigger();
     child<QAction>(form, "N3").trigger();
@@ -242,12 +237,7 @@ void TestCommands::saveKeys()
         giveTheListAFile(fixture, form, own);
     const QByteArray ownBefore = bytesOf(own);
     // A second row and a change of the new crime, unsaved.
-    addRow(form, {"01.02.2010",
-                  form.crimeCategories[Gravity::Medium],
-                  fixture.text("String.Yes"),
-                  fixture.text("String.No"),
-                  fixture.text("String.No"),
-                  {}});
+    addRow(form, {QDate(2010, 2, 1), Gravity::Medium, true, false, false, {}});
     child<QCheckBox>(form, "CheckBox1").click();
     QVERIFY(form.hasUnsavedChanges());
 
@@ -357,7 +347,7 @@ void TestCommands::damagedFileLeavesTheList()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    addRow(form, {"07.04.2023", form.crimeCategories[Gravity::Grave], "x", "y", "z", {}});
+    addRow(form, {QDate(2023, 4, 7), Gravity::Grave, true, true, false, {}});
     const QString path = fixture.folder().programFolder() + "/damaged.har";
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -369,7 +359,8 @@ void TestCommands::damagedFileLeavesTheList()
     QCOMPARE(fixture.errors.size(), 1);
     QVERIFY2(fixture.errors.first().contains("damaged"), qPrintable(fixture.errors.first()));
     QCOMPARE(form.records().count(), 1);
-    QCOMPARE(form.records().at(0).Custody, QStringLiteral("x"));
+    QCOMPARE(form.records().at(0),
+             (ConvictionRecord{QDate(2023, 4, 7), Gravity::Grave, true, true, false, {}}));
 }
 
 QString TestCommands::manualIndex(const ProgramFixture &fixture, const QString &code)
@@ -505,21 +496,24 @@ void TestCommands::sampleDataUnderEachLocale()
     fixture.setDateLocale(locale);
     TForm1 &form = fixture.startShown();
     for (int i = 0; i < 3; ++i)
-        addRow(form, {date, "other", "x", "y", "z", {}});
+        addRow(form, {QDate(2001, 1, 1), ConvictionGravity::unrecognised("other"), false, true,
+                      true, {}});
     child<QCheckBox>(form, "CheckBox1").setChecked(false);
 
     child<QAction>(form, "N9").trigger();
     QVERIFY2(fixture.errors.isEmpty(), qPrintable(fixture.errors.join('\n')));
     QCOMPARE(child<QComboBox>(form, "ComboBox1").currentIndex(), int(Gravity::Grave));
     QCOMPARE(form.records().count(), 2);
-    const ConvictionRecord expected{date,
-                                    form.crimeCategories[Gravity::Grave],
-                                    fixture.text("String.Yes"),
-                                    fixture.text("String.No"),
-                                    fixture.text("String.No"),
-                                    fixture.text("String.Yes")};
+    const ConvictionRecord expected{QDate(2023, 4, 7), Gravity::Grave, true, false, false, {}};
     QCOMPARE(form.records().at(0), expected);
     QCOMPARE(form.records().at(1), expected);
+    // Shown in the user's date format and the interface's words.
+    for (int row = 0; row < 2; ++row) {
+        QCOMPARE(shownText(form, row, RecordColumn::Date), date);
+        QCOMPARE(shownText(form, row, RecordColumn::Severity),
+                 fixture.text("String.SeriousCrime"));
+        QCOMPARE(shownText(form, row, RecordColumn::InForce), fixture.text("String.Yes"));
+    }
     QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.DangerRecidiv"));
     child<QCheckBox>(form, "CheckBox1").setChecked(true);
     QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.EspeciallyDangerRecidiv"));

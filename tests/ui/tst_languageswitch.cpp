@@ -1,6 +1,7 @@
-// A change of language with convictions in the list: the rows' texts carried
-// into the new language, the selections kept, the result in the new language, the
-// choice stored, and the switch made even when it cannot be stored.
+// A change of language with convictions in the list: no record rewritten, the
+// list repainted in the new language's words, the selections kept, the result in
+// the new language, the choice stored, and the switch made even when it cannot be
+// stored.
 #include "programfixture.h"
 
 #include "document/recordlist.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
 
@@ -38,11 +40,32 @@ void chooseLanguage(TForm1 &form, const QString &name, Way way)
 
 // The list of the tests: two grave priors counted, and a row whose severity is
 // no category (loaded from a file of another program version, say).
+const QList<ConvictionRecord> &englishList()
+{
+    static const ConvictionRecord grave{QDate(2023, 12, 9), Gravity::Grave, true, false, false, {}};
+    static const QList<ConvictionRecord> rows{
+        grave, grave,
+        {QDate(2015, 6, 1), ConvictionGravity::unrecognised("Theft"), false, true, false, {}}};
+    return rows;
+}
+
 void fillEnglishList(TForm1 &form)
 {
-    for (int i = 0; i < 2; ++i)
-        form.records().append(conviction("09.12.2023", "Grave crime", "Yes", "No", "No"));
-    form.records().append(conviction("01.06.2015", "Theft", "No", "Yes", "No"));
+    for (const ConvictionRecord &record : englishList())
+        form.records().append(record);
+}
+
+// The rows as the list shows them: their six texts each.
+QList<QStringList> shownRows(const TForm1 &form)
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < form.records().count(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < RecordColumn::FieldCount; ++column)
+            texts.append(shownText(form, row, column));
+        rows.append(texts);
+    }
+    return rows;
 }
 
 // The line under the result that names the third row, of no category.
@@ -107,17 +130,25 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
              QStringLiteral("Especially dangerous recidivism\nThe category of no. 3 is unknown: "
                             "the answer may be incomplete."));
 
+    QSignalSpy reset(&form.records(), &QAbstractItemModel::modelReset);
+    QSignalSpy repainted(list.model(), &QAbstractItemModel::dataChanged);
+
     chooseLanguage(form, chosen, way);
 
+    // No record is rewritten: the values are those given, and the list was not
+    // replaced.
+    QCOMPARE(form.records().records(), englishList());
+    QCOMPARE(reset.count(), 0);
+    // The view repaints in the new language's words.
+    QVERIFY(!repainted.isEmpty());
     const LanguageTexts texts(fixture.folder(), shownLanguage);
     const QString yes = texts("String.Yes");
     const QString no = texts("String.No");
-    const ConvictionRecord grave{"09.12.2023", texts("String.SeriousCrime"), yes, no, no, yes};
-    const QList<ConvictionRecord> rows{grave, grave,
-                                       ConvictionRecord{"01.06.2015", "Theft", no, yes, no, no}};
-    QCOMPARE(form.records().records(), rows);
+    const QStringList grave{"09.12.2023", texts("String.SeriousCrime"), yes, no, no, yes};
+    QCOMPARE(shownRows(form),
+             (QList<QStringList>{grave, grave, {"01.06.2015", "Theft", no, yes, no, no}}));
     // The row the user selected stays selected, so Modify and Delete still act on it.
-    QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{form.records().index(1, 0)});
+    QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{shownCell(form, 1)});
     QCOMPARE(list.currentIndex().row(), 1);
     QVERIFY(child<QPushButton>(form, "Button2").isEnabled());
     QCOMPARE(category.currentIndex(), 2);
@@ -129,8 +160,8 @@ void TestLanguageSwitch::switchCarriesTheListAcross()
     // The words of the notes and the grounds follow the language too.
     const QString grounds = child<QLabel>(form, "Label5").text();
     QVERIFY2(grounds.contains(texts("String.ClausePart3a")), qPrintable(grounds));
-    QVERIFY2(form.records().rowNote(0).contains(texts("String.RowCounted")),
-             qPrintable(form.records().rowNote(0)));
+    QVERIFY2(shownNote(form, 0).contains(texts("String.RowCounted")),
+             qPrintable(shownNote(form, 0)));
     // The new crime chosen above is unsaved: the title marks it.
     QCOMPARE(shownTitle(form), texts("Caption.Kovrant_MainForm") + "*");
     QCOMPARE(child<QPushButton>(*form.Edit_frm, "Button2").text(), texts("Button.Cancel"));
@@ -167,8 +198,9 @@ void TestLanguageSwitch::switchWhenTheChoiceCannotBeStored()
     const LanguageTexts texts(fixture.folder(), QStringLiteral("Russian"));
     QCOMPARE(fixture.errors, QStringList{filledText(texts("Error.FailedToSetData"), "Lang")});
     QCOMPARE(shownTitle(form), texts("Caption.Kovrant_MainForm") + "*");
-    QCOMPARE(form.records().at(0).Severity, texts("String.SeriousCrime"));
-    QCOMPARE(form.records().at(0).Custody, texts("String.Yes"));
+    QCOMPARE(form.records().records(), englishList());
+    QCOMPARE(shownText(form, 0, RecordColumn::Severity), texts("String.SeriousCrime"));
+    QCOMPARE(shownText(form, 0, RecordColumn::Custody), texts("String.Yes"));
     QCOMPARE(child<QLabel>(form, "Label2").text(),
              texts("String.DangerRecidiv") + unknownThird(texts));
     QVERIFY(!QFile::exists(path));

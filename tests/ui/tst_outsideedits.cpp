@@ -50,19 +50,16 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     fixture.storeLanguage("Russian");
     TForm1 &form = fixture.startShown();
     const LanguageTexts russian(fixture.folder(), "Russian");
-    const QString yes = russian("String.Yes");
-    const QString no = russian("String.No");
-    const QString grave = form.crimeCategories[Gravity::Grave];
 
     // Saved by Kovrant: a grave conviction of 2009, and one of 05.09.2017
     // served on 04.03.2020 under sentence No. 3; a grave new crime with custody.
     const QString path = dir.filePath("list.har");
     const ConvictionRecord second = withDetails(
-        conviction("05.09.2017", grave, yes, no, no),
+        conviction("05.09.2017", "grave"),
         {.punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3});
     const CurrentCrime crime{Gravity::Grave, true, QDate(2021, 6, 1), false};
-    saveRecordFile(path, {conviction("07.04.2009", grave, yes, no, no), second}, crime,
-                   currentRecordTexts(form.catalogue(), form.crimeCategories),
+    saveRecordFile(path, {conviction("07.04.2009", "grave"), second}, crime,
+                   form.crimeCategories,
                    installedCategories(form.catalogue()), fixture.dateFormat());
     // Changed in a text editor, as an older version would.
     QByteArray bytes = readAll(path);
@@ -81,12 +78,13 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     // The row is marked, its note says whom the details were written for; the
     // result names the row and its facts; the file's notes say the list was
     // changed outside Kovrant, and nothing about a missing new crime.
-    const QString owner = QString::fromUtf8("05.09.2017 \u00B7 ") + grave;
-    QVERIFY(form.records().inDoubt(1));
-    QVERIFY(!form.records().inDoubt(0));
+    const QString owner =
+        QString::fromUtf8("05.09.2017 \u00B7 ") + form.crimeCategories[Gravity::Grave];
+    QVERIFY(form.records().finding(1).inDoubt);
+    QVERIFY(!form.records().finding(0).inDoubt);
     QVERIFY2(
-        form.records().rowNote(1).contains(filledText(russian("String.RowDoubtDetails"), owner)),
-        qPrintable(form.records().rowNote(1)));
+        shownNote(form, 1).contains(filledText(russian("String.RowDoubtDetails"), owner)),
+        qPrintable(shownNote(form, 1)));
     const QLabel &qualifications = child<QLabel>(form, "Label7");
     const QLabel &fileNotes = child<QLabel>(form, "FileNotesLine");
     QVERIFY2(qualifications.text().contains(owner) && qualifications.text().contains("04.03.2020"),
@@ -110,7 +108,7 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
     QCOMPARE(shownNote, filledText(russian("String.DetailsUnconfirmed"), owner));
     QCOMPARE(form.records().at(1).details.unconfirmed, UnconfirmedDetails{});
     QCOMPARE(form.records().at(1).details.served, QDate(2020, 3, 4));
-    QVERIFY(!form.records().inDoubt(1));
+    QVERIFY(!form.records().finding(1).inDoubt);
     QVERIFY(!qualifications.text().contains(owner));
     QVERIFY(form.hasUnsavedChanges());
 
@@ -149,7 +147,9 @@ void TestOutsideEdits::olderFileInACodePageOpensUnderAnotherLocale()
 
     form.openGivenFile(path);
     QVERIFY(fixture.errors.isEmpty());
-    QCOMPARE(form.records().at(0).Severity, grave);
+    // The Russian grave category, read from the file's 1251 bytes.
+    QCOMPARE(form.records().at(0).gravity, ConvictionGravity(Gravity::Grave));
+    QCOMPARE(shownText(form, 0, RecordColumn::Severity), grave);
     const QString fileNotes = child<QLabel>(form, "FileNotesLine").text();
     QVERIFY2(fileNotes.contains(filledText(russian("String.FileCodePageMatched"), "1251")),
              qPrintable(fileNotes));

@@ -11,6 +11,7 @@
 #include "assessment/punishmentboxes.h"
 #include "document/recordlist.h"
 #include "platform/runtimeerror.h"
+#include "support/assessmentfixture.h"
 #include "ui/addedit_unit.h"
 #include "ui/datepicker.h"
 #include "ui/languageselector.h"
@@ -210,10 +211,13 @@ static char *toString(const ConvictionDetails &details)
 
 static char *toString(const ConvictionRecord &record)
 {
-    return QTest::toString(QStringList{record.Date, record.Severity, record.Custody,
-                                       record.Juvenile, record.Reprieve, record.InForce,
-                                       describe(record.details)}
-                               .join(QStringLiteral(" | ")));
+    const std::optional<Gravity> &gravity = record.gravity.known();
+    return QTest::toString(
+        QStringList{record.date.toString(Qt::ISODate),
+                    gravity ? QString::number(int(*gravity)) : record.gravity.unrecognisedText(),
+                    QString::number(record.custody), QString::number(record.juvenile),
+                    QString::number(record.reprieve), describe(record.details)}
+            .join(QStringLiteral(" | ")));
 }
 
 Q_DECLARE_METATYPE(Outcome)
@@ -785,46 +789,43 @@ void TestRecordDialog::detailsOutOfRangeChangeNothing()
 
 void TestRecordDialog::recordShownComesBackAsItWas_data()
 {
-    QTest::addColumn<ConvictionRecord>("shown"); // the severity a key, or a text of its own
+    QTest::addColumn<ConvictionRecord>("shown"); // a category, or a text of its own
     QTest::addColumn<QString>("error");          // empty: the record is shown
 
     using K = PunishmentKind;
     const QDate none;
-    // InForce is the assessment's: the dialog gives it back empty.
     const auto record = [](const char *date, const char *severity, const char *custody,
                            const char *minor, const char *reprieve,
                            const ConvictionDetails &details = {}) {
-        return ConvictionRecord{date, severity, custody, minor, reprieve, "Yes", details};
+        return withDetails(conviction(date, severity, custody, minor, reprieve), details);
     };
-    QTest::newRow("custody only") << record("15.03.2022", "String.SeriousCrime", "Yes", "No", "No")
+    QTest::newRow("custody only") << record("15.03.2022", "grave", "Yes", "No", "No")
                                   << "";
     QTest::newRow("as a minor, deferred")
-        << record("01.06.2004", "String.SmallCrime", "No", "Yes", "Yes") << "";
-    QTest::newRow("every box") << record("31.12.2010", "String.ParticularlySeriousCrime", "Yes",
+        << record("01.06.2004", "small", "No", "Yes", "Yes") << "";
+    QTest::newRow("every box") << record("31.12.2010", "especially grave", "Yes",
                                          "Yes", "Yes")
                                << "";
     QTest::newRow("a conditional sentence, every detail")
-        << record("17.04.2019", "String.AverageCrime", "No", "No", "No",
+        << record("17.04.2019", "medium", "No", "No", "No",
                   detailsOf(CrimeDay, K::Conditional, ServedDay, ProbationDay, true, true))
         << "";
     QTest::newRow("custody served as a minor")
-        << record("17.04.2019", "String.SeriousCrime", "Yes", "Yes", "No",
+        << record("17.04.2019", "grave", "Yes", "Yes", "No",
                   detailsOf(CrimeDay, K::Custody, ServedDay, none, false, false))
         << "";
     QTest::newRow("a revoked deferral")
-        << record("17.04.2019", "String.SmallCrime", "Yes", "No", "Yes",
+        << record("17.04.2019", "small", "Yes", "No", "Yes",
                   detailsOf(none, K::Deferred, none, none, true, false))
         << "";
     QTest::newRow("a revoked conditional sentence, every fact")
-        << record("17.04.2019", "String.SeriousCrime", "No", "No", "No", everyFact()) << "";
+        << record("17.04.2019", "grave", "No", "No", "No", everyFact()) << "";
     QTest::newRow("one of a sentence's rows, removed")
-        << record("17.04.2019", "String.AverageCrime", "Yes", "No", "No",
+        << record("17.04.2019", "medium", "Yes", "No", "No",
                   ConvictionDetails{.sentence = 12, .removed = QDate(2021, 4, 17)})
         << "";
     QTest::newRow("a severity naming no category")
         << record("15.03.2022", "Theft", "No", "No", "No") << "";
-    QTest::newRow("an unreadable date refused")
-        << record("31.02.2009", "Fraud", "No", "Yes", "No") << "''31.02.2009'' is not a valid date";
     QTest::newRow("a date before the picker's range refused")
         << record("01.01.1500", "Fraud", "No", "Yes", "No")
         << "Failed to set calendar date or time";
@@ -838,29 +839,23 @@ void TestRecordDialog::recordShownComesBackAsItWas()
     ProgramFixture fixture;
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     QWidget &detailsPanel = child<QWidget>(dialog, "DetailsPanel");
-    if (shown.Severity.startsWith(u"String."))
-        shown.Severity = fixture.text(qPrintable(shown.Severity));
-    // The answer texts are the ones given, not the catalogue's.
-    const AnswerTexts answers{"Yes", "No"};
     if (error.isEmpty()) {
-        dialog.showRecord(shown, answers);
-        shown.InForce.clear();
+        dialog.showRecord(shown);
         QCOMPARE(dialog.record(), shown);
         QCOMPARE(detailsPanel.isHidden(), shown.details.isEmpty());
         return;
     }
 
     // A record shown before, naming no category and with its section expanded.
-    const ConvictionRecord earlier{"17.04.2019",
-                                   "Theft",
-                                   "Yes",
-                                   "No",
-                                   "Yes",
-                                   {},
+    const ConvictionRecord earlier{QDate(2019, 4, 17),
+                                   ConvictionGravity::unrecognised("Theft"),
+                                   true,
+                                   false,
+                                   true,
                                    detailsOf({}, PunishmentKind::Deferred, {}, {}, true, false)};
-    dialog.showRecord(earlier, answers);
+    dialog.showRecord(earlier);
     try {
-        dialog.showRecord(shown, AnswerTexts{"Oui", "Non"});
+        dialog.showRecord(shown);
         QFAIL("the record was shown");
     } catch (const RuntimeError &raised) {
         QCOMPARE(raised.message(), error);
@@ -991,10 +986,7 @@ void TestRecordDialog::factsThatDisagreeKeepTheDialogOpen()
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     QComboBox &kindBox = child<QComboBox>(dialog, "PunishmentBox");
     OptionalDatePicker &revokedOnPicker = child<OptionalDatePicker>(dialog, "RevokedOnPicker");
-    dialog.showRecord(
-        ConvictionRecord{
-            "17.04.2019", fixture.text("String.SeriousCrime"), "No", "No", "No", {}, {}},
-        AnswerTexts{"Yes", "No"});
+    dialog.showRecord(ConvictionRecord{QDate(2019, 4, 17), Gravity::Grave, false, false, false, {}});
     showDialog(dialog);
     QTest::mouseClick(&child<QToolButton>(dialog, "DetailsButton"), Qt::LeftButton);
     pickEntry(kindBox, int(kind));
@@ -1049,14 +1041,8 @@ void TestRecordDialog::openWithEveryFactFitsASmallScreen()
     fixture.storeLanguage(language);
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     QSpinBox &sentenceBox = child<QSpinBox>(dialog, "SentenceBox");
-    dialog.showRecord(ConvictionRecord{"17.04.2019",
-                                       fixture.text("String.ParticularlySeriousCrime"),
-                                       "No",
-                                       "Yes",
-                                       "No",
-                                       {},
-                                       everyFact()},
-                      AnswerTexts{"Yes", "No"});
+    dialog.showRecord(ConvictionRecord{
+        QDate(2019, 4, 17), Gravity::EspeciallyGrave, false, true, false, everyFact()});
     showDialog(dialog);
     QVERIFY(child<QWidget>(dialog, "DetailsPanel").isVisible());
     QVERIFY2(dialog.width() <= 1366 && dialog.height() <= 768 - 70,

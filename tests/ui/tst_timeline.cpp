@@ -5,6 +5,7 @@
 #include "assessment/recidivism.h"
 #include "document/recordlist.h"
 #include "programfixture.h"
+#include "ui/convictiontable.h"
 #include "support/assessmentfixture.h"
 #include "support/palettes.h"
 #include "ui/datepicker.h"
@@ -36,9 +37,8 @@ Timeline &assessed(ProgramFixture &fixture, const QStringList &dates, const QStr
 {
     TForm1 &form = fixture.form();
     for (int row = 0; row < dates.size(); ++row) {
-        form.records().append(conviction(dates.at(row), severityText(fixture, severities.at(row)),
-                                         fixture.text("String.Yes"), fixture.text("String.No"),
-                                         fixture.text("String.No")));
+        form.records().append(
+            windowConviction(fixture, dates.at(row), severityText(fixture, severities.at(row))));
     }
     child<DatePicker>(form, "DateTimePicker1").setDate(calculationDate);
     pickEntry(child<QComboBox>(form, "ComboBox1"), 2);
@@ -293,7 +293,7 @@ void TestTimeline::barTooltipIsTheRowsNote()
     };
     QStringList notes;
     for (const TimelineBar &bar : timeline.bars()) {
-        const QString note = form.records().rowToolTip(bar.row);
+        const QString note = shownCell(form, bar.row).data(Qt::ToolTipRole).toString();
         QVERIFY(!note.isEmpty());
         notes.append(note);
         hover(geometry.bar(bar.row, bar.from, bar.to).center().toPoint());
@@ -343,9 +343,10 @@ void TestTimeline::standsWithoutAWindow()
     RecordList records;
     records.append(conviction("01.02.2022", "grave"));
     records.append(conviction("15.05.2010", "medium"));
-    records.setRowNotes({"Counts until 01.02.2028", "Expunged on 15.05.2013"});
-    QItemSelectionModel selection(&records);
-    Timeline timeline(records, selection, dateFormat);
+    ConvictionTable table(records, dateFormat, nullptr);
+    table.setRowNotes({"Counts until 01.02.2028", "Expunged on 15.05.2013"});
+    QItemSelectionModel selection(&table);
+    Timeline timeline(table, selection, dateFormat);
     timeline.resize(500, 200);
     timeline.show();
     QVERIFY(QTest::qWaitForWindowExposed(&timeline));
@@ -389,9 +390,9 @@ void TestTimeline::standsWithoutAWindow()
         QHelpEvent help(QEvent::ToolTip, at, timeline.mapToGlobal(at));
         QCoreApplication::sendEvent(&timeline, &help);
         QTRY_VERIFY(QToolTip::isVisible());
-        QVERIFY(QToolTip::text().endsWith(records.rowToolTip(row)));
+        QVERIFY(QToolTip::text().endsWith(table.rowToolTip(row)));
         QVERIFY(QToolTip::text().contains(timeline.barCaption(row)));
-        QVERIFY(QToolTip::text().contains(records.rowNote(row)));
+        QVERIFY(QToolTip::text().contains(table.rowNote(row)));
     }
 }
 
@@ -421,8 +422,9 @@ namespace {
 struct StandaloneTimeline
 {
     explicit StandaloneTimeline(int width)
-        : selection(&records)
-        , timeline(records, selection, dateFormat)
+        : table(records, dateFormat, nullptr)
+        , selection(&table)
+        , timeline(table, selection, dateFormat)
     {
         records.append(conviction("01.02.2010", "medium"));
         records.append(conviction("15.05.2010", "Theft"));
@@ -437,6 +439,7 @@ struct StandaloneTimeline
 
     const ShortDateFormat dateFormat = fixtureDateFormat();
     RecordList records;
+    ConvictionTable table;
     QItemSelectionModel selection;
     Timeline timeline;
 };
@@ -477,7 +480,8 @@ void TestTimeline::barsLabelledWhereTheLabelFits()
         // The row's number and its date as the list shows it, whole, in its lane,
         // at the bar's left end: in the bar, or ending before it.
         QCOMPARE(label.text, QString::number(label.row + 1) + QStringLiteral(" \u00b7 ") +
-                                 standalone.records.records().at(label.row).Date);
+                                 standalone.dateFormat.format(
+                                     standalone.records.records().at(label.row).date));
         QVERIFY(label.rect.width() >= metrics.horizontalAdvance(label.text));
         QVERIFY(geometry.lane(label.row).contains(label.rect));
         QVERIFY(QRectF(timeline.contentsRect()).contains(label.rect));

@@ -56,7 +56,7 @@ void addThroughDialog(TForm1 &form, QDate date)
 
 int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
 {
-    return int(loadRecordFile(path, currentRecordTexts(form.catalogue(), form.crimeCategories),
+    return int(loadRecordFile(path, form.crimeCategories,
                               installedCategories(form.catalogue()), fixture.dateFormat())
                    .records.size());
 }
@@ -112,9 +112,9 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     const QString other = dir.filePath("other.har");
     saveRecordFile(
         other,
-        {conviction("05.05.2001", form.crimeCategories[Gravity::Small], fixture.text("String.No"),
+        {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small], fixture.text("String.No"),
                     fixture.text("String.No"), fixture.text("String.No"))},
-        form.currentCrime(), currentRecordTexts(form.catalogue(), form.crimeCategories),
+        form.currentCrime(), form.crimeCategories,
         installedCategories(form.catalogue()), fixture.dateFormat());
 
     // The list as the user left it: one row saved to its file, where it has one,
@@ -195,7 +195,7 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
     case Operation::Open:
     case Operation::OpenGiven:
         QCOMPARE(form.records().count(), 1);
-        QCOMPARE(form.records().at(0).Date, QStringLiteral("05.05.2001"));
+        QCOMPARE(form.records().at(0).date, QDate(2001, 5, 5));
         QCOMPARE(form.listFile(), other);
         QVERIFY(!form.hasUnsavedChanges());
         break;
@@ -252,9 +252,9 @@ void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
     const LanguageTexts russian(fixture.folder(), "Russian");
     const QString client = dir.filePath(QString::fromUtf8("Иванов дело.har"));
     saveRecordFile(client,
-                   {conviction("05.05.2001", form.crimeCategories[Gravity::Small],
+                   {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small],
                                russian("String.No"), russian("String.No"), russian("String.No"))},
-                   form.currentCrime(), currentRecordTexts(form.catalogue(), form.crimeCategories),
+                   form.currentCrime(), form.crimeCategories,
                    installedCategories(form.catalogue()), fixture.dateFormat());
     QFile clientFile(client);
     QVERIFY(clientFile.open(QIODevice::ReadOnly));
