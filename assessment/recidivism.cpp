@@ -44,8 +44,8 @@ Exclusions exclusionsOf(const ConvictionRecord &record, const RowAssessment &row
     case Sentence::Unspecified: exclusions |= Exclusion::NoActualCustody; break;
     }
     const ConvictionDetails &details = record.details;
-    if (madeCustodyByRevocation(record, row.sentence) &&
-        details.revokedOn.isValid() && details.revokedOn >= calculationDate)
+    if (madeCustodyByRevocation(record, row.sentence) && details.revokedOn.isValid() &&
+        details.revokedOn >= calculationDate)
         exclusions |= Exclusion::RevokedAfterCrime;
     if (details.negligent)
         exclusions |= Exclusion::Negligent;
@@ -350,8 +350,7 @@ RecidivismAssessment assessRecidivism(const CurrentCrime &crime,
             }
         }
         row.expungement = checkExpungement(record, termDate, crime.calculationDate);
-        if (madeCustodyByRevocation(record, row.sentence) &&
-            !record.details.revokedOn.isValid())
+        if (madeCustodyByRevocation(record, row.sentence) && !record.details.revokedOn.isValid())
             row.expungement.assumed |= Assumption::RevokedBeforeCrime;
     }
 

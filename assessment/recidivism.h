@@ -5,8 +5,8 @@
 #pragma once
 
 #include "assessment/convictiondetails.h"
-#include "assessment/gravity.h"
 #include "assessment/expungement.h"
+#include "assessment/gravity.h"
 #include "assessment/sentence.h"
 #include "platform/runtimeerror.h"
 

@@ -110,10 +110,9 @@ RecidivismAssessment ListDocument::assess()
     QList<RowFinding> findings;
     findings.reserve(assessment.rows.size());
     for (const RowAssessment &row : std::as_const(assessment.rows))
-        findings.append(RowFinding{row.expungement.inForce,
-                                   row.expungement.hasTerm() ? row.expungement.expiry : QDate(),
-                                   row.exclusions.testFlag(Exclusion::AfterCalculationDate),
-                                   bool(row.doubts)});
+        findings.append(RowFinding{
+            row.expungement.inForce, row.expungement.hasTerm() ? row.expungement.expiry : QDate(),
+            row.exclusions.testFlag(Exclusion::AfterCalculationDate), bool(row.doubts)});
     m_records->setFindings(findings);
     // After a row that could not be read the result is partial, and without a
     // category there is no result: no horizon either way.

@@ -60,8 +60,8 @@ void RecordList::setFindings(const QList<RowFinding> &findings)
     for (int row = 0; row < count() && marksKept; ++row) {
         const RowFinding before = finding(row);
         const RowFinding after = found.value(row);
-        marksKept = before.datedAfterCrime == after.datedAfterCrime &&
-                    before.inDoubt == after.inDoubt;
+        marksKept =
+            before.datedAfterCrime == after.datedAfterCrime && before.inDoubt == after.inDoubt;
     }
     m_findings = found;
     if (m_records.isEmpty())

@@ -30,16 +30,15 @@ CopyTable copyTable(const ReportContent &content)
         });
 
     CopyTable table;
-    table.titles = {content.numberTitle, titles[RecordColumn::Date],
-                    titles[RecordColumn::Severity], titles[RecordColumn::InForce],
-                    titles[ExpiryColumn]};
+    table.titles = {content.numberTitle, titles[RecordColumn::Date], titles[RecordColumn::Severity],
+                    titles[RecordColumn::InForce], titles[ExpiryColumn]};
     if (notesShort)
         table.titles.append(titles[NotesColumn]);
     for (qsizetype i = 0; i < content.rows.size(); ++i) {
         const ReportRow &row = content.rows[i];
         QStringList cells{QString::number(i + 1), row.fields[RecordColumn::Date],
-                          row.fields[RecordColumn::Severity],
-                          row.fields[RecordColumn::InForce], row.expiry};
+                          row.fields[RecordColumn::Severity], row.fields[RecordColumn::InForce],
+                          row.expiry};
         if (notesShort)
             cells.append(oneLine(row.counted));
         table.rows.append(cells);

@@ -3,12 +3,12 @@
 // left the one on screen; and the warning of rows whose category is unknown.
 #pragma once
 
-#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
 #include "records/filedates.h"
 #include "records/recordencoding.h"
 #include "records/recordfile.h"
+#include "records/recordwords.h"
 
 #include <QList>
 #include <QString>

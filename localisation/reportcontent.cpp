@@ -99,7 +99,8 @@ ReportContent reportContent(const AssessedCase &subject, const ReportTexts &text
     content.rows.reserve(subject.records.size());
     for (qsizetype i = 0; i < subject.records.size(); ++i) {
         const RowAssessment *assessed = i < assessment.rows.size() ? &assessment.rows[i] : nullptr;
-        content.rows.append(reportRow(subject.records[i], assessed, texts.words, words, dateFormat));
+        content.rows.append(
+            reportRow(subject.records[i], assessed, texts.words, words, dateFormat));
     }
 
     content.resultHeading = texts.resultHeading;

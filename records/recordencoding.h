@@ -5,8 +5,8 @@
 // language's.
 #pragma once
 
-#include "records/recordwords.h"
 #include "platform/textfile.h"
+#include "records/recordwords.h"
 
 #include <QByteArray>
 #include <QList>

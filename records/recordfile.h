@@ -72,8 +72,8 @@ struct LoadedRecordFile
 // detail, "laterdetailsof" (the record the details were written for: this one,
 // or for unconfirmed details the one they were read as written for, empty where
 // unknown), and "category" with the number of the record's category (0 small to
-// 3 especially grave), empty where it is unrecognised and the file held one; then, each once given, "inforce", "revokedon",
-// "sentence" (a positive whole number), "additionalend" and "removed". Then
+// 3 especially grave), empty where it is unrecognised and the file held one; then, each once given,
+// "inforce", "revokedon", "sentence" (a positive whole number), "additionalend" and "removed". Then
 // "codepage" where the file is written in an 8-bit code page (1251 or 1252; a
 // Unicode file holds none, and a stale one is removed), and "checksum" last: a
 // digest of the count, the pattern and every record key, which tells a later

@@ -1,9 +1,9 @@
 #include "ui/addedit_unit.h"
 
-#include "records/recordwords.h"
 #include "assessment/punishmentboxes.h"
 #include "localisation/explanation.h"
 #include "platform/runtimeerror.h"
+#include "records/recordwords.h"
 #include "ui/datepicker.h"
 #include "ui/errorhandler.h"
 #include "ui/itemwidth.h"

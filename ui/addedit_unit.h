@@ -17,10 +17,10 @@
 
 #include "assessment/convictiondetails.h"
 #include "assessment/convictionrecord.h"
-#include "records/recordwords.h"
 #include "assessment/detailsorder.h"
 #include "localisation/texttable.h"
 #include "platform/shortdateformat.h"
+#include "records/recordwords.h"
 
 #include <QDialog>
 #include <QSize>

@@ -1,8 +1,8 @@
 #include "ui/convictionsgroup.h"
 
+#include "catalogue/labeltext.h"
 #include "document/recordlist.h"
 #include "ui/convictiontable.h"
-#include "catalogue/labeltext.h"
 #include "ui/fittedheader.h"
 #include "ui/objectname.h"
 #include "ui/recordlistdelegate.h"

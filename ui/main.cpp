@@ -1,9 +1,8 @@
 #include "ui/main.h"
 
-#include "document/recordlist.h"
-#include "ui/convictiontable.h"
 #include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
+#include "document/recordlist.h"
 #include "document/sampledata.h"
 #include "localisation/LoadLang.h"
 #include "localisation/assessmentcopy.h"
@@ -16,6 +15,7 @@
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/convictionsgroup.h"
+#include "ui/convictiontable.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
@@ -97,10 +97,9 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_context(context)
     , m_desktopShell(std::make_unique<DesktopShell>())
     , m_dialogFileChooser(std::make_unique<DialogFileChooser>())
-    , m_document(
-          new ListDocument({[this] { return crimeCategories; },
-                            [this] { return installedCategories(catalogue()); }},
-                           context.dateFormat, this))
+    , m_document(new ListDocument(
+          {[this] { return crimeCategories; }, [this] { return installedCategories(catalogue()); }},
+          context.dateFormat, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -592,8 +591,7 @@ void TForm1::showExplanation(const QString &answer)
 QString TForm1::calc_sud(Gravity gravity, bool juvenile, QDate convictionDate) const
 {
     const bool inForce =
-        checkExpungement(gravity, juvenile, convictionDate, currentCrime().calculationDate)
-            .inForce;
+        checkExpungement(gravity, juvenile, convictionDate, currentCrime().calculationDate).inForce;
     return answerTexts().textOf(inForce);
 }
 
@@ -788,10 +786,8 @@ void TForm1::N9Click()
     crime.negligent = false;
     crime.calculationDate = m_context.dateFormat.today();
     // An untitled list: no file holds it, and Save asks where to write it.
-    m_document->replaceCase(
-        SampleCommandKey,
-        sampleRecords(crime.calculationDate),
-        crime, ListDocument::Replacement::Sample);
+    m_document->replaceCase(SampleCommandKey, sampleRecords(crime.calculationDate), crime,
+                            ListDocument::Replacement::Sample);
     // The rows added enable Modify and Delete, as rows added one by one did.
     applyEnablingRule(false);
     calc_rec();

@@ -2,7 +2,6 @@
 // result line, with the commands that change them.
 #pragma once
 
-#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "document/listcommands.h"
 #include "document/listdocument.h"
@@ -14,6 +13,7 @@
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
 #include "platform/webaddress.h"
+#include "records/recordwords.h"
 #include "ui/filechooser.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"

@@ -3,10 +3,10 @@
 // given and taken as one value.
 #pragma once
 
-#include "records/recordwords.h"
 #include "assessment/recidivism.h"
 #include "localisation/texttable.h"
 #include "platform/shortdateformat.h"
+#include "records/recordwords.h"
 
 #include <QGroupBox>
 

@@ -2,8 +2,8 @@
 #include "ui/timeline.h"
 
 #include "document/recordlist.h"
-#include "ui/convictiontable.h"
 #include "platform/shortdateformat.h"
+#include "ui/convictiontable.h"
 #include "ui/palettecolours.h"
 
 #include <QHelpEvent>

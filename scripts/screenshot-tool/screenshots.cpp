@@ -10,8 +10,8 @@
 // with every fact and with a text that is not a date, the result with warnings
 // and the timeline of ten convictions in a dark palette or at twice the scale
 // instead, named main_dark_en.png, main_2x_en.png and so on.
-#include "document/recordlist.h"
 #include "catalogue/uLocalize.h"
+#include "document/recordlist.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/filenotes.h"
 #include "platform/languagesetting.h"
@@ -368,8 +368,7 @@ bool shootOutsideEdit(TForm1 &form, const QDir &output, const QString &suffix)
     bool saved = false;
     runCommand(&form, [&] {
         saveRecordFile(path, records, {Gravity::Grave, true, QDate(2021, 6, 1), false},
-                       form.crimeCategories,
-                       installedCategories(form.catalogue()), format);
+                       form.crimeCategories, installedCategories(form.catalogue()), format);
         QFile file(path);
         if (!file.open(QIODevice::ReadWrite))
             return;

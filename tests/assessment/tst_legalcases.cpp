@@ -59,8 +59,7 @@ void TestLegalCases::assesses()
     QFETCH(RecidivismKind, kind);
     QFETCH(Dates, expiries);
     QFETCH(Doubts, doubts);
-    const RecidivismAssessment assessment =
-        assessRecidivism(current, records);
+    const RecidivismAssessment assessment = assessRecidivism(current, records);
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
     QCOMPARE(assessment.doubts, doubts);

@@ -95,7 +95,8 @@ void TestRecidivism::classifies()
     QFETCH(Records, priors);
     QFETCH(RecidivismKind, kind);
     QFETCH(Article18Clauses, clauses);
-    const RecidivismAssessment assessment = assessRecidivism(fixtureCrime(current, custody, Calculation), priors);
+    const RecidivismAssessment assessment =
+        assessRecidivism(fixtureCrime(current, custody, Calculation), priors);
     QVERIFY(!assessment.failure);
     QCOMPARE(assessment.kind, kind);
     QCOMPARE(assessment.clauses, clauses);
@@ -133,8 +134,7 @@ void TestRecidivism::excludesPriors()
     QFETCH(ConvictionRecord, prior);
     QFETCH(Exclusions, exclusions);
     const RecidivismAssessment assessment =
-        assessRecidivism(fixtureCrime("especially grave", true, Calculation),
-                         {prior});
+        assessRecidivism(fixtureCrime("especially grave", true, Calculation), {prior});
     QCOMPARE(assessment.rows.size(), 1);
     QCOMPARE(assessment.rows.first().exclusions, exclusions);
     // One counted grave prior is not enough for 3(b); an especially grave one would be.
@@ -143,11 +143,11 @@ void TestRecidivism::excludesPriors()
 
 void TestRecidivism::answersWhetherEveryRowIsInForce()
 {
-    const RecidivismAssessment assessment =
-        assessRecidivism(fixtureCrime("grave", false, Calculation),
-                         {conviction("07.04.2009", "grave"),              // expired 7 April 2015
-                          conviction("07.04.2012", "grave"),              // until 7 April 2018
-                          conviction("07.04.2012", "unknown severity")}); // expiry is the date itself
+    const RecidivismAssessment assessment = assessRecidivism(
+        fixtureCrime("grave", false, Calculation),
+        {conviction("07.04.2009", "grave"),              // expired 7 April 2015
+         conviction("07.04.2012", "grave"),              // until 7 April 2018
+         conviction("07.04.2012", "unknown severity")}); // expiry is the date itself
     QCOMPARE(assessment.rows.size(), 3);
     QVERIFY(!assessment.rows[0].expungement.inForce);
     QVERIFY(assessment.rows[1].expungement.inForce);
@@ -161,10 +161,9 @@ void TestRecidivism::stopsAtRowWithoutDate()
 {
     ConvictionRecord undated = conviction("01.02.2014", "grave");
     undated.date = QDate();
-    const RecidivismAssessment assessment =
-        assessRecidivism(fixtureCrime("grave", true, Calculation),
-                         {conviction("01.02.2014", "grave"), undated,
-                          conviction("01.02.2014", "grave")});
+    const RecidivismAssessment assessment = assessRecidivism(
+        fixtureCrime("grave", true, Calculation),
+        {conviction("01.02.2014", "grave"), undated, conviction("01.02.2014", "grave")});
 
     QVERIFY(assessment.failure.has_value());
     QCOMPARE(assessment.rows.size(), 1);

@@ -204,8 +204,7 @@ QString answerText(bool yes, const Words &words)
 // An unrecognised category is shown as the text it came with.
 QString categoryOf(const ConvictionGravity &gravity, const Words &words)
 {
-    return gravity.known() ? words.dialog.categories[*gravity.known()]
-                           : gravity.unrecognisedText();
+    return gravity.known() ? words.dialog.categories[*gravity.known()] : gravity.unrecognisedText();
 }
 
 // "1. Date of conviction: ...; ...", then the details given, as the row's note
@@ -213,12 +212,11 @@ QString categoryOf(const ConvictionGravity &gravity, const Words &words)
 QString convictionItem(int number, const ConvictionRecord &record, const Words &words)
 {
     const DialogTexts &dialog = words.dialog;
-    const QStringList fields{
-        labelled(dialog.convictionDate, words.dateFormat.format(record.date)),
-        labelled(dialog.category, categoryOf(record.gravity, words)),
-        labelled(dialog.custody, answerText(record.custody, words)),
-        labelled(dialog.minor, answerText(record.juvenile, words)),
-        labelled(dialog.deferred, answerText(record.reprieve, words))};
+    const QStringList fields{labelled(dialog.convictionDate, words.dateFormat.format(record.date)),
+                             labelled(dialog.category, categoryOf(record.gravity, words)),
+                             labelled(dialog.custody, answerText(record.custody, words)),
+                             labelled(dialog.minor, answerText(record.juvenile, words)),
+                             labelled(dialog.deferred, answerText(record.reprieve, words))};
     const QString marker = QString::number(number) + QStringLiteral(". ");
     QString item = marker + escaped(fields.join(QStringLiteral("; "))) + u'\n';
     const QString facts = factsNote(record.details, words.notes, words.dateFormat);
@@ -326,8 +324,7 @@ QString caseTitle(int number, const LegalCase &legalCase, const Words &words)
 
 QString caseSection(int number, const LegalCase &legalCase, const Words &words)
 {
-    RecidivismAssessment assessment =
-        assessRecidivism(legalCase.crime, legalCase.records);
+    RecidivismAssessment assessment = assessRecidivism(legalCase.crime, legalCase.records);
     // As the main window: no horizon after a row it could not read, nor without a category.
     if (!assessment.failure && !assessment.categoryMissing)
         assessment.horizon = resultHorizon(legalCase.crime, assessment);

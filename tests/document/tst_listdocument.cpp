@@ -1,8 +1,8 @@
 // The list as a document, without a window: what counts as unsaved, undo and
 // redo of the edits and of a replaced case with the file it belonged to, and
 // opening and saving, a failed open or save leaving the document as it was.
-#include "document/recordlist.h"
 #include "document/listdocument.h"
+#include "document/recordlist.h"
 #include "platform/runtimeerror.h"
 #include "support/fixturewords.h"
 

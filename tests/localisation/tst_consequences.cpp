@@ -210,7 +210,8 @@ void TestConsequences::onlyAnAnswerEntailsConsequences()
     QFETCH(QString, severity);
     QFETCH(bool, negligent);
     QFETCH(QString, line);
-    const RecidivismAssessment assessment = assessRecidivism(fixtureCrime(severity, true, QDate(2016, 1, 10), negligent), records);
+    const RecidivismAssessment assessment =
+        assessRecidivism(fixtureCrime(severity, true, QDate(2016, 1, 10), negligent), records);
     QCOMPARE(consequencesLine(assessment, placeholderTexts()), line);
 }
 

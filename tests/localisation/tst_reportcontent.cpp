@@ -244,13 +244,13 @@ void TestReportContent::reportNamesTheFactsUsed()
     QFETCH(QString, language);
     const Language words(m_folder.programFolder(), language);
     QVERIFY(words.selected());
-    const ReportContent report = words.report(assessedCase(
-        {withDetails(conviction("01.06.2015", "grave"),
-                     ConvictionDetails{.crimeDate = QDate(2014, 11, 10),
-                                       .punishment = PunishmentKind::Custody,
-                                       .served = QDate(2020, 6, 12)}),
-         conviction("01.06.2019", "grave")},
-        fixtureCrime("grave", false, QDate(2024, 5, 1))));
+    const ReportContent report = words.report(
+        assessedCase({withDetails(conviction("01.06.2015", "grave"),
+                                  ConvictionDetails{.crimeDate = QDate(2014, 11, 10),
+                                                    .punishment = PunishmentKind::Custody,
+                                                    .served = QDate(2020, 6, 12)}),
+                      conviction("01.06.2019", "grave")},
+                     fixtureCrime("grave", false, QDate(2024, 5, 1))));
 
     QCOMPARE(report.custody.value, words.no());
     QCOMPARE(report.negligent.label, words.label("String.NewCrimeNegligent"));
@@ -315,8 +315,8 @@ void TestReportContent::reportAsksForACategoryAndQualifiesTheResult()
     QCOMPARE(asked.notices, notices);
     QCOMPARE(asked.consequences, QString());
 
-    const ReportContent answered = words.report(assessedCase(
-        records, fixtureCrime("grave", false, tomorrow)));
+    const ReportContent answered =
+        words.report(assessedCase(records, fixtureCrime("grave", false, tomorrow)));
     const QList<ExpectedRow> rows{
         // Grave, six years from conviction (Article 86 part 3 (d) as worded before
         // 3 August 2013): in force on the new crime's day.
@@ -407,8 +407,9 @@ void TestReportContent::negligentCrimeIsStatedAndEntailsNothing()
     QFETCH(QString, language);
     const Language words(m_folder.programFolder(), language);
     QVERIFY(words.selected());
-    const ReportContent report = words.report(assessedCase(
-        {conviction("15.06.2021", "grave")}, fixtureCrime("grave", true, QDate(2026, 12, 9), true)));
+    const ReportContent report =
+        words.report(assessedCase({conviction("15.06.2021", "grave")},
+                                  fixtureCrime("grave", true, QDate(2026, 12, 9), true)));
 
     QCOMPARE(report.custody.value, words.yes());
     QCOMPARE(report.negligent.value, words.yes());

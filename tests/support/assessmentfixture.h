@@ -22,8 +22,7 @@ inline std::optional<Gravity> fixtureGravity(const QString &name)
 {
     const auto &names = fixtureCategoryNames();
     const auto found = std::find(names.cbegin(), names.cend(), name);
-    return found == names.cend() ? std::nullopt
-                                 : std::optional(Gravity(found - names.cbegin()));
+    return found == names.cend() ? std::nullopt : std::optional(Gravity(found - names.cbegin()));
 }
 
 // The current crime of the category the fixture's text names; none for an empty
@@ -31,8 +30,7 @@ inline std::optional<Gravity> fixtureGravity(const QString &name)
 inline CurrentCrime fixtureCrime(const QString &severity, bool custody, QDate calculationDate,
                                  bool negligent = false)
 {
-    return CurrentCrime{fixtureGravity(severity), custody, calculationDate,
-                        negligent};
+    return CurrentCrime{fixtureGravity(severity), custody, calculationDate, negligent};
 }
 
 inline ShortDateFormat fixtureDateFormat()

@@ -32,8 +32,8 @@ QByteArray bytesOf(const QString &path)
 
 int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
 {
-    return int(loadRecordFile(path, form.crimeCategories,
-                              installedCategories(form.catalogue()), fixture.dateFormat())
+    return int(loadRecordFile(path, form.crimeCategories, installedCategories(form.catalogue()),
+                              fixture.dateFormat())
                    .records.size());
 }
 
@@ -496,8 +496,9 @@ void TestCommands::sampleDataUnderEachLocale()
     fixture.setDateLocale(locale);
     TForm1 &form = fixture.startShown();
     for (int i = 0; i < 3; ++i)
-        addRow(form, {QDate(2001, 1, 1), ConvictionGravity::unrecognised("other"), false, true,
-                      true, {}});
+        addRow(
+            form,
+            {QDate(2001, 1, 1), ConvictionGravity::unrecognised("other"), false, true, true, {}});
     child<QCheckBox>(form, "CheckBox1").setChecked(false);
 
     child<QAction>(form, "N9").trigger();
@@ -510,8 +511,7 @@ void TestCommands::sampleDataUnderEachLocale()
     // Shown in the user's date format and the interface's words.
     for (int row = 0; row < 2; ++row) {
         QCOMPARE(shownText(form, row, RecordColumn::Date), date);
-        QCOMPARE(shownText(form, row, RecordColumn::Severity),
-                 fixture.text("String.SeriousCrime"));
+        QCOMPARE(shownText(form, row, RecordColumn::Severity), fixture.text("String.SeriousCrime"));
         QCOMPARE(shownText(form, row, RecordColumn::InForce), fixture.text("String.Yes"));
     }
     QCOMPARE(child<QLabel>(form, "Label2").text(), fixture.text("String.DangerRecidiv"));

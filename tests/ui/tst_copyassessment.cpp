@@ -77,8 +77,8 @@ void TestCopyAssessment::copiesTheAssessment()
         QVERIFY2(html.contains(cells), qPrintable(html));
         if (!expiry.isEmpty())
             QVERIFY2(html.contains("<td>" + expiry + "</td>"), qPrintable(expiry));
-        const QString line = plain.section(u'\n', plain.count(u'\n') - rows + row,
-                                           plain.count(u'\n') - rows + row);
+        const QString line =
+            plain.section(u'\n', plain.count(u'\n') - rows + row, plain.count(u'\n') - rows + row);
         QVERIFY2(line.startsWith(QString::number(row + 1)) && line.contains(date) &&
                      line.contains(inForce) && (expiry.isEmpty() || line.contains(expiry)),
                  qPrintable(line));

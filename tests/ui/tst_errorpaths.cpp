@@ -18,7 +18,6 @@
 namespace {
 
 enum class Scenario {
-    UnreadableDateOnModify,
     DateOutsideThePicker,
     StoredLanguageOfWrongType,
     SettingsCannotBeWritten,
@@ -61,8 +60,6 @@ void TestErrorPaths::errorThenOrdinaryAdd_data()
 {
     QTest::addColumn<Scenario>("scenario");
     QTest::addColumn<QString>("message");
-    QTest::newRow("invalid date") << Scenario::UnreadableDateOnModify
-                                  << "''31.02.2009'' is not a valid date.";
     QTest::newRow("calendar date")
         << Scenario::DateOutsideThePicker << "Failed to set calendar date or time.";
     QTest::newRow("data type") << Scenario::StoredLanguageOfWrongType
@@ -95,13 +92,6 @@ void TestErrorPaths::errorThenOrdinaryAdd()
     const QString grave = fixture.text("String.SeriousCrime");
 
     switch (scenario) {
-    case Scenario::UnreadableDateOnModify:
-        form.records().append(conviction("31.02.2009", grave));
-        selectRow(form, 0);
-        child<QPushButton>(form, "Button2").click();
-        // The row goes, so that the add below recomputes cleanly.
-        child<QPushButton>(form, "Button3").click();
-        break;
     case Scenario::DateOutsideThePicker:
         form.records().append(conviction("01.01.1500", grave));
         selectRow(form, 0);

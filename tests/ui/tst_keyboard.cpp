@@ -35,9 +35,8 @@ void selectRow(TForm1 &form, int row)
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTableView &list = child<QTableView>(form, "ListView1");
     list.setFocus();
-    list.selectionModel()->setCurrentIndex(shownCell(form, row),
-                                           QItemSelectionModel::ClearAndSelect |
-                                               QItemSelectionModel::Rows);
+    list.selectionModel()->setCurrentIndex(
+        shownCell(form, row), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // Presses a key on a widget and says whether the record dialog opened, and with

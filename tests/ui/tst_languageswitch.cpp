@@ -44,7 +44,8 @@ const QList<ConvictionRecord> &englishList()
 {
     static const ConvictionRecord grave{QDate(2023, 12, 9), Gravity::Grave, true, false, false, {}};
     static const QList<ConvictionRecord> rows{
-        grave, grave,
+        grave,
+        grave,
         {QDate(2015, 6, 1), ConvictionGravity::unrecognised("Theft"), false, true, false, {}}};
     return rows;
 }

@@ -73,9 +73,9 @@ QList<bool> editingEnabled(const TForm1 &form)
 void appendGraveConvictions(const ProgramFixture &fixture, TForm1 &form, const QStringList &dates)
 {
     for (const QString &date : dates)
-        form.records().append(windowConviction(fixture, date, fixture.text("String.SeriousCrime"),
-                                         fixture.text("String.Yes"), fixture.text("String.No"),
-                                         fixture.text("String.No")));
+        form.records().append(windowConviction(
+            fixture, date, fixture.text("String.SeriousCrime"), fixture.text("String.Yes"),
+            fixture.text("String.No"), fixture.text("String.No")));
 }
 
 // The numbers the list's vertical header shows, first row to last.
@@ -83,7 +83,8 @@ QStringList rowNumbers(const TForm1 &form)
 {
     QStringList numbers;
     for (int row = 0; row < form.records().count(); ++row)
-        numbers.append(child<QTableView>(form, "ListView1").model()->headerData(row, Qt::Vertical).toString());
+        numbers.append(
+            child<QTableView>(form, "ListView1").model()->headerData(row, Qt::Vertical).toString());
     return numbers;
 }
 
@@ -187,9 +188,9 @@ void TestMainWindow::addAppendsTheDialogsRecord()
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
     // A medium prior of six years ago: expunged once the list is recomputed.
-    form.records().append(windowConviction(fixture, "09.12.2020", fixture.text("String.AverageCrime"),
-                                     fixture.text("String.Yes"), fixture.text("String.No"),
-                                     fixture.text("String.No")));
+    form.records().append(windowConviction(
+        fixture, "09.12.2020", fixture.text("String.AverageCrime"), fixture.text("String.Yes"),
+        fixture.text("String.No"), fixture.text("String.No")));
     // What an earlier opening left in the dialog.
     const TEdit_frm &earlier = *form.Edit_frm;
     child<QComboBox>(earlier, "ComboBox1").setCurrentIndex(3);
@@ -240,7 +241,8 @@ void TestMainWindow::modifyWithoutSelectionDoesNothing()
 {
     ProgramFixture fixture;
     TForm1 &form = fixture.startShown();
-    form.records().append(windowConviction(fixture, "09.12.2023", fixture.text("String.SeriousCrime")));
+    form.records().append(
+        windowConviction(fixture, "09.12.2023", fixture.text("String.SeriousCrime")));
     const ConvictionRecord before = form.records().at(0);
     const auto ran = whenModal<TEdit_frm>(&form, [](TEdit_frm &) {});
     QTest::mouseClick(&child<QPushButton>(form, "Button2"), Qt::LeftButton);
@@ -295,7 +297,8 @@ void TestMainWindow::modifyEditsTheSelectedRow()
     const ConvictionRecord first =
         windowConviction(fixture, "09.12.2020", fixture.text("String.AverageCrime"), yes, no, no);
     form.records().append(first);
-    form.records().append(windowConviction(fixture, "15.03.2022", translated(fixture, rowSeverity), no, yes, no));
+    form.records().append(
+        windowConviction(fixture, "15.03.2022", translated(fixture, rowSeverity), no, yes, no));
     child<QTableView>(form, "ListView1").selectRow(1);
 
     QList<QVariant> opened;
@@ -455,9 +458,9 @@ void TestMainWindow::resultFollowsTheInputs()
     QLabel &result = child<QLabel>(form, "Label2");
     // Two grave priors with custody and no deferment, three years old.
     for (int i = 0; i < 2; ++i)
-        form.records().append(windowConviction(fixture, "09.12.2023", fixture.text("String.SeriousCrime"),
-                                         fixture.text("String.Yes"), fixture.text("String.No"),
-                                         fixture.text("String.No")));
+        form.records().append(windowConviction(
+            fixture, "09.12.2023", fixture.text("String.SeriousCrime"), fixture.text("String.Yes"),
+            fixture.text("String.No"), fixture.text("String.No")));
     const QString yes = fixture.text("String.Yes");
     const QString no = fixture.text("String.No");
 
@@ -622,7 +625,8 @@ void TestMainWindow::laterConvictionsMarkedAndCounted()
     for (int row = 0; row < later.size(); ++row) {
         const QString number = QString::number(row + 1);
         QCOMPARE(shownCell(form, row).data(RecordList::DatedAfterCrimeRole).toBool(), later[row]);
-        QCOMPARE(rowNumbers(form)[row], later[row] ? number + ConvictionTable::AfterCrimeMark : number);
+        QCOMPARE(rowNumbers(form)[row],
+                 later[row] ? number + ConvictionTable::AfterCrimeMark : number);
         const QStyleOptionViewItem look = cellLook(form, row);
         QCOMPARE(look.font.italic(), later[row]);
         QCOMPARE(look.palette.color(QPalette::Text) != text, later[row]);
@@ -773,9 +777,12 @@ void TestMainWindow::rowNumbersFollowDeletion()
     QPushButton &deleteButton = child<QPushButton>(form, "Button3");
     pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Grave));
     child<QCheckBox>(form, "CheckBox1").click();
-    form.records().append(windowConviction(fixture, "01.06.2022", fixture.text("String.SeriousCrime")));
-    form.records().append(windowConviction(fixture, "01.06.2023", fixture.text("String.SmallCrime")));
-    form.records().append(windowConviction(fixture, "01.06.2024", fixture.text("String.SeriousCrime")));
+    form.records().append(
+        windowConviction(fixture, "01.06.2022", fixture.text("String.SeriousCrime")));
+    form.records().append(
+        windowConviction(fixture, "01.06.2023", fixture.text("String.SmallCrime")));
+    form.records().append(
+        windowConviction(fixture, "01.06.2024", fixture.text("String.SeriousCrime")));
     form.calc_rec();
     QVERIFY(list.verticalHeader()->isVisible());
     QCOMPARE(rowNumbers(form), (QStringList{"1", "2", "3"}));
@@ -812,9 +819,9 @@ void TestMainWindow::fileCarriesTheNewCrime()
     pickEntry(category, 2);
     custodyBox.click();
     crimeDate.setDate(QDate(2024, 5, 1));
-    form.records().append(windowConviction(fixture, "09.12.2020", fixture.text("String.SeriousCrime"),
-                                     fixture.text("String.Yes"), fixture.text("String.No"),
-                                     fixture.text("String.No")));
+    form.records().append(windowConviction(
+        fixture, "09.12.2020", fixture.text("String.SeriousCrime"), fixture.text("String.Yes"),
+        fixture.text("String.No"), fixture.text("String.No")));
     const QString path = fixture.folder().programFolder() + "/crime.har";
     fixture.fileChooser.answer = path;
     child<QAction>(form, "N50").trigger();

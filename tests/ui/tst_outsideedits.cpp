@@ -58,8 +58,7 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
         conviction("05.09.2017", "grave"),
         {.punishment = PunishmentKind::Custody, .served = QDate(2020, 3, 4), .sentence = 3});
     const CurrentCrime crime{Gravity::Grave, true, QDate(2021, 6, 1), false};
-    saveRecordFile(path, {conviction("07.04.2009", "grave"), second}, crime,
-                   form.crimeCategories,
+    saveRecordFile(path, {conviction("07.04.2009", "grave"), second}, crime, form.crimeCategories,
                    installedCategories(form.catalogue()), fixture.dateFormat());
     // Changed in a text editor, as an older version would.
     QByteArray bytes = readAll(path);
@@ -82,9 +81,8 @@ void TestOutsideEdits::detailsStayMarkedUntilConfirmed()
         QString::fromUtf8("05.09.2017 \u00B7 ") + form.crimeCategories[Gravity::Grave];
     QVERIFY(form.records().finding(1).inDoubt);
     QVERIFY(!form.records().finding(0).inDoubt);
-    QVERIFY2(
-        shownNote(form, 1).contains(filledText(russian("String.RowDoubtDetails"), owner)),
-        qPrintable(shownNote(form, 1)));
+    QVERIFY2(shownNote(form, 1).contains(filledText(russian("String.RowDoubtDetails"), owner)),
+             qPrintable(shownNote(form, 1)));
     const QLabel &qualifications = child<QLabel>(form, "Label7");
     const QLabel &fileNotes = child<QLabel>(form, "FileNotesLine");
     QVERIFY2(qualifications.text().contains(owner) && qualifications.text().contains("04.03.2020"),

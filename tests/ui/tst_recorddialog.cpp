@@ -799,12 +799,10 @@ void TestRecordDialog::recordShownComesBackAsItWas_data()
                            const ConvictionDetails &details = {}) {
         return withDetails(conviction(date, severity, custody, minor, reprieve), details);
     };
-    QTest::newRow("custody only") << record("15.03.2022", "grave", "Yes", "No", "No")
-                                  << "";
+    QTest::newRow("custody only") << record("15.03.2022", "grave", "Yes", "No", "No") << "";
     QTest::newRow("as a minor, deferred")
         << record("01.06.2004", "small", "No", "Yes", "Yes") << "";
-    QTest::newRow("every box") << record("31.12.2010", "especially grave", "Yes",
-                                         "Yes", "Yes")
+    QTest::newRow("every box") << record("31.12.2010", "especially grave", "Yes", "Yes", "Yes")
                                << "";
     QTest::newRow("a conditional sentence, every detail")
         << record("17.04.2019", "medium", "No", "No", "No",
@@ -986,7 +984,8 @@ void TestRecordDialog::factsThatDisagreeKeepTheDialogOpen()
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     QComboBox &kindBox = child<QComboBox>(dialog, "PunishmentBox");
     OptionalDatePicker &revokedOnPicker = child<OptionalDatePicker>(dialog, "RevokedOnPicker");
-    dialog.showRecord(ConvictionRecord{QDate(2019, 4, 17), Gravity::Grave, false, false, false, {}});
+    dialog.showRecord(
+        ConvictionRecord{QDate(2019, 4, 17), Gravity::Grave, false, false, false, {}});
     showDialog(dialog);
     QTest::mouseClick(&child<QToolButton>(dialog, "DetailsButton"), Qt::LeftButton);
     pickEntry(kindBox, int(kind));
@@ -1041,8 +1040,8 @@ void TestRecordDialog::openWithEveryFactFitsASmallScreen()
     fixture.storeLanguage(language);
     TEdit_frm &dialog = *fixture.start().Edit_frm;
     QSpinBox &sentenceBox = child<QSpinBox>(dialog, "SentenceBox");
-    dialog.showRecord(ConvictionRecord{
-        QDate(2019, 4, 17), Gravity::EspeciallyGrave, false, true, false, everyFact()});
+    dialog.showRecord(ConvictionRecord{QDate(2019, 4, 17), Gravity::EspeciallyGrave, false, true,
+                                       false, everyFact()});
     showDialog(dialog);
     QVERIFY(child<QWidget>(dialog, "DetailsPanel").isVisible());
     QVERIFY2(dialog.width() <= 1366 && dialog.height() <= 768 - 70,

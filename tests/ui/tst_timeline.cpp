@@ -5,9 +5,9 @@
 #include "assessment/recidivism.h"
 #include "document/recordlist.h"
 #include "programfixture.h"
-#include "ui/convictiontable.h"
 #include "support/assessmentfixture.h"
 #include "support/palettes.h"
+#include "ui/convictiontable.h"
 #include "ui/datepicker.h"
 #include "ui/timeline.h"
 
@@ -353,8 +353,7 @@ void TestTimeline::standsWithoutAWindow()
 
     const QDate calculation(2026, 12, 9);
     const CurrentCrime crime = fixtureCrime("grave", true, calculation);
-    timeline.showAssessment(assessRecidivism(crime, records.records()),
-                            calculation);
+    timeline.showAssessment(assessRecidivism(crime, records.records()), calculation);
     QCOMPARE(timeline.calculationDate(), calculation);
     QCOMPARE(timeline.bars().size(), 2);
     QCOMPARE(timeline.bars().at(0).from, QDate(2022, 2, 1));
@@ -433,8 +432,7 @@ struct StandaloneTimeline
         timeline.show();
         const QDate calculation(2026, 12, 9);
         const CurrentCrime crime = fixtureCrime("grave", true, calculation);
-        timeline.showAssessment(
-            assessRecidivism(crime, records.records()), calculation);
+        timeline.showAssessment(assessRecidivism(crime, records.records()), calculation);
     }
 
     const ShortDateFormat dateFormat = fixtureDateFormat();
@@ -479,9 +477,9 @@ void TestTimeline::barsLabelledWhereTheLabelFits()
         const TimelineBar &bar = timeline.bars().at(label.row);
         // The row's number and its date as the list shows it, whole, in its lane,
         // at the bar's left end: in the bar, or ending before it.
-        QCOMPARE(label.text, QString::number(label.row + 1) + QStringLiteral(" \u00b7 ") +
-                                 standalone.dateFormat.format(
-                                     standalone.records.records().at(label.row).date));
+        QCOMPARE(label.text,
+                 QString::number(label.row + 1) + QStringLiteral(" \u00b7 ") +
+                     standalone.dateFormat.format(standalone.records.records().at(label.row).date));
         QVERIFY(label.rect.width() >= metrics.horizontalAdvance(label.text));
         QVERIFY(geometry.lane(label.row).contains(label.rect));
         QVERIFY(QRectF(timeline.contentsRect()).contains(label.rect));

@@ -107,8 +107,8 @@ void startSavedCase(ProgramFixture &fixture, TForm1 &form, const QString &file)
     const QString no = fixture.text("String.No");
     form.records().append(
         windowConviction(fixture, "07.04.2023", form.crimeCategories[Gravity::Grave], yes, no, no));
-    form.records().append(
-        windowConviction(fixture, "01.02.2010", form.crimeCategories[Gravity::Medium], yes, no, no));
+    form.records().append(windowConviction(fixture, "01.02.2010",
+                                           form.crimeCategories[Gravity::Medium], yes, no, no));
     pickEntry(child<QComboBox>(form, "ComboBox1"), int(Gravity::Medium));
     child<QCheckBox>(form, "CheckBox1").click();
     fixture.fileChooser.answer = file;
@@ -293,9 +293,8 @@ void TestUndo::undoGivesBackTheFile()
     QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(fixture.fileChooser.questions, asked);
     QCOMPARE(shownTitle(form), "identity.har — " + caption);
-    const LoadedRecordFile written =
-        loadRecordFile(file, form.crimeCategories,
-                       installedCategories(form.catalogue()), fixture.dateFormat());
+    const LoadedRecordFile written = loadRecordFile(
+        file, form.crimeCategories, installedCategories(form.catalogue()), fixture.dateFormat());
     QCOMPARE(written.records.size(), before.records.size());
     QVERIFY(fixture.errors.isEmpty());
 }

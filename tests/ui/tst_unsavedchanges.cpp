@@ -5,8 +5,8 @@
 // so do a cancelled and a failed save. Clear data and the sample data leave an
 // untitled list; the question names the file Save would write, none for an
 // untitled list, and a client's file is never written with what replaced it.
-#include "document/recordlist.h"
 #include "catalogue/uLocalize.h"
+#include "document/recordlist.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/filenotes.h"
 #include "programfixture.h"
@@ -56,8 +56,8 @@ void addThroughDialog(TForm1 &form, QDate date)
 
 int rowsInFile(const TForm1 &form, const ProgramFixture &fixture, const QString &path)
 {
-    return int(loadRecordFile(path, form.crimeCategories,
-                              installedCategories(form.catalogue()), fixture.dateFormat())
+    return int(loadRecordFile(path, form.crimeCategories, installedCategories(form.catalogue()),
+                              fixture.dateFormat())
                    .records.size());
 }
 
@@ -110,12 +110,12 @@ void TestUnsavedChanges::askedBeforeChangesAreLost()
 
     // Another list to open: one conviction of 2001.
     const QString other = dir.filePath("other.har");
-    saveRecordFile(
-        other,
-        {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small], fixture.text("String.No"),
-                    fixture.text("String.No"), fixture.text("String.No"))},
-        form.currentCrime(), form.crimeCategories,
-        installedCategories(form.catalogue()), fixture.dateFormat());
+    saveRecordFile(other,
+                   {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small],
+                                     fixture.text("String.No"), fixture.text("String.No"),
+                                     fixture.text("String.No"))},
+                   form.currentCrime(), form.crimeCategories, installedCategories(form.catalogue()),
+                   fixture.dateFormat());
 
     // The list as the user left it: one row saved to its file, where it has one,
     // and one row more.
@@ -251,11 +251,12 @@ void TestUnsavedChanges::clientsFileSurvivesSampleThenClear()
     TForm1 &form = fixture.startShown();
     const LanguageTexts russian(fixture.folder(), "Russian");
     const QString client = dir.filePath(QString::fromUtf8("Иванов дело.har"));
-    saveRecordFile(client,
-                   {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small],
-                               russian("String.No"), russian("String.No"), russian("String.No"))},
-                   form.currentCrime(), form.crimeCategories,
-                   installedCategories(form.catalogue()), fixture.dateFormat());
+    saveRecordFile(
+        client,
+        {windowConviction(fixture, "05.05.2001", form.crimeCategories[Gravity::Small],
+                          russian("String.No"), russian("String.No"), russian("String.No"))},
+        form.currentCrime(), form.crimeCategories, installedCategories(form.catalogue()),
+        fixture.dateFormat());
     QFile clientFile(client);
     QVERIFY(clientFile.open(QIODevice::ReadOnly));
     const QByteArray clientBytes = clientFile.readAll();
