@@ -65,11 +65,6 @@
 
 namespace {
 
-QAction *namedAction(QMenu *menu, const char *name)
-{
-    return named(menu->addAction(QString()), name);
-}
-
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 const QSize ClientSize(700, 475);
 
