@@ -21,12 +21,14 @@
 #include "ui/fittedheader.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
+#include "ui/mainwindowgeometry.h"
 #include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/recordlistdelegate.h"
 #include "ui/report.h"
 #include "ui/resultarea.h"
+#include "ui/startlanguage.h"
 #include "ui/textreceivers.h"
 #include "ui/timeline.h"
 
@@ -51,7 +53,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -66,7 +67,6 @@
 namespace {
 
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
-const QSize ClientSize(700, 475);
 
 // Where the file dialogs about a list start: its folder, and the name of its
 // file under another suffix (the report's "pdf"). Both empty for an untitled
@@ -115,13 +115,7 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     layout->setContentsMargins(8, 4, 8, 5);
     layout->setSpacing(4);
     layout->addWidget(m_newCrime);
-    // The list above, the result under it; the line between them moves.
-    ResultSplitter = named(new QSplitter(Qt::Vertical, central), "ResultSplitter");
-    ResultSplitter->setChildrenCollapsible(false);
-    ResultSplitter->addWidget(m_convictions);
-    ResultSplitter->addWidget(m_result);
-    ResultSplitter->setStretchFactor(0, 1);
-    ResultSplitter->setStretchFactor(1, 0);
+    ResultSplitter = splitListAndResult(m_convictions, m_result, central);
     layout->addWidget(ResultSplitter, 1);
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
@@ -327,41 +321,13 @@ void TForm1::FormCreate()
 {
     // A stored value of the wrong type is reported, then start-up goes on as if
     // nothing were stored: the selector is filled and the date is today.
-    QString stored;
-    command([&] { stored = m_context.languageSetting.read(); });
-    CmbBxLang->setStoredName(stored);
-    command([&] {
-        m_context.catalogue->SelectDefaultLanguage(QStringLiteral("English"));
-        QStringList names;
-        m_context.catalogue->FillLanguageNames(names, true);
-        CmbBxLang->setLanguageNames(names);
-        showStartLanguage(stored);
-    });
+    showLanguagesAtStart(this, m_context, *CmbBxLang);
     m_newCrime->setCrime(CurrentCrime{std::nullopt, false, m_context.dateFormat.today(), false});
-}
-
-void TForm1::showStartLanguage(const QString &stored)
-{
-    // A language stored under its file base ("Russian") shows by its own name.
-    if (!stored.isEmpty()) {
-        if (const std::optional<TLangItemRec> language = catalogue().findLanguage(stored))
-            CmbBxLang->showName(language->Name);
-        return;
-    }
-    // At a first start the user's locale chooses, English otherwise; nothing is
-    // stored until the user picks a language.
-    const std::optional<TLangItemRec> language =
-        catalogue().languageForLocale(m_context.userLocale);
-    const std::optional<TLangItemRec> shown =
-        language ? language : catalogue().findLanguage(catalogue().DefaultLanguage().Name);
-    if (shown)
-        CmbBxLang->showName(shown->Name);
 }
 
 QString TForm1::selectedFileBase()
 {
-    const std::optional<TLangItemRec> language = catalogue().findLanguage(CmbBxLang->currentText());
-    return language ? language->FileBase : CmbBxLang->currentText();
+    return ::selectedFileBase(catalogue(), *CmbBxLang);
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -378,25 +344,9 @@ void TForm1::FormShow()
     m_newCrime->setCategories(crimeCategories);
     Edit_frm->setCategories(crimeCategories);
 
-    // The window starts at its designed size or at the size its texts need,
-    // whichever is larger, and wide enough for every column of the list at its
-    // designed width, centred on the screen. A title its column is too narrow
-    // for elides, with a tooltip.
-    resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
-    if (const int lacking = m_convictions->lackingWidth(); lacking > 0)
-        resize(width() + lacking, height());
-    // And tall enough for a result of three lines under the list, as far as the
-    // screen allows.
-    const QScreen *screen = this->screen();
-    if (const int lacking = m_result->leastHeight() - ResultArea::Floor; lacking > 0) {
-        const int frames = frameGeometry().height() - height();
-        const int screenRoom =
-            screen != nullptr ? screen->availableGeometry().height() - frames : height() + lacking;
-        resize(width(), std::max(height(), std::min(height() + lacking, screenRoom)));
-    }
+    sizeForFirstShow(*this, *m_convictions, *m_result);
     giveResultItsRoom();
-    if (screen != nullptr)
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    centreOnScreen(*this);
 }
 
 namespace {
@@ -440,17 +390,7 @@ void TForm1::openGivenFile(const QString &fileName)
 
 void TForm1::giveResultItsRoom()
 {
-    const QList<int> sizes = ResultSplitter->sizes();
-    if (!isVisible() || sizes.size() != 2)
-        return;
-    // The whole panel where the list can spare the room; else what it can spare,
-    // and a scroll bar.
-    const int total = sizes.at(0) + sizes.at(1);
-    const int whole = m_result->wholeHeight();
-    const int spare = total - m_convictions->minimumSizeHint().height();
-    const int shown = std::max(ResultArea::Floor, std::min(whole, spare));
-    if (shown != sizes.at(1))
-        ResultSplitter->setSizes({total - shown, shown});
+    ::giveResultItsRoom(*ResultSplitter, *m_convictions, *m_result);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

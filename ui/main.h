@@ -187,9 +187,6 @@ private:
     // Opens the language submenu on its own, the selector focused.
     void openLanguageSelector();
     void FormCreate();
-    // Shows in the selector the stored language by its own name, or with none
-    // stored the user's locale's language, else English.
-    void showStartLanguage(const QString &stored);
     void FormShow();
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
