@@ -5,7 +5,6 @@
 #include "catalogue/uLocalize.h"
 #include "document/sampledata.h"
 #include "localisation/LoadLang.h"
-#include "localisation/assessmentcopy.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
@@ -14,6 +13,7 @@
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
+#include "ui/assessmentexport.h"
 #include "ui/convictionsgroup.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
@@ -25,6 +25,7 @@
 #include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
+#include "ui/recordfiledrop.h"
 #include "ui/recordlistdelegate.h"
 #include "ui/report.h"
 #include "ui/resultarea.h"
@@ -33,24 +34,18 @@
 #include "ui/timeline.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
@@ -68,22 +63,6 @@ namespace {
 
 const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
 
-// Where the file dialogs about a list start: its folder, and the name of its
-// file under another suffix (the report's "pdf"). Both empty for an untitled
-// list, whose dialogs start where they would by themselves.
-QString folderOf(const QString &listFile)
-{
-    return listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath();
-}
-
-QString withSuffix(const QString &listFile, const QString &suffix)
-{
-    if (listFile.isEmpty())
-        return {};
-    const QFileInfo file(listFile);
-    return QDir(file.absolutePath()).filePath(file.completeBaseName() + u'.' + suffix);
-}
-
 } // namespace
 
 TForm1::TForm1(ProgramContext &context, QWidget *parent)
@@ -95,6 +74,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
           new ListDocument({[this] { return currentRecordTexts(catalogue(), crimeCategories); },
                             [this] { return installedCategories(catalogue()); }},
                            context.dateFormat, this))
+    , m_listFile(
+          *this, *m_document, *context.catalogue,
+          [this]() -> FileChooser & { return fileChooser(); },
+          [this](const QString &fileName) { save_har(fileName); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -268,6 +251,9 @@ void TForm1::connectCommands()
     });
     connect(m_document, &ListDocument::stateChanged, this, &TForm1::showTitle);
     connectKeyboard();
+    // A list dropped on the window opens as the open command opens it; the
+    // window owns the drop's handler.
+    new RecordFileDrop(*this, [this](const QString &path) { openGivenFile(path); });
 
     // The result line answers for the inputs on screen.
     connect(m_newCrime, &NewCrimeGroup::answerDue, this,
@@ -308,7 +294,6 @@ void TForm1::connectKeyboard()
     RedoAction->setShortcuts(redoKeys);
     // Insert adds a row wherever the focus is.
     addAction(m_convictions->addRowAction());
-    setAcceptDrops(true);
 }
 
 void TForm1::openLanguageSelector()
@@ -347,34 +332,6 @@ void TForm1::FormShow()
     sizeForFirstShow(*this, *m_convictions, *m_result);
     giveResultItsRoom();
     centreOnScreen(*this);
-}
-
-namespace {
-// The record file a drag carries: one local file with the ".har" extension.
-std::optional<QString> droppedRecordFile(const QMimeData *data)
-{
-    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return std::nullopt;
-    const QString path = data->urls().first().toLocalFile();
-    if (!path.endsWith(QStringLiteral(".har"), Qt::CaseInsensitive))
-        return std::nullopt;
-    return path;
-}
-} // namespace
-
-void TForm1::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (droppedRecordFile(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void TForm1::dropEvent(QDropEvent *event)
-{
-    const std::optional<QString> path = droppedRecordFile(event->mimeData());
-    if (!path)
-        return;
-    event->acceptProposedAction();
-    openGivenFile(*path);
 }
 
 void TForm1::openGivenFile(const QString &fileName)
@@ -434,8 +391,6 @@ TextTable TForm1::textTable()
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
         {u"String.AuthorQuennard", textOf(StatusPanel0)},
-        {u"String.CharacterFileFilter", into(od.filter)},
-        {u"String.CharacterFileFilter", into(SD.filter)},
     };
     texts.append(m_newCrime->textTable());
     texts.append(m_convictions->textTable());
@@ -443,7 +398,7 @@ TextTable TForm1::textTable()
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
     texts.append(undoTextTable(m_undoTexts));
-    texts.append(unsavedChangesTextTable(m_unsavedTexts));
+    texts.append(m_listFile.textTable());
     return texts;
 }
 
@@ -644,39 +599,19 @@ void TForm1::open_har(const QString &fileName)
 
 void TForm1::saveClick()
 {
-    saveList();
+    m_listFile.saveList();
 }
 
 void TForm1::N50Click()
 {
-    saveListAs();
-}
-
-bool TForm1::saveList()
-{
-    if (listFile().isEmpty())
-        return saveListAs();
-    save_har(listFile());
-    return true;
-}
-
-bool TForm1::saveListAs()
-{
-    SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
-    SD.startPath = listFile();
-    const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD);
-    if (fileName)
-        save_har(*fileName);
-    return fileName.has_value();
+    m_listFile.saveListAs();
 }
 
 void TForm1::N3Click()
 {
     if (!changesSettled())
         return;
-    od.title = catalogue().Translate(QStringLiteral("Button.Open"));
-    od.startPath = folderOf(listFile());
-    if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
+    if (const std::optional<QString> fileName = m_listFile.chooseFileToOpen()) {
         open_har(*fileName);
         calc_rec();
     }
@@ -742,9 +677,8 @@ void TForm1::N51Click()
 {
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
-    FileDialogSetup setup = reportFileDialogSetup(catalogue());
-    setup.startPath = withSuffix(listFile(), setup.defaultSuffix);
-    if (const std::optional<QString> path = fileChooser().chooseFileToSave(this, setup))
+    if (const std::optional<QString> path =
+            chooseReportFile(this, fileChooser(), catalogue(), listFile()))
         writeReport(*path, currentReportContent());
 }
 
@@ -752,11 +686,7 @@ void TForm1::copyAssessmentClick()
 {
     // As the report: the inputs on screen, assessed again.
     calc_rec();
-    const AssessmentCopy copy = assessmentCopy(currentReportContent());
-    auto mime = std::make_unique<QMimeData>();
-    mime->setHtml(copy.html);
-    mime->setText(copy.plain);
-    QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
+    copyToClipboard(currentReportContent());
 }
 
 bool TForm1::hasUnsavedChanges() const
@@ -771,14 +701,7 @@ void TForm1::takeCrimeFromInputs()
 
 bool TForm1::changesSettled()
 {
-    if (!hasUnsavedChanges())
-        return true;
-    switch (askAboutUnsavedChanges(this, m_unsavedTexts, listFile())) {
-    case UnsavedChoice::Save: return saveList();
-    case UnsavedChoice::Discard: return true;
-    case UnsavedChoice::Cancel: break;
-    }
-    return false;
+    return m_listFile.changesSettled();
 }
 
 void TForm1::showTitle()

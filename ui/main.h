@@ -15,9 +15,9 @@
 #include "platform/runtimeerror.h"
 #include "platform/webaddress.h"
 #include "ui/filechooser.h"
+#include "ui/listfilecommands.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
-#include "ui/unsavedchanges.h"
 
 #include <QMainWindow>
 
@@ -147,8 +147,6 @@ public:
     CrimeCategories crimeCategories; // the current language's category texts
 
     bool LocalizedOnce = false;
-    FileDialogSetup od;
-    FileDialogSetup SD;
 
     TEdit_frm *Edit_frm = nullptr;
     TAboutFrm *AboutFrm = nullptr;
@@ -164,9 +162,6 @@ protected:
     // Closing asks first about unsaved changes; a cancel keeps the window open.
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // A ".har" file dropped on the window loads as if chosen in the open dialog.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     // What the texts of a language just made current leave to do: the explanation's
@@ -201,10 +196,6 @@ private:
     void showUndoTexts();
     void undoEdit();
     void redoEdit();
-    // Saves to the list's file, or asks for one when it has none / always asks for
-    // a file: false when the user cancels; a failed save raises.
-    bool saveList();
-    bool saveListAs();
     // The new crime's inputs, as the document's crime.
     void takeCrimeFromInputs();
     // Runs a command of the user's, showing what it raises.
@@ -247,6 +238,7 @@ private:
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     ListDocument *m_document;
+    ListFileCommands m_listFile;
     NewCrimeGroup *m_newCrime = nullptr;
     ConvictionsGroup *m_convictions = nullptr;
     ResultArea *m_result = nullptr;
@@ -257,6 +249,5 @@ private:
     ConsequenceTexts m_consequenceTexts;
     QString m_caption; // the window's title without the list's file
     UndoTexts m_undoTexts;
-    UnsavedChangesTexts m_unsavedTexts;
     bool m_shownBefore = false;
 };
