@@ -9,19 +9,21 @@
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
 #include "platform/languageid.h"
-#include "platform/manual.h"
 #include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/assessmentexport.h"
+#include "ui/authorstatusbar.h"
 #include "ui/convictionsgroup.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
 #include "ui/fittedheader.h"
+#include "ui/helplinks.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
 #include "ui/mainwindowgeometry.h"
+#include "ui/menukeys.h"
 #include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
@@ -30,40 +32,32 @@
 #include "ui/report.h"
 #include "ui/resultarea.h"
 #include "ui/startlanguage.h"
+#include "ui/taborder.h"
 #include "ui/textreceivers.h"
 #include "ui/timeline.h"
+#include "ui/undoactions.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidgetAction>
-
-namespace {
-
-const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
-
-} // namespace
 
 TForm1::TForm1(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -100,26 +94,9 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     layout->addWidget(m_newCrime);
     ResultSplitter = splitListAndResult(m_convictions, m_result, central);
     layout->addWidget(ResultSplitter, 1);
-
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    StatusPanel0 = named(new QLabel(StatusBar1), "StatusPanel0");
-    StatusPanel0->setMinimumWidth(50);
-    StatusBar1->addWidget(StatusPanel0);
-    StatusBar1->setCursor(Qt::PointingHandCursor);
-    StatusBar1->installEventFilter(this);
-    StatusPanel0->installEventFilter(this);
+    StatusBar1 = new AuthorStatusBar(this);
     setStatusBar(StatusBar1);
-
-    QWidget *previous = nullptr;
-    for (QWidget *input : m_newCrime->tabOrder()) {
-        if (previous != nullptr)
-            setTabOrder(previous, input);
-        previous = input;
-    }
-    for (QWidget *control : m_convictions->tabOrder()) {
-        setTabOrder(previous, control);
-        previous = control;
-    }
+    chainTabOrder(m_newCrime->tabOrder() + m_convictions->tabOrder());
 
     connectCommands();
     FormCreate();
@@ -231,15 +208,12 @@ void TForm1::connectCommands()
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
     on(N17, &TForm1::N17Click);
-    connect(this, &TForm1::statusBarDoubleClicked, this,
+    connect(StatusBar1, &AuthorStatusBar::doubleClicked, this,
             [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
     on(UndoAction, &TForm1::undoEdit);
     on(RedoAction, &TForm1::redoEdit);
-    connect(&history(), &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
-    connect(&history(), &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
-    connect(&history(), &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
-    connect(&history(), &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
+    m_undoActions = new UndoActions(*UndoAction, *RedoAction, history(), this);
     // The title's mark follows the history and the new crime's inputs.
     // The document follows the new crime's inputs, and they follow the document's
     // crime when it changes from within (a file opened, an edit undone); a crime
@@ -273,33 +247,12 @@ void TForm1::connectKeyboard()
     N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     CopyAssessment->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
-    // The language selector lives in a submenu: its key opens the submenu with
-    // the selector focused.
-    auto *chooseLanguage = named(new QAction(this), "ChooseLanguage");
-    chooseLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    addAction(chooseLanguage);
-    connect(chooseLanguage, &QAction::triggered, this, &TForm1::openLanguageSelector);
-    // F10 opens the menu bar at its first menu, as Alt and a menu's access key do.
-    auto *menuBarKey = named(new QAction(this), "MenuBarKey");
-    menuBarKey->setShortcut(Qt::Key_F10);
-    addAction(menuBarKey);
-    connect(menuBarKey, &QAction::triggered, this,
-            [this] { mMenu->setActiveAction(N1->menuAction()); });
+    addLanguageSelectorKey(*this, *mMenu, *N20, *N21, *CmbBxLang);
+    addMenuBarKey(*this, *mMenu, *N1);
     UndoAction->setShortcut(QKeySequence::Undo);
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo)) {
-        if (!redoKeys.contains(key))
-            redoKeys.append(key);
-    }
-    RedoAction->setShortcuts(redoKeys);
+    RedoAction->setShortcuts(redoKeys());
     // Insert adds a row wherever the focus is.
     addAction(m_convictions->addRowAction());
-}
-
-void TForm1::openLanguageSelector()
-{
-    N21->popup(mMenu->mapToGlobal(mMenu->actionGeometry(N20->menuAction()).bottomLeft()));
-    CmbBxLang->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TForm1::FormCreate()
@@ -350,16 +303,6 @@ void TForm1::giveResultItsRoom()
     ::giveResultItsRoom(*ResultSplitter, *m_convictions, *m_result);
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == StatusBar1 || watched == StatusPanel0) &&
-        event->type() == QEvent::MouseButtonDblClick) {
-        emit statusBarDoubleClicked();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 TextTable TForm1::textTable()
 {
     TextTable texts{
@@ -390,14 +333,14 @@ TextTable TForm1::textTable()
         {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
         {u"String.ParticularlySeriousCrime",
          into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.AuthorQuennard", textOf(StatusPanel0)},
     };
     texts.append(m_newCrime->textTable());
     texts.append(m_convictions->textTable());
     texts.append(m_result->textTable());
+    texts.append(StatusBar1->textTable());
     texts.append(fileNoteTextTable(m_fileNoteTexts));
     texts.append(consequenceTextTable(m_consequenceTexts));
-    texts.append(undoTextTable(m_undoTexts));
+    texts.append(m_undoActions->textTable());
     texts.append(m_listFile.textTable());
     return texts;
 }
@@ -420,7 +363,7 @@ void TForm1::localize()
 void TForm1::followInterfaceLanguage()
 {
     forgetExplanationTexts();
-    showUndoTexts();
+    m_undoActions->showNames();
     const QLocale::Language language =
         languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
     m_qtTranslation.follow(language);
@@ -620,21 +563,12 @@ void TForm1::N3Click()
 void TForm1::N6Click()
 {
     // The manual of the interface's language, in the user's browser.
-    const std::optional<QString> page =
-        manualIndexFor(m_context.programFolder, catalogue().CurrentLanguage().LangID);
-    // Without the manual the command would seem to do nothing at all.
-    if (!page) {
-        throw RuntimeError(
-            filledText(catalogue().Translate(QStringLiteral("String.HelpFileMissing")),
-                       QDir::toNativeSeparators(englishManualIndex(m_context.programFolder))));
-    }
-    shell().openHelpPage(QUrl::fromLocalFile(*page));
+    openManual(shell(), catalogue(), m_context.programFolder);
 }
 
 QUrl TForm1::webLink() const
 {
-    // A language file must not make the shell open a local program or file.
-    return webAddress(catalogue().Translate(QStringLiteral("String.WebLink")));
+    return languageFileWebLink(catalogue());
 }
 
 void TForm1::N16Click()
@@ -718,14 +652,6 @@ void TForm1::closeEvent(QCloseEvent *event)
         QMainWindow::closeEvent(event);
     else
         event->ignore();
-}
-
-void TForm1::showUndoTexts()
-{
-    UndoAction->setText(undoActionText(m_undoTexts.undo, m_undoTexts.undoCommand,
-                                       history().undoText(), m_undoTexts));
-    RedoAction->setText(undoActionText(m_undoTexts.redo, m_undoTexts.redoCommand,
-                                       history().redoText(), m_undoTexts));
 }
 
 void TForm1::undoEdit()

@@ -23,6 +23,7 @@
 
 #include <memory>
 
+class AuthorStatusBar;
 class DatePicker;
 class FittedHeader;
 class LanguageSelector;
@@ -49,6 +50,7 @@ class RecordList;
 class TAboutFrm;
 class TEdit_frm;
 class Timeline;
+class UndoActions;
 
 class TForm1 : public QMainWindow
 {
@@ -152,7 +154,6 @@ public:
     TAboutFrm *AboutFrm = nullptr;
 
 signals:
-    void statusBarDoubleClicked();
     // A recomputation ran: the assessment at the calculation date is new (it is
     // lastAssessment()), and so are the rows' notes.
     void assessed(const RecidivismAssessment &assessment, QDate calculationDate);
@@ -161,7 +162,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Closing asks first about unsaved changes; a cancel keeps the window open.
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // What the texts of a language just made current leave to do: the explanation's
@@ -179,8 +179,6 @@ private:
     void buildResultPanel();
     void connectCommands();
     void connectKeyboard();
-    // Opens the language submenu on its own, the selector focused.
-    void openLanguageSelector();
     void FormCreate();
     void FormShow();
     // Moves the line between the list and the result so that the result shows
@@ -192,8 +190,6 @@ private:
     AnswerTexts answerTexts() const;
     // The list's file name and its modified mark in the title.
     void showTitle();
-    // Undo and Redo, named after the command they would undo or redo.
-    void showUndoTexts();
     void undoEdit();
     void redoEdit();
     // The new crime's inputs, as the document's crime.
@@ -230,8 +226,7 @@ private:
 
     QSplitter *ResultSplitter; // the convictions above, the result under them
 
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
+    AuthorStatusBar *StatusBar1;
 
     ProgramContext &m_context;
     QtTranslation m_qtTranslation;
@@ -248,6 +243,6 @@ private:
     // The texts of what a result entails, written by the localisation pass.
     ConsequenceTexts m_consequenceTexts;
     QString m_caption; // the window's title without the list's file
-    UndoTexts m_undoTexts;
+    UndoActions *m_undoActions = nullptr;
     bool m_shownBefore = false;
 };
