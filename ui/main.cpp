@@ -1,15 +1,12 @@
 #include "ui/main.h"
 
 #include "assessment/recordlist.h"
-#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
-#include "document/sampledata.h"
 #include "localisation/LoadLang.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
 #include "platform/languageid.h"
-#include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
 #include "ui/assessmentexport.h"
@@ -18,43 +15,24 @@
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
-#include "ui/fittedheader.h"
-#include "ui/helplinks.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
-#include "ui/mainwindowgeometry.h"
 #include "ui/menukeys.h"
 #include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
 #include "ui/recordfiledrop.h"
-#include "ui/recordlistdelegate.h"
 #include "ui/report.h"
 #include "ui/resultarea.h"
-#include "ui/startlanguage.h"
 #include "ui/taborder.h"
-#include "ui/textreceivers.h"
 #include "ui/timeline.h"
 #include "ui/undoactions.h"
+#include "ui/unsavedchanges.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QSignalBlocker>
 #include <QSplitter>
-#include <QStyle>
-#include <QTabWidget>
-#include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidgetAction>
@@ -178,12 +156,6 @@ void TForm1::buildResultPanel()
     m_result = new ResultArea(centralWidget());
 }
 
-template<typename Command>
-void TForm1::command(Command &&run)
-{
-    runCommand(this, std::forward<Command>(run));
-}
-
 void TForm1::connectCommands()
 {
     const auto on = [this](QAction *action, void (TForm1::*handler)()) {
@@ -263,11 +235,6 @@ void TForm1::FormCreate()
     m_newCrime->setCrime(CurrentCrime{std::nullopt, false, m_context.dateFormat.today(), false});
 }
 
-QString TForm1::selectedFileBase()
-{
-    return ::selectedFileBase(catalogue(), *CmbBxLang);
-}
-
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
@@ -296,61 +263,6 @@ void TForm1::openGivenFile(const QString &fileName)
         open_har(fileName);
         calc_rec();
     });
-}
-
-void TForm1::giveResultItsRoom()
-{
-    ::giveResultItsRoom(*ResultSplitter, *m_convictions, *m_result);
-}
-
-TextTable TForm1::textTable()
-{
-    TextTable texts{
-        {u"Caption.Kovrant_MainForm",
-         [this](const QString &text) {
-             m_caption = withoutAccessKey(text);
-             showTitle();
-         }},
-        {u"Menu.Files", titleOf(N1)},
-        {u"Menu.Exit", textOf(N2)},
-        {u"String.LoadFromFileCharacters", textOf(N3)},
-        {u"Button.Clear", textOf(N11)},
-        {u"Menu.Save", textOf(SaveAction)},
-        {u"String.SaveToFileCharacters", textOf(N50)},
-        {u"Menu.ExportReport", textOf(N51)},
-        {u"Menu.EditTitle", titleOf(EditMenu)},
-        {u"String.CopyAssessment", textOf(CopyAssessment)},
-        {u"Menu.Help", titleOf(N5)},
-        {u"String.Content", textOf(N6)},
-        {u"String.PasteData", textOf(N9)},
-        {u"String.Web", textOf(N16)},
-        {u"String.EMail", textOf(N17)},
-        {u"Menu.About", textOf(N8)},
-        {u"Menu.Options", titleOf(N20)},
-        {u"Menu.Language", titleOf(N21)},
-        {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
-        {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
-        {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
-        {u"String.ParticularlySeriousCrime",
-         into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-    };
-    texts.append(m_newCrime->textTable());
-    texts.append(m_convictions->textTable());
-    texts.append(m_result->textTable());
-    texts.append(StatusBar1->textTable());
-    texts.append(fileNoteTextTable(m_fileNoteTexts));
-    texts.append(consequenceTextTable(m_consequenceTexts));
-    texts.append(m_undoActions->textTable());
-    texts.append(m_listFile.textTable());
-    return texts;
-}
-
-TextTable TForm1::interfaceTextTable()
-{
-    TextTable texts = Edit_frm->textTable();
-    texts.append(AboutFrm->textTable());
-    texts.append(textTable());
-    return texts;
 }
 
 void TForm1::localize()
@@ -439,49 +351,6 @@ AnswerTexts TForm1::answerTexts() const
     return lookUpAnswerTexts(catalogue());
 }
 
-void TForm1::Button1Click()
-{
-    Edit_frm->showNewRecord(m_context.dateFormat.today(), answerTexts());
-    if (Edit_frm->exec() == QDialog::Accepted)
-        m_document->addRecord(Edit_frm->record());
-    calc_rec();
-}
-
-void TForm1::Button2Click()
-{
-    const std::optional<int> row = m_convictions->chosenRow();
-    if (!row)
-        return;
-    Edit_frm->showRecord(records().at(*row), answerTexts());
-    if (Edit_frm->exec() == QDialog::Accepted)
-        m_document->modifyRecord(*row, Edit_frm->record());
-    calc_rec();
-}
-
-void TForm1::Button3Click()
-{
-    if (const std::optional<int> row = m_convictions->chosenRow()) {
-        m_document->deleteRecord(*row);
-        m_convictions->clearSelection();
-    }
-    calc_rec();
-    applyEnablingRule(false);
-}
-
-void TForm1::N11Click()
-{
-    if (!changesSettled())
-        return;
-    // An untitled empty list, no category chosen as at the first start, the
-    // custody box as it is. It has nothing to lose: a saved point of its own.
-    CurrentCrime crime = currentCrime();
-    crime.gravity = std::nullopt;
-    crime.negligent = false;
-    crime.calculationDate = m_context.dateFormat.today();
-    m_document->replaceCase(ClearCommandKey, {}, crime, ListDocument::Replacement::Cleared);
-    calc_rec();
-}
-
 void TForm1::N8Click()
 {
     AboutFrm->ShowAbout(selectedFileBase());
@@ -519,35 +388,10 @@ void TForm1::applyEnablingRule(bool requireListFocus)
     m_convictions->applyEnablingRule(requireListFocus);
 }
 
-Shell &TForm1::shell() const
-{
-    return m_context.shell != nullptr ? *m_context.shell : *m_desktopShell;
-}
-
-FileChooser &TForm1::fileChooser() const
-{
-    return m_context.fileChooser != nullptr ? *m_context.fileChooser : *m_dialogFileChooser;
-}
-
 void TForm1::save_har(const QString &fileName)
 {
     takeCrimeFromInputs();
     m_document->save(fileName);
-}
-
-void TForm1::open_har(const QString &fileName)
-{
-    m_document->open(fileName);
-}
-
-void TForm1::saveClick()
-{
-    m_listFile.saveList();
-}
-
-void TForm1::N50Click()
-{
-    m_listFile.saveListAs();
 }
 
 void TForm1::N3Click()
@@ -558,46 +402,6 @@ void TForm1::N3Click()
         open_har(*fileName);
         calc_rec();
     }
-}
-
-void TForm1::N6Click()
-{
-    // The manual of the interface's language, in the user's browser.
-    openManual(shell(), catalogue(), m_context.programFolder);
-}
-
-QUrl TForm1::webLink() const
-{
-    return languageFileWebLink(catalogue());
-}
-
-void TForm1::N16Click()
-{
-    shell().openAddress(webLink());
-}
-
-void TForm1::N17Click()
-{
-    shell().openAddress(MailLink);
-}
-
-void TForm1::N9Click()
-{
-    if (!changesSettled())
-        return;
-    // A grave new crime today, the custody box as it is.
-    CurrentCrime crime = currentCrime();
-    crime.gravity = Gravity::Grave;
-    crime.negligent = false;
-    crime.calculationDate = m_context.dateFormat.today();
-    // An untitled list: no file holds it, and Save asks where to write it.
-    m_document->replaceCase(
-        SampleCommandKey,
-        sampleRecords(crimeCategories, answerTexts(), m_context.dateFormat, crime.calculationDate),
-        crime, ListDocument::Replacement::Sample);
-    // The rows added enable Modify and Delete, as rows added one by one did.
-    applyEnablingRule(false);
-    calc_rec();
 }
 
 ReportContent TForm1::currentReportContent()
@@ -623,21 +427,6 @@ void TForm1::copyAssessmentClick()
     copyToClipboard(currentReportContent());
 }
 
-bool TForm1::hasUnsavedChanges() const
-{
-    return m_document->hasUnsavedChanges();
-}
-
-void TForm1::takeCrimeFromInputs()
-{
-    m_document->setCrime(currentCrime());
-}
-
-bool TForm1::changesSettled()
-{
-    return m_listFile.changesSettled();
-}
-
 void TForm1::showTitle()
 {
     setWindowTitle(listWindowTitle(m_caption, listFile()));
@@ -652,18 +441,4 @@ void TForm1::closeEvent(QCloseEvent *event)
         QMainWindow::closeEvent(event);
     else
         event->ignore();
-}
-
-void TForm1::undoEdit()
-{
-    history().undo();
-    calc_rec();
-    applyEnablingRule(false);
-}
-
-void TForm1::redoEdit()
-{
-    history().redo();
-    calc_rec();
-    applyEnablingRule(false);
 }

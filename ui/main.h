@@ -1,5 +1,7 @@
 // The main window: the current crime, the list of previous convictions and the
-// result line, with the commands that change them.
+// result line, with the commands that change them. Its menus, actions and wiring
+// are in main.cpp, its texts by key in mainwindowtexts.cpp, and the commands
+// that edit the list in listeditcommands.cpp.
 #pragma once
 
 #include "assessment/crimecategories.h"
@@ -14,10 +16,14 @@
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
 #include "platform/webaddress.h"
+#include "ui/errorhandler.h"
 #include "ui/filechooser.h"
+#include "ui/helplinks.h"
 #include "ui/listfilecommands.h"
+#include "ui/mainwindowgeometry.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
+#include "ui/startlanguage.h"
 
 #include <QMainWindow>
 
@@ -35,13 +41,11 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QStatusBar;
 class QTabWidget;
 class QTableView;
 class QUndoCommand;
@@ -96,7 +100,7 @@ public:
     // Both make the file the list's own, in the title, holding the list as it is;
     // opening also starts the history again. A failed save changes neither.
     void save_har(const QString &fileName);
-    void open_har(const QString &fileName);
+    void open_har(const QString &fileName) { m_document->open(fileName); }
     // Opens a list the user gave outside the open dialog (dropped on the window,
     // named on the command line, opened from the file manager) as the open
     // command does: unsaved changes are settled first, and an error is shown.
@@ -110,18 +114,18 @@ public:
     const QString &listFile() const { return m_document->file(); }
     // The list or the new crime differs from what the list's file holds; an
     // untitled list, from the empty list it was at start or after Clear data.
-    bool hasUnsavedChanges() const;
+    bool hasUnsavedChanges() const { return m_document->hasUnsavedChanges(); }
     // With unsaved changes, asks whether to save them first, naming the file Save
     // would write: true when what would lose them may go on (saved or discarded),
     // false when the user cancels or the save is cancelled; a failed save raises.
-    bool changesSettled();
+    bool changesSettled() { return m_listFile.changesSettled(); }
 
     // The file base of the language the selector names (by its own name or its
     // file base); the selector's text itself when it names none.
-    QString selectedFileBase();
+    QString selectedFileBase() { return ::selectedFileBase(catalogue(), *CmbBxLang); }
     // The web link of the language file; raises an error naming it unless it is
     // an http or https address.
-    QUrl webLink() const;
+    QUrl webLink() const { return languageFileWebLink(catalogue()); }
 
     // Commands, each as the user triggers it (errors propagate to the caller).
     void Button1Click(); // add
@@ -129,14 +133,18 @@ public:
     void Button3Click(); // delete
     void N11Click();     // clear data
     void N8Click();      // about
-    void saveClick();    // save to the list's own file, asking for one when untitled
-    void N50Click();     // save as: to a record file the user names
     void N3Click();      // load from a record file
     void N51Click();     // export a report of the assessment
-    void N6Click();      // help contents
     void N9Click();      // sample data
-    void N16Click();     // web site
-    void N17Click();     // e-mail
+    // Save to the list's own file, asking for one when untitled.
+    void saveClick() { m_listFile.saveList(); }
+    // Save as: to a record file the user names.
+    void N50Click() { m_listFile.saveListAs(); }
+    // Help contents: the manual of the interface's language, in the user's browser.
+    void N6Click() { openManual(shell(), catalogue(), m_context.programFolder); }
+    // The web site, and an e-mail to the author.
+    void N16Click() { shell().openAddress(webLink()); }
+    void N17Click() { shell().openAddress(MailLink); }
     // The assessment to the clipboard, as HTML and as plain text.
     void copyAssessmentClick();
     void CmbBxLangChange();
@@ -183,7 +191,7 @@ private:
     void FormShow();
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
-    void giveResultItsRoom();
+    void giveResultItsRoom() { ::giveResultItsRoom(*ResultSplitter, *m_convictions, *m_result); }
     // The rows' notes, the grounds and the horizon of the last assessment.
     void showExplanation(const QString &answer);
     // The current language's "String.Yes" and "String.No".
@@ -193,13 +201,19 @@ private:
     void undoEdit();
     void redoEdit();
     // The new crime's inputs, as the document's crime.
-    void takeCrimeFromInputs();
+    void takeCrimeFromInputs() { m_document->setCrime(currentCrime()); }
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
-    void command(Command &&run);
+    void command(Command &&run)
+    {
+        runCommand(this, std::forward<Command>(run));
+    }
 
-    Shell &shell() const;
-    FileChooser &fileChooser() const;
+    Shell &shell() const { return m_context.shell != nullptr ? *m_context.shell : *m_desktopShell; }
+    FileChooser &fileChooser() const
+    {
+        return m_context.fileChooser != nullptr ? *m_context.fileChooser : *m_dialogFileChooser;
+    }
 
     // The window's own widgets and actions; the groups hold theirs.
     QMenuBar *mMenu;
