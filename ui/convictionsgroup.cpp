@@ -28,11 +28,6 @@ constexpr int ColumnWidths[] = {98, 130, 156, 117, 125, 72, 98};
 // The rows the list keeps in view, however long the result under it.
 constexpr int ListRowsKept = 5;
 
-QAction *namedAction(QMenu *menu, const char *name)
-{
-    return named(menu->addAction(QString()), name);
-}
-
 } // namespace
 
 ConvictionsGroup::ConvictionsGroup(RecordList &records, const ShortDateFormat &dateFormat,

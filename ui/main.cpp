@@ -1,96 +1,42 @@
 #include "ui/main.h"
 
-#include "catalogue/labeltext.h"
 #include "catalogue/uLocalize.h"
 #include "document/recordlist.h"
-#include "document/sampledata.h"
 #include "localisation/LoadLang.h"
-#include "localisation/assessmentcopy.h"
 #include "localisation/assessmenttexts.h"
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
 #include "platform/languageid.h"
-#include "platform/manual.h"
-#include "records/recordfile.h"
 #include "ui/about.h"
 #include "ui/addedit_unit.h"
+#include "ui/assessmentexport.h"
+#include "ui/authorstatusbar.h"
 #include "ui/convictionsgroup.h"
 #include "ui/convictiontable.h"
 #include "ui/datepicker.h"
 #include "ui/desktopshell.h"
 #include "ui/errorhandler.h"
-#include "ui/fittedheader.h"
 #include "ui/itemwidth.h"
 #include "ui/languageselector.h"
+#include "ui/menukeys.h"
 #include "ui/newcrimegroup.h"
 #include "ui/objectname.h"
 #include "ui/programicon.h"
-#include "ui/recordlistdelegate.h"
+#include "ui/recordfiledrop.h"
 #include "ui/report.h"
 #include "ui/resultarea.h"
-#include "ui/textreceivers.h"
+#include "ui/taborder.h"
 #include "ui/timeline.h"
+#include "ui/undoactions.h"
+#include "ui/unsavedchanges.h"
 
-#include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
-#include <QSignalBlocker>
 #include <QSplitter>
-#include <QStatusBar>
-#include <QStyle>
-#include <QTabWidget>
-#include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWidgetAction>
-
-namespace {
-
-QAction *namedAction(QMenu *menu, const char *name)
-{
-    return named(menu->addAction(QString()), name);
-}
-
-const QUrl MailLink(QStringLiteral("mailto:kovrant@brindlewick.org"));
-const QSize ClientSize(700, 475);
-
-// Where the file dialogs about a list start: its folder, and the name of its
-// file under another suffix (the report's "pdf"). Both empty for an untitled
-// list, whose dialogs start where they would by themselves.
-QString folderOf(const QString &listFile)
-{
-    return listFile.isEmpty() ? QString() : QFileInfo(listFile).absolutePath();
-}
-
-QString withSuffix(const QString &listFile, const QString &suffix)
-{
-    if (listFile.isEmpty())
-        return {};
-    const QFileInfo file(listFile);
-    return QDir(file.absolutePath()).filePath(file.completeBaseName() + u'.' + suffix);
-}
-
-} // namespace
 
 TForm1::TForm1(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
@@ -100,6 +46,10 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     , m_document(new ListDocument(
           {[this] { return crimeCategories; }, [this] { return installedCategories(catalogue()); }},
           context.dateFormat, this))
+    , m_listFile(
+          *this, *m_document, *context.catalogue,
+          [this]() -> FileChooser & { return fileChooser(); },
+          [this](const QString &fileName) { save_har(fileName); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(programIcon());
@@ -120,34 +70,11 @@ TForm1::TForm1(ProgramContext &context, QWidget *parent)
     layout->setContentsMargins(8, 4, 8, 5);
     layout->setSpacing(4);
     layout->addWidget(m_newCrime);
-    // The list above, the result under it; the line between them moves.
-    ResultSplitter = named(new QSplitter(Qt::Vertical, central), "ResultSplitter");
-    ResultSplitter->setChildrenCollapsible(false);
-    ResultSplitter->addWidget(m_convictions);
-    ResultSplitter->addWidget(m_result);
-    ResultSplitter->setStretchFactor(0, 1);
-    ResultSplitter->setStretchFactor(1, 0);
+    ResultSplitter = splitListAndResult(m_convictions, m_result, central);
     layout->addWidget(ResultSplitter, 1);
-
-    StatusBar1 = named(new QStatusBar(this), "StatusBar1");
-    StatusPanel0 = named(new QLabel(StatusBar1), "StatusPanel0");
-    StatusPanel0->setMinimumWidth(50);
-    StatusBar1->addWidget(StatusPanel0);
-    StatusBar1->setCursor(Qt::PointingHandCursor);
-    StatusBar1->installEventFilter(this);
-    StatusPanel0->installEventFilter(this);
+    StatusBar1 = new AuthorStatusBar(this);
     setStatusBar(StatusBar1);
-
-    QWidget *previous = nullptr;
-    for (QWidget *input : m_newCrime->tabOrder()) {
-        if (previous != nullptr)
-            setTabOrder(previous, input);
-        previous = input;
-    }
-    for (QWidget *control : m_convictions->tabOrder()) {
-        setTabOrder(previous, control);
-        previous = control;
-    }
+    chainTabOrder(m_newCrime->tabOrder() + m_convictions->tabOrder());
 
     connectCommands();
     FormCreate();
@@ -229,12 +156,6 @@ void TForm1::buildResultPanel()
     m_result = new ResultArea(centralWidget());
 }
 
-template<typename Command>
-void TForm1::command(Command &&run)
-{
-    runCommand(this, std::forward<Command>(run));
-}
-
 void TForm1::connectCommands()
 {
     const auto on = [this](QAction *action, void (TForm1::*handler)()) {
@@ -259,15 +180,12 @@ void TForm1::connectCommands()
     on(N9, &TForm1::N9Click);
     on(N16, &TForm1::N16Click);
     on(N17, &TForm1::N17Click);
-    connect(this, &TForm1::statusBarDoubleClicked, this,
+    connect(StatusBar1, &AuthorStatusBar::doubleClicked, this,
             [this] { command([this] { N16Click(); }); });
     connect(N2, &QAction::triggered, this, &QWidget::close);
     on(UndoAction, &TForm1::undoEdit);
     on(RedoAction, &TForm1::redoEdit);
-    connect(&history(), &QUndoStack::canUndoChanged, UndoAction, &QAction::setEnabled);
-    connect(&history(), &QUndoStack::canRedoChanged, RedoAction, &QAction::setEnabled);
-    connect(&history(), &QUndoStack::undoTextChanged, this, &TForm1::showUndoTexts);
-    connect(&history(), &QUndoStack::redoTextChanged, this, &TForm1::showUndoTexts);
+    m_undoActions = new UndoActions(*UndoAction, *RedoAction, history(), this);
     // The title's mark follows the history and the new crime's inputs.
     // The document follows the new crime's inputs, and they follow the document's
     // crime when it changes from within (a file opened, an edit undone); a crime
@@ -279,6 +197,9 @@ void TForm1::connectCommands()
     });
     connect(m_document, &ListDocument::stateChanged, this, &TForm1::showTitle);
     connectKeyboard();
+    // A list dropped on the window opens as the open command opens it; the
+    // window owns the drop's handler.
+    new RecordFileDrop(*this, [this](const QString &path) { openGivenFile(path); });
 
     // The result line answers for the inputs on screen.
     connect(m_newCrime, &NewCrimeGroup::answerDue, this,
@@ -298,75 +219,20 @@ void TForm1::connectKeyboard()
     N51->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     CopyAssessment->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     N11->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
-    // The language selector lives in a submenu: its key opens the submenu with
-    // the selector focused.
-    auto *chooseLanguage = named(new QAction(this), "ChooseLanguage");
-    chooseLanguage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    addAction(chooseLanguage);
-    connect(chooseLanguage, &QAction::triggered, this, &TForm1::openLanguageSelector);
-    // F10 opens the menu bar at its first menu, as Alt and a menu's access key do.
-    auto *menuBarKey = named(new QAction(this), "MenuBarKey");
-    menuBarKey->setShortcut(Qt::Key_F10);
-    addAction(menuBarKey);
-    connect(menuBarKey, &QAction::triggered, this,
-            [this] { mMenu->setActiveAction(N1->menuAction()); });
+    addLanguageSelectorKey(*this, *mMenu, *N20, *N21, *CmbBxLang);
+    addMenuBarKey(*this, *mMenu, *N1);
     UndoAction->setShortcut(QKeySequence::Undo);
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::Redo)) {
-        if (!redoKeys.contains(key))
-            redoKeys.append(key);
-    }
-    RedoAction->setShortcuts(redoKeys);
+    RedoAction->setShortcuts(redoKeys());
     // Insert adds a row wherever the focus is.
     addAction(m_convictions->addRowAction());
-    setAcceptDrops(true);
-}
-
-void TForm1::openLanguageSelector()
-{
-    N21->popup(mMenu->mapToGlobal(mMenu->actionGeometry(N20->menuAction()).bottomLeft()));
-    CmbBxLang->setFocus(Qt::ShortcutFocusReason);
 }
 
 void TForm1::FormCreate()
 {
     // A stored value of the wrong type is reported, then start-up goes on as if
     // nothing were stored: the selector is filled and the date is today.
-    QString stored;
-    command([&] { stored = m_context.languageSetting.read(); });
-    CmbBxLang->setStoredName(stored);
-    command([&] {
-        m_context.catalogue->SelectDefaultLanguage(QStringLiteral("English"));
-        QStringList names;
-        m_context.catalogue->FillLanguageNames(names, true);
-        CmbBxLang->setLanguageNames(names);
-        showStartLanguage(stored);
-    });
+    showLanguagesAtStart(this, m_context, *CmbBxLang);
     m_newCrime->setCrime(CurrentCrime{std::nullopt, false, m_context.dateFormat.today(), false});
-}
-
-void TForm1::showStartLanguage(const QString &stored)
-{
-    // A language stored under its file base ("Russian") shows by its own name.
-    if (!stored.isEmpty()) {
-        if (const std::optional<TLangItemRec> language = catalogue().findLanguage(stored))
-            CmbBxLang->showName(language->Name);
-        return;
-    }
-    // At a first start the user's locale chooses, English otherwise; nothing is
-    // stored until the user picks a language.
-    const std::optional<TLangItemRec> language =
-        catalogue().languageForLocale(m_context.userLocale);
-    const std::optional<TLangItemRec> shown =
-        language ? language : catalogue().findLanguage(catalogue().DefaultLanguage().Name);
-    if (shown)
-        CmbBxLang->showName(shown->Name);
-}
-
-QString TForm1::selectedFileBase()
-{
-    const std::optional<TLangItemRec> language = catalogue().findLanguage(CmbBxLang->currentText());
-    return language ? language->FileBase : CmbBxLang->currentText();
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -383,53 +249,9 @@ void TForm1::FormShow()
     m_newCrime->setCategories(crimeCategories);
     Edit_frm->setCategories(crimeCategories);
 
-    // The window starts at its designed size or at the size its texts need,
-    // whichever is larger, and wide enough for every column of the list at its
-    // designed width, centred on the screen. A title its column is too narrow
-    // for elides, with a tooltip.
-    resize(size().expandedTo(minimumSizeHint()).expandedTo(ClientSize));
-    if (const int lacking = m_convictions->lackingWidth(); lacking > 0)
-        resize(width() + lacking, height());
-    // And tall enough for a result of three lines under the list, as far as the
-    // screen allows.
-    const QScreen *screen = this->screen();
-    if (const int lacking = m_result->leastHeight() - ResultArea::Floor; lacking > 0) {
-        const int frames = frameGeometry().height() - height();
-        const int screenRoom =
-            screen != nullptr ? screen->availableGeometry().height() - frames : height() + lacking;
-        resize(width(), std::max(height(), std::min(height() + lacking, screenRoom)));
-    }
+    sizeForFirstShow(*this, *m_convictions, *m_result);
     giveResultItsRoom();
-    if (screen != nullptr)
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
-}
-
-namespace {
-// The record file a drag carries: one local file with the ".har" extension.
-std::optional<QString> droppedRecordFile(const QMimeData *data)
-{
-    if (data == nullptr || data->urls().size() != 1 || !data->urls().first().isLocalFile())
-        return std::nullopt;
-    const QString path = data->urls().first().toLocalFile();
-    if (!path.endsWith(QStringLiteral(".har"), Qt::CaseInsensitive))
-        return std::nullopt;
-    return path;
-}
-} // namespace
-
-void TForm1::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (droppedRecordFile(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void TForm1::dropEvent(QDropEvent *event)
-{
-    const std::optional<QString> path = droppedRecordFile(event->mimeData());
-    if (!path)
-        return;
-    event->acceptProposedAction();
-    openGivenFile(*path);
+    centreOnScreen(*this);
 }
 
 void TForm1::openGivenFile(const QString &fileName)
@@ -443,83 +265,6 @@ void TForm1::openGivenFile(const QString &fileName)
     });
 }
 
-void TForm1::giveResultItsRoom()
-{
-    const QList<int> sizes = ResultSplitter->sizes();
-    if (!isVisible() || sizes.size() != 2)
-        return;
-    // The whole panel where the list can spare the room; else what it can spare,
-    // and a scroll bar.
-    const int total = sizes.at(0) + sizes.at(1);
-    const int whole = m_result->wholeHeight();
-    const int spare = total - m_convictions->minimumSizeHint().height();
-    const int shown = std::max(ResultArea::Floor, std::min(whole, spare));
-    if (shown != sizes.at(1))
-        ResultSplitter->setSizes({total - shown, shown});
-}
-
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == StatusBar1 || watched == StatusPanel0) &&
-        event->type() == QEvent::MouseButtonDblClick) {
-        emit statusBarDoubleClicked();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-TextTable TForm1::textTable()
-{
-    TextTable texts{
-        {u"Caption.Kovrant_MainForm",
-         [this](const QString &text) {
-             m_caption = withoutAccessKey(text);
-             showTitle();
-         }},
-        {u"Menu.Files", titleOf(N1)},
-        {u"Menu.Exit", textOf(N2)},
-        {u"String.LoadFromFileCharacters", textOf(N3)},
-        {u"Button.Clear", textOf(N11)},
-        {u"Menu.Save", textOf(SaveAction)},
-        {u"String.SaveToFileCharacters", textOf(N50)},
-        {u"Menu.ExportReport", textOf(N51)},
-        {u"Menu.EditTitle", titleOf(EditMenu)},
-        {u"String.CopyAssessment", textOf(CopyAssessment)},
-        {u"Menu.Help", titleOf(N5)},
-        {u"String.Content", textOf(N6)},
-        {u"String.PasteData", textOf(N9)},
-        {u"String.Web", textOf(N16)},
-        {u"String.EMail", textOf(N17)},
-        {u"Menu.About", textOf(N8)},
-        {u"Menu.Options", titleOf(N20)},
-        {u"Menu.Language", titleOf(N21)},
-        {u"String.SmallCrime", into(crimeCategories.texts[std::size_t(Gravity::Small)])},
-        {u"String.AverageCrime", into(crimeCategories.texts[std::size_t(Gravity::Medium)])},
-        {u"String.SeriousCrime", into(crimeCategories.texts[std::size_t(Gravity::Grave)])},
-        {u"String.ParticularlySeriousCrime",
-         into(crimeCategories.texts[std::size_t(Gravity::EspeciallyGrave)])},
-        {u"String.AuthorQuennard", textOf(StatusPanel0)},
-        {u"String.CharacterFileFilter", into(od.filter)},
-        {u"String.CharacterFileFilter", into(SD.filter)},
-    };
-    texts.append(m_newCrime->textTable());
-    texts.append(m_convictions->textTable());
-    texts.append(m_result->textTable());
-    texts.append(fileNoteTextTable(m_fileNoteTexts));
-    texts.append(consequenceTextTable(m_consequenceTexts));
-    texts.append(undoTextTable(m_undoTexts));
-    texts.append(unsavedChangesTextTable(m_unsavedTexts));
-    return texts;
-}
-
-TextTable TForm1::interfaceTextTable()
-{
-    TextTable texts = Edit_frm->textTable();
-    texts.append(AboutFrm->textTable());
-    texts.append(textTable());
-    return texts;
-}
-
 void TForm1::localize()
 {
     LocalizedOnce = true;
@@ -531,7 +276,7 @@ void TForm1::followInterfaceLanguage()
 {
     forgetExplanationTexts();
     m_convictions->table().setWords(lookUpRecordTexts(catalogue()));
-    showUndoTexts();
+    m_undoActions->showNames();
     const QLocale::Language language =
         languageOfId(catalogue().CurrentLanguage().LangID).value_or(QLocale::English);
     m_qtTranslation.follow(language);
@@ -607,49 +352,6 @@ AnswerTexts TForm1::answerTexts() const
     return lookUpAnswerTexts(catalogue());
 }
 
-void TForm1::Button1Click()
-{
-    Edit_frm->showNewRecord(m_context.dateFormat.today());
-    if (Edit_frm->exec() == QDialog::Accepted)
-        m_document->addRecord(Edit_frm->record());
-    calc_rec();
-}
-
-void TForm1::Button2Click()
-{
-    const std::optional<int> row = m_convictions->chosenRow();
-    if (!row)
-        return;
-    Edit_frm->showRecord(records().at(*row));
-    if (Edit_frm->exec() == QDialog::Accepted)
-        m_document->modifyRecord(*row, Edit_frm->record());
-    calc_rec();
-}
-
-void TForm1::Button3Click()
-{
-    if (const std::optional<int> row = m_convictions->chosenRow()) {
-        m_document->deleteRecord(*row);
-        m_convictions->clearSelection();
-    }
-    calc_rec();
-    applyEnablingRule(false);
-}
-
-void TForm1::N11Click()
-{
-    if (!changesSettled())
-        return;
-    // An untitled empty list, no category chosen as at the first start, the
-    // custody box as it is. It has nothing to lose: a saved point of its own.
-    CurrentCrime crime = currentCrime();
-    crime.gravity = std::nullopt;
-    crime.negligent = false;
-    crime.calculationDate = m_context.dateFormat.today();
-    m_document->replaceCase(ClearCommandKey, {}, crime, ListDocument::Replacement::Cleared);
-    calc_rec();
-}
-
 void TForm1::N8Click()
 {
     AboutFrm->ShowAbout(selectedFileBase());
@@ -685,112 +387,20 @@ void TForm1::applyEnablingRule(bool requireListFocus)
     m_convictions->applyEnablingRule(requireListFocus);
 }
 
-Shell &TForm1::shell() const
-{
-    return m_context.shell != nullptr ? *m_context.shell : *m_desktopShell;
-}
-
-FileChooser &TForm1::fileChooser() const
-{
-    return m_context.fileChooser != nullptr ? *m_context.fileChooser : *m_dialogFileChooser;
-}
-
 void TForm1::save_har(const QString &fileName)
 {
     takeCrimeFromInputs();
     m_document->save(fileName);
 }
 
-void TForm1::open_har(const QString &fileName)
-{
-    m_document->open(fileName);
-}
-
-void TForm1::saveClick()
-{
-    saveList();
-}
-
-void TForm1::N50Click()
-{
-    saveListAs();
-}
-
-bool TForm1::saveList()
-{
-    if (listFile().isEmpty())
-        return saveListAs();
-    save_har(listFile());
-    return true;
-}
-
-bool TForm1::saveListAs()
-{
-    SD.title = catalogue().Translate(QStringLiteral("Button.SaveAs"));
-    SD.startPath = listFile();
-    const std::optional<QString> fileName = fileChooser().chooseFileToSave(this, SD);
-    if (fileName)
-        save_har(*fileName);
-    return fileName.has_value();
-}
-
 void TForm1::N3Click()
 {
     if (!changesSettled())
         return;
-    od.title = catalogue().Translate(QStringLiteral("Button.Open"));
-    od.startPath = folderOf(listFile());
-    if (const std::optional<QString> fileName = fileChooser().chooseFileToOpen(this, od)) {
+    if (const std::optional<QString> fileName = m_listFile.chooseFileToOpen()) {
         open_har(*fileName);
         calc_rec();
     }
-}
-
-void TForm1::N6Click()
-{
-    // The manual of the interface's language, in the user's browser.
-    const std::optional<QString> page =
-        manualIndexFor(m_context.programFolder, catalogue().CurrentLanguage().LangID);
-    // Without the manual the command would seem to do nothing at all.
-    if (!page) {
-        throw RuntimeError(
-            filledText(catalogue().Translate(QStringLiteral("String.HelpFileMissing")),
-                       QDir::toNativeSeparators(englishManualIndex(m_context.programFolder))));
-    }
-    shell().openHelpPage(QUrl::fromLocalFile(*page));
-}
-
-QUrl TForm1::webLink() const
-{
-    // A language file must not make the shell open a local program or file.
-    return webAddress(catalogue().Translate(QStringLiteral("String.WebLink")));
-}
-
-void TForm1::N16Click()
-{
-    shell().openAddress(webLink());
-}
-
-void TForm1::N17Click()
-{
-    shell().openAddress(MailLink);
-}
-
-void TForm1::N9Click()
-{
-    if (!changesSettled())
-        return;
-    // A grave new crime today, the custody box as it is.
-    CurrentCrime crime = currentCrime();
-    crime.gravity = Gravity::Grave;
-    crime.negligent = false;
-    crime.calculationDate = m_context.dateFormat.today();
-    // An untitled list: no file holds it, and Save asks where to write it.
-    m_document->replaceCase(SampleCommandKey, sampleRecords(crime.calculationDate), crime,
-                            ListDocument::Replacement::Sample);
-    // The rows added enable Modify and Delete, as rows added one by one did.
-    applyEnablingRule(false);
-    calc_rec();
 }
 
 ReportContent TForm1::currentReportContent()
@@ -803,9 +413,8 @@ void TForm1::N51Click()
 {
     // The report answers for the inputs on screen, as the result line does.
     calc_rec();
-    FileDialogSetup setup = reportFileDialogSetup(catalogue());
-    setup.startPath = withSuffix(listFile(), setup.defaultSuffix);
-    if (const std::optional<QString> path = fileChooser().chooseFileToSave(this, setup))
+    if (const std::optional<QString> path =
+            chooseReportFile(this, fileChooser(), catalogue(), listFile()))
         writeReport(*path, currentReportContent());
 }
 
@@ -813,33 +422,7 @@ void TForm1::copyAssessmentClick()
 {
     // As the report: the inputs on screen, assessed again.
     calc_rec();
-    const AssessmentCopy copy = assessmentCopy(currentReportContent());
-    auto mime = std::make_unique<QMimeData>();
-    mime->setHtml(copy.html);
-    mime->setText(copy.plain);
-    QGuiApplication::clipboard()->setMimeData(mime.release()); // the clipboard owns it
-}
-
-bool TForm1::hasUnsavedChanges() const
-{
-    return m_document->hasUnsavedChanges();
-}
-
-void TForm1::takeCrimeFromInputs()
-{
-    m_document->setCrime(currentCrime());
-}
-
-bool TForm1::changesSettled()
-{
-    if (!hasUnsavedChanges())
-        return true;
-    switch (askAboutUnsavedChanges(this, m_unsavedTexts, listFile())) {
-    case UnsavedChoice::Save: return saveList();
-    case UnsavedChoice::Discard: return true;
-    case UnsavedChoice::Cancel: break;
-    }
-    return false;
+    copyToClipboard(currentReportContent());
 }
 
 void TForm1::showTitle()
@@ -856,26 +439,4 @@ void TForm1::closeEvent(QCloseEvent *event)
         QMainWindow::closeEvent(event);
     else
         event->ignore();
-}
-
-void TForm1::showUndoTexts()
-{
-    UndoAction->setText(undoActionText(m_undoTexts.undo, m_undoTexts.undoCommand,
-                                       history().undoText(), m_undoTexts));
-    RedoAction->setText(undoActionText(m_undoTexts.redo, m_undoTexts.redoCommand,
-                                       history().redoText(), m_undoTexts));
-}
-
-void TForm1::undoEdit()
-{
-    history().undo();
-    calc_rec();
-    applyEnablingRule(false);
-}
-
-void TForm1::redoEdit()
-{
-    history().redo();
-    calc_rec();
-    applyEnablingRule(false);
 }

@@ -1,5 +1,7 @@
 // The main window: the current crime, the list of previous convictions and the
-// result line, with the commands that change them.
+// result line, with the commands that change them. Its menus, actions and wiring
+// are in main.cpp, its texts by key in mainwindowtexts.cpp, and the commands
+// that edit the list in listeditcommands.cpp.
 #pragma once
 
 #include "assessment/recidivism.h"
@@ -14,15 +16,20 @@
 #include "platform/runtimeerror.h"
 #include "platform/webaddress.h"
 #include "records/recordwords.h"
+#include "ui/errorhandler.h"
 #include "ui/filechooser.h"
+#include "ui/helplinks.h"
+#include "ui/listfilecommands.h"
+#include "ui/mainwindowgeometry.h"
 #include "ui/programcontext.h"
 #include "ui/qttranslation.h"
-#include "ui/unsavedchanges.h"
+#include "ui/startlanguage.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
+class AuthorStatusBar;
 class DatePicker;
 class FittedHeader;
 class LanguageSelector;
@@ -34,13 +41,11 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
-class QStatusBar;
 class QTabWidget;
 class QTableView;
 class QUndoCommand;
@@ -49,6 +54,7 @@ class RecordList;
 class TAboutFrm;
 class TEdit_frm;
 class Timeline;
+class UndoActions;
 
 class TForm1 : public QMainWindow
 {
@@ -95,7 +101,7 @@ public:
     // Both make the file the list's own, in the title, holding the list as it is;
     // opening also starts the history again. A failed save changes neither.
     void save_har(const QString &fileName);
-    void open_har(const QString &fileName);
+    void open_har(const QString &fileName) { m_document->open(fileName); }
     // Opens a list the user gave outside the open dialog (dropped on the window,
     // named on the command line, opened from the file manager) as the open
     // command does: unsaved changes are settled first, and an error is shown.
@@ -109,18 +115,18 @@ public:
     const QString &listFile() const { return m_document->file(); }
     // The list or the new crime differs from what the list's file holds; an
     // untitled list, from the empty list it was at start or after Clear data.
-    bool hasUnsavedChanges() const;
+    bool hasUnsavedChanges() const { return m_document->hasUnsavedChanges(); }
     // With unsaved changes, asks whether to save them first, naming the file Save
     // would write: true when what would lose them may go on (saved or discarded),
     // false when the user cancels or the save is cancelled; a failed save raises.
-    bool changesSettled();
+    bool changesSettled() { return m_listFile.changesSettled(); }
 
     // The file base of the language the selector names (by its own name or its
     // file base); the selector's text itself when it names none.
-    QString selectedFileBase();
+    QString selectedFileBase() { return ::selectedFileBase(catalogue(), *CmbBxLang); }
     // The web link of the language file; raises an error naming it unless it is
     // an http or https address.
-    QUrl webLink() const;
+    QUrl webLink() const { return languageFileWebLink(catalogue()); }
 
     // Commands, each as the user triggers it (errors propagate to the caller).
     void Button1Click(); // add
@@ -128,14 +134,18 @@ public:
     void Button3Click(); // delete
     void N11Click();     // clear data
     void N8Click();      // about
-    void saveClick();    // save to the list's own file, asking for one when untitled
-    void N50Click();     // save as: to a record file the user names
     void N3Click();      // load from a record file
     void N51Click();     // export a report of the assessment
-    void N6Click();      // help contents
     void N9Click();      // sample data
-    void N16Click();     // web site
-    void N17Click();     // e-mail
+    // Save to the list's own file, asking for one when untitled.
+    void saveClick() { m_listFile.saveList(); }
+    // Save as: to a record file the user names.
+    void N50Click() { m_listFile.saveListAs(); }
+    // Help contents: the manual of the interface's language, in the user's browser.
+    void N6Click() { openManual(shell(), catalogue(), m_context.programFolder); }
+    // The web site, and an e-mail to the author.
+    void N16Click() { shell().openAddress(webLink()); }
+    void N17Click() { shell().openAddress(MailLink); }
     // The assessment to the clipboard, as HTML and as plain text.
     void copyAssessmentClick();
     void CmbBxLangChange();
@@ -148,14 +158,11 @@ public:
     CrimeCategories crimeCategories; // the current language's category texts
 
     bool LocalizedOnce = false;
-    FileDialogSetup od;
-    FileDialogSetup SD;
 
     TEdit_frm *Edit_frm = nullptr;
     TAboutFrm *AboutFrm = nullptr;
 
 signals:
-    void statusBarDoubleClicked();
     // A recomputation ran: the assessment at the calculation date is new (it is
     // lastAssessment()), and so are the rows' notes.
     void assessed(const RecidivismAssessment &assessment, QDate calculationDate);
@@ -164,10 +171,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Closing asks first about unsaved changes; a cancel keeps the window open.
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    // A ".har" file dropped on the window loads as if chosen in the open dialog.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     // What the texts of a language just made current leave to do: the explanation's
@@ -185,38 +188,33 @@ private:
     void buildResultPanel();
     void connectCommands();
     void connectKeyboard();
-    // Opens the language submenu on its own, the selector focused.
-    void openLanguageSelector();
     void FormCreate();
-    // Shows in the selector the stored language by its own name, or with none
-    // stored the user's locale's language, else English.
-    void showStartLanguage(const QString &stored);
     void FormShow();
     // Moves the line between the list and the result so that the result shows
     // whole where the list, keeping its rows, can spare the room.
-    void giveResultItsRoom();
+    void giveResultItsRoom() { ::giveResultItsRoom(*ResultSplitter, *m_convictions, *m_result); }
     // The rows' notes, the grounds and the horizon of the last assessment.
     void showExplanation(const QString &answer);
     // The current language's "String.Yes" and "String.No".
     AnswerTexts answerTexts() const;
     // The list's file name and its modified mark in the title.
     void showTitle();
-    // Undo and Redo, named after the command they would undo or redo.
-    void showUndoTexts();
     void undoEdit();
     void redoEdit();
-    // Saves to the list's file, or asks for one when it has none / always asks for
-    // a file: false when the user cancels; a failed save raises.
-    bool saveList();
-    bool saveListAs();
     // The new crime's inputs, as the document's crime.
-    void takeCrimeFromInputs();
+    void takeCrimeFromInputs() { m_document->setCrime(currentCrime()); }
     // Runs a command of the user's, showing what it raises.
     template<typename Command>
-    void command(Command &&run);
+    void command(Command &&run)
+    {
+        runCommand(this, std::forward<Command>(run));
+    }
 
-    Shell &shell() const;
-    FileChooser &fileChooser() const;
+    Shell &shell() const { return m_context.shell != nullptr ? *m_context.shell : *m_desktopShell; }
+    FileChooser &fileChooser() const
+    {
+        return m_context.fileChooser != nullptr ? *m_context.fileChooser : *m_dialogFileChooser;
+    }
 
     // The window's own widgets and actions; the groups hold theirs.
     QMenuBar *mMenu;
@@ -243,14 +241,14 @@ private:
 
     QSplitter *ResultSplitter; // the convictions above, the result under them
 
-    QStatusBar *StatusBar1;
-    QLabel *StatusPanel0;
+    AuthorStatusBar *StatusBar1;
 
     ProgramContext &m_context;
     QtTranslation m_qtTranslation;
     std::unique_ptr<Shell> m_desktopShell;
     std::unique_ptr<FileChooser> m_dialogFileChooser;
     ListDocument *m_document;
+    ListFileCommands m_listFile;
     NewCrimeGroup *m_newCrime = nullptr;
     ConvictionsGroup *m_convictions = nullptr;
     ResultArea *m_result = nullptr;
@@ -260,7 +258,6 @@ private:
     // The texts of what a result entails, written by the localisation pass.
     ConsequenceTexts m_consequenceTexts;
     QString m_caption; // the window's title without the list's file
-    UndoTexts m_undoTexts;
-    UnsavedChangesTexts m_unsavedTexts;
+    UndoActions *m_undoActions = nullptr;
     bool m_shownBefore = false;
 };

@@ -20,8 +20,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QWidgetAction>
 #include <QTableView>
+#include <QWidgetAction>
 #include <QtTest>
 
 namespace {
