@@ -23,6 +23,8 @@ Q_DECLARE_METATYPE(ConvictionDetails)
 Q_DECLARE_METATYPE(std::optional<FileDatesNote>)
 Q_DECLARE_METATYPE(std::optional<DetailsOwner>)
 Q_DECLARE_METATYPE(std::optional<CodePageGuess>)
+Q_DECLARE_METATYPE(CrimeCategories)
+Q_DECLARE_METATYPE(ConvictionGravity)
 
 namespace {
 
@@ -177,6 +179,8 @@ private slots:
     void sameMeaningUnderAnotherLocale();
     void categoriesOpenInEveryLanguage_data();
     void categoriesOpenInEveryLanguage();
+    void categoryTextReadWhereAFileIsRead_data();
+    void categoryTextReadWhereAFileIsRead();
     void oldFileReadsAsBefore();
     void oldFileDatesFitTheirOrder_data();
     void oldFileDatesFitTheirOrder();
@@ -822,6 +826,47 @@ void TestRecordFile::categoriesOpenInEveryLanguage()
     saveRecordFile(path, loaded.records, GraveCrime, reader, shipped().everyLanguage(), format);
     QCOMPARE(writtenSeverities(readAll(path), format.locale()),
              (QStringList{reader[0], reader[1], reader[2], reader[3], "Кража"}));
+}
+
+// A severity given by text alone is read into a category once, where the file
+// is read: compared exactly; where one language gives two categories the same
+// text, the more serious of them, so that no reading can tally the row under the
+// lighter category or give it the shorter term; where installed languages
+// differ, the more serious too.
+void TestRecordFile::categoryTextReadWhereAFileIsRead_data()
+{
+    QTest::addColumn<CrimeCategories>("current");
+    QTest::addColumn<QList<CrimeCategories>>("installed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ConvictionGravity>("read");
+    const CrimeCategories repeated{{"small", "same", "same", "especially grave"}};
+    QTest::newRow("one text for medium and grave: grave")
+        << repeated << QList{repeated} << "same" << ConvictionGravity(Gravity::Grave);
+    QTest::newRow("another case is another text")
+        << fixtureCategories() << QList{fixtureCategories()} << "Grave"
+        << ConvictionGravity::unrecognised("Grave");
+    const CrimeCategories other{{"petty", "grave", "serious", "worst"}};
+    QTest::newRow("installed languages differ: the more serious")
+        << CrimeCategories{{"a", "b", "c", "d"}} << QList{fixtureCategories(), other} << "grave"
+        << ConvictionGravity(Gravity::Grave);
+    QTest::newRow("the current language first") << other << QList{fixtureCategories(), other}
+                                                << "grave" << ConvictionGravity(Gravity::Medium);
+}
+
+void TestRecordFile::categoryTextReadWhereAFileIsRead()
+{
+    QFETCH(CrimeCategories, current);
+    QFETCH(QList<CrimeCategories>, installed);
+    QFETCH(QString, text);
+    QFETCH(ConvictionGravity, read);
+    const LanguageFolder folder;
+    folder.writeBytes("list.har", "[previous_conviction]\r\ncount=1\r\ndate0=07.04.2009\r\n"
+                                  "heaviness0=" +
+                                      text.toUtf8() + "\r\ndeprivation0=1\r\n");
+    const LoadedRecordFile loaded =
+        loadRecordFile(folder.langPath("list.har"), current, installed, fixtureDateFormat());
+    QCOMPARE(loaded.records.size(), 1);
+    QCOMPARE(loaded.records[0].gravity, read);
 }
 
 // A list saved before these keys: the same records as ever, no new crime.
