@@ -127,6 +127,9 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void calc_sudAnswersForOneConviction_data();
+    void calc_sudAnswersForOneConviction();
+    void save_harThenOpen_harGivesTheListBack();
     void addAppendsTheDialogsRecord_data();
     void addAppendsTheDialogsRecord();
     void modifyWithoutSelectionDoesNothing();
@@ -970,6 +973,60 @@ void TestMainWindow::listKeepsItsRowsBesideALongResult()
     QCoreApplication::processEvents();
     QVERIFY(rowsInView() >= 5);
     verifyWholeOrScrolling();
+    QCOMPARE(fixture.errors, QStringList{});
+}
+
+// The expungement check of one conviction with actual custody, at the
+// calculation date (the fixture's today, 9 December 2026), in the interface's
+// words. Terms from the conviction date: Article 86 part 3 (c), three years for
+// a crime of small gravity; Article 95 part 3 (b), one year for one committed as
+// a minor; Article 86 part 3 (e), eight years (ten from 3 August 2013) for an
+// especially grave crime.
+void TestMainWindow::calc_sudAnswersForOneConviction_data()
+{
+    QTest::addColumn<int>("gravity");
+    QTest::addColumn<bool>("juvenile");
+    QTest::addColumn<QDate>("convicted");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("small, three years on")
+        << int(Gravity::Small) << false << QDate(2025, 6, 1) << "String.Yes";
+    QTest::newRow("small as a minor, one year gone")
+        << int(Gravity::Small) << true << QDate(2025, 6, 1) << "String.No";
+    QTest::newRow("especially grave, eight years not yet gone")
+        << int(Gravity::EspeciallyGrave) << false << QDate(2018, 12, 10) << "String.Yes";
+    QTest::newRow("small, three years gone the day before")
+        << int(Gravity::Small) << false << QDate(2023, 12, 9) << "String.No";
+}
+
+void TestMainWindow::calc_sudAnswersForOneConviction()
+{
+    QFETCH(int, gravity);
+    QFETCH(bool, juvenile);
+    QFETCH(QDate, convicted);
+    QFETCH(QString, answer);
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    QCOMPARE(form.currentCrime().calculationDate, ProgramFixture::today());
+    QCOMPARE(form.calc_sud(Gravity(gravity), juvenile, convicted),
+             fixture.text(answer.toLatin1().constData()));
+}
+
+// The file operations by their own names: the list written, then read back.
+void TestMainWindow::save_harThenOpen_harGivesTheListBack()
+{
+    ProgramFixture fixture;
+    TForm1 &form = fixture.startShown();
+    const QList<ConvictionRecord> list{
+        {QDate(2023, 4, 7), Gravity::Grave, true, false, false, {}},
+        {QDate(2010, 2, 1), ConvictionGravity::unrecognised("Theft"), false, true, true, {}}};
+    for (const ConvictionRecord &record : list)
+        form.records().append(record);
+    const QString path = fixture.folder().programFolder() + "/list.har";
+    form.save_har(path);
+    form.records().clear();
+    form.open_har(path);
+    QCOMPARE(form.records().records(), list);
+    QCOMPARE(form.listFile(), path);
     QCOMPARE(fixture.errors, QStringList{});
 }
 
