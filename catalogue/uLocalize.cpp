@@ -17,11 +17,6 @@ namespace {
 
 const QString DefaultFlag = QStringLiteral("flag_white.ico");
 
-IniDocument readLanguageFile(const QString &path, const QLocale &locale)
-{
-    return IniDocument::parse(readTextFile(path, LanguageFileMaxBytes, locale));
-}
-
 // "Section.Name" as the section and the name; a section "LOCxxx" is "xxx".
 std::pair<QStringView, QStringView> splitKey(const QString &key)
 {
@@ -38,6 +33,7 @@ std::pair<QStringView, QStringView> splitKey(const QString &key)
 LanguageCatalogue::LanguageCatalogue(QString programFolder, QLocale locale)
     : m_programFolder(std::move(programFolder))
     , m_locale(std::move(locale))
+    , m_files(m_locale)
 {
 }
 
@@ -58,22 +54,22 @@ QString LanguageCatalogue::Translate(const QString &key) const
     const auto [section, name] = splitKey(key);
     const QString defaultPath = slotFilePath(m_default);
     const QString currentPath = slotFilePath(m_current);
-    const IniDocument defaults = readLanguageFile(defaultPath, m_locale);
-    const QString fallback =
-        defaults.value(section, name).value_or(QStringLiteral("NoTranslate:") + name.toString());
-    if (currentPath == defaultPath)
-        return defaults.value(section, name, fallback);
-    return readLanguageFile(currentPath, m_locale).value(section, name, fallback);
+    std::optional<QString> text = m_files.value(defaultPath, section, name);
+    if (currentPath != defaultPath) {
+        if (std::optional<QString> own = m_files.value(currentPath, section, name))
+            text = std::move(own);
+    }
+    return text.value_or(QStringLiteral("NoTranslate:") + name.toString());
 }
 
 QStringList LanguageCatalogue::textsIn(const TLangItemRec &language, const QStringList &keys) const
 {
-    const IniDocument file = readLanguageFile(slotFilePath(language), m_locale);
+    const QString path = slotFilePath(language);
     QStringList texts;
     texts.reserve(keys.size());
     for (const QString &key : keys) {
         const auto [section, name] = splitKey(key);
-        texts.append(file.value(section, name, QString()));
+        texts.append(m_files.value(path, section, name).value_or(QString()));
     }
     return texts;
 }
@@ -102,12 +98,13 @@ void LanguageCatalogue::LoadLanguageList()
     // A file that cannot be read stops here: the entries before it keep their
     // description, the later ones their file base only.
     for (TLangItemRec &item : m_languages) {
-        const IniDocument file = readLanguageFile(folder.filePath(item.FileName), m_locale);
-        item.Name = file.value(u"main", u"LangName", item.FileBase);
-        item.Flag = file.value(u"main", u"Flag", DefaultFlag);
+        const QString path = folder.filePath(item.FileName);
+        const auto value = [&](QStringView name) { return m_files.value(path, u"main", name); };
+        item.Name = value(u"LangName").value_or(item.FileBase);
+        item.Flag = value(u"Flag").value_or(DefaultFlag);
         if (item.Flag.isEmpty() || item.Flag == u"None")
             item.Flag = DefaultFlag;
-        item.LangID = parseWholeNumber(file.value(u"main", u"LangID", QString())).value_or(-1);
+        item.LangID = parseWholeNumber(value(u"LangID").value_or(QString())).value_or(-1);
     }
 }
 

@@ -2,6 +2,8 @@
 // slots (current and default) and the text lookup with its fallbacks.
 #pragma once
 
+#include "catalogue/languagefileindex.h"
+
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -37,8 +39,9 @@ public:
     QString langFolder() const;
 
     // The current language's text for "Section.Name", else the default language's,
-    // else "NoTranslate:Name". Reads both slots' files at every call, so an edited
-    // file takes effect at once.
+    // else "NoTranslate:Name". The files are read through an index that parses a
+    // file again only when it changed (catalogue/languagefileindex): an edited
+    // file takes effect at the next call.
     QString Translate(const QString &key) const;
 
     void LoadLanguageList();
@@ -68,6 +71,7 @@ private:
 
     QString m_programFolder;
     QLocale m_locale;
+    mutable LanguageFileIndex m_files;
     QList<TLangItemRec> m_languages;
     LanguageSlot m_current;
     LanguageSlot m_default;

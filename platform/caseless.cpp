@@ -37,6 +37,14 @@ int compareCaseless(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+QString caselessFolded(QStringView name)
+{
+    QString folded(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i)
+        folded[i] = QChar(upper(name[i]));
+    return folded;
+}
+
 size_t qHash(CaselessView key, size_t seed) noexcept
 {
     // Qt's own hashing of the upper-cased code units.

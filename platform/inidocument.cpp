@@ -85,6 +85,28 @@ IniDocument IniDocument::parse(const QString &text)
     return document;
 }
 
+QStringList IniDocument::sectionNames() const
+{
+    QStringList names;
+    const auto add = [&names](QStringView name) {
+        const bool known = std::any_of(names.cbegin(), names.cend(), [name](const QString &seen) {
+            return equalsCaseless(seen, name);
+        });
+        if (!known)
+            names.append(name.toString());
+    };
+    const QStringView text(m_text);
+    for (qsizetype pos = 0; pos < text.size();) {
+        const Line line = lineAt(text, pos);
+        if (const auto name = headerName(text.sliced(line.start, line.end - line.start)))
+            add(*name);
+        pos = line.next;
+    }
+    for (const AddedSection &section : m_addedSections)
+        add(section.name);
+    return names;
+}
+
 qsizetype IniDocument::findSourceBlock(QStringView section, qsizetype &bodyEnd) const
 {
     const QStringView text(m_text);

@@ -33,6 +33,9 @@ public:
     QString value(QStringView section, QStringView key, const QString &fallback) const;
 
     bool hasSection(QStringView section) const;
+    // The names of the document's sections, each once (without regard to case, as
+    // first written), in the order they first appear.
+    QStringList sectionNames() const;
     // The number of key lines in the section's counting block.
     qsizetype keyCount(QStringView section) const;
 
