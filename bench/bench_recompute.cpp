@@ -47,5 +47,7 @@ int main(int argc, char **argv)
               return t.at("BM_Recompute/100000") <= 12 * t.at("BM_Recompute/10000");
           }},
          {"recompute of 100,000 rows takes under 100 ms",
-          [](const BenchmarkTimes &t) { return t.at("BM_Recompute/100000") < 100e6; }}});
+          [](const BenchmarkTimes &t) { return t.at("BM_Recompute/100000") < 100e6; }},
+         {"recompute of 10 rows takes under 0.2 ms",
+          [](const BenchmarkTimes &t) { return t.at("BM_Recompute/10") < 0.2e6; }}});
 }

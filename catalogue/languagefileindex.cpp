@@ -6,7 +6,12 @@
 #include "platform/textfile.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -22,13 +27,40 @@ QByteArray digestOf(const QByteArray &bytes)
 
 } // namespace
 
-LanguageFileIndex::LanguageFileIndex(QLocale locale, Reader read, Clock now)
+LanguageFileIndex::LanguageFileIndex(QLocale locale, Reader read, Clock now, Stamper stamp)
     : m_locale(std::move(locale))
     , m_read(read ? std::move(read) : Reader([](const QString &path) {
         return readFileBytes(path, LanguageFileMaxBytes);
     }))
     , m_now(now ? std::move(now) : Clock([] { return QDateTime::currentDateTimeUtc(); }))
+    , m_stamp(stamp ? std::move(stamp) : Stamper(&LanguageFileIndex::stampOf))
 {
+}
+
+LanguageFileIndex::Stamp LanguageFileIndex::stampOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    // One system call: QFileInfo asks the system several times for these.
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    const auto nanoseconds = [](const timespec &time) {
+        return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    return Stamp{true, S_ISREG(status.st_mode), qint64(status.st_size), nanoseconds(status.st_mtim),
+                 nanoseconds(status.st_ctim)};
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    const auto nanoseconds = [](const QDateTime &time) {
+        return time.toMSecsSinceEpoch() * 1'000'000;
+    };
+    return Stamp{true, info.isFile(), info.size(), nanoseconds(info.lastModified()),
+                 nanoseconds(info.metadataChangeTime())};
+#endif
 }
 
 std::optional<QString> LanguageFileIndex::value(const QString &path, QStringView section,
@@ -45,17 +77,13 @@ bool LanguageFileIndex::withinResolution(const Parsed &parsed) const
 {
     // A modification time after the reading, or too close before it to tell an
     // edit made just after the reading apart.
-    return !parsed.stamp.modified.isValid() ||
-           parsed.stamp.modified.msecsTo(parsed.readAt) <= TimeResolution.count();
+    const qint64 readAt = parsed.readAt.toMSecsSinceEpoch();
+    return readAt - parsed.stamp.modified / 1'000'000 <= TimeResolution.count();
 }
 
 const LanguageFileIndex::Parsed &LanguageFileIndex::current(const QString &path)
 {
-    const QFileInfo info(path);
-    const bool exists = info.exists();
-    const Stamp stamp{exists, exists && info.isFile(), exists && info.isReadable(),
-                      exists ? info.size() : -1,
-                      exists ? info.lastModified().toUTC() : QDateTime()};
+    const Stamp stamp = m_stamp(path);
     const auto known = m_files.find(path);
     if (known != m_files.end() && known->stamp == stamp) {
         if (!stamp.exists || !withinResolution(*known))
