@@ -230,7 +230,39 @@ void DatePicker::setCheckedDate(QDate date)
 
 void DatePicker::setCalendarLanguage(QLocale::Language language)
 {
-    calendarWidget()->setLocale(QLocale(language));
+    // A calendar built at every start and every switch of language costs more
+    // than the rest of the window: one already built follows at once, the others
+    // when they are first opened.
+    m_calendarLanguage = language;
+    applyCalendarLanguage();
+}
+
+void DatePicker::applyCalendarLanguage()
+{
+    if (!m_calendarLanguage)
+        return;
+    if (auto *calendar = findChild<QCalendarWidget *>();
+        calendar && calendar->locale().language() != *m_calendarLanguage)
+        calendar->setLocale(QLocale(*m_calendarLanguage));
+}
+
+void DatePicker::prepareCalendar()
+{
+    if (m_calendarLanguage && !findChild<QCalendarWidget *>())
+        calendarWidget()->setLocale(QLocale(*m_calendarLanguage));
+}
+
+void DatePicker::mousePressEvent(QMouseEvent *event)
+{
+    prepareCalendar();
+    QDateEdit::mousePressEvent(event);
+}
+
+bool DatePicker::event(QEvent *event)
+{
+    if (event->type() == QEvent::ChildPolished)
+        applyCalendarLanguage();
+    return QDateEdit::event(event);
 }
 
 std::optional<QDate> DatePicker::typedDate() const
@@ -284,6 +316,11 @@ bool DatePicker::focusNextPrevChild(bool next)
 
 void DatePicker::keyPressEvent(QKeyEvent *event)
 {
+    // The keys that open the pop-up: F4, and Alt with an up or down arrow.
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    if (event->key() == Qt::Key_F4 ||
+        (alt && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)))
+        prepareCalendar();
     if (event->matches(QKeySequence::Paste)) {
         paste();
         event->accept();

@@ -33,7 +33,8 @@ public:
     void setCheckedDate(QDate date);
 
     // The calendar pop-up names months and days in the language; the typed date
-    // keeps the user's short format.
+    // keeps the user's short format. The pop-up is built when first opened, and
+    // takes the language last set then.
     void setCalendarLanguage(QLocale::Language language);
 
     // The date the text shows, within the range; nothing while it shows none.
@@ -65,6 +66,10 @@ protected:
     // would step through the day, month and year first (arrows still do).
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A click or a key that may open the calendar pop-up builds it in its
+    // language first; one built otherwise takes the language when polished.
+    void mousePressEvent(QMouseEvent *event) override;
+    bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -95,8 +100,15 @@ private:
     // Marks the text when it is not a date and no more typing can make it one,
     // or when the user left it unfinished.
     void updateMark();
+    // Gives a calendar pop-up that exists the language last set.
+    void applyCalendarLanguage();
+    // Builds the calendar pop-up in the language last set, before QDateEdit
+    // opens it and shows its date (a change of language after that would move
+    // the days under the selection).
+    void prepareCalendar();
 
     ShortDateFormat m_format;
+    std::optional<QLocale::Language> m_calendarLanguage;
     QString m_leftUnfinished; // the text the user left while it was still unfinished
     bool m_marked = false;
 };

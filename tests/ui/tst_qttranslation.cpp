@@ -47,7 +47,10 @@ void TestQtTranslation::calendarsFollowTheLanguage()
     const QList<DatePicker *> pickers = form.findChildren<DatePicker *>();
     QVERIFY(pickers.contains(&child<DatePicker>(*form.Edit_frm, "DateTimePicker1")));
     for (const DatePicker *picker : pickers) {
-        QCOMPARE(picker->calendarWidget()->locale().standaloneMonthName(1), january);
+        // Built and polished as before it shows.
+        QCalendarWidget *calendar = picker->calendarWidget();
+        calendar->window()->ensurePolished();
+        QCOMPARE(calendar->locale().standaloneMonthName(1), january);
         // The typed date keeps the user's short format, whatever the language.
         QCOMPARE(picker->displayFormat(), QStringLiteral("dd.MM.yyyy"));
     }
