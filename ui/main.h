@@ -14,7 +14,6 @@
 #include "localisation/reportcontent.h"
 #include "localisation/texttable.h"
 #include "platform/runtimeerror.h"
-#include "platform/webaddress.h"
 #include "records/recordwords.h"
 #include "ui/errorhandler.h"
 #include "ui/filechooser.h"
@@ -30,30 +29,18 @@
 #include <memory>
 
 class AuthorStatusBar;
-class DatePicker;
-class FittedHeader;
 class LanguageSelector;
 class NewCrimeGroup;
 class ConvictionsGroup;
 class ResultArea;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
 class QMenu;
 class QMenuBar;
-class QPushButton;
-class QScrollArea;
 class QSplitter;
-class QTabWidget;
-class QTableView;
-class QUndoCommand;
 class QUndoStack;
 class RecordList;
 class TAboutFrm;
 class TEdit_frm;
-class Timeline;
 class UndoActions;
 
 class TForm1 : public QMainWindow

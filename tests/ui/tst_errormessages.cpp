@@ -2,6 +2,7 @@
 // window: worded from the current language file, the file name and the typed
 // date filled in, and whole in English where the file lacks a key.
 #include "localisation/messagetexts.h"
+#include "platform/webaddress.h"
 #include "programfixture.h"
 #include "ui/datepicker.h"
 

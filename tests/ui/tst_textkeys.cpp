@@ -8,6 +8,7 @@
 #include "localisation/explanation.h"
 #include "localisation/messagetexts.h"
 #include "localisation/reportcontent.h"
+#include "platform/webaddress.h"
 
 #include <QtTest>
 
